@@ -1,0 +1,41 @@
+#include "database/cls_db_manager.h"
+#include "database/meet_schema.h"
+#include "database/sql.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+// A whole meet database as start-up creates it: tables, class line-up, 36 label images,
+// built under a temporary name and renamed into place.
+static void BM_CreateMeetDatabase(benchmark::State& state) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("QARNReduzuduv2006.mdb"));
+    for (auto _ : state) {
+        Cls_Db_Manager(folder.path()).Build_Database(path);
+        state.PauseTiming();
+        QFile::remove(path);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_CreateMeetDatabase)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// Baseline: the same nine tables with bare SQL on a new file, nothing else.
+static void BM_Baseline_CreateTablesOnly(benchmark::State& state) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("tables.db"));
+    for (auto _ : state) {
+        {
+            DbConnection connection;
+            connection.open(path);
+            Sql::exec(connection.db(), QStringLiteral("PRAGMA journal_mode = DELETE"));
+            for (const MeetSchema::Table& table : MeetSchema::tables())
+                Sql::exec(connection.db(), MeetSchema::createStatement(table));
+        }
+        state.PauseTiming();
+        QFile::remove(path);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_Baseline_CreateTablesOnly)->Unit(benchmark::kMillisecond)->MinTime(2.0);

@@ -1,0 +1,45 @@
+#include "startup/command_line.h"
+#include "startup/headless_commands.h"
+#include "startup/run_state.h"
+#include "startup/sub_main.h"
+#include "ui/console_messages.h"
+#include "ui/message_box_messages.h"
+#include "ui/qt_file_dialogs.h"
+
+#include <QApplication>
+#include <cstdio>
+
+int main(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine commandLine = CommandLine::parse(arguments);
+    if (!commandLine.error.isEmpty()) {
+        std::fprintf(stderr, "corravin: %s\n%s\n", qPrintable(commandLine.error), qPrintable(CommandLine::usage()));
+        return 2;
+    }
+
+    const bool headless = !commandLine.command.isEmpty();
+    if (headless && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Corravin"));
+    QApplication::setOrganizationName(QStringLiteral("Corravin"));
+
+    StartOptions options;
+    options.programFolder = commandLine.programFolder;
+    if (headless) {
+        ConsoleMessages messages;
+        QtFileDialogs dialogs;
+        RunState state(messages, dialogs);
+        return runHeadlessCommand(state, options, commandLine);
+    }
+
+    MessageBoxMessages messages;
+    QtFileDialogs dialogs;
+    RunState state(messages, dialogs);
+    SubMain subMain(state);
+    if (const auto status = subMain.Main(options))
+        return *status;
+    return QApplication::exec();
+}

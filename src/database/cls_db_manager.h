@@ -1,0 +1,33 @@
+#pragma once
+
+#include "database/db_connection.h"
+#include "database/meet_schema.h"
+
+#include <QString>
+
+// Creates meet databases (and, for the export, files with some of the same tables),
+// and tells whether a file at a path is a usable meet database.
+class Cls_Db_Manager {
+public:
+    explicit Cls_Db_Manager(const QString& programFolder);
+
+    // Creates the meet database at `dbname` with its tables, class line-up and label
+    // images, unless a file is already there (then nothing is touched). The file is built
+    // under a temporary name and renamed into place only when complete. Answers whether
+    // it created the file; throws DbException or std::runtime_error on failure.
+    bool Build_Database(const QString& dbname);
+
+    // Fills TblClass of the database being built with the standard line-up.
+    void Populate_Class();
+
+    // Creates a new, empty database file at `path`, opened on `connection`.
+    static void Create_DB_File(const QString& path, DbConnection& connection);
+    static void Build_Table(const QSqlDatabase& db, const MeetSchema::Table& table);
+
+    // Empty when the file is a sound meet database; otherwise why it is not.
+    static QString Check_Meet_Database(const QString& path);
+
+private:
+    QString m_programFolder;
+    DbConnection m_db; // open only while Build_Database works
+};

@@ -1,0 +1,98 @@
+#include "database/meet_schema.h"
+
+#include <QStringList>
+#include <stdexcept>
+
+namespace MeetSchema {
+
+namespace {
+
+using T = FieldType;
+
+Field text(const QString& name, int length, bool zeroLengthAllowed) {
+    return {name, T::Text, length, zeroLengthAllowed, false};
+}
+Field number(const QString& name, FieldType type, bool key = false) { return {name, type, 0, false, key}; }
+
+QList<Table> buildTables() {
+    return {
+        {"TblClass",
+         {number("ClassNumber", T::Int16, true), text("ClassName", 40, false), number("MaxEntries", T::Single),
+          text("ImagePath", 50, false)}},
+        {"TblClassJudges",
+         {number("JudgeID", T::Int32), number("ClassNumber", T::Int16), text("Division", 1, false)}},
+        {"TblCoach",
+         {text("FirstName", 50, false), text("LastName", 50, false), text("Address", 50, true), text("City", 50, true),
+          text("Zip", 5, true), text("Primary", 50, true), text("Secondary", 50, true), text("Email", 50, true),
+          text("Position", 50, false), number("TeamCode", T::Int32), number("CoachCode", T::AutoNumber, true)}},
+        {"TblEntry", {number("ClassNumber", T::Int16), number("RiderIndex", T::Int32)}},
+        {"TblJudge",
+         {text("FirstName", 50, false), text("LastName", 50, false), text("Address", 50, true), text("City", 50, true),
+          text("Zip", 5, true), text("PhoneNumber", 50, true), text("State", 50, true), text("Email", 50, true),
+          {"Memo", T::LongText, 0, true, false}, number("JudgeID", T::AutoNumber, true)}},
+        {"TblPairing",
+         {number("RiderIndex", T::Int32), text("PartnerNumber", 3, false), number("PartnerIndex", T::Int32),
+          text("PartnerFirst", 50, false), text("PartnerLast", 50, true)}},
+        {"TblPerson",
+         {text("FirstName", 50, false), text("LastName", 50, false), text("Address", 50, true), text("City", 50, true),
+          text("Zip", 10, true), number("TeamCode", T::Int32), text("RiderNumber", 3, true),
+          number("RiderIndex", T::AutoNumber, true)}},
+        {"TblPlacing",
+         {number("ClassNumber", T::Int16), number("Place", T::Int16), number("RiderIndex", T::Int32),
+          number("Points", T::Single), text("Division", 1, false), number("JudgeID", T::Int32)}},
+        {"TblTeam",
+         {number("TeamCode", T::AutoNumber, true), text("TeamName", 50, false), text("Division", 1, false),
+          text("District", 3, true)}},
+    };
+}
+
+QString quoted(const QString& name) { return u'"' + name + u'"'; }
+
+QString columnDefinition(const Field& field) {
+    const QString col = quoted(field.name);
+    switch (field.type) {
+    case T::Int16:
+        return QStringLiteral("%1 INTEGER%2 CHECK (%1 BETWEEN -32768 AND 32767)")
+            .arg(col, field.primaryKey ? QStringLiteral(" CONSTRAINT PrimaryKey PRIMARY KEY") : QString());
+    case T::Int32:
+        return QStringLiteral("%1 INTEGER CHECK (%1 BETWEEN -2147483648 AND 2147483647)").arg(col);
+    case T::AutoNumber:
+        return QStringLiteral("%1 INTEGER CONSTRAINT PrimaryKey PRIMARY KEY AUTOINCREMENT "
+                              "CHECK (%1 BETWEEN -2147483648 AND 2147483647)")
+            .arg(col);
+    case T::Single:
+        return col + QStringLiteral(" REAL");
+    case T::Text:
+        return QStringLiteral("%1 TEXT COLLATE NOCASE CHECK (length(%1) BETWEEN %2 AND %3)")
+            .arg(col)
+            .arg(field.zeroLengthAllowed ? 0 : 1)
+            .arg(field.length);
+    case T::LongText:
+        return col + (field.zeroLengthAllowed ? QStringLiteral(" TEXT COLLATE NOCASE")
+                                              : QStringLiteral(" TEXT COLLATE NOCASE CHECK (length(%1) > 0)").arg(col));
+    }
+    return col;
+}
+
+} // namespace
+
+const QList<Table>& tables() {
+    static const QList<Table> all = buildTables();
+    return all;
+}
+
+const Table& table(const QString& name) {
+    for (const Table& t : tables())
+        if (t.name == name)
+            return t;
+    throw std::out_of_range("no such meet table");
+}
+
+QString createStatement(const Table& table) {
+    QStringList columns;
+    for (const Field& field : table.fields)
+        columns << columnDefinition(field);
+    return QStringLiteral("CREATE TABLE %1 (\n  %2\n) STRICT").arg(quoted(table.name), columns.join(QStringLiteral(",\n  ")));
+}
+
+} // namespace MeetSchema

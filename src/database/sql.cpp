@@ -1,0 +1,60 @@
+#include "database/sql.h"
+
+#include "database/db_exception.h"
+
+#include <QSqlError>
+#include <QSqlRecord>
+
+namespace Sql {
+
+namespace {
+QString describe(const QSqlError& error, const QString& statement) {
+    QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
+    return QStringLiteral("%1\n\nStatement: %2").arg(text, statement.simplified());
+}
+} // namespace
+
+QSqlQuery exec(const QSqlDatabase& db, const QString& statement, const QVariantList& values) {
+    if (!db.isOpen())
+        throw DbException(QStringLiteral("The database is not open.\n\nStatement: %1").arg(statement.simplified()));
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    if (!query.prepare(statement))
+        throw DbException(describe(query.lastError(), statement));
+    for (const QVariant& value : values)
+        query.addBindValue(value);
+    if (!query.exec())
+        throw DbException(describe(query.lastError(), statement));
+    return query;
+}
+
+QVariant scalar(const QSqlDatabase& db, const QString& statement, const QVariantList& values) {
+    QSqlQuery query = exec(db, statement, values);
+    return query.next() ? query.value(0) : QVariant();
+}
+
+QList<QVariantMap> rows(const QSqlDatabase& db, const QString& statement, const QVariantList& values) {
+    QSqlQuery query = exec(db, statement, values);
+    QList<QVariantMap> result;
+    while (query.next()) {
+        const QSqlRecord record = query.record();
+        QVariantMap row;
+        for (int i = 0; i < record.count(); ++i)
+            row.insert(record.fieldName(i), record.value(i));
+        result.append(row);
+    }
+    return result;
+}
+
+QString containsPattern(const QString& typed) {
+    QString escaped;
+    escaped.reserve(typed.size() + 2);
+    for (QChar c : typed) {
+        if (c == u'\\' || c == u'%' || c == u'_')
+            escaped.append(u'\\');
+        escaped.append(c);
+    }
+    return u'%' + escaped + u'%';
+}
+
+} // namespace Sql

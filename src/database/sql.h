@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QVariant>
+#include <QVariantList>
+
+// The one way SQL reaches the engine: every statement is prepared and every value
+// bound, in order, to its '?' placeholder. Failures throw DbException with the engine's text.
+namespace Sql {
+
+QSqlQuery exec(const QSqlDatabase& db, const QString& statement, const QVariantList& values = {});
+
+// First column of the first row, or an invalid QVariant when there is no row.
+QVariant scalar(const QSqlDatabase& db, const QString& statement, const QVariantList& values = {});
+
+// Every row of a query as column-name → value maps, in the statement's order.
+QList<QVariantMap> rows(const QSqlDatabase& db, const QString& statement, const QVariantList& values = {});
+
+// A LIKE pattern that matches `typed` literally anywhere in the field; use with "LIKE ? ESCAPE '\'".
+QString containsPattern(const QString& typed);
+
+} // namespace Sql

@@ -1,0 +1,87 @@
+#include "reports/frm_label_builder.h"
+
+#include "database/class_data.h"
+#include "reports/label_files.h"
+#include "reports/label_text.h"
+#include "ui/twips.h"
+
+#include <QDir>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <cmath>
+#include <stdexcept>
+
+namespace {
+constexpr int SurfaceWidthTwips = 375;
+constexpr int SurfaceHeightTwips = 1575;
+constexpr int FontHeightTwips = 160; // 8 points
+
+// Label text: Arial (Liberation Sans on Linux) at 8 points, light weight.
+QFont labelFont() {
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(static_cast<int>(std::nearbyint(FontHeightTwips / Twips::perPixel())));
+    font.setWeight(QFont::Normal);
+    font.setStyleStrategy(QFont::PreferAntialias);
+    return font;
+}
+
+QImage surface(const QColor& background) {
+    QImage image(Twips::toPixels(QSize(SurfaceWidthTwips, SurfaceHeightTwips)), QImage::Format_RGB32);
+    image.fill(background);
+    return image;
+}
+
+// Prints `text` running top to bottom with its glyphs standing left of (xTwips, yTwips).
+void printDownward(QPainter& painter, double xTwips, double yTwips, const QString& text) {
+    const double tpp = Twips::perPixel();
+    painter.save();
+    painter.translate(xTwips / tpp, yTwips / tpp);
+    painter.rotate(90);
+    painter.drawText(QPointF(0, QFontMetricsF(painter.font()).ascent()), text);
+    painter.restore();
+}
+} // namespace
+
+FrmLabelBuilder::FrmLabelBuilder()
+    : m_pblabelboxform(surface(QColor(0xF0, 0xF0, 0xF0))), m_pblabelboxreport(surface(Qt::white)) {}
+
+QImage FrmLabelBuilder::drawFormLabel(const QString& text) const { return Draw_Label(m_pblabelboxform, text); }
+QImage FrmLabelBuilder::drawReportLabel(const QString& text) const { return Draw_Label(m_pblabelboxreport, text); }
+
+QImage FrmLabelBuilder::Draw_Label(const QImage& blank, const QString& text) const {
+    // Each label starts from the blank surface, so nothing of the previous one remains.
+    QImage image = blank;
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setFont(labelFont());
+    painter.setPen(Qt::black);
+    const LabelLines lines = splitLabelText(text);
+    if (lines.second.isEmpty()) {
+        printDownward(painter, SurfaceWidthTwips - 100, 10, lines.first);
+    } else {
+        printDownward(painter, SurfaceWidthTwips - 200, 10, lines.second);
+        printDownward(painter, SurfaceWidthTwips, 10, lines.first);
+    }
+    return image;
+}
+
+void FrmLabelBuilder::save(const QImage& image, const QString& path) const {
+    if (!image.save(path, "BMP"))
+        throw std::runtime_error(
+            QStringLiteral("The label image %1 could not be written.").arg(QDir::toNativeSeparators(path)).toStdString());
+}
+
+void FrmLabelBuilder::Build_Labels(const QSqlDatabase& db, const QString& programFolder) {
+    const QList<ClassRow> classes = ClassData::all(db);
+    for (const ClassRow& row : classes) {
+        save(drawFormLabel(row.ClassName), LabelFiles::path(programFolder, LabelFiles::formPrefix(), row.ImagePath));
+        save(drawReportLabel(row.ClassName),
+             LabelFiles::path(programFolder, LabelFiles::reportPrefix(), row.ImagePath));
+    }
+    const QString relay = QStringLiteral("Relay Partner");
+    save(drawFormLabel(relay),
+         LabelFiles::path(programFolder, LabelFiles::formPrefix(), LabelFiles::relayPartnerImage()));
+    save(drawReportLabel(relay),
+         LabelFiles::path(programFolder, LabelFiles::reportPrefix(), LabelFiles::relayPartnerImage()));
+}

@@ -1,0 +1,36 @@
+#include "startup/command_line.h"
+
+CommandLine CommandLine::parse(const QStringList& arguments) {
+    CommandLine result;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (!result.command.isEmpty()) {
+            result.commandArguments << argument;
+        } else if (argument == QLatin1String("--program-folder")) {
+            if (i + 1 >= arguments.size() || arguments[i + 1].isEmpty()) {
+                result.error = QStringLiteral("--program-folder needs a folder");
+                return result;
+            }
+            result.programFolder = arguments[++i];
+        } else if (argument.startsWith(u'-')) {
+            result.error = QStringLiteral("unknown option %1").arg(argument);
+            return result;
+        } else {
+            result.command = argument;
+        }
+    }
+    if (!result.command.isEmpty() && result.command != QLatin1String("create-meet") &&
+        result.command != QLatin1String("print"))
+        result.error = QStringLiteral("unknown command %1").arg(result.command);
+    else if (result.command == QLatin1String("create-meet") && !result.commandArguments.isEmpty())
+        result.error = QStringLiteral("create-meet takes no arguments");
+    return result;
+}
+
+QString CommandLine::usage() {
+    return QStringLiteral(
+        "usage: corravin [--program-folder DIR]\n"
+        "       corravin [--program-folder DIR] create-meet\n"
+        "       corravin [--program-folder DIR] print REPORT [--division X] [--class N] [--team NAME]\n"
+        "                [--order random|sequential] --pdf FILE");
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "startup/activity_windows.h"
+
+#include <QPointer>
+#include <QWidget>
+#include <array>
+
+class ClickableLabel;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QPushButton;
+class RunState;
+
+// The main window: region title, division chooser, four menu panels with their activity
+// buttons, and the one open activity window placed over its right-hand part.
+class FrmMain : public QWidget {
+    Q_OBJECT
+public:
+    FrmMain(RunState& state, ActivityFactory factory = createActivityWindow, QWidget* parent = nullptr);
+    ~FrmMain() override;
+
+    int CurrentMenu() const { return m_currentMenu; }
+    int CurrentActivity() const { return m_currentActivity; }
+    QWidget* activityWindow() const { return m_activityWindow; }
+    QString panelTag(int menu) const { return m_panelTags.at(menu); }
+    QString divisionText() const;
+
+public slots:
+    void Form_Initialize();
+    void Close_Current_Activity();
+    void Show_Menu(int menu);
+    void Select_Activity(int n);
+    void CbDivision_Click();
+    void LblSettings_Click();
+    void LblUtilities_Click();
+    // Called by the settings window when it closes.
+    void Settings_Closed();
+    // Called by the utilities menu when it closes.
+    void Utilities_Closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildHeader();
+    void buildPanels();
+    QPushButton* makeButton(const QString& objectName, const QString& caption, QWidget* parent);
+    bool Division_Selected();
+    void Open_Activity(int n);
+    void Unload_Activity();
+    void Position_Activity();
+    void paintActivityButton(int n, bool selected);
+
+    RunState& m_state;
+    ActivityFactory m_factory;
+    int m_currentMenu = 0;
+    int m_currentActivity = 0;
+    std::array<QString, 5> m_panelTags{"0", "0", "0", "0", "0"};
+    QPointer<QWidget> m_activityWindow;
+
+    QFrame* m_ShpHeader = nullptr;
+    QLabel* m_LblTitle = nullptr;
+    QComboBox* m_CbDivision = nullptr;
+    ClickableLabel* m_LblSettings = nullptr;
+    ClickableLabel* m_LblUtilities = nullptr;
+    std::array<QFrame*, 5> m_panels{};
+    std::array<QPushButton*, 13> m_CmdActivity{};
+};

@@ -1,0 +1,120 @@
+#include "startup/frm_settings.h"
+
+#include "database/class_data.h"
+#include "database/class_lineup.h"
+#include "database/db_exception.h"
+#include "startup/frm_main.h"
+#include "startup/region_settings.h"
+#include "startup/run_state.h"
+#include "ui/db_error_reporter.h"
+#include "ui/messages.h"
+#include "ui/window_geometry.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+FrmSettings::FrmSettings(RunState& state, QWidget* parent) : QWidget(parent, Qt::Window), m_state(state) {
+    setObjectName(QStringLiteral("FrmSettings"));
+    setWindowTitle(QStringLiteral("Settings"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    WindowGeometry::setClientSize(this, 8625, 6405);
+    setFixedSize(size());
+
+    auto* title = new QLabel(QStringLiteral("District Setup Information"), this);
+    title->setObjectName(QStringLiteral("LblFormTitle"));
+    title->setFont(QFont(QStringLiteral("Times New Roman"), 20, QFont::Bold));
+    title->setAlignment(Qt::AlignCenter);
+    WindowGeometry::place(title, 240, 480, 8145, 600);
+
+    auto* region = new QLabel(QStringLiteral("Region"), this);
+    region->setObjectName(QStringLiteral("LblRegion"));
+    WindowGeometry::place(region, 1440, 1800, 1200, 360);
+    m_TxtRegionLetter = new QLineEdit(this);
+    m_TxtRegionLetter->setObjectName(QStringLiteral("TxtRegionLetter"));
+    WindowGeometry::place(m_TxtRegionLetter, 2760, 1770, 1500, 390);
+
+    m_cbClassVersion = new QComboBox(this);
+    m_cbClassVersion->setObjectName(QStringLiteral("cbClassVersion"));
+    WindowGeometry::place(m_cbClassVersion, 1440, 2700, 5745, 390);
+
+    m_CmdSubmit = new QPushButton(QStringLiteral("Submit"), this);
+    m_CmdSubmit->setObjectName(QStringLiteral("CmdSubmit"));
+    WindowGeometry::place(m_CmdSubmit, 2520, 4800, 1560, 480);
+    m_CmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_CmdCancel->setObjectName(QStringLiteral("CmdCancel"));
+    WindowGeometry::place(m_CmdCancel, 4560, 4800, 1560, 480);
+    connect(m_CmdSubmit, &QPushButton::clicked, this, &FrmSettings::CmdSubmit_Click);
+    connect(m_CmdCancel, &QPushButton::clicked, this, &FrmSettings::CmdCancel_Click);
+
+    Form_Load();
+}
+
+void FrmSettings::Form_Load() {
+    WindowGeometry::centre(this, m_state.ScreenWidth, m_state.ScreenHeight);
+    if (m_state.MainForm)
+        m_state.MainForm->Close_Current_Activity();
+    if (!m_state.CurrentRegion.isEmpty())
+        m_TxtRegionLetter->setText(m_state.CurrentRegion);
+    else
+        m_CmdCancel->setEnabled(false);
+
+    m_cbClassVersion->addItems({QStringLiteral("My Region uses the standard class line up"),
+                                QStringLiteral("My Region uses the modified class lineup")});
+    runReportingDbErrors(m_state.messages, [this] {
+        m_classVersion = static_cast<int>(ClassLineup::formOfClass2(ClassData::className(m_state.db(), 2)));
+    });
+    m_cbClassVersion->setCurrentIndex(m_classVersion);
+}
+
+void FrmSettings::CmdSubmit_Click() {
+    Messages& messages = m_state.messages;
+    if (!messages.ask(Messages::confirmTitle(),
+                      QStringLiteral("These settings are vital to the programs operation and should not be changed "
+                                     "once information is entered into the program. Are you sure you want to "
+                                     "continue?")))
+        return;
+    const QString letter = m_TxtRegionLetter->text();
+    if (letter.isEmpty()) {
+        messages.notice(Messages::appTitle(),
+                        QStringLiteral("The Region must be specified before you may save these settings."));
+        return;
+    }
+    const QString invalid = RegionSettings::validate(letter);
+    if (!invalid.isEmpty()) {
+        messages.notice(Messages::appTitle(), invalid);
+        return;
+    }
+    m_state.CurrentRegion = letter;
+    RegionSettings::write(letter);
+    if (Apply_Class_Version())
+        close();
+}
+
+// Answers false when the engine refused the switch; the user has been told and the
+// line-up is as it was.
+bool FrmSettings::Apply_Class_Version() {
+    const int chosen = m_cbClassVersion->currentIndex();
+    if (chosen == m_classVersion)
+        return true;
+    return runReportingDbErrors(m_state.messages, [&] {
+        ClassData::update(m_state.db(), ClassLineup::fittingAndShowing(static_cast<ClassLineup::Form>(chosen)));
+        m_classVersion = chosen;
+    });
+}
+
+void FrmSettings::CmdCancel_Click() {
+    if (!m_state.messages.ask(Messages::confirmTitle(),
+                              QStringLiteral("Cancelling will result in a loss of all changes. Are you sure you want "
+                                             "to continue?")))
+        return;
+    close();
+}
+
+void FrmSettings::closeEvent(QCloseEvent* event) {
+    if (m_state.MainForm)
+        m_state.MainForm->Settings_Closed();
+    QWidget::closeEvent(event);
+}

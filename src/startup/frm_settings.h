@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QWidget>
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class RunState;
+
+// Region settings: the region letter (settings store) and the class line-up form
+// (classes 2 and 3 of the meet database). While it is open the main window is
+// disabled, or hidden on a first start; closing it hands control back to the main window.
+class FrmSettings : public QWidget {
+    Q_OBJECT
+public:
+    explicit FrmSettings(RunState& state, QWidget* parent = nullptr);
+
+    int ClassVersion() const { return m_classVersion; }
+
+public slots:
+    void CmdSubmit_Click();
+    void CmdCancel_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Form_Load();
+    bool Apply_Class_Version();
+
+    RunState& m_state;
+    QLineEdit* m_TxtRegionLetter = nullptr;
+    QComboBox* m_cbClassVersion = nullptr;
+    QPushButton* m_CmdSubmit = nullptr;
+    QPushButton* m_CmdCancel = nullptr;
+    int m_classVersion = 0;
+};

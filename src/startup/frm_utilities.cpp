@@ -1,0 +1,45 @@
+#include "startup/frm_utilities.h"
+
+#include "startup/frm_main.h"
+#include "startup/run_state.h"
+#include "ui/clickable_label.h"
+#include "ui/messages.h"
+#include "ui/window_geometry.h"
+
+#include <QCloseEvent>
+
+FrmUtilities::FrmUtilities(RunState& state, QWidget* owner) : QFrame(owner, Qt::Popup), m_state(state) {
+    setObjectName(QStringLiteral("FrmUtilities"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFrameShape(QFrame::Box);
+    setFont(QFont(QStringLiteral("Times New Roman"), 10));
+    WindowGeometry::setClientSize(this, 1900, 1140);
+    connect(addEntry(QStringLiteral("LblAssignNum"), QStringLiteral("Assign Rider #s"), 60), &ClickableLabel::clicked,
+            this, &FrmUtilities::LblAssignNum_Click);
+    connect(addEntry(QStringLiteral("LblExport"), QStringLiteral("Export to State"), 420), &ClickableLabel::clicked,
+            this, &FrmUtilities::LblExport_Click);
+    connect(addEntry(QStringLiteral("LblImport"), QStringLiteral("Import Teams"), 780), &ClickableLabel::clicked, this,
+            &FrmUtilities::LblImport_Click);
+}
+
+ClickableLabel* FrmUtilities::addEntry(const QString& objectName, const QString& caption, int top) {
+    auto* entry = new ClickableLabel(caption, this);
+    entry->setObjectName(objectName);
+    WindowGeometry::place(entry, 120, top, 1660, 300);
+    return entry;
+}
+
+void FrmUtilities::notAvailable() {
+    close();
+    m_state.messages.notice(Messages::appTitle(), QStringLiteral("This function is not available yet."));
+}
+
+void FrmUtilities::LblAssignNum_Click() { notAvailable(); }
+void FrmUtilities::LblExport_Click() { notAvailable(); }
+void FrmUtilities::LblImport_Click() { notAvailable(); }
+
+void FrmUtilities::closeEvent(QCloseEvent* event) {
+    if (m_state.MainForm)
+        m_state.MainForm->Utilities_Closed();
+    QFrame::closeEvent(event);
+}

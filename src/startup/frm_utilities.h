@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QFrame>
+
+class ClickableLabel;
+class RunState;
+
+// The small drop-down menu under the main window's "Utilities" label. It closes as soon
+// as it loses the focus, which also happens when one of its entries opens a window.
+class FrmUtilities : public QFrame {
+    Q_OBJECT
+public:
+    FrmUtilities(RunState& state, QWidget* owner);
+
+public slots:
+    void LblAssignNum_Click();
+    void LblExport_Click();
+    void LblImport_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    ClickableLabel* addEntry(const QString& objectName, const QString& caption, int top);
+    void notAvailable();
+
+    RunState& m_state;
+};

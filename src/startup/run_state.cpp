@@ -1,0 +1,5 @@
+#include "startup/run_state.h"
+
+#include <QDir>
+
+QString RunState::meetDatabasePath() const { return QDir(ProgramFolder).filePath(meetDatabaseFileName()); }

@@ -1,0 +1,101 @@
+#include "startup/sub_main.h"
+
+#include "database/cls_db_manager.h"
+#include "database/db_exception.h"
+#include "startup/frm_main.h"
+#include "startup/frm_settings.h"
+#include "startup/region_settings.h"
+#include "startup/run_state.h"
+#include "ui/messages.h"
+#include "ui/twips.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QGuiApplication>
+#include <QScreen>
+#include <algorithm>
+#include <exception>
+
+namespace {
+constexpr int MinimumWidth = 12000;
+constexpr int MinimumHeight = 9000;
+constexpr int Largest16Bit = 32767;
+} // namespace
+
+QSize screenSizeInTwips() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize pixels = screen ? screen->size() : QSize();
+    return {std::min(Twips::fromPixels(pixels.width()), Largest16Bit),
+            std::min(Twips::fromPixels(pixels.height()), Largest16Bit)};
+}
+
+SubMain::SubMain(RunState& state) : m_state(state) {}
+
+SubMain::~SubMain() { delete m_mainForm; }
+
+FrmMain* SubMain::mainForm() const { return m_mainForm; }
+
+std::optional<int> SubMain::Prepare(const StartOptions& options) {
+    const QSize screen = options.screenTwips.value_or(screenSizeInTwips());
+    m_state.ScreenWidth = static_cast<qint16>(std::min(screen.width(), Largest16Bit));
+    m_state.ScreenHeight = static_cast<qint16>(std::min(screen.height(), Largest16Bit));
+    if (m_state.ScreenWidth < MinimumWidth || m_state.ScreenHeight < MinimumHeight) {
+        m_state.messages.notice(Messages::appTitle(),
+                                QStringLiteral("Corravin cannot be used on a machine having a screen resolution less "
+                                               "than 800X600 DPI"));
+        return 1;
+    }
+
+    m_state.CurrentRegion.clear();
+    m_state.ProgramFolder = QDir::cleanPath(
+        options.programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : QDir(options.programFolder).absolutePath());
+    const QString path = m_state.meetDatabasePath();
+    try {
+        if (!QDir(m_state.ProgramFolder).exists())
+            throw std::runtime_error(QStringLiteral("The program folder %1 does not exist.")
+                                         .arg(QDir::toNativeSeparators(m_state.ProgramFolder))
+                                         .toStdString());
+        Cls_Db_Manager(m_state.ProgramFolder).Build_Database(path);
+        const QString unusable = Cls_Db_Manager::Check_Meet_Database(path);
+        if (!unusable.isEmpty()) {
+            m_state.messages.notice(Messages::appTitle(),
+                                    unusable + QStringLiteral("\n\nMove the file away to have a new meet database "
+                                                              "created, or put the right file in its place."),
+                                    Messages::Icon::Critical);
+            return 1;
+        }
+        m_state.MeetDb.open(path);
+        m_state.QARNConnection.setDatabasePath(path);
+    } catch (const DbException& error) {
+        m_state.messages.notice(Messages::appTitle(),
+                                QStringLiteral("Corravin could not start:\n\n%1").arg(error.engineText()),
+                                Messages::Icon::Critical);
+        return 1;
+    } catch (const std::exception& error) {
+        m_state.messages.notice(Messages::appTitle(),
+                                QStringLiteral("Corravin could not start:\n\n%1").arg(QString::fromStdString(error.what())),
+                                Messages::Icon::Critical);
+        return 1;
+    }
+    return std::nullopt;
+}
+
+std::optional<int> SubMain::Main(const StartOptions& options) {
+    const QString stored = RegionSettings::read();
+    if (const auto status = Prepare(options))
+        return status;
+
+    // The main window builds its title from the region when it is made, so the region is set first.
+    if (stored != RegionSettings::notSet())
+        m_state.CurrentRegion = stored;
+    m_mainForm = new FrmMain(m_state);
+    if (stored != RegionSettings::notSet()) {
+        m_mainForm->show();
+        m_mainForm->unsetCursor();
+    } else {
+        auto* settings = new FrmSettings(m_state);
+        settings->show();
+        settings->unsetCursor();
+    }
+    return std::nullopt;
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QSize>
+#include <QString>
+#include <optional>
+
+class FrmMain;
+class FrmSettings;
+class RunState;
+
+struct StartOptions {
+    QString programFolder;             // empty: the executable's folder
+    std::optional<QSize> screenTwips;  // empty: the primary screen's size
+};
+
+// Program start-up: refuses small screens, has the meet database created when missing,
+// checks and opens it, and brings up the main window (and, on a first start, the
+// region settings first).
+class SubMain {
+public:
+    explicit SubMain(RunState& state);
+    ~SubMain();
+
+    // Prepares the run state and the meet database. Answers the exit status when the
+    // program must end (the user has been told why), nothing when it may go on.
+    std::optional<int> Prepare(const StartOptions& options);
+
+    // Prepare, then the windows. Answers the exit status when the program must end.
+    std::optional<int> Main(const StartOptions& options);
+
+    FrmMain* mainForm() const;
+
+private:
+    RunState& m_state;
+    FrmMain* m_mainForm = nullptr;
+};
+
+// The screen's size in twips, each side clamped to what a 16-bit value holds.
+QSize screenSizeInTwips();

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "ui/messages.h"
+
+class QWidget;
+
+// Messages shown as QMessageBox, over the active window.
+class MessageBoxMessages : public Messages {
+public:
+    void notice(const QString& title, const QString& text, Icon icon) override;
+    bool ask(const QString& title, const QString& text, Icon icon) override;
+};

@@ -1,0 +1,228 @@
+#include "database/class_lineup.h"
+#include "database/cls_db_manager.h"
+#include "database/db_exception.h"
+#include "database/sql.h"
+#include "meet_fixture.h"
+#include "test_main.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QSqlQuery>
+#include <QTest>
+
+class MeetDatabaseTest : public QObject {
+    Q_OBJECT
+private slots:
+    void createsTheNineTablesWithTheirColumnsInOrder();
+    void engineEnforcesTheFieldRules_data();
+    void engineEnforcesTheFieldRules();
+    void autoNumbersAreAssignedAndNeverReused();
+    void holdsTheStandardLineup();
+    void leavesAnExistingFileUntouched();
+    void failedCreationLeavesNoMeetDatabase();
+    void recognisesUnusableFiles_data();
+    void recognisesUnusableFiles();
+    void likePatternMatchesTypedTextLiterally();
+};
+
+void MeetDatabaseTest::createsTheNineTablesWithTheirColumnsInOrder() {
+    MeetFixture meet;
+    QStringList tables;
+    QSqlQuery q = Sql::exec(meet.db(), "SELECT name FROM sqlite_schema WHERE type = 'table' AND name LIKE 'Tbl%' "
+                                       "ORDER BY name");
+    while (q.next())
+        tables << q.value(0).toString();
+    QCOMPARE(tables, QStringList({"TblClass", "TblClassJudges", "TblCoach", "TblEntry", "TblJudge", "TblPairing",
+                                  "TblPerson", "TblPlacing", "TblTeam"}));
+
+    auto columns = [&](const QString& table) {
+        QStringList found;
+        QSqlQuery c = Sql::exec(meet.db(), "SELECT name || ':' || type FROM pragma_table_info(?)", {table});
+        while (c.next())
+            found << c.value(0).toString();
+        return found.join(' ');
+    };
+    QCOMPARE(columns("TblCoach"), QString("FirstName:TEXT LastName:TEXT Address:TEXT City:TEXT Zip:TEXT Primary:TEXT "
+                                          "Secondary:TEXT Email:TEXT Position:TEXT TeamCode:INTEGER "
+                                          "CoachCode:INTEGER"));
+    QCOMPARE(columns("TblPerson"), QString("FirstName:TEXT LastName:TEXT Address:TEXT City:TEXT Zip:TEXT "
+                                           "TeamCode:INTEGER RiderNumber:TEXT RiderIndex:INTEGER"));
+    QCOMPARE(columns("TblPlacing"), QString("ClassNumber:INTEGER Place:INTEGER RiderIndex:INTEGER Points:REAL "
+                                            "Division:TEXT JudgeID:INTEGER"));
+    QCOMPARE(columns("TblTeam"), QString("TeamCode:INTEGER TeamName:TEXT Division:TEXT District:TEXT"));
+    QCOMPARE(columns("TblJudge"), QString("FirstName:TEXT LastName:TEXT Address:TEXT City:TEXT Zip:TEXT "
+                                          "PhoneNumber:TEXT State:TEXT Email:TEXT Memo:TEXT JudgeID:INTEGER"));
+
+    // STRICT tables refuse a value of the wrong kind instead of storing it.
+    QVERIFY_THROWS_EXCEPTION(DbException, meet.exec("INSERT INTO TblEntry (ClassNumber, RiderIndex) VALUES ('x', 1)"));
+    // Text compares without regard to case.
+    meet.exec("INSERT INTO TblTeam (TeamName, Division) VALUES ('Oak Hill', 'B')");
+    QCOMPARE(meet.scalar("SELECT count(*) FROM TblTeam WHERE TeamName = 'OAK HILL' AND Division = 'b'").toInt(), 1);
+}
+
+void MeetDatabaseTest::engineEnforcesTheFieldRules_data() {
+    QTest::addColumn<QString>("statement");
+    QTest::addColumn<QVariantList>("values");
+    QTest::addColumn<bool>("accepted");
+    const QString person = "INSERT INTO TblPerson (FirstName, LastName, TeamCode, RiderNumber) VALUES (?, ?, ?, ?)";
+    QTest::newRow("empty first name") << person << QVariantList{"", "Smith", 1, "1"} << false;
+    QTest::newRow("51-character name") << person << QVariantList{QString(51, 'a'), "Smith", 1, "1"} << false;
+    QTest::newRow("50-character name") << person << QVariantList{QString(50, 'a'), "Smith", 1, "1"} << true;
+    QTest::newRow("empty rider number") << person << QVariantList{"Ann", "Smith", 1, ""} << true;
+    QTest::newRow("4-character rider number") << person << QVariantList{"Ann", "Smith", 1, "1234"} << false;
+    QTest::newRow("null first name") << person << QVariantList{QVariant(), "Smith", 1, "1"} << true;
+    QTest::newRow("non-ASCII name") << person << QVariantList{"Zoë", "O'Brien", 1, "7"} << true;
+    const QString team = "INSERT INTO TblTeam (TeamName, Division, District) VALUES (?, ?, ?)";
+    QTest::newRow("empty district") << team << QVariantList{"Oak Hill", "A", ""} << true;
+    QTest::newRow("empty division") << team << QVariantList{"Oak Hill", "", "1"} << false;
+    QTest::newRow("two-letter division") << team << QVariantList{"Oak Hill", "AB", "1"} << false;
+    const QString entry = "INSERT INTO TblEntry (ClassNumber, RiderIndex) VALUES (?, ?)";
+    QTest::newRow("16-bit refuses 40000") << entry << QVariantList{40000, 1} << false;
+    QTest::newRow("16-bit takes 32767") << entry << QVariantList{32767, 1} << true;
+    QTest::newRow("32-bit takes 40000") << entry << QVariantList{1, 40000} << true;
+    QTest::newRow("32-bit refuses 2^31") << entry << QVariantList{1, qint64(2147483648LL)} << false;
+    const QString pairing =
+        "INSERT INTO TblPairing (RiderIndex, PartnerNumber, PartnerIndex, PartnerFirst, PartnerLast) "
+        "VALUES (?, ?, ?, ?, ?)";
+    QTest::newRow("empty partner last name") << pairing << QVariantList{1, "12", 2, "Ann", ""} << true;
+    QTest::newRow("empty partner number") << pairing << QVariantList{1, "", 2, "Ann", "Lee"} << false;
+}
+
+void MeetDatabaseTest::engineEnforcesTheFieldRules() {
+    QFETCH(QString, statement);
+    QFETCH(QVariantList, values);
+    QFETCH(bool, accepted);
+    MeetFixture meet;
+    bool stored = true;
+    try {
+        meet.exec(statement, values);
+    } catch (const DbException&) {
+        stored = false;
+    }
+    QCOMPARE(stored, accepted);
+}
+
+void MeetDatabaseTest::autoNumbersAreAssignedAndNeverReused() {
+    MeetFixture meet;
+    meet.exec("INSERT INTO TblTeam (TeamName, Division) VALUES ('One', 'A')");
+    meet.exec("INSERT INTO TblTeam (TeamName, Division) VALUES ('Two', 'A')");
+    QCOMPARE(meet.scalar("SELECT TeamCode FROM TblTeam WHERE TeamName = 'Two'").toInt(), 2);
+    meet.exec("DELETE FROM TblTeam WHERE TeamCode = 2");
+    meet.exec("INSERT INTO TblTeam (TeamName, Division) VALUES ('Three', 'A')");
+    QCOMPARE(meet.scalar("SELECT TeamCode FROM TblTeam WHERE TeamName = 'Three'").toInt(), 3);
+}
+
+void MeetDatabaseTest::holdsTheStandardLineup() {
+    MeetFixture meet;
+    QSqlQuery q = Sql::exec(meet.db(), "SELECT ClassNumber, ClassName, MaxEntries, ImagePath FROM TblClass "
+                                       "ORDER BY ClassNumber");
+    QStringList found;
+    while (q.next())
+        found << QString("%1|%2|%3|%4").arg(q.value(0).toInt()).arg(q.value(1).toString()).arg(q.value(2).toDouble())
+                     .arg(q.value(3).toString());
+    const QStringList expected{
+        "1|Western Fitting and Showing|4|WfandS.bmp",   "2|Saddle Seat Fitting and Showing|4|SSFandS.bmp",
+        "3|Hunt Seat Fitting and Showing|4|HSFandS.bmp", "4|Saddle Seat Equitation|4|SSE.bmp",
+        "5|Saddle Seat Pattern|3|SSP.bmp",               "6|Saddle Seat Bareback|4|SSBB.bmp",
+        "7|Hunt Seat Equitation|4|HSE.bmp",              "8|Hunt Seat Bareback|4|HSBB.bmp",
+        "9|Hunt Seat Over Fences|3|HSOF.bmp",            "10|Western Equitation|4|WE.bmp",
+        "11|Western Bareback|4|WBB.bmp",                 "12|Western Riding / Reining|3|WR.bmp",
+        "13|Trail|3|T.bmp",                              "14|Flag Race|4|FR.bmp",
+        "15|Cloverleaf Race|4|CR.bmp",                   "16|Timed Event|4|TE.bmp",
+        "17|Two Person Relay|3|2PR.bmp"};
+    QCOMPARE(found, expected);
+}
+
+void MeetDatabaseTest::leavesAnExistingFileUntouched() {
+    MeetFixture meet(false);
+    QFile file(meet.databasePath());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("not a database, but a file all the same");
+    file.close();
+    const QByteArray before = QFile(meet.databasePath()).exists() ? [&] {
+        QFile f(meet.databasePath());
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }() : QByteArray();
+
+    QVERIFY(!Cls_Db_Manager(meet.programFolder()).Build_Database(meet.databasePath()));
+
+    QFile after(meet.databasePath());
+    QVERIFY(after.open(QIODevice::ReadOnly));
+    QCOMPARE(after.readAll(), before);
+    QVERIFY(!QDir(meet.programFolder() + "/LabelFiles").exists());
+}
+
+void MeetDatabaseTest::failedCreationLeavesNoMeetDatabase() {
+    MeetFixture meet(false);
+    // A file where the label folder should be makes the creation fail after the tables are built.
+    QFile blocker(meet.programFolder() + "/LabelFiles");
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+
+    QVERIFY_THROWS_EXCEPTION(std::runtime_error,
+                             Cls_Db_Manager(meet.programFolder()).Build_Database(meet.databasePath()));
+    QVERIFY(!QFile::exists(meet.databasePath()));
+    QCOMPARE(QDir(meet.programFolder()).entryList({"*.mdb*"}, QDir::Files), QStringList());
+}
+
+void MeetDatabaseTest::recognisesUnusableFiles_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("text file") << "text" << "file is not a database";
+    QTest::newRow("empty database") << "empty" << "the table TblClass is missing";
+    QTest::newRow("table lacking a field") << "field" << "the field RiderNumber of the table TblPerson is missing";
+    QTest::newRow("sound meet database") << "sound" << "";
+}
+
+void MeetDatabaseTest::recognisesUnusableFiles() {
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+    MeetFixture meet(kind == "sound" || kind == "field");
+    const QString path = meet.databasePath();
+    if (kind == "text") {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(4096, 'x'));
+    } else if (kind == "empty") {
+        DbConnection empty;
+        empty.open(path);
+        Sql::exec(empty.db(), "CREATE TABLE Other (x INTEGER)");
+    } else if (kind == "field") {
+        meet.exec("ALTER TABLE TblPerson DROP COLUMN RiderNumber");
+    }
+    meet.state->MeetDb.close();
+    const QString why = Cls_Db_Manager::Check_Meet_Database(path);
+    if (reason.isEmpty()) {
+        QCOMPARE(why, QString());
+    } else {
+        QVERIFY2(why.startsWith("The file " + QDir::toNativeSeparators(path) + " is not a usable meet database"),
+                 qPrintable(why));
+        QVERIFY2(why.contains(reason), qPrintable(why));
+    }
+}
+
+void MeetDatabaseTest::likePatternMatchesTypedTextLiterally() {
+    MeetFixture meet;
+    for (const char* name : {"O'Brien", "100%", "a_b", "axb", "Zoë", "back\\slash"})
+        meet.exec("INSERT INTO TblTeam (TeamName, Division) VALUES (?, 'A')", {QString::fromUtf8(name)});
+    auto find = [&](const QString& typed) {
+        QStringList names;
+        QSqlQuery q = Sql::exec(meet.db(), "SELECT TeamName FROM TblTeam WHERE TeamName LIKE ? ESCAPE '\\' "
+                                           "ORDER BY TeamCode",
+                                {Sql::containsPattern(typed)});
+        while (q.next())
+            names << q.value(0).toString();
+        return names;
+    };
+    QCOMPARE(find("'B"), QStringList{"O'Brien"});
+    QCOMPARE(find("0%"), QStringList{"100%"});
+    QCOMPARE(find("_"), QStringList{"a_b"});
+    QCOMPARE(find("ë"), QStringList{QString::fromUtf8("Zoë")});
+    QCOMPARE(find("\\"), QStringList{"back\\slash"});
+    QCOMPARE(find("brien"), QStringList{"O'Brien"});
+}
+
+CORRAVIN_TEST(MeetDatabaseTest)
+#include "meet_database_test.moc"

@@ -1,0 +1,43 @@
+#include "meet_fixture.h"
+
+#include "database/cls_db_manager.h"
+#include "database/sql.h"
+
+#include <QSettings>
+#include <QTest>
+#include <stdexcept>
+
+void useTemporarySettings(const QString& folder) {
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
+}
+
+MeetFixture::MeetFixture(bool createDatabase) : state(std::make_unique<RunState>(messages, dialogs)) {
+    if (!m_folder.isValid())
+        throw std::runtime_error("no temporary folder");
+    useTemporarySettings(m_folder.filePath(QStringLiteral("settings")));
+    state->ScreenWidth = 12000;
+    state->ScreenHeight = 9000;
+    state->ProgramFolder = m_folder.path();
+    if (createDatabase) {
+        Cls_Db_Manager(state->ProgramFolder).Build_Database(databasePath());
+        state->MeetDb.open(databasePath());
+        state->QARNConnection.setDatabasePath(databasePath());
+    }
+}
+
+MeetFixture::~MeetFixture() { state->MeetDb.close(); }
+
+void MeetFixture::exec(const QString& statement, const QVariantList& values) const {
+    Sql::exec(db(), statement, values);
+}
+
+QVariant MeetFixture::scalar(const QString& statement, const QVariantList& values) const {
+    return Sql::scalar(db(), statement, values);
+}
+
+int MeetFixture::count(const QString& table) const {
+    // Table names come from the tests themselves, never from input.
+    return Sql::scalar(db(), QStringLiteral("SELECT count(*) FROM \"%1\"").arg(table)).toInt();
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "scripted_file_dialogs.h"
+#include "scripted_messages.h"
+#include "startup/run_state.h"
+
+#include <QTemporaryDir>
+#include <memory>
+
+// A fresh program folder in a temporary folder with a new meet database, open as
+// MeetDb, a scripted Messages fake, and settings kept in the same temporary folder.
+// The screen is 800 by 600 pixels (12000 by 9000 twips) unless a test sets it.
+class MeetFixture {
+public:
+    explicit MeetFixture(bool createDatabase = true);
+    ~MeetFixture();
+
+    QString programFolder() const { return m_folder.path(); }
+    QString databasePath() const { return state->meetDatabasePath(); }
+    QSqlDatabase db() const { return state->db(); }
+
+    // Runs a statement with bound values; fails loudly when it cannot.
+    void exec(const QString& statement, const QVariantList& values = {}) const;
+    QVariant scalar(const QString& statement, const QVariantList& values = {}) const;
+    int count(const QString& table) const;
+
+    ScriptedMessages messages;
+    ScriptedFileDialogs dialogs;
+    std::unique_ptr<RunState> state;
+
+private:
+    QTemporaryDir m_folder;
+};
+
+// Points QSettings at a folder of the test's own, so no test reads or writes the user's settings.
+void useTemporarySettings(const QString& folder);
