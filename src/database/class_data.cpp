@@ -30,13 +30,11 @@ void update(const QSqlDatabase& db, const QList<ClassRow>& rows) {
 }
 
 void insert(const QSqlDatabase& db, const QList<ClassRow>& rows) {
-    TransactionGuard transaction(db);
     for (const ClassRow& row : rows)
         Sql::exec(db,
                   QStringLiteral("INSERT INTO TblClass (ClassNumber, ClassName, MaxEntries, ImagePath) "
                                  "VALUES (?, ?, ?, ?)"),
                   {row.ClassNumber, row.ClassName, row.MaxEntries, row.ImagePath});
-    transaction.commit();
 }
 
 } // namespace ClassData

@@ -13,7 +13,7 @@ QString className(const QSqlDatabase& db, int classNumber);
 // Writes the given rows over the classes of the same numbers, in one transaction.
 void update(const QSqlDatabase& db, const QList<ClassRow>& rows);
 
-// Inserts rows into an empty TblClass.
+// Inserts rows into an empty TblClass; the caller brackets it in its transaction.
 void insert(const QSqlDatabase& db, const QList<ClassRow>& rows);
 
 } // namespace ClassData

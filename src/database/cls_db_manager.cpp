@@ -4,6 +4,7 @@
 #include "database/class_lineup.h"
 #include "database/db_exception.h"
 #include "database/sql.h"
+#include "database/transaction_guard.h"
 #include "reports/frm_label_builder.h"
 #include "reports/label_files.h"
 
@@ -23,9 +24,16 @@ bool Cls_Db_Manager::Build_Database(const QString& dbname) {
     QFile::remove(building);
     try {
         Create_DB_File(building, m_db);
-        for (const MeetSchema::Table& table : MeetSchema::tables())
-            Build_Table(m_db.db(), table);
-        Populate_Class();
+        // No rollback journal while building: a failed build discards the whole file anyway.
+        Sql::exec(m_db.db(), QStringLiteral("PRAGMA journal_mode = OFF"));
+        {
+            // One transaction for all tables and rows: one sync to disk instead of one per table.
+            TransactionGuard transaction(m_db.db());
+            for (const MeetSchema::Table& table : MeetSchema::tables())
+                Build_Table(m_db.db(), table);
+            Populate_Class();
+            transaction.commit();
+        }
 
         const QString labelFolder = LabelFiles::folder(m_programFolder);
         if (!QDir().mkpath(labelFolder))
