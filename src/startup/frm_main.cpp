@@ -60,6 +60,7 @@ FrmMain::FrmMain(RunState& state, ActivityFactory factory, QWidget* parent)
 }
 
 FrmMain::~FrmMain() {
+    delete m_settings;
     if (m_state.MainForm == this)
         m_state.MainForm = nullptr;
 }
@@ -141,6 +142,8 @@ void FrmMain::buildPanels() {
         }
     }
 }
+
+FrmSettings* FrmMain::settingsWindow() const { return m_settings.data(); }
 
 QString FrmMain::divisionText() const { return m_CbDivision->currentIndex() < 0 ? QString() : m_CbDivision->currentText(); }
 
@@ -246,10 +249,16 @@ void FrmMain::CbDivision_Click() {
 
 void FrmMain::LblSettings_Click() {
     WindowGeometry::setBackground(m_LblSettings, DarkGrey, LinkText);
-    auto* settings = new FrmSettings(m_state);
-    settings->show();
-    settings->unsetCursor();
+    Open_Settings();
     setEnabled(false);
+}
+
+FrmSettings* FrmMain::Open_Settings() {
+    // Not a child: disabling the main window must not disable the settings window.
+    m_settings = new FrmSettings(m_state);
+    m_settings->show();
+    m_settings->unsetCursor();
+    return m_settings;
 }
 
 void FrmMain::Settings_Closed() {

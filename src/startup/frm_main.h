@@ -7,6 +7,7 @@
 #include <array>
 
 class ClickableLabel;
+class FrmSettings;
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -26,6 +27,10 @@ public:
     QWidget* activityWindow() const { return m_activityWindow; }
     QString panelTag(int menu) const { return m_panelTags.at(menu); }
     QString divisionText() const;
+    FrmSettings* settingsWindow() const;
+
+    // Opens the region settings window, which the main window keeps and closes with itself.
+    FrmSettings* Open_Settings();
 
 public slots:
     void Form_Initialize();
@@ -59,6 +64,7 @@ private:
     int m_currentActivity = 0;
     std::array<QString, 5> m_panelTags{"0", "0", "0", "0", "0"};
     QPointer<QWidget> m_activityWindow;
+    QPointer<FrmSettings> m_settings;
 
     QFrame* m_ShpHeader = nullptr;
     QLabel* m_LblTitle = nullptr;

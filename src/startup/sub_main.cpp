@@ -3,7 +3,6 @@
 #include "database/cls_db_manager.h"
 #include "database/db_exception.h"
 #include "startup/frm_main.h"
-#include "startup/frm_settings.h"
 #include "startup/region_settings.h"
 #include "startup/run_state.h"
 #include "ui/messages.h"
@@ -93,9 +92,7 @@ std::optional<int> SubMain::Main(const StartOptions& options) {
         m_mainForm->show();
         m_mainForm->unsetCursor();
     } else {
-        auto* settings = new FrmSettings(m_state);
-        settings->show();
-        settings->unsetCursor();
+        m_mainForm->Open_Settings();
     }
     return std::nullopt;
 }

@@ -19,12 +19,6 @@ namespace {
 const QString ScreenMessage =
     "Corravin cannot be used on a machine having a screen resolution less than 800X600 DPI";
 
-FrmSettings* openSettingsWindow() {
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (auto* settings = qobject_cast<FrmSettings*>(widget); settings && settings->isVisible())
-            return settings;
-    return nullptr;
-}
 
 StartOptions optionsFor(const MeetFixture& meet, QSize screen = {12000, 9000}) {
     return {meet.programFolder(), screen};
@@ -100,7 +94,7 @@ void StartUpTest::firstStartAsksForTheRegionWithTheMainWindowHidden() {
     FrmMain* main = subMain.mainForm();
     QVERIFY(main && !main->isVisible());
     QCOMPARE(main->findChild<QLabel*>("LblTitle")->text(), QString("Region  Data Tracker"));
-    FrmSettings* settings = openSettingsWindow();
+    FrmSettings* settings = main->settingsWindow();
     QVERIFY(settings);
     QVERIFY(!settings->findChild<QPushButton*>("CmdCancel")->isEnabled());
     QCOMPARE(settings->findChild<QLineEdit*>("TxtRegionLetter")->text(), QString());
@@ -120,7 +114,7 @@ void StartUpTest::firstStartAsksForTheRegionWithTheMainWindowHidden() {
     QCOMPARE(RegionSettings::read(), QString("B"));
     QVERIFY(main->isVisible() && main->isEnabled());
     QCOMPARE(main->findChild<QLabel*>("LblTitle")->text(), QString("Region B Data Tracker"));
-    QVERIFY(!openSettingsWindow());
+    QVERIFY(!main->settingsWindow() || !main->settingsWindow()->isVisible());
 }
 
 void StartUpTest::laterStartShowsTheMainWindowForItsRegion() {
@@ -131,7 +125,7 @@ void StartUpTest::laterStartShowsTheMainWindowForItsRegion() {
     QVERIFY(subMain.mainForm()->isVisible());
     QCOMPARE(subMain.mainForm()->findChild<QLabel*>("LblTitle")->text(), QString("Region B Data Tracker"));
     QCOMPARE(meet.state->CurrentRegion, QString("B"));
-    QVERIFY(!openSettingsWindow());
+    QVERIFY(!subMain.mainForm()->settingsWindow());
     VERIFY_MESSAGES(meet.messages);
 }
 
