@@ -101,7 +101,7 @@ void FrmMain::buildHeader() {
     auto* activityArea = new QFrame(this);
     activityArea->setObjectName(QStringLiteral("ShpActivityArea"));
     activityArea->setFrameShape(QFrame::StyledPanel);
-    WindowGeometry::place(activityArea, ActivityLeft, ActivityTop, ActivityWidth, ActivityHeight);
+    WindowGeometry::place(activityArea, ActivityLeft, ActivityTop, ClientWidth - ActivityLeft - 60, ActivityHeight);
 }
 
 QPushButton* FrmMain::makeButton(const QString& objectName, const QString& caption, QWidget* parent) {
