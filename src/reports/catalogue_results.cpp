@@ -113,7 +113,7 @@ void teamStandings(Report& report) {
                {columnsLeft + 17 * column, captionTop, totalWidth, 300}, ReportFont::bolded(10), Centred)
         .line(QStringLiteral("LnHeader"), {0, captionTop + 380, w, 0}, 20);
     SectionBuilder detail(report.addSection(QStringLiteral("Detail"), Kind::Detail, 560));
-    detail.field(QStringLiteral("txtTeamName"), QStringLiteral("TeamName"), {60, 40, nameWidth - 120, 300},
+    detail.field(QStringLiteral("txtTeamName"), QStringLiteral("TeamName"), {60, 20, nameWidth - 120, 520},
                  ReportFont::bolded(10))
         .field(QStringLiteral("txtDivision"), QStringLiteral("division"), {nameWidth, 40, divisionWidth, 300},
                ReportFont::plain(10), Centred);

@@ -4,7 +4,7 @@
 #include "reports/report_section.h"
 
 #include <functional>
-#include <vector>
+#include <deque>
 
 class ReportDataSource;
 
@@ -26,7 +26,7 @@ public:
     ReportSection& addSection(const QString& name, ReportSection::Kind kind, int height, int level = 0);
     ReportSection* section(const QString& name);
     const ReportSection* section(const QString& name) const;
-    const std::vector<ReportSection>& sections() const { return m_sections; }
+    const std::deque<ReportSection>& sections() const { return m_sections; }
     // The first visible section of a kind (and level), or null.
     const ReportSection* sectionOf(ReportSection::Kind kind, int level = 0) const;
     int groupLevels() const;
@@ -64,7 +64,7 @@ private:
 
     QString m_name;
     QString m_title;
-    std::vector<ReportSection> m_sections;
+    std::deque<ReportSection> m_sections; // a deque: sections stay where they are as more are added
     int m_designWidth = 0;
     int m_wideReport = 0;
     QString m_dataMember;

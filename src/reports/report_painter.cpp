@@ -25,22 +25,40 @@ QFont fontFor(const ReportFont& wanted, double shrink = 1.0) {
     return font;
 }
 
+// Draws the text on one line at its size when it fits; otherwise at a smaller size, on
+// one line or, where the place is tall enough, wrapped onto two; only what still does
+// not fit at the smallest size is shortened with an ellipsis.
 void drawText(QPainter& painter, const PlacedItem& item) {
     if (item.text.isEmpty())
         return;
+    const QRectF rect(item.rect);
+    const int flags = static_cast<int>(item.alignment);
     QFont font = fontFor(item.font);
-    const double width = item.rect.width();
-    double advance = QFontMetricsF(font).horizontalAdvance(item.text);
-    if (advance > width) {
-        const double shrink = std::max(SmallestShrink, width / advance * 0.98);
-        font = fontFor(item.font, shrink);
-        advance = QFontMetricsF(font).horizontalAdvance(item.text);
+    if (QFontMetricsF(font).horizontalAdvance(item.text) > rect.width()) {
+        for (const double shrink : {1.0, 0.9, 0.8, 0.7, SmallestShrink}) {
+            font = fontFor(item.font, shrink);
+            const QFontMetricsF metrics(font);
+            if (metrics.horizontalAdvance(item.text) <= rect.width())
+                break;
+            if (2 * metrics.lineSpacing() <= rect.height()) {
+                const QRectF needed =
+                    metrics.boundingRect(QRectF(0, 0, rect.width(), 1e6), Qt::TextWordWrap, item.text);
+                if (needed.height() <= rect.height() && needed.width() <= rect.width()) {
+                    painter.setFont(font);
+                    painter.drawText(rect, flags | Qt::TextWordWrap, item.text);
+                    return;
+                }
+            }
+            if (shrink == SmallestShrink) {
+                painter.setFont(font);
+                painter.drawText(rect, flags | Qt::TextSingleLine,
+                                 metrics.elidedText(item.text, Qt::ElideRight, rect.width()));
+                return;
+            }
+        }
     }
-    QString text = item.text;
-    if (advance > width)
-        text = QFontMetricsF(font).elidedText(text, Qt::ElideRight, width);
     painter.setFont(font);
-    painter.drawText(QRectF(item.rect), static_cast<int>(item.alignment) | Qt::TextSingleLine, text);
+    painter.drawText(rect, flags | Qt::TextSingleLine, item.text);
 }
 
 void drawImage(QPainter& painter, const PlacedItem& item) {
