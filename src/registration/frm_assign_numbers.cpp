@@ -139,35 +139,49 @@ QTreeWidgetItem* FrmAssignNumbers::node(const QString& key) const {
     return m_nodes.value(key);
 }
 
+// Builds the nodes apart from the tree and hands each level over at once, which keeps a
+// meet of thousands of riders quick to show.
 void FrmAssignNumbers::Load_Tree() {
+    m_TVNumberAssign->setUpdatesEnabled(false);
     m_TVNumberAssign->clear();
     m_nodes.clear();
     m_riderNames.clear();
     m_editedNode = nullptr;
     m_riderCount = 0;
-    auto addNode = [this](QTreeWidgetItem* parent, const QString& key, const QString& text) {
-        auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(m_TVNumberAssign);
-        item->setText(0, text);
+    auto makeNode = [this](const QString& key, const QString& text) {
+        auto* item = new QTreeWidgetItem(QStringList{text});
         item->setData(0, KeyRole, key);
         m_nodes.insert(key, item);
         return item;
     };
-    QTreeWidgetItem* root = addNode(nullptr, QStringLiteral("Root"), QStringLiteral("Region ") + m_state.CurrentRegion);
+    QTreeWidgetItem* root = makeNode(QStringLiteral("Root"), QStringLiteral("Region ") + m_state.CurrentRegion);
     runReportingDbErrors(m_state.messages, [&] {
-        for (const TeamRow& team : TeamData::byDivisionAndName(m_state.db()))
-            addNode(root, QStringLiteral("Team%1").arg(team.TeamCode),
-                    team.Division + QStringLiteral(" - ") + team.TeamName);
+        QList<QTreeWidgetItem*> teams;
+        QHash<qint32, QList<QTreeWidgetItem*>> ridersOfTeam;
+        QList<QTreeWidgetItem*> withoutTeam;
+        for (const TeamRow& team : TeamData::byDivisionAndName(m_state.db())) {
+            teams << makeNode(QStringLiteral("Team%1").arg(team.TeamCode),
+                              team.Division + QStringLiteral(" - ") + team.TeamName);
+            ridersOfTeam.insert(team.TeamCode, {});
+        }
         const QList<RiderRow> riders = RiderData::byTeam(m_state.db());
         m_riderCount = static_cast<int>(riders.size());
         for (const RiderRow& rider : riders) {
-            // A rider whose team is gone still shows, under the root, so that it can be found.
-            QTreeWidgetItem* parent = m_nodes.value(QStringLiteral("Team%1").arg(rider.TeamCode), root);
-            addNode(parent, QStringLiteral("Rider%1").arg(rider.RiderIndex),
-                    riderText(rider.RiderNumber, rider.FirstName, rider.LastName));
+            QTreeWidgetItem* node = makeNode(QStringLiteral("Rider%1").arg(rider.RiderIndex),
+                                             riderText(rider.RiderNumber, rider.FirstName, rider.LastName));
             m_riderNames.insert(rider.RiderIndex, {rider.FirstName, rider.LastName});
+            // A rider whose team is gone still shows, under the root, so that it can be found.
+            auto team = ridersOfTeam.find(rider.TeamCode);
+            (team != ridersOfTeam.end() ? *team : withoutTeam) << node;
         }
+        for (QTreeWidgetItem* team : teams)
+            team->addChildren(ridersOfTeam.value(keyOf(team).mid(4).toInt()));
+        root->addChildren(teams);
+        root->addChildren(withoutTeam);
     });
+    m_TVNumberAssign->addTopLevelItem(root);
     root->setExpanded(true);
+    m_TVNumberAssign->setUpdatesEnabled(true);
     unsetCursor();
 }
 

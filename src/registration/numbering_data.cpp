@@ -21,10 +21,12 @@ std::vector<qint32> writingOrder(const QSqlDatabase& db) {
 }
 
 void writeNumbers(const QSqlDatabase& db, const std::vector<qint32>& riders, const std::vector<int>& numbers) {
-    const QString update = QStringLiteral("UPDATE TblPerson SET RiderNumber = ? WHERE RiderIndex = ?");
-    TransactionGuard transaction(db);
+    QList<QVariantList> rows;
+    rows.reserve(static_cast<qsizetype>(riders.size()));
     for (size_t k = 0; k < riders.size() && k < numbers.size(); ++k)
-        Sql::exec(db, update, {QString::number(numbers[k]), riders[k]});
+        rows.append({QString::number(numbers[k]), riders[k]});
+    TransactionGuard transaction(db);
+    Sql::execEach(db, QStringLiteral("UPDATE TblPerson SET RiderNumber = ? WHERE RiderIndex = ?"), rows);
     transaction.commit();
 }
 
