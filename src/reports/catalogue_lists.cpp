@@ -12,11 +12,11 @@ void listPageFooter(Report& report) {
     const int w = CatalogueLayouts::PortraitWidth;
     const ReportFont font = ReportFont::plain(9);
     SectionBuilder(report.addSection(QStringLiteral("PageFooter"), Kind::PageFooter, 400))
-        .label(QStringLiteral("LblPage"), QStringLiteral("Page"), {w - 2300, 100, 700, 260}, font,
+        .label(QStringLiteral("LblPage"), QStringLiteral("Page"), {w - 2000, 100, 700, 260}, font,
                Qt::AlignRight | Qt::AlignVCenter)
-        .label(QStringLiteral("LblPageNumber"), QStringLiteral("%p"), {w - 1550, 100, 550, 260}, font, Centred)
-        .label(QStringLiteral("LblOf"), QStringLiteral("of"), {w - 1000, 100, 400, 260}, font, Centred)
-        .label(QStringLiteral("LblPageCount"), QStringLiteral("%P"), {w - 550, 100, 550, 260}, font,
+        .label(QStringLiteral("LblPageNumber"), QStringLiteral("%p"), {w - 1250, 100, 450, 260}, font, Centred)
+        .label(QStringLiteral("LblOf"), QStringLiteral("of"), {w - 800, 100, 300, 260}, font, Centred)
+        .label(QStringLiteral("LblPageCount"), QStringLiteral("%P"), {w - 500, 100, 500, 260}, font,
                Qt::AlignLeft | Qt::AlignVCenter);
 }
 

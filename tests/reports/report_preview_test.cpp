@@ -4,6 +4,7 @@
 
 #include "reports/frm_report_preview.h"
 #include "reports/report_catalogue.h"
+#include "startup/frm_main.h"
 #include "ui/twips.h"
 
 #include <QComboBox>
@@ -27,6 +28,8 @@ private slots:
     void saveAsPdf_data();
     void saveAsPdf();
     void closingRunsTheTerminateStepOnce();
+    void closingClosesTheActivityWhereTheCatalogueSays_data();
+    void closingClosesTheActivityWhereTheCatalogueSays();
 };
 
 void ReportPreviewTest::placedFromTheScreenSize() {
@@ -113,6 +116,36 @@ void ReportPreviewTest::closingRunsTheTerminateStepOnce() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!preview);
     QCOMPARE(returned, 1);
+}
+
+void ReportPreviewTest::closingClosesTheActivityWhereTheCatalogueSays_data() {
+    QTest::addColumn<QString>("report");
+    QTest::addColumn<bool>("closes");
+    QTest::newRow("standings") << "RptTeamStandings" << true;
+    QTest::newRow("results") << "RptIndividualResults" << true;
+    QTest::newRow("cards") << "RptJudgesCards" << true;
+    QTest::newRow("rider list") << "RptRiderList" << false;
+}
+
+void ReportPreviewTest::closingClosesTheActivityWhereTheCatalogueSays() {
+    QFETCH(QString, report);
+    QFETCH(bool, closes);
+    MeetFixture meet;
+    FrmMain main(*meet.state);
+    meet.state->MainForm = &main;
+    main.Select_Activity(12); // "Rider Results" needs no division
+    QCOMPARE(main.CurrentActivity(), 12);
+    QPointer<QWidget> activity = main.activityWindow();
+
+    QPointer<FrmReportPreview> preview =
+        FrmReportPreview::Show(*meet.state, ReportCatalogue::create(report), activity.data());
+    preview->close();
+    QCOMPARE(main.CurrentActivity(), closes ? 0 : 12);
+    // Closing the activity took its window away, and with it nothing of the closed preview.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!preview);
+    QCOMPARE(activity.isNull(), closes);
+    meet.state->MainForm = nullptr;
 }
 
 CORRAVIN_TEST(ReportPreviewTest)
