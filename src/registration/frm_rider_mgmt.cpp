@@ -163,5 +163,6 @@ void FrmRiderMgmt::CmdDelete_Click() {
 }
 
 void FrmRiderMgmt::CmdRiderReport_Click() {
-    RegistrationReports::showRiderList(m_state, this);
+    if (QWidget* report = RegistrationReports::showRiderList(m_state, this))
+        m_reportWindow = report;
 }

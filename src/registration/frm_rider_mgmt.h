@@ -19,6 +19,7 @@ public:
     explicit FrmRiderMgmt(RunState& state, QWidget* parent = nullptr);
 
     FrmRider* riderWindow() const { return m_riderWindow; }
+    QWidget* reportWindow() const { return m_reportWindow; }
 
 public slots:
     void Form_Activate();
@@ -42,4 +43,5 @@ private:
     QListWidget* m_LbResults = nullptr;
     KeyedEntries m_riderIndexes;
     QPointer<FrmRider> m_riderWindow;
+    QPointer<QWidget> m_reportWindow;
 };

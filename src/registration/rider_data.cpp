@@ -79,14 +79,18 @@ int count(const QSqlDatabase& db) {
 QList<RiderListRow> completeList(const QSqlDatabase& db) {
     QSqlQuery query =
         Sql::exec(db, QStringLiteral("SELECT TblTeam.Division, TblTeam.TeamName, TblPerson.RiderNumber, "
-                                     "TblPerson.FirstName, TblPerson.LastName FROM TblPerson INNER JOIN TblTeam "
+                                     "TblPerson.FirstName, TblPerson.LastName, TblPerson.Address, TblPerson.City, "
+                                     "TblPerson.Zip, TblPerson.TeamCode, TblPerson.RiderIndex FROM TblPerson "
+                                     "INNER JOIN TblTeam "
                                      "ON TblPerson.TeamCode = TblTeam.TeamCode ORDER BY TblTeam.Division, "
                                      "TblTeam.TeamName, TblTeam.TeamCode, TblPerson.RiderNumber, TblPerson.LastName, "
                                      "TblPerson.FirstName"));
     QList<RiderListRow> riders;
     while (query.next())
         riders.append({query.value(0).toString(), query.value(1).toString(), query.value(2).toString(),
-                       query.value(3).toString(), query.value(4).toString()});
+                       query.value(3).toString(), query.value(4).toString(), query.value(5).toString(),
+                       query.value(6).toString(), query.value(7).toString(), query.value(8).toInt(),
+                       query.value(9).toInt()});
     return riders;
 }
 

@@ -33,6 +33,11 @@ struct RiderListRow {
     QString RiderNumber;
     QString FirstName;
     QString LastName;
+    QString Address;
+    QString City;
+    QString Zip;
+    qint32 TeamCode = -1;
+    qint32 RiderIndex = -1;
 };
 
 // TblPerson reads and writes. Every function throws DbException when the engine refuses.

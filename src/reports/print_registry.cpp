@@ -1,5 +1,7 @@
 #include "reports/print_registry.h"
 
+#include "registration/registration_reports.h"
+
 void PrintRegistry::add(Entry entry) { m_entries << std::move(entry); }
 
 const PrintRegistry::Entry* PrintRegistry::find(const QString& name) const {
@@ -21,5 +23,7 @@ QStringList PrintRegistry::names() const {
 // slot-sheets, judging-agenda, judges-cards, standings, rider-results.
 PrintRegistry PrintRegistry::standard() {
     PrintRegistry registry;
+    registry.add({QStringLiteral("coach-list"), 0, 0, RegistrationReports::prepareCoachList});
+    registry.add({QStringLiteral("rider-list"), 0, 0, RegistrationReports::prepareRiderList});
     return registry;
 }
