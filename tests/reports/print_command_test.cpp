@@ -111,9 +111,8 @@ void PrintCommandTest::programExitStatuses_data() {
     QTest::addColumn<QString>("stderrPart");
     QTest::newRow("create-meet still works") << QStringList{"create-meet"} << 0 << "";
     QTest::newRow("print without a report") << QStringList{"print"} << 2 << "usage:";
-    QTest::newRow("report not available") << QStringList{"print", "coach-list", "--pdf", "x.pdf"} << 2
-                                          << "no report coach-list";
-    QTest::newRow("unknown report") << QStringList{"print", "menu", "--pdf", "x.pdf"} << 2 << "usage:";
+    QTest::newRow("unknown report") << QStringList{"print", "menu", "--pdf", "x.pdf"} << 2 << "no report menu";
+    QTest::newRow("no pdf") << QStringList{"print", "menu"} << 2 << "usage:";
     QTest::newRow("bad division") << QStringList{"print", "standings", "--division", "Z", "--pdf", "x.pdf"} << 2
                                   << "A, B, C or D";
 }
