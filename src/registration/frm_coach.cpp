@@ -21,13 +21,13 @@ FrmCoach::FrmCoach(RunState& state, QWidget* parent)
     : EntryWindow(QStringLiteral("FrmCoach"), QStringLiteral("Coach Entry Form"), 7800, 6000, parent), m_state(state) {
     addTitleLabel(QStringLiteral("Coach Information Form"));
 
-    addBox(QStringLiteral("TxtFirst"), QStringLiteral("First Name"), 360, 900, 3300, 50);
-    addBox(QStringLiteral("TxtLast"), QStringLiteral("Last Name"), 4080, 900, 3300, 50);
-    addBox(QStringLiteral("TxtAddress"), QStringLiteral("Address"), 360, 1680, 7020, 50);
-    addBox(QStringLiteral("TxtCity"), QStringLiteral("City"), 360, 2460, 4500, 50);
-    addBox(QStringLiteral("TxtZip"), QStringLiteral("Zip"), 5160, 2460, 1200, 5);
-    addBox(QStringLiteral("TxtPrimary"), QStringLiteral("Primary Contact Number"), 360, 3240, 3300, 50);
-    addBox(QStringLiteral("TxtSecondary"), QStringLiteral("Secondary Contact Number"), 4080, 3240, 3300, 50);
+    addBox(QStringLiteral("TxtFirst"), QStringLiteral("First Name"), 360, 1140, 3300, 50);
+    addBox(QStringLiteral("TxtLast"), QStringLiteral("Last Name"), 4080, 1140, 3300, 50);
+    addBox(QStringLiteral("TxtAddress"), QStringLiteral("Address"), 360, 1860, 7020, 50);
+    addBox(QStringLiteral("TxtCity"), QStringLiteral("City"), 360, 2580, 4500, 50);
+    addBox(QStringLiteral("TxtZip"), QStringLiteral("Zip"), 5160, 2580, 1200, 5);
+    addBox(QStringLiteral("TxtPrimary"), QStringLiteral("Primary Contact Number"), 360, 3300, 3300, 50);
+    addBox(QStringLiteral("TxtSecondary"), QStringLiteral("Secondary Contact Number"), 4080, 3300, 3300, 50);
     addBox(QStringLiteral("TxtEmail"), QStringLiteral("Email Address"), 360, 4020, 4500, 50);
 
     auto* positionLabel = new QLabel(QStringLiteral("Position"), this);

@@ -24,8 +24,8 @@ struct BoxPlace {
 };
 // Box 0 takes any length: a number too long for the field is refused with its own message.
 const BoxPlace BoxPlaces[6] = {
-    {"Rider's Number", 360, 1140, 1200, 32767}, {"First", 360, 1980, 3300, 50}, {"Last", 3960, 1980, 3300, 50},
-    {"Address", 360, 2760, 6900, 50},           {"City", 360, 3540, 4500, 50},  {"Zip", 5160, 3540, 2100, 10}};
+    {"Rider's Number", 360, 1140, 1560, 32767}, {"First", 360, 2280, 3300, 50}, {"Last", 3960, 2280, 3300, 50},
+    {"Address", 360, 3000, 6900, 50},           {"City", 360, 3720, 4500, 50},  {"Zip", 5160, 3720, 2100, 10}};
 } // namespace
 
 FrmRider::FrmRider(RunState& state, QWidget* parent)
@@ -33,7 +33,7 @@ FrmRider::FrmRider(RunState& state, QWidget* parent)
     addTitleLabel(QStringLiteral("Update Rider Information"));
     auto* nameLabel = new QLabel(QStringLiteral("Rider's Name"), this);
     nameLabel->setFont(QFont(QStringLiteral("Times New Roman"), 10, QFont::Bold));
-    WindowGeometry::place(nameLabel, 360, 1440, 3000, 280);
+    WindowGeometry::place(nameLabel, 360, 1680, 3000, 280);
     for (int i = 0; i < 6; ++i) {
         const BoxPlace& place = BoxPlaces[i];
         auto* label = new QLabel(QString::fromUtf8(place.caption), this);
@@ -45,18 +45,18 @@ FrmRider::FrmRider(RunState& state, QWidget* parent)
         m_RiderListBoxArray[static_cast<size_t>(i)] = box;
     }
     auto* teamLabel = new QLabel(QStringLiteral("Team"), this);
-    WindowGeometry::place(teamLabel, 1860, 850, 3000, 280);
+    WindowGeometry::place(teamLabel, 2160, 850, 3000, 280);
     m_LbTeamCode = new QComboBox(this);
     m_LbTeamCode->setObjectName(QStringLiteral("LbTeamCode"));
-    WindowGeometry::place(m_LbTeamCode, 1860, 1140, 5400, 360);
+    WindowGeometry::place(m_LbTeamCode, 2160, 1140, 5100, 360);
 
     auto* save = new QPushButton(QStringLiteral("Save"), this);
     save->setObjectName(QStringLiteral("CmdSave"));
-    WindowGeometry::place(save, 1920, 4440, 1560, 480);
+    WindowGeometry::place(save, 1920, 4560, 1560, 480);
     connect(save, &QPushButton::clicked, this, &FrmRider::CmdSave_Click);
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
     cancel->setObjectName(QStringLiteral("CmdCancel"));
-    WindowGeometry::place(cancel, 4140, 4440, 1560, 480);
+    WindowGeometry::place(cancel, 4140, 4560, 1560, 480);
     connect(cancel, &QPushButton::clicked, this, &FrmRider::CmdCancel_Click);
 
     Form_Load();
