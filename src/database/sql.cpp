@@ -28,6 +28,21 @@ QSqlQuery exec(const QSqlDatabase& db, const QString& statement, const QVariantL
     return query;
 }
 
+void execEach(const QSqlDatabase& db, const QString& statement, const QList<QVariantList>& rows) {
+    if (!db.isOpen())
+        throw DbException(QStringLiteral("The database is not open.\n\nStatement: %1").arg(statement.simplified()));
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    if (!query.prepare(statement))
+        throw DbException(describe(query.lastError(), statement));
+    for (const QVariantList& values : rows) {
+        for (int i = 0; i < values.size(); ++i)
+            query.bindValue(i, values.at(i));
+        if (!query.exec())
+            throw DbException(describe(query.lastError(), statement));
+    }
+}
+
 QVariant scalar(const QSqlDatabase& db, const QString& statement, const QVariantList& values) {
     QSqlQuery query = exec(db, statement, values);
     return query.next() ? query.value(0) : QVariant();

@@ -11,6 +11,10 @@ namespace Sql {
 
 QSqlQuery exec(const QSqlDatabase& db, const QString& statement, const QVariantList& values = {});
 
+// Runs one statement once per row of values, prepared once; throws DbException at the
+// first row the engine refuses (callers bracket the run in a TransactionGuard).
+void execEach(const QSqlDatabase& db, const QString& statement, const QList<QVariantList>& rows);
+
 // First column of the first row, or an invalid QVariant when there is no row.
 QVariant scalar(const QSqlDatabase& db, const QString& statement, const QVariantList& values = {});
 

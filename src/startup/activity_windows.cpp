@@ -1,10 +1,19 @@
 #include "startup/activity_windows.h"
 
+#include "registration/frm_coach_mgmt.h"
+#include "registration/frm_rider_mgmt.h"
+#include "registration/frm_team_mgmt.h"
 #include "startup/activity_catalog.h"
 #include "startup/activity_placeholder.h"
 
-QWidget* createActivityWindow(int activity, RunState&, QWidget* parent) {
+QWidget* createActivityWindow(int activity, RunState& state, QWidget* parent) {
     switch (activity) {
+    case 1:
+        return new FrmTeamMgmt(state, parent);
+    case 2:
+        return new FrmCoachMgmt(state, parent);
+    case 3:
+        return new FrmRiderMgmt(state, parent);
     default:
         return new ActivityPlaceholder(ActivityCatalog::get(activity).caption, parent);
     }

@@ -1,5 +1,6 @@
 #include "startup/frm_utilities.h"
 
+#include "registration/frm_assign_numbers.h"
 #include "startup/frm_main.h"
 #include "startup/run_state.h"
 #include "ui/clickable_label.h"
@@ -34,9 +35,21 @@ void FrmUtilities::notAvailable() {
     m_state.messages.notice(Messages::appTitle(), QStringLiteral("This function is not available yet."));
 }
 
-void FrmUtilities::LblAssignNum_Click() { notAvailable(); }
-void FrmUtilities::LblExport_Click() { notAvailable(); }
-void FrmUtilities::LblImport_Click() { notAvailable(); }
+void FrmUtilities::LblAssignNum_Click() {
+    close();
+    auto* numbers = new FrmAssignNumbers(m_state);
+    if (m_state.MainForm)
+        m_state.MainForm->setEnabled(false);
+    numbers->show();
+    numbers->raise();
+    numbers->activateWindow();
+}
+void FrmUtilities::LblExport_Click() {
+    notAvailable();
+}
+void FrmUtilities::LblImport_Click() {
+    notAvailable();
+}
 
 void FrmUtilities::closeEvent(QCloseEvent* event) {
     if (m_state.MainForm)

@@ -1,13 +1,36 @@
 #include "startup/headless_commands.h"
 
+#include "reports/print_command.h"
 #include "startup/command_line.h"
+#include "startup/region_settings.h"
 #include "startup/run_state.h"
 #include "startup/sub_main.h"
 
 #include <QDir>
 #include <cstdio>
 
+namespace {
+
+int usageError(const QString& error, const QString& more = {}) {
+    std::fprintf(stderr, "corravin: %s\n%s\n", qPrintable(error), qPrintable(CommandLine::usage()));
+    if (!more.isEmpty())
+        std::fprintf(stderr, "%s\n", qPrintable(more));
+    return 2;
+}
+
+} // namespace
+
 int runHeadlessCommand(RunState& state, const StartOptions& options, const CommandLine& commandLine) {
+    const bool print = commandLine.command == QLatin1String("print");
+    const PrintRegistry registry = PrintRegistry::standard();
+    PrintCommand::Parsed parsed;
+    // A bad argument is a usage error before anything is opened or created.
+    if (print) {
+        parsed = PrintCommand::parse(commandLine.commandArguments, registry);
+        if (!parsed.error.isEmpty())
+            return usageError(parsed.error, PrintCommand::usage(registry));
+    }
+
     SubMain subMain(state);
     if (const auto status = subMain.Prepare(options))
         return *status;
@@ -16,6 +39,11 @@ int runHeadlessCommand(RunState& state, const StartOptions& options, const Comma
         std::printf("%s\n", qPrintable(QDir::toNativeSeparators(state.meetDatabasePath())));
         return 0;
     }
-    std::fprintf(stderr, "corravin: the command %s is not available yet\n", qPrintable(commandLine.command));
-    return 2;
+    if (print) {
+        const QString region = RegionSettings::read();
+        if (region != RegionSettings::notSet())
+            state.CurrentRegion = region;
+        return PrintCommand::run(state, parsed.request, registry);
+    }
+    return usageError(QStringLiteral("the command %1 is not available").arg(commandLine.command));
 }

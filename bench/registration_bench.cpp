@@ -1,0 +1,164 @@
+#include "database/cls_db_manager.h"
+#include "database/meet_schema.h"
+#include "database/sql.h"
+#include "database/transaction_guard.h"
+#include "registration/frm_assign_numbers.h"
+#include "registration/frm_rider_mgmt.h"
+#include "registration/number_arrangement.h"
+#include "registration/numbering_data.h"
+#include "startup/run_state.h"
+#include "ui/file_dialogs.h"
+#include "ui/messages.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+class SilentMessages : public Messages {
+public:
+    void notice(const QString&, const QString& text, Icon) override { last = text; }
+    bool ask(const QString&, const QString&, Icon) override { return true; }
+    QString last;
+};
+
+class NoFileDialogs : public FileDialogs {
+public:
+    QString openFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+    QString saveFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+    QString pickFolder(QWidget*, const QString&, const QString&) override { return {}; }
+};
+
+constexpr int Teams = 200;
+constexpr int Riders = 5000;
+
+// A meet of 5,000 riders in 200 teams. Back numbers hold three characters, so no range
+// numbers 5,000 riders; to time a run of that size the bench meet's RiderNumber holds
+// four characters, with every other rule of the table kept.
+struct BenchMeet {
+    SilentMessages messages;
+    NoFileDialogs dialogs;
+    QTemporaryDir folder;
+    RunState state{messages, dialogs};
+
+    BenchMeet() {
+        state.ScreenWidth = 12000;
+        state.ScreenHeight = 9000;
+        state.CurrentRegion = QStringLiteral("B");
+        state.ProgramFolder = folder.path();
+        Cls_Db_Manager(folder.path()).Build_Database(state.meetDatabasePath());
+        state.MeetDb.open(state.meetDatabasePath());
+        const QSqlDatabase db = state.db();
+        MeetSchema::Table person = MeetSchema::table(QStringLiteral("TblPerson"));
+        for (MeetSchema::Field& field : person.fields)
+            if (field.name == QLatin1String("RiderNumber"))
+                field.length = 4;
+        Sql::exec(db, QStringLiteral("DROP TABLE TblPerson"));
+        Sql::exec(db, MeetSchema::createStatement(person));
+
+        const QStringList first{"Anna", "Ben", "Cara", "Dan", "Eva", "Finn", "Gia", "Hugo", "Ida", "Jon"};
+        const QStringList last{"Smith", "O'Brien", "Nguyen", "Murphy", "Kelly", "Walsh",
+                               "Byrne", "Ryan",    "Lynch",  "Doyle",  "Zoë",   "Quinn"};
+        TransactionGuard transaction(db);
+        for (int t = 0; t < Teams; ++t)
+            Sql::exec(db, QStringLiteral("INSERT INTO TblTeam (TeamName, Division, District) VALUES (?, ?, ?)"),
+                      {QStringLiteral("Team %1").arg(t, 3, 10, QChar(u'0')), QString(QChar(u'A' + t % 4)),
+                       QString::number(t % 9)});
+        for (int r = 0; r < Riders; ++r)
+            Sql::exec(db,
+                      QStringLiteral("INSERT INTO TblPerson (FirstName, LastName, TeamCode, RiderNumber) "
+                                     "VALUES (?, ?, ?, ?)"),
+                      {first[r % first.size()], last[(r / 7) % last.size()] + QString::number(r), r % Teams + 1,
+                       QString::number(r + 1)});
+        transaction.commit();
+    }
+};
+
+BenchMeet& meet() {
+    static BenchMeet instance;
+    return instance;
+}
+
+} // namespace
+
+// The secretary's click: random numbers 1 to 5,000 for every rider, written in one
+// transaction, and the tree read again.
+static void BM_RandomNumberingOfAllRiders(benchmark::State& state) {
+    BenchMeet& m = meet();
+    FrmAssignNumbers window(m.state);
+    window.CmdRandom_Click();
+    auto* from = window.findChild<QLineEdit*>(QStringLiteral("TxtRandRange1"));
+    auto* to = window.findChild<QLineEdit*>(QStringLiteral("TxtRandRange2"));
+    for (auto _ : state) {
+        from->setText(QStringLiteral("1"));
+        to->setText(QStringLiteral("5000"));
+        window.CmdRandSubmit_Click();
+        window.CmdRandom_Click();
+    }
+    if (m.messages.last != QLatin1String("The random number assignment was successful."))
+        state.SkipWithError(qPrintable(m.messages.last));
+}
+BENCHMARK(BM_RandomNumberingOfAllRiders)->Unit(benchmark::kMillisecond)->MinTime(3.0);
+
+// Baseline: the same numbers for the same riders, one prepared bare UPDATE in one transaction.
+static void BM_Baseline_BareUpdateInOneTransaction(benchmark::State& state) {
+    BenchMeet& m = meet();
+    const QSqlDatabase db = m.state.db();
+    const std::vector<qint32> order = NumberingData::writingOrder(db);
+    for (auto _ : state) {
+        state.PauseTiming();
+        const NumberArrangement arrangement = NumberArrangements::random(Riders, 1, Riders);
+        state.ResumeTiming();
+        QSqlDatabase(db).transaction();
+        QSqlQuery update(db);
+        update.prepare(QStringLiteral("UPDATE TblPerson SET RiderNumber = ? WHERE RiderIndex = ?"));
+        for (size_t k = 0; k < order.size(); ++k) {
+            update.addBindValue(QString::number(arrangement.numbers[k]));
+            update.addBindValue(order[k]);
+            update.exec();
+        }
+        QSqlDatabase(db).commit();
+    }
+}
+BENCHMARK(BM_Baseline_BareUpdateInOneTransaction)->Unit(benchmark::kMillisecond)->MinTime(3.0);
+
+// The secretary's search for riders whose last name holds "an": the result list filled.
+static void BM_RiderSearchFillsTheList(benchmark::State& state) {
+    BenchMeet& m = meet();
+    FrmRiderMgmt window(m.state);
+    window.findChild<QComboBox*>(QStringLiteral("LbSearchBy"))->setCurrentIndex(0);
+    window.findChild<QLineEdit*>(QStringLiteral("TxtSearchFor"))->setText(QStringLiteral("an"));
+    auto* results = window.findChild<QListWidget*>(QStringLiteral("LbResults"));
+    for (auto _ : state)
+        window.CmdSearch_Click();
+    state.counters["found"] = results->count();
+}
+BENCHMARK(BM_RiderSearchFillsTheList)->Unit(benchmark::kMillisecond)->MinTime(3.0);
+
+// Baseline: the bare joined LIKE query, every row read.
+static void BM_Baseline_BareSearchQuery(benchmark::State& state) {
+    BenchMeet& m = meet();
+    const QSqlDatabase db = m.state.db();
+    int found = 0;
+    for (auto _ : state) {
+        QSqlQuery query(db);
+        query.setForwardOnly(true);
+        query.prepare(
+            QStringLiteral("SELECT TblPerson.RiderIndex, TblPerson.RiderNumber, TblPerson.FirstName, "
+                           "TblPerson.LastName, TblTeam.TeamName FROM TblPerson INNER JOIN TblTeam ON "
+                           "TblPerson.TeamCode = TblTeam.TeamCode WHERE TblPerson.LastName LIKE ? ESCAPE '\\'"));
+        query.addBindValue(QStringLiteral("%an%"));
+        query.exec();
+        found = 0;
+        while (query.next()) {
+            benchmark::DoNotOptimize(query.value(3));
+            ++found;
+        }
+    }
+    state.counters["found"] = found;
+}
+BENCHMARK(BM_Baseline_BareSearchQuery)->Unit(benchmark::kMillisecond)->MinTime(3.0);

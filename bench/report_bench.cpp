@@ -1,0 +1,98 @@
+#include "reports/report.h"
+#include "reports/report_builder.h"
+#include "reports/report_layout.h"
+#include "reports/report_painter.h"
+#include "reports/row_shaping.h"
+
+#include <QBuffer>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <benchmark/benchmark.h>
+
+// A 100-page rider list: riders grouped by division and team, five fields per line,
+// team sums, page headers and "Page n of N" footers.
+namespace {
+
+constexpr int Teams = 167;
+constexpr int RidersPerTeam = 26;
+
+Report benchReport() {
+    using Kind = ReportSection::Kind;
+    RowSet riders(QStringLiteral("Riders"), {"Division", "TeamName", "RiderNumber", "Rider", "City", "Points"});
+    int number = 1;
+    for (int t = 0; t < Teams; ++t)
+        for (int r = 0; r < RidersPerTeam; ++r, ++number)
+            riders.append({QString(QChar(u'A' + t % 4)), QStringLiteral("Team number %1").arg(t), QString::number(number),
+                           QStringLiteral("Rider %1 Lastname").arg(number), QStringLiteral("Springfield"), double(r % 11)});
+    Report report(QStringLiteral("RptBench"));
+    report.setDesignWidth(10800);
+    SectionBuilder(report.addSection("PageHeader", Kind::PageHeader, 600))
+        .label("LblTitle", "Complete Rider's List", {0, 0, 10800, 400}, ReportFont::bolded(14), Qt::AlignCenter);
+    SectionBuilder(report.addSection("Team_Header", Kind::GroupHeader, 360, 0))
+        .field("txtDivision", "Division", {0, 40, 600, 300}, ReportFont::bolded(11))
+        .field("txtTeamName", "TeamName", {700, 40, 6000, 300}, ReportFont::bolded(11));
+    SectionBuilder(report.addSection("Detail", Kind::Detail, 280))
+        .field("txtRiderNumber", "RiderNumber", {300, 0, 900, 260})
+        .field("txtRider", "Rider", {1300, 0, 4000, 260})
+        .field("txtCity", "City", {5400, 0, 2500, 260})
+        .field("txtPoints", "Points", {9000, 0, 1000, 260}, ReportFont::plain(), Qt::AlignRight | Qt::AlignVCenter);
+    SectionBuilder(report.addSection("Team_Footer", Kind::GroupFooter, 300, 0))
+        .sum("txtTeamPoints", "Points", {9000, 0, 1000, 280});
+    SectionBuilder(report.addSection("PageFooter", Kind::PageFooter, 400)).pageNumbers(10800);
+    report.setDataSource(RowShaping::group(riders, {"Division", "TeamName"}, "Teams"));
+    return report;
+}
+
+} // namespace
+
+static void BM_ReportLayoutAndPdf(benchmark::State& state) {
+    const Report report = benchReport();
+    qint64 bytes = 0;
+    int pages = 0;
+    for (auto _ : state) {
+        const LaidOutReport laid = ReportLayout::layout(report);
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        ReportPainter::writePdf(laid, buffer);
+        bytes = buffer.size();
+        pages = laid.pageCount();
+    }
+    state.counters["pages"] = pages;
+    state.counters["bytes"] = static_cast<double>(bytes);
+}
+BENCHMARK(BM_ReportLayoutAndPdf)->Unit(benchmark::kMillisecond)->MinTime(3.0);
+
+// Baseline: the same text lines at the same places, drawn with a bare QPainter on a
+// QPdfWriter, with nothing laid out, looked up, summed or fitted.
+static void BM_Baseline_ReportBarePdf(benchmark::State& state) {
+    const LaidOutReport laid = ReportLayout::layout(benchReport());
+    std::vector<std::vector<std::tuple<QRect, QString, bool>>> lines;
+    for (const LaidOutPage& page : laid.pages) {
+        lines.emplace_back();
+        for (const PlacedItem& item : page.items)
+            lines.back().emplace_back(item.rect, item.text, item.font.bold);
+    }
+    QFont plain(QStringLiteral("Arial"));
+    plain.setPixelSize(200);
+    QFont bold = plain;
+    bold.setBold(true);
+    for (auto _ : state) {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        writer.setResolution(1440);
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF()));
+        QPainter painter(&writer);
+        for (size_t p = 0; p < lines.size(); ++p) {
+            if (p > 0)
+                writer.newPage();
+            for (const auto& [rect, text, isBold] : lines[p]) {
+                painter.setFont(isBold ? bold : plain);
+                painter.drawText(rect, Qt::AlignLeft | Qt::AlignVCenter, text);
+            }
+        }
+    }
+    state.counters["pages"] = static_cast<double>(lines.size());
+}
+BENCHMARK(BM_Baseline_ReportBarePdf)->Unit(benchmark::kMillisecond)->MinTime(3.0);

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+// A rider's back number: text of at most three characters, read as a 16-bit whole number
+// wherever numbers are compared, so "007" and "7" are the same back number.
+namespace BackNumber {
+
+constexpr int MaxLength = 3;
+
+// The value of a typed number: optional blanks around an optionally signed run of digits
+// that fits a 16-bit whole number. Anything else has no value.
+std::optional<qint16> value(const QString& text);
+
+// The plain decimal form of a typed number ("007" gives "7"), or nothing when it has no value.
+std::optional<QString> plain(const QString& text);
+
+// Same back number: equal values when both have one, otherwise equal texts.
+bool same(const QString& a, const QString& b);
+
+} // namespace BackNumber

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "ui/entry_window.h"
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class RunState;
+
+// The team window ("Team Form"): adds or edits one team.
+class FrmTeam : public EntryWindow {
+    Q_OBJECT
+public:
+    explicit FrmTeam(RunState& state, QWidget* parent = nullptr);
+
+    void Initialize_Add();
+    // False, with the user told why, when the team cannot be read.
+    bool Initialize_Edit(qint32 Team);
+
+    bool editMode() const { return m_editMode; }
+
+public slots:
+    void CmdSubmit_Click();
+    void CmdCancel_Click();
+
+private:
+    QString validationError() const;
+
+    RunState& m_state;
+    bool m_editMode = false;
+    qint32 m_teamCode = -1;
+    QLineEdit* m_TxtTeam = nullptr;
+    QComboBox* m_CbDivision = nullptr;
+    QLineEdit* m_TxtDistrict = nullptr;
+};

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QList>
+#include <QSqlDatabase>
+#include <QString>
+#include <optional>
+
+// One row of TblPerson.
+struct RiderRow {
+    qint32 RiderIndex = -1;
+    QString RiderNumber;
+    QString FirstName;
+    QString LastName;
+    QString Address;
+    QString City;
+    QString Zip;
+    qint32 TeamCode = -1;
+};
+
+// A rider found by a search, with the name of the rider's team.
+struct RiderHit {
+    qint32 RiderIndex = -1;
+    QString RiderNumber;
+    QString FirstName;
+    QString LastName;
+    QString TeamName;
+};
+
+// A rider of the complete rider list, with the team's division and name.
+struct RiderListRow {
+    QString Division;
+    QString TeamName;
+    QString RiderNumber;
+    QString FirstName;
+    QString LastName;
+    QString Address;
+    QString City;
+    QString Zip;
+    qint32 TeamCode = -1;
+    qint32 RiderIndex = -1;
+};
+
+// TblPerson reads and writes. Every function throws DbException when the engine refuses.
+namespace RiderData {
+
+enum class SearchField { LastName, FirstName, RiderNumber, TeamName };
+
+// Riders of existing teams whose field holds the typed text literally, anywhere in it.
+QList<RiderHit> search(const QSqlDatabase& db, SearchField field, const QString& typed);
+std::optional<RiderRow> find(const QSqlDatabase& db, qint32 riderIndex);
+// Every rider, by team code, last name, first name.
+QList<RiderRow> byTeam(const QSqlDatabase& db);
+int count(const QSqlDatabase& db);
+// Riders of existing teams by division, team name, rider number, last name, first name.
+QList<RiderListRow> completeList(const QSqlDatabase& db);
+
+// Adds the rider (RiderIndex -1) or writes it over the stored one, in one transaction that
+// is rolled back when the engine refuses a value. Answers the rider's index.
+qint32 store(const QSqlDatabase& db, const RiderRow& rider);
+
+// True when a rider other than `exceptIndex` holds the same back number, compared by value.
+bool numberHeldByOther(const QSqlDatabase& db, const QString& number, qint32 exceptIndex);
+
+bool isEntered(const QSqlDatabase& db, qint32 riderIndex);
+bool isRelayPartner(const QSqlDatabase& db, qint32 riderIndex);
+void remove(const QSqlDatabase& db, qint32 riderIndex);
+
+} // namespace RiderData

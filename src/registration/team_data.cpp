@@ -1,0 +1,61 @@
+#include "registration/team_data.h"
+
+#include "database/sql.h"
+#include "database/transaction_guard.h"
+
+#include <QSqlQuery>
+
+namespace TeamData {
+
+namespace {
+const QString SelectTeams = QStringLiteral("SELECT TeamCode, TeamName, Division, District FROM TblTeam ");
+
+QList<TeamRow> read(QSqlQuery query) {
+    QList<TeamRow> teams;
+    while (query.next())
+        teams.append(
+            {query.value(0).toInt(), query.value(1).toString(), query.value(2).toString(), query.value(3).toString()});
+    return teams;
+}
+} // namespace
+
+QList<TeamRow> byName(const QSqlDatabase& db) {
+    return read(Sql::exec(db, SelectTeams + QStringLiteral("ORDER BY TeamName, TeamCode")));
+}
+
+QList<TeamRow> byDivisionAndName(const QSqlDatabase& db) {
+    return read(Sql::exec(db, SelectTeams + QStringLiteral("ORDER BY Division, TeamName, TeamCode")));
+}
+
+std::optional<TeamRow> find(const QSqlDatabase& db, qint32 teamCode) {
+    const QList<TeamRow> found = read(Sql::exec(db, SelectTeams + QStringLiteral("WHERE TeamCode = ?"), {teamCode}));
+    if (found.isEmpty())
+        return std::nullopt;
+    return found.first();
+}
+
+qint32 insert(const QSqlDatabase& db, const TeamRow& team) {
+    QSqlQuery query =
+        Sql::exec(db, QStringLiteral("INSERT INTO TblTeam (TeamName, Division, District) VALUES (?, ?, ?)"),
+                  {team.TeamName, team.Division, team.District});
+    return query.lastInsertId().toInt();
+}
+
+void update(const QSqlDatabase& db, const TeamRow& team) {
+    Sql::exec(db, QStringLiteral("UPDATE TblTeam SET TeamName = ?, Division = ?, District = ? WHERE TeamCode = ?"),
+              {team.TeamName, team.Division, team.District, team.TeamCode});
+}
+
+bool hasRiders(const QSqlDatabase& db, qint32 teamCode) {
+    return Sql::scalar(db, QStringLiteral("SELECT EXISTS (SELECT 1 FROM TblPerson WHERE TeamCode = ?)"), {teamCode})
+        .toBool();
+}
+
+void removeWithCoaches(const QSqlDatabase& db, qint32 teamCode) {
+    TransactionGuard transaction(db);
+    Sql::exec(db, QStringLiteral("DELETE FROM TblTeam WHERE TeamCode = ?"), {teamCode});
+    Sql::exec(db, QStringLiteral("DELETE FROM TblCoach WHERE TeamCode = ?"), {teamCode});
+    transaction.commit();
+}
+
+} // namespace TeamData

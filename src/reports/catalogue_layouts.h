@@ -1,0 +1,22 @@
+#pragma once
+
+#include "reports/report.h"
+
+// The layouts of the catalogue's reports, one function per report. Widths are those
+// between the margins of a Letter page: 10800 twips upright, 14400 landscape.
+namespace CatalogueLayouts {
+
+constexpr int PortraitWidth = 10800;
+constexpr int LandscapeWidth = 14400;
+
+void classEntries(Report& report);
+void classEntries17(Report& report);
+void slotSheets(Report& report);
+void coachList(Report& report);
+void riderList(Report& report);
+void judgeAgenda(Report& report);
+void judgesCards(Report& report);
+void individualResults(Report& report);
+void teamStandings(Report& report);
+
+} // namespace CatalogueLayouts

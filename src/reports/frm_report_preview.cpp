@@ -1,0 +1,132 @@
+#include "reports/frm_report_preview.h"
+
+#include "reports/report_layout.h"
+#include "reports/report_page_view.h"
+#include "reports/report_painter.h"
+#include "startup/frm_main.h"
+#include "startup/run_state.h"
+#include "ui/file_dialogs.h"
+#include "ui/messages.h"
+#include "ui/twips.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+namespace {
+const int ZoomPercents[] = {50, 75, 100, 125, 150, 200};
+constexpr int DefaultZoomIndex = 2;
+} // namespace
+
+FrmReportPreview* FrmReportPreview::Show(RunState& state, std::unique_ptr<Report> report, QWidget* owner) {
+    auto* preview = new FrmReportPreview(state, std::move(report), owner);
+    preview->show();
+    return preview;
+}
+
+FrmReportPreview::FrmReportPreview(RunState& state, std::unique_ptr<Report> report, QWidget* owner)
+    : QWidget(nullptr), m_state(state), m_report(std::move(report)), m_owner(owner) {
+    // A window of its own rather than a child of its owner: closing it may close the owner.
+    setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName(m_report->name());
+    setWindowTitle(m_report->title());
+    m_pages = ReportLayout::layout(*m_report);
+
+    m_CmdPrint = new QPushButton(QStringLiteral("Print..."), this);
+    m_CmdPrint->setObjectName(QStringLiteral("CmdPrint"));
+    m_CmdSavePdf = new QPushButton(QStringLiteral("Save as PDF..."), this);
+    m_CmdSavePdf->setObjectName(QStringLiteral("CmdSavePdf"));
+    m_CbZoom = new QComboBox(this);
+    m_CbZoom->setObjectName(QStringLiteral("CbZoom"));
+    for (const int percent : ZoomPercents)
+        m_CbZoom->addItem(QStringLiteral("%1%").arg(percent), percent);
+    m_CbZoom->setCurrentIndex(DefaultZoomIndex);
+    m_LblPages = new QLabel(this);
+    m_LblPages->setObjectName(QStringLiteral("LblPages"));
+    m_LblPages->setText(m_pages.pageCount() == 1 ? QStringLiteral("1 page")
+                                                 : QStringLiteral("%1 pages").arg(m_pages.pageCount()));
+
+    m_view = new ReportPageView(m_pages);
+    m_scroll = new QScrollArea(this);
+    m_scroll->setObjectName(QStringLiteral("ScrollPages"));
+    m_scroll->setWidget(m_view);
+    m_scroll->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+
+    auto* bar = new QHBoxLayout;
+    bar->addWidget(m_CmdPrint);
+    bar->addWidget(m_CmdSavePdf);
+    bar->addSpacing(20);
+    bar->addWidget(new QLabel(QStringLiteral("Zoom:"), this));
+    bar->addWidget(m_CbZoom);
+    bar->addStretch();
+    bar->addWidget(m_LblPages);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(bar);
+    layout->addWidget(m_scroll);
+
+    connect(m_CmdPrint, &QPushButton::clicked, this, &FrmReportPreview::CmdPrint_Click);
+    connect(m_CmdSavePdf, &QPushButton::clicked, this, &FrmReportPreview::CmdSavePdf_Click);
+    connect(m_CbZoom, &QComboBox::currentIndexChanged, this, &FrmReportPreview::CbZoom_Click);
+    Report_Initialize();
+}
+
+// The page view draws from m_pages; it goes before the members do.
+FrmReportPreview::~FrmReportPreview() { delete m_scroll; }
+
+// Left and top 50 twips; as wide as the screen less 100, as high as the screen less 600.
+void FrmReportPreview::Report_Initialize() {
+    setGeometry(Twips::toPixels(QRect(50, 50, m_state.ScreenWidth - 100, m_state.ScreenHeight - 600)));
+}
+
+void FrmReportPreview::CbZoom_Click() { m_view->setZoom(m_CbZoom->currentData().toInt() / 100.0); }
+
+void FrmReportPreview::CmdPrint_Click() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(m_report->title());
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(QStringLiteral("Print %1").arg(m_report->title()));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    ReportPainter::print(m_pages, printer);
+}
+
+void FrmReportPreview::CmdSavePdf_Click() {
+    const QString suggested = QDir(m_state.ProgramFolder).filePath(m_report->title() + QStringLiteral(".pdf"));
+    QString path = m_state.fileDialogs.saveFile(this, QStringLiteral("Save as PDF"), suggested,
+                                                QStringLiteral("PDF files (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    if (!path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+        path += QStringLiteral(".pdf");
+    const QString error = ReportPainter::writePdfFile(m_pages, path);
+    if (!error.isEmpty())
+        m_state.messages.notice(Messages::appTitle(),
+                                QStringLiteral("The report could not be saved to %1:\n\n%2")
+                                    .arg(QDir::toNativeSeparators(path), error),
+                                Messages::Icon::Critical);
+}
+
+void FrmReportPreview::closeEvent(QCloseEvent* event) {
+    event->accept();
+    Report_Terminate();
+    QWidget::closeEvent(event);
+}
+
+void FrmReportPreview::Report_Terminate() {
+    if (m_terminated)
+        return;
+    m_terminated = true;
+    if (m_report->closesCommand())
+        m_state.QARNConnection.close(m_report->dataMember());
+    if (m_report->onTerminate())
+        m_report->onTerminate()();
+    if (m_report->closesActivity() && m_state.MainForm && m_state.MainForm->CurrentActivity() != 0)
+        m_state.MainForm->Close_Current_Activity();
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "reports/report.h"
+#include "reports/report_pages.h"
+
+#include <QPointer>
+#include <QWidget>
+#include <memory>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QScrollArea;
+class ReportPageView;
+class RunState;
+
+// The preview of one report: its pages on screen with zoom, Print and Save as PDF.
+// Closing it runs the report's terminate step: its command's rows are closed, the
+// opening window's own step runs, and the main window's current activity is closed
+// where the catalogue says so.
+class FrmReportPreview : public QWidget {
+    Q_OBJECT
+public:
+    // Shows the report, not modal, and answers its window (which deletes itself on close).
+    static FrmReportPreview* Show(RunState& state, std::unique_ptr<Report> report, QWidget* owner = nullptr);
+
+    FrmReportPreview(RunState& state, std::unique_ptr<Report> report, QWidget* owner = nullptr);
+    ~FrmReportPreview() override;
+
+    const Report& report() const { return *m_report; }
+    const LaidOutReport& pages() const { return m_pages; }
+    QWidget* owner() const { return m_owner; }
+
+public slots:
+    void CmdPrint_Click();
+    void CmdSavePdf_Click();
+    void CbZoom_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Report_Initialize();
+    void Report_Terminate();
+
+    RunState& m_state;
+    std::unique_ptr<Report> m_report;
+    LaidOutReport m_pages;
+    QPointer<QWidget> m_owner;
+    bool m_terminated = false;
+
+    QPushButton* m_CmdPrint = nullptr;
+    QPushButton* m_CmdSavePdf = nullptr;
+    QComboBox* m_CbZoom = nullptr;
+    QLabel* m_LblPages = nullptr;
+    QScrollArea* m_scroll = nullptr;
+    ReportPageView* m_view = nullptr;
+};

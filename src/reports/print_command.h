@@ -1,0 +1,26 @@
+#pragma once
+
+#include "reports/print_registry.h"
+
+class RunState;
+
+// `print REPORT [--division X] [--class N] [--team NAME] [--order random|sequential] --pdf FILE`:
+// prepares a report as its window would and writes it to a PDF file.
+namespace PrintCommand {
+
+enum Status { Printed = 0, Refused = 1, Usage = 2 };
+
+struct Parsed {
+    PrintRequest request;
+    QString error; // empty when the arguments are good
+};
+
+// Checks the arguments that follow "print" against the registry.
+Parsed parse(const QStringList& arguments, const PrintRegistry& registry);
+QString usage(const PrintRegistry& registry);
+
+// Prepares and writes the report. A message instead of a report, or a file that cannot be
+// written, goes to the run's Messages and answers Refused; no file is left behind then.
+Status run(RunState& state, const PrintRequest& request, const PrintRegistry& registry);
+
+} // namespace PrintCommand

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "reports/prepared_report.h"
+
+#include <QList>
+#include <functional>
+
+class RunState;
+
+// The arguments of one headless print, checked against what its report takes.
+struct PrintRequest {
+    QString report;   // the REPORT name, for instance "standings"
+    QString division; // "A" to "D", empty when not given
+    int classNumber = 0;
+    QString team;
+    QString order;    // "random" or "sequential", empty when not given
+    QString pdf;
+};
+
+// The reports the headless print command knows by name, with the options each takes and
+// the function that prepares it.
+class PrintRegistry {
+public:
+    enum Option { Division = 1, Class = 2, Team = 4, Order = 8 };
+    using Prepare = std::function<PreparedReport(RunState&, const PrintRequest&)>;
+
+    struct Entry {
+        QString name;
+        int takes = 0;    // the options it accepts
+        int needs = 0;  // the options it cannot do without
+        Prepare prepare;
+    };
+
+    void add(Entry entry);
+    const Entry* find(const QString& name) const;
+    QStringList names() const;
+
+    // Every report of the program that can be printed from the command line.
+    static PrintRegistry standard();
+
+private:
+    QList<Entry> m_entries;
+};

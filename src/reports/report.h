@@ -1,0 +1,75 @@
+#pragma once
+
+#include "reports/report_rows.h"
+#include "reports/report_section.h"
+
+#include <functional>
+#include <deque>
+
+class ReportDataSource;
+
+// A banded report: named sections holding named controls, the rows it prints, and what
+// closing its preview does. Reports come from the catalogue; callers set captions and
+// pictures, bind rows and show it.
+class Report {
+public:
+    // The wide-report value under which a report prints landscape at full width.
+    static constexpr int WideLandscape = 2;
+
+    explicit Report(QString name);
+
+    const QString& name() const { return m_name; }
+    QString title() const { return m_title; }
+    void setTitle(const QString& title) { m_title = title; }
+
+    // Design: sections in printing order within their kind, and the width they are drawn for.
+    ReportSection& addSection(const QString& name, ReportSection::Kind kind, int height, int level = 0);
+    ReportSection* section(const QString& name);
+    const ReportSection* section(const QString& name) const;
+    const std::deque<ReportSection>& sections() const { return m_sections; }
+    // The first visible section of a kind (and level), or null.
+    const ReportSection* sectionOf(ReportSection::Kind kind, int level = 0) const;
+    int groupLevels() const;
+    int designWidth() const { return m_designWidth; }
+    void setDesignWidth(int twips) { m_designWidth = twips; }
+
+    // What callers do before showing. Each answers false when the section or control
+    // does not exist (or, for a picture, the file cannot be read) and changes nothing then.
+    bool setCaption(const QString& sectionName, const QString& controlName, const QString& caption);
+    bool setPicture(const QString& sectionName, const QString& controlName, const QString& filePath);
+    bool setVisible(const QString& sectionName, const QString& controlName, bool visible);
+
+    int wideReport() const { return m_wideReport; }
+    void setWideReport(int value) { m_wideReport = value; }
+    bool landscape() const { return m_wideReport == WideLandscape; }
+
+    // The rows: a command of the report data source, or rows built in memory.
+    const QString& dataMember() const { return m_dataMember; }
+    void setDataMember(const QString& command) { m_dataMember = command; }
+    bool bindCommand(const ReportDataSource& source); // false when the command is not open
+    void setDataSource(RowSet rows) { m_rows = std::move(rows); }
+    const RowSet& rows() const { return m_rows; }
+
+    // Closing the preview: the catalogue says whether the command's rows are closed and
+    // the main window's current activity is closed; the opening window may add its own step
+    // (returning to itself, for instance).
+    bool closesCommand() const { return m_closesCommand; }
+    bool closesActivity() const { return m_closesActivity; }
+    void setEnding(bool closesCommand, bool closesActivity);
+    void setOnTerminate(std::function<void()> step) { m_onTerminate = std::move(step); }
+    const std::function<void()>& onTerminate() const { return m_onTerminate; }
+
+private:
+    ReportControl* control(const QString& sectionName, const QString& controlName);
+
+    QString m_name;
+    QString m_title;
+    std::deque<ReportSection> m_sections; // a deque: sections stay where they are as more are added
+    int m_designWidth = 0;
+    int m_wideReport = 0;
+    QString m_dataMember;
+    RowSet m_rows;
+    bool m_closesCommand = false;
+    bool m_closesActivity = false;
+    std::function<void()> m_onTerminate;
+};

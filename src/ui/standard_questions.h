@@ -1,0 +1,16 @@
+#pragma once
+
+class Messages;
+class QString;
+
+// The confirmations every entry window asks before it saves or discards its input.
+namespace StandardQuestions {
+
+QString saveText();
+QString cancelText();
+
+// True when the user answered Yes.
+bool confirmSave(Messages& messages);
+bool confirmCancel(Messages& messages);
+
+} // namespace StandardQuestions

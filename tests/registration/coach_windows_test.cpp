@@ -1,0 +1,216 @@
+#include "registration/frm_coach.h"
+#include "registration/frm_coach_mgmt.h"
+#include "registration_fixture.h"
+#include "test_main.h"
+#include "ui/standard_questions.h"
+
+#include <QLabel>
+#include <QSignalSpy>
+
+namespace {
+const QString DeleteQuestion =
+    "Clicking OK will delete the selected Coach and cannot be undone. Are you sure you want to continue?";
+
+QComboBox* teamBox(FrmCoachMgmt& mgmt) {
+    return control<QComboBox>(&mgmt, "CbTeam");
+}
+QListWidget* coachList(FrmCoachMgmt& mgmt) {
+    return control<QListWidget>(&mgmt, "LbCoaches");
+}
+
+void chooseTeam(FrmCoachMgmt& mgmt, int index) {
+    teamBox(mgmt)->setCurrentIndex(index);
+    mgmt.CbTeam_Click();
+}
+
+void clickCoach(FrmCoachMgmt& mgmt, int row) {
+    coachList(mgmt)->setCurrentRow(row);
+    mgmt.LbCoaches_Click();
+}
+} // namespace
+
+class CoachWindowsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void submitValidatesInOrder_data();
+    void submitValidatesInOrder();
+    void listsTeamsAndCoachesHeadCoachesFirst();
+    void addStoresEveryFieldForTheChosenTeam();
+    void editKeepsTheTeamAndClearsTheCoachSelection();
+    void unknownPositionIsEditedAsAssistant();
+    void refusalsBeforeAChoice();
+    void deleteAsksThenRemovesOneCoach();
+    void reportWithoutTeamsSaysSo();
+};
+
+void CoachWindowsTest::submitValidatesInOrder_data() {
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("last");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("all empty") << ""
+                               << "" << -1 << "The First Name box must be filled in";
+    QTest::newRow("no last name") << "John"
+                                  << "" << 0 << "The Last Name box must be filled in";
+    QTest::newRow("no position") << "John"
+                                 << "Smith" << -1 << "The Position box must have a valid entry";
+}
+
+void CoachWindowsTest::submitValidatesInOrder() {
+    QFETCH(QString, first);
+    QFETCH(QString, last);
+    QFETCH(int, position);
+    QFETCH(QString, message);
+    MeetFixture meet;
+    FrmCoach window(*meet.state);
+    window.setAttribute(Qt::WA_DeleteOnClose, false);
+    window.Initialize_Add(Seed::team(meet, "Lakeside"));
+    setText(&window, "TxtFirst", first);
+    setText(&window, "TxtLast", last);
+    choose(&window, "CbPosition", position);
+    QSignalSpy closed(&window, &FrmCoach::closed);
+    meet.messages.expectConfirm(StandardQuestions::saveText(), true).expectNotice("Submit Error", message);
+    window.CmdSubmit_Click();
+    VERIFY_MESSAGES(meet.messages);
+    QCOMPARE(closed.count(), 0);
+    QCOMPARE(meet.count("TblCoach"), 0);
+}
+
+void CoachWindowsTest::listsTeamsAndCoachesHeadCoachesFirst() {
+    MeetFixture meet;
+    Seed::team(meet, "Oak", "C");
+    const qint32 lakeside = Seed::team(meet, "Lakeside", "B");
+    Seed::coach(meet, lakeside, "Amy", "Adams", "Assistant Coach");
+    Seed::coach(meet, lakeside, "John", "Smith", "Head Coach");
+    Seed::coach(meet, lakeside, "Bea", "Brown", "Assistant Coach");
+    FrmCoachMgmt mgmt(*meet.state);
+    mgmt.Form_Activate();
+    QCOMPARE(entries(teamBox(mgmt)), QStringList({"Lakeside (B)", "Oak (C)"}));
+    QCOMPARE(coachList(mgmt)->count(), 0);
+    chooseTeam(mgmt, 0);
+    QCOMPARE(mgmt.selectedTeam(), lakeside);
+    QCOMPARE(control<QLabel>(&mgmt, "LblCurrentTeam")->text(), QString("Lakeside"));
+    QCOMPARE(entries(coachList(mgmt)),
+             QStringList({"Smith, John - Head Coach", "Adams, Amy - Assistant Coach", "Brown, Bea - Assistant Coach"}));
+    clickCoach(mgmt, 2);
+    QVERIFY(mgmt.selectedCoach() > 0);
+    chooseTeam(mgmt, 1);
+    QCOMPARE(mgmt.selectedCoach(), -1);
+    QCOMPARE(coachList(mgmt)->count(), 0);
+}
+
+void CoachWindowsTest::addStoresEveryFieldForTheChosenTeam() {
+    MeetFixture meet;
+    Seed::team(meet, "Alder", "A");
+    const qint32 lakeside = Seed::team(meet, "Lakeside", "B");
+    FrmCoachMgmt mgmt(*meet.state);
+    mgmt.Form_Activate();
+    chooseTeam(mgmt, 1);
+    mgmt.CmdAddCoach_Click();
+    FrmCoach* window = mgmt.coachWindow();
+    QVERIFY(window);
+    QCOMPARE(entries(control<QComboBox>(window, "CbPosition")), QStringList({"Head Coach", "Assistant Coach"}));
+    const QStringList boxes{"TxtFirst", "TxtLast",    "TxtAddress",   "TxtCity",
+                            "TxtZip",   "TxtPrimary", "TxtSecondary", "TxtEmail"};
+    const QStringList typed{"Zoë", "O'Brien", "1 \"Elm\" St", "Cork_*", "12%45", "555-1", "", "z@x.ie"};
+    for (int i = 0; i < boxes.size(); ++i)
+        setText(window, boxes[i], typed[i]);
+    choose(window, "CbPosition", 1);
+    meet.messages.expectConfirm(StandardQuestions::saveText(), true);
+    window->CmdSubmit_Click();
+    VERIFY_MESSAGES(meet.messages);
+    QCOMPARE(meet.scalar("SELECT FirstName||'|'||LastName||'|'||Address||'|'||City||'|'||Zip||'|'||\"Primary\"||'|'||"
+                         "Secondary||'|'||Email||'|'||Position||'|'||TeamCode FROM TblCoach")
+                 .toString(),
+             typed.join('|') + "|Assistant Coach|" + QString::number(lakeside));
+    // Returning from the coach window shows the same team with its coaches, none chosen.
+    QCOMPARE(teamBox(mgmt)->currentIndex(), 1);
+    QCOMPARE(entries(coachList(mgmt)), QStringList({"O'Brien, Zoë - Assistant Coach"}));
+    QCOMPARE(mgmt.selectedCoach(), -1);
+}
+
+void CoachWindowsTest::editKeepsTheTeamAndClearsTheCoachSelection() {
+    MeetFixture meet;
+    const qint32 team = Seed::team(meet, "Lakeside");
+    const qint32 coach = Seed::coach(meet, team, "John", "Smith");
+    FrmCoachMgmt mgmt(*meet.state);
+    mgmt.Form_Activate();
+    chooseTeam(mgmt, 0);
+    clickCoach(mgmt, 0);
+    mgmt.CmdEditCoach_Click();
+    FrmCoach* window = mgmt.coachWindow();
+    QVERIFY(window);
+    QCOMPARE(control<QLineEdit>(window, "TxtFirst")->text(), QString("John"));
+    QCOMPARE(control<QComboBox>(window, "CbPosition")->currentText(), QString("Head Coach"));
+    setText(window, "TxtLast", "Smyth");
+    meet.messages.expectConfirm(StandardQuestions::saveText(), true)
+        .expectAppNotice("You must first select the coach you want to edit.");
+    window->CmdSubmit_Click();
+    mgmt.CmdEditCoach_Click();
+    VERIFY_MESSAGES(meet.messages);
+    QCOMPARE(meet.scalar("SELECT LastName || TeamCode FROM TblCoach WHERE CoachCode = ?", {coach}).toString(),
+             "Smyth" + QString::number(team));
+    QCOMPARE(entries(coachList(mgmt)), QStringList({"Smyth, John - Head Coach"}));
+}
+
+void CoachWindowsTest::unknownPositionIsEditedAsAssistant() {
+    MeetFixture meet;
+    const qint32 coach = Seed::coach(meet, Seed::team(meet, "Lakeside"), "John", "Smith", "Groom");
+    FrmCoach window(*meet.state);
+    window.setAttribute(Qt::WA_DeleteOnClose, false);
+    QVERIFY(window.Initialize_Edit(coach));
+    QCOMPARE(control<QComboBox>(&window, "CbPosition")->currentText(), QString("Assistant Coach"));
+    meet.messages.expectConfirm(StandardQuestions::saveText(), true);
+    window.CmdSubmit_Click();
+    VERIFY_MESSAGES(meet.messages);
+    QCOMPARE(meet.scalar("SELECT Position FROM TblCoach").toString(), QString("Assistant Coach"));
+}
+
+void CoachWindowsTest::refusalsBeforeAChoice() {
+    MeetFixture meet;
+    Seed::coach(meet, Seed::team(meet, "Lakeside"), "John", "Smith");
+    FrmCoachMgmt mgmt(*meet.state);
+    mgmt.Form_Activate();
+    meet.messages.expectAppNotice("You must first select the team you want to add the coach to.")
+        .expectAppNotice("You must first select the coach you want to edit.")
+        .expectNotice("Delete Error", "You must select a coach to delete");
+    mgmt.CmdAddCoach_Click();
+    mgmt.CmdEditCoach_Click();
+    mgmt.CmdDeleteCoach_Click();
+    VERIFY_MESSAGES(meet.messages);
+    QVERIFY(!mgmt.coachWindow());
+    QCOMPARE(meet.count("TblCoach"), 1);
+}
+
+void CoachWindowsTest::deleteAsksThenRemovesOneCoach() {
+    MeetFixture meet;
+    const qint32 team = Seed::team(meet, "Lakeside");
+    Seed::coach(meet, team, "John", "Smith");
+    Seed::coach(meet, team, "Amy", "Adams", "Assistant Coach");
+    FrmCoachMgmt mgmt(*meet.state);
+    mgmt.Form_Activate();
+    chooseTeam(mgmt, 0);
+    clickCoach(mgmt, 1);
+    meet.messages.expectConfirm(DeleteQuestion, false);
+    mgmt.CmdDeleteCoach_Click();
+    QCOMPARE(meet.count("TblCoach"), 2);
+    meet.messages.expectConfirm(DeleteQuestion, true);
+    mgmt.CmdDeleteCoach_Click();
+    VERIFY_MESSAGES(meet.messages);
+    QCOMPARE(meet.scalar("SELECT group_concat(LastName) FROM TblCoach").toString(), QString("Smith"));
+    QCOMPARE(entries(coachList(mgmt)), QStringList({"Smith, John - Head Coach"}));
+    QCOMPARE(mgmt.selectedCoach(), -1);
+}
+
+void CoachWindowsTest::reportWithoutTeamsSaysSo() {
+    MeetFixture meet;
+    FrmCoachMgmt mgmt(*meet.state);
+    mgmt.Form_Activate();
+    meet.messages.expectAppNotice("There are currently no coaches entered.");
+    mgmt.CmdCoachReport_Click();
+    VERIFY_MESSAGES(meet.messages);
+    QVERIFY(!mgmt.reportWindow());
+}
+
+CORRAVIN_TEST(CoachWindowsTest)
+#include "coach_windows_test.moc"

@@ -1,0 +1,335 @@
+#include "database/sql.h"
+#include "registration/frm_assign_numbers.h"
+#include "registration/number_arrangement.h"
+#include "registration_fixture.h"
+#include "startup/frm_main.h"
+#include "startup/frm_utilities.h"
+#include "test_main.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QTreeWidget>
+#include <algorithm>
+#include <map>
+
+namespace {
+const QString RangeTooSmall = "The range provided is not large enough for the current number of riders";
+const QString RangeInvalid = "The range provided is invalid. Please check it and try again.";
+const QString WriteFailed = "A unexpected error has occurred. Please try your request again.";
+
+// Riders whose writing order (division, team name, last, first) differs from their insertion order.
+QList<qint32> seedMeet(const MeetFixture& meet, int riders) {
+    const qint32 oakC = Seed::team(meet, "Oak", "C");
+    const qint32 birchB = Seed::team(meet, "Birch", "B");
+    const qint32 alderB = Seed::team(meet, "Alder", "B");
+    const qint32 teams[] = {oakC, birchB, alderB};
+    QList<qint32> indexes;
+    for (int i = 0; i < riders; ++i)
+        indexes << Seed::rider(meet, teams[i % 3], QString("F%1").arg(i),
+                               QString("L%1").arg(riders - i, 2, 10, QChar('0')), QString("x%1").arg(i));
+    return indexes;
+}
+
+// Rider numbers in writing order.
+QStringList numbersInWritingOrder(const MeetFixture& meet) {
+    QStringList numbers;
+    QSqlQuery q = Sql::exec(meet.db(), "SELECT RiderNumber FROM TblTeam INNER JOIN TblPerson ON TblTeam.TeamCode = "
+                                       "TblPerson.TeamCode ORDER BY Division, TeamName, LastName, FirstName");
+    while (q.next())
+        numbers << q.value(0).toString();
+    return numbers;
+}
+
+QString allNumbers(const MeetFixture& meet) {
+    return meet
+        .scalar("SELECT group_concat(RiderNumber, ',') FROM (SELECT RiderNumber FROM TblPerson ORDER BY "
+                "RiderIndex)")
+        .toString();
+}
+
+void clickNode(FrmAssignNumbers& window, const QString& key) {
+    QTreeWidgetItem* node = window.node(key);
+    QVERIFY2(node, qPrintable(key));
+    window.TVNumberAssign_NodeClick(node);
+}
+
+bool shown(FrmAssignNumbers& window, const char* frame) {
+    return control<QWidget>(&window, frame)->isVisibleTo(&window);
+}
+} // namespace
+
+class NumberingTest : public QObject {
+    Q_OBJECT
+private slots:
+    void treeShowsTeamsAndRiders();
+    void rangeRuns_data();
+    void rangeRuns();
+    void randomRunGivesEachRiderADifferentNumberOfTheRange();
+    void everyArrangementIsEquallyLikely();
+    void oneByOne_data();
+    void oneByOne();
+    void oneByOneIgnoresRootAndTeamNodes();
+    void utilitiesOpenTheNumberWindowOverADisabledMainWindow();
+};
+
+void NumberingTest::treeShowsTeamsAndRiders() {
+    MeetFixture meet;
+    meet.state->CurrentRegion = "B";
+    const qint32 lakeside = Seed::team(meet, "Lakeside", "B");
+    const qint32 alder = Seed::team(meet, "Alder", "C");
+    const qint32 anna = Seed::rider(meet, lakeside, "Anna", "Smith", "12");
+    const qint32 bo = Seed::rider(meet, lakeside, "Bo", "Adams");
+    const qint32 orphan = Seed::rider(meet, 4242, "Cy", "Lost", "3");
+    FrmAssignNumbers window(*meet.state);
+    window.setAttribute(Qt::WA_DeleteOnClose, false);
+    QTreeWidgetItem* root = window.node("Root");
+    QCOMPARE(root->text(0), QString("Region B"));
+    QVERIFY(root->isExpanded());
+    QStringList teams;
+    for (int i = 0; i < root->childCount(); ++i)
+        teams << root->child(i)->text(0);
+    QCOMPARE(teams, QStringList({"B - Lakeside", "C - Alder", "(3) Cy Lost"}));
+    QCOMPARE(window.node(QString("Team%1").arg(alder))->childCount(), 0);
+    QTreeWidgetItem* team = window.node(QString("Team%1").arg(lakeside));
+    QCOMPARE(team->child(0), window.node(QString("Rider%1").arg(bo)));
+    QCOMPARE(team->child(0)->text(0), QString("() Bo Adams"));
+    QCOMPARE(team->child(1)->text(0), QString("(12) Anna Smith"));
+    QCOMPARE(FrmAssignNumbers::keyOf(window.node(QString("Rider%1").arg(anna))), QString("Rider%1").arg(anna));
+    QVERIFY(window.node(QString("Rider%1").arg(orphan)));
+}
+
+void NumberingTest::rangeRuns_data() {
+    QTest::addColumn<bool>("random");
+    QTest::addColumn<int>("riders");
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to");
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<QStringList>("written"); // in writing order; empty: every rider keeps the old number
+    const QString seqDone = "The sequential number assignment was successful.";
+    const QString randDone = "The random number assignment was successful.";
+    QTest::newRow("sequential from 100") << false << 4 << "100"
+                                         << "103" << QStringList{seqDone} << QStringList{"100", "101", "102", "103"};
+    QTest::newRow("boxes in reverse order") << false << 3 << "20"
+                                            << "5" << QStringList{seqDone} << QStringList{"5", "6", "7"};
+    QTest::newRow("negative numbers") << false << 3 << "-99"
+                                      << "-97" << QStringList{seqDone} << QStringList{"-99", "-98", "-97"};
+    QTest::newRow("range one short") << false << 11 << "1"
+                                     << "10" << QStringList{RangeTooSmall} << QStringList{};
+    QTest::newRow("random range one short") << true << 11 << "1"
+                                            << "10" << QStringList{RangeTooSmall} << QStringList{};
+    QTest::newRow("four characters part-way") << false << 10 << "995"
+                                              << "1010" << QStringList{WriteFailed} << QStringList{};
+    QTest::newRow("four negative characters") << false << 3 << "-100"
+                                              << "-98" << QStringList{WriteFailed} << QStringList{};
+    QTest::newRow("random into four characters") << true << 10 << "990"
+                                                 << "1009" << QStringList{WriteFailed} << QStringList{};
+    QTest::newRow("empty box") << true << 3 << ""
+                               << "10" << QStringList{RangeInvalid} << QStringList{};
+    QTest::newRow("letters") << false << 3 << "1"
+                             << "ten" << QStringList{RangeInvalid} << QStringList{};
+    QTest::newRow("beyond 16 bits") << false << 3 << "1"
+                                    << "40000" << QStringList{RangeInvalid} << QStringList{};
+    QTest::newRow("range size beyond 16 bits") << true << 3 << "-30000"
+                                               << "30000" << QStringList{RangeInvalid} << QStringList{};
+    QTest::newRow("random exact range") << true << 3 << "7"
+                                        << "9" << QStringList{randDone} << QStringList{};
+}
+
+void NumberingTest::rangeRuns() {
+    QFETCH(bool, random);
+    QFETCH(int, riders);
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    QFETCH(QStringList, messages);
+    QFETCH(QStringList, written);
+    MeetFixture meet;
+    seedMeet(meet, riders);
+    const QString before = allNumbers(meet);
+    FrmAssignNumbers window(*meet.state);
+    window.setAttribute(Qt::WA_DeleteOnClose, false);
+    if (random)
+        window.CmdRandom_Click();
+    else
+        window.cmdSequential_Click();
+    const char* frame = random ? "FraRandom" : "FraSequential";
+    QVERIFY(shown(window, frame));
+    QVERIFY(!shown(window, "FraButtons"));
+    setText(&window, random ? "TxtRandRange1" : "TxtSeqRange1", from);
+    setText(&window, random ? "TxtRandRange2" : "TxtSeqRange2", to);
+    for (const QString& text : messages)
+        meet.messages.expectAppNotice(text);
+    if (random)
+        window.CmdRandSubmit_Click();
+    else
+        window.CmdSeqSubmit_Click();
+    VERIFY_MESSAGES(meet.messages);
+
+    const bool succeeded = messages.first().endsWith("successful.");
+    QCOMPARE(shown(window, frame), !succeeded);
+    QCOMPARE(shown(window, "FraButtons"), succeeded);
+    if (!written.isEmpty())
+        QCOMPARE(numbersInWritingOrder(meet), written);
+    else if (!succeeded) {
+        QCOMPARE(allNumbers(meet), before);
+        QCOMPARE(control<QLineEdit>(&window, random ? "TxtRandRange1" : "TxtSeqRange1")->text(), from);
+    }
+    // The tree is read afresh after a run, successful or not.
+    if (succeeded || messages.first() == WriteFailed) {
+        const QStringList now = numbersInWritingOrder(meet);
+        QCOMPARE(window.node("Root")->child(0)->child(0)->text(0).section(')', 0, 0).mid(1), now.first());
+    }
+}
+
+void NumberingTest::randomRunGivesEachRiderADifferentNumberOfTheRange() {
+    MeetFixture meet;
+    seedMeet(meet, 10);
+    const qint32 orphan = Seed::rider(meet, 999, "No", "Team", "55");
+    FrmAssignNumbers window(*meet.state);
+    window.setAttribute(Qt::WA_DeleteOnClose, false);
+    window.CmdRandom_Click();
+    // Eleven riders are counted, the one without a team among them.
+    setText(&window, "TxtRandRange1", "1");
+    setText(&window, "TxtRandRange2", "11");
+    meet.messages.expectAppNotice("The random number assignment was successful.");
+    window.CmdRandSubmit_Click();
+    VERIFY_MESSAGES(meet.messages);
+    QStringList numbers = numbersInWritingOrder(meet);
+    QCOMPARE(numbers.size(), 10);
+    std::vector<int> values;
+    for (const QString& n : numbers)
+        values.push_back(n.toInt());
+    std::sort(values.begin(), values.end());
+    QVERIFY(std::adjacent_find(values.begin(), values.end()) == values.end());
+    QVERIFY(values.front() >= 1 && values.back() <= 11);
+    QCOMPARE(meet.scalar("SELECT RiderNumber FROM TblPerson WHERE RiderIndex = ?", {orphan}).toString(), QString("55"));
+}
+
+void NumberingTest::everyArrangementIsEquallyLikely() {
+    std::mt19937 generator(20240601);
+    std::map<std::vector<int>, int> seen;
+    const int draws = 24000;
+    for (int i = 0; i < draws; ++i) {
+        const NumberArrangement arrangement = NumberArrangements::random(3, 1, 4, generator);
+        QVERIFY(arrangement.usable);
+        ++seen[arrangement.numbers];
+    }
+    QCOMPARE(int(seen.size()), 24);
+    for (const auto& [arrangement, count] : seen)
+        QVERIFY2(count > 850 && count < 1150, qPrintable(QString::number(count)));
+    QVERIFY(!NumberArrangements::random(5, 1, 4, generator).usable);
+    QCOMPARE(NumberArrangements::sequential(2, 4, 6).numbers, std::vector<int>({4, 5, 6}));
+}
+
+void NumberingTest::oneByOne_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("leading zeros") << "007"
+                                   << ""
+                                   << "7";
+    QTest::newRow("own number") << "12"
+                                << ""
+                                << "12";
+    QTest::newRow("own number, other spelling") << "012"
+                                                << ""
+                                                << "12";
+    QTest::newRow("another rider's number") << "5"
+                                            << "The specified number is already in use by another rider."
+                                            << "12";
+    QTest::newRow("another rider's number, other spelling")
+        << "05"
+        << "The specified number is already in use by another rider."
+        << "12";
+    QTest::newRow("empty") << ""
+                           << "You must provide a valid rider number."
+                           << "12";
+    QTest::newRow("letters") << "abc"
+                             << "The specified rider number is invalid"
+                             << "12";
+    QTest::newRow("four characters") << "1000"
+                                     << "The specified rider number is invalid"
+                                     << "12";
+}
+
+void NumberingTest::oneByOne() {
+    QFETCH(QString, typed);
+    QFETCH(QString, message);
+    QFETCH(QString, stored);
+    MeetFixture meet;
+    const qint32 team = Seed::team(meet, "Lakeside");
+    const qint32 anna = Seed::rider(meet, team, "Anna", "Smith", "12");
+    Seed::rider(meet, team, "Bo", "Adams", "5");
+    FrmAssignNumbers window(*meet.state);
+    window.setAttribute(Qt::WA_DeleteOnClose, false);
+    const QString key = QString("Rider%1").arg(anna);
+    window.CmdIndividual_Click();
+    clickNode(window, key);
+    QVERIFY(shown(window, "FraEditNumber"));
+    QVERIFY(!control<QTreeWidget>(&window, "TVNumberAssign")->isEnabled());
+    QVERIFY(window.node(key)->font(0).bold());
+    setText(&window, "TxtRiderNumber", typed);
+    if (!message.isEmpty())
+        meet.messages.expectAppNotice(message);
+    window.CmdEditSubmit_Click();
+    VERIFY_MESSAGES(meet.messages);
+    QCOMPARE(meet.scalar("SELECT RiderNumber FROM TblPerson WHERE RiderIndex = ?", {anna}).toString(), stored);
+    if (message.isEmpty()) {
+        QCOMPARE(window.node(key)->text(0), "(" + stored + ") Anna Smith");
+        QVERIFY(!window.node(key)->font(0).bold());
+        QVERIFY(shown(window, "FraIndividual"));
+        QVERIFY(control<QTreeWidget>(&window, "TVNumberAssign")->isEnabled());
+    } else {
+        QVERIFY(shown(window, "FraEditNumber"));
+        QCOMPARE(control<QLineEdit>(&window, "TxtRiderNumber")->text(), QString());
+        QCOMPARE(window.node(key)->text(0), QString("(12) Anna Smith"));
+    }
+}
+
+void NumberingTest::oneByOneIgnoresRootAndTeamNodes() {
+    MeetFixture meet;
+    const qint32 team = Seed::team(meet, "Lakeside");
+    const qint32 anna = Seed::rider(meet, team, "Anna", "Smith", "12");
+    FrmAssignNumbers window(*meet.state);
+    window.setAttribute(Qt::WA_DeleteOnClose, false);
+    clickNode(window, QString("Rider%1").arg(anna)); // not yet in one-by-one mode
+    QVERIFY(!shown(window, "FraEditNumber"));
+    window.CmdIndividual_Click();
+    clickNode(window, "Root");
+    clickNode(window, QString("Team%1").arg(team));
+    QVERIFY(!shown(window, "FraEditNumber"));
+    QVERIFY(shown(window, "FraIndividual"));
+    window.CmdIndividualExit_Click();
+    QVERIFY(shown(window, "FraButtons"));
+    QVERIFY(!shown(window, "FraIndividual"));
+}
+
+void NumberingTest::utilitiesOpenTheNumberWindowOverADisabledMainWindow() {
+    MeetFixture meet;
+    FrmMain main(*meet.state);
+    main.show();
+    auto* menu = new FrmUtilities(*meet.state, &main);
+    menu->show();
+    menu->LblAssignNum_Click();
+    QPointer<FrmAssignNumbers> numbers;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* found = qobject_cast<FrmAssignNumbers*>(w); found && found->isVisible())
+            numbers = found;
+    QVERIFY(numbers);
+    QVERIFY(!main.isEnabled());
+    numbers->CmdClose_Click();
+    QVERIFY(main.isEnabled());
+    flushClosedWindows();
+    QVERIFY(!numbers);
+
+    for (const char* entry : {"LblExport", "LblImport"}) {
+        auto* again = new FrmUtilities(*meet.state, &main);
+        again->show();
+        meet.messages.expectAppNotice("This function is not available yet.");
+        QMetaObject::invokeMethod(again, entry == QByteArray("LblExport") ? "LblExport_Click" : "LblImport_Click");
+        VERIFY_MESSAGES(meet.messages);
+        QVERIFY(main.isEnabled());
+    }
+}
+
+CORRAVIN_TEST(NumberingTest)
+#include "numbering_test.moc"

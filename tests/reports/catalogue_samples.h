@@ -1,0 +1,13 @@
+#pragma once
+
+#include "reports/report.h"
+
+#include <memory>
+
+// Catalogue reports filled with made-up rows of a busy meet, as their windows would
+// fill them: captions set, class label pictures from `programFolder`, wide reports wide.
+namespace CatalogueSamples {
+
+std::unique_ptr<Report> filled(const QString& name, const QString& programFolder);
+
+} // namespace CatalogueSamples

@@ -1,0 +1,152 @@
+#include "meet_fixture.h"
+#include "sample_report.h"
+#include "test_main.h"
+
+#include "reports/frm_report_preview.h"
+#include "reports/report_catalogue.h"
+#include "startup/frm_main.h"
+#include "ui/twips.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+std::unique_ptr<Report> sample() { return std::make_unique<Report>(SampleReport::make(2, 12)); }
+
+} // namespace
+
+class ReportPreviewTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void placedFromTheScreenSize();
+    void zoomResizesThePages();
+    void saveAsPdf_data();
+    void saveAsPdf();
+    void closingRunsTheTerminateStepOnce();
+    void closingClosesTheActivityWhereTheCatalogueSays_data();
+    void closingClosesTheActivityWhereTheCatalogueSays();
+};
+
+void ReportPreviewTest::placedFromTheScreenSize() {
+    MeetFixture meet;
+    meet.state->ScreenWidth = 15000;
+    meet.state->ScreenHeight = 11250;
+    QPointer<FrmReportPreview> preview = FrmReportPreview::Show(*meet.state, sample());
+    QVERIFY(preview->isVisible());
+    QCOMPARE(preview->geometry(), Twips::toPixels(QRect(50, 50, 14900, 10650)));
+    QCOMPARE(preview->windowTitle(), QStringLiteral("RptSample"));
+    QVERIFY(preview->pages().pageCount() > 1);
+    preview->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!preview);
+    VERIFY_MESSAGES(meet.messages);
+}
+
+void ReportPreviewTest::zoomResizesThePages() {
+    MeetFixture meet;
+    FrmReportPreview preview(*meet.state, sample());
+    auto* zoom = preview.findChild<QComboBox*>(QStringLiteral("CbZoom"));
+    auto* view = preview.findChild<QWidget*>(QStringLiteral("PageView"));
+    QVERIFY(zoom && view);
+    QCOMPARE(zoom->currentText(), QStringLiteral("100%"));
+    const int full = view->width();
+    zoom->setCurrentIndex(zoom->findText(QStringLiteral("50%")));
+    QVERIFY(qAbs(view->width() - full / 2) <= 20);
+    zoom->setCurrentIndex(zoom->findText(QStringLiteral("200%")));
+    QVERIFY(qAbs(view->width() - full * 2) <= 40);
+    preview.setAttribute(Qt::WA_DeleteOnClose, false);
+}
+
+void ReportPreviewTest::saveAsPdf_data() {
+    QTest::addColumn<QString>("answer");   // the file dialog's answer; "" is a cancel
+    QTest::addColumn<QString>("written");  // the file expected afterwards, "" for none
+    QTest::addColumn<bool>("failureShown");
+    QTest::newRow("chosen") << "out.pdf" << "out.pdf" << false;
+    QTest::newRow("suffix added") << "standings" << "standings.pdf" << false;
+    QTest::newRow("cancelled") << "" << "" << false;
+    QTest::newRow("folder missing") << "no/such/folder/out.pdf" << "" << true;
+}
+
+void ReportPreviewTest::saveAsPdf() {
+    QFETCH(QString, answer);
+    QFETCH(QString, written);
+    QFETCH(bool, failureShown);
+    MeetFixture meet;
+    const QString folder = meet.programFolder() + QStringLiteral("/");
+    meet.dialogs.queue(answer.isEmpty() ? QString() : folder + answer);
+    FrmReportPreview preview(*meet.state, sample());
+    preview.setAttribute(Qt::WA_DeleteOnClose, false);
+    preview.findChild<QPushButton*>(QStringLiteral("CmdSavePdf"))->click();
+    QCOMPARE(meet.dialogs.captions(), QStringList{QStringLiteral("Save as PDF")});
+    if (!written.isEmpty()) {
+        QFile pdf(folder + written);
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QVERIFY(pdf.read(5) == "%PDF-");
+    }
+    QCOMPARE(QDir(meet.programFolder()).entryList({QStringLiteral("*.pdf")}).size(), written.isEmpty() ? 0 : 1);
+    if (failureShown) {
+        // The reason is the system's own wording; the notice names the file.
+        QCOMPARE(meet.messages.shown().size(), 1);
+        QVERIFY(meet.messages.shown().first().contains(
+            QStringLiteral("The report could not be saved to %1").arg(QDir::toNativeSeparators(folder + answer))));
+    } else {
+        VERIFY_MESSAGES(meet.messages);
+    }
+}
+
+void ReportPreviewTest::closingRunsTheTerminateStepOnce() {
+    MeetFixture meet;
+    meet.state->QARNConnection.open(QStringLiteral("RptTeam"), QStringLiteral("SELECT * FROM TblTeam"));
+    QVERIFY(meet.state->QARNConnection.isOpen(QStringLiteral("rsRptTeam")));
+
+    std::unique_ptr<Report> report = ReportCatalogue::create(QStringLiteral("RptIndividualResults"));
+    QVERIFY(report->bindCommand(meet.state->QARNConnection));
+    int returned = 0;
+    report->setOnTerminate([&returned] { ++returned; });
+    // No main window here: closing the activity is skipped rather than failing.
+    QPointer<FrmReportPreview> preview = FrmReportPreview::Show(*meet.state, std::move(report));
+    preview->close();
+    QCOMPARE(returned, 1);
+    QVERIFY(!meet.state->QARNConnection.isOpen(QStringLiteral("RptTeam")));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!preview);
+    QCOMPARE(returned, 1);
+}
+
+void ReportPreviewTest::closingClosesTheActivityWhereTheCatalogueSays_data() {
+    QTest::addColumn<QString>("report");
+    QTest::addColumn<bool>("closes");
+    QTest::newRow("standings") << "RptTeamStandings" << true;
+    QTest::newRow("results") << "RptIndividualResults" << true;
+    QTest::newRow("cards") << "RptJudgesCards" << true;
+    QTest::newRow("rider list") << "RptRiderList" << false;
+}
+
+void ReportPreviewTest::closingClosesTheActivityWhereTheCatalogueSays() {
+    QFETCH(QString, report);
+    QFETCH(bool, closes);
+    MeetFixture meet;
+    FrmMain main(*meet.state);
+    meet.state->MainForm = &main;
+    main.Select_Activity(12); // "Rider Results" needs no division
+    QCOMPARE(main.CurrentActivity(), 12);
+    QPointer<QWidget> activity = main.activityWindow();
+
+    QPointer<FrmReportPreview> preview =
+        FrmReportPreview::Show(*meet.state, ReportCatalogue::create(report), activity.data());
+    preview->close();
+    QCOMPARE(main.CurrentActivity(), closes ? 0 : 12);
+    // Closing the activity took its window away, and with it nothing of the closed preview.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!preview);
+    QCOMPARE(activity.isNull(), closes);
+    meet.state->MainForm = nullptr;
+}
+
+CORRAVIN_TEST(ReportPreviewTest)
+#include "report_preview_test.moc"

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "reports/report.h"
+
+// A report made in the test: riders grouped by division and team, with points summed per
+// team, per division and over the report, a picture in the page header and page numbers.
+namespace SampleReport {
+
+// Rider rows with fields Division, TeamName, RiderNumber, Rider, Points; `teams` teams per
+// division in divisions A to C, `riders` riders per team, rider i of a team earning i points.
+RowSet riders(int teams, int riders);
+
+Report make(int teams, int riders);
+
+} // namespace SampleReport
