@@ -12,35 +12,35 @@ QString describe(const QSqlError& error, const QString& statement) {
     QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
     return QStringLiteral("%1\n\nStatement: %2").arg(text, statement.simplified());
 }
-} // namespace
 
-QSqlQuery exec(const QSqlDatabase& db, const QString& statement, const QVariantList& values) {
+QSqlQuery prepared(const QSqlDatabase& db, const QString& statement) {
     if (!db.isOpen())
         throw DbException(QStringLiteral("The database is not open.\n\nStatement: %1").arg(statement.simplified()));
     QSqlQuery query(db);
     query.setForwardOnly(true);
     if (!query.prepare(statement))
-        throw DbException(describe(query.lastError(), statement));
-    for (const QVariant& value : values)
-        query.addBindValue(value);
-    if (!query.exec())
         throw DbException(describe(query.lastError(), statement));
     return query;
 }
 
-void execEach(const QSqlDatabase& db, const QString& statement, const QList<QVariantList>& rows) {
-    if (!db.isOpen())
-        throw DbException(QStringLiteral("The database is not open.\n\nStatement: %1").arg(statement.simplified()));
-    QSqlQuery query(db);
-    query.setForwardOnly(true);
-    if (!query.prepare(statement))
+void run(QSqlQuery& query, const QVariantList& values, const QString& statement) {
+    for (int i = 0; i < values.size(); ++i)
+        query.bindValue(i, values.at(i));
+    if (!query.exec())
         throw DbException(describe(query.lastError(), statement));
-    for (const QVariantList& values : rows) {
-        for (int i = 0; i < values.size(); ++i)
-            query.bindValue(i, values.at(i));
-        if (!query.exec())
-            throw DbException(describe(query.lastError(), statement));
-    }
+}
+} // namespace
+
+QSqlQuery exec(const QSqlDatabase& db, const QString& statement, const QVariantList& values) {
+    QSqlQuery query = prepared(db, statement);
+    run(query, values, statement);
+    return query;
+}
+
+void execEach(const QSqlDatabase& db, const QString& statement, const QList<QVariantList>& rows) {
+    QSqlQuery query = prepared(db, statement);
+    for (const QVariantList& values : rows)
+        run(query, values, statement);
 }
 
 QVariant scalar(const QSqlDatabase& db, const QString& statement, const QVariantList& values) {
