@@ -49,6 +49,7 @@ private slots:
     void reportsAreLoadedAfterTheDivision();
     void activityWindowIsPlacedOverTheRightHandPart();
     void activityMayCloseItself();
+    void closingTheMainWindowClosesTheMeetDatabase();
 };
 
 void MainWindowTest::startsOnTheMainMenuWithTheRegionTitle() {
@@ -222,6 +223,19 @@ void MainWindowTest::activityMayCloseItself() {
     QCOMPARE(main.panelTag(4), QString("0"));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!window);
+}
+
+void MainWindowTest::closingTheMainWindowClosesTheMeetDatabase() {
+    MeetFixture meet;
+    Opened opened;
+    FrmMain main(*meet.state, opened.factory());
+    main.show();
+    main.Select_Activity(3);
+    main.close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!meet.state->MeetDb.isOpen());
+    QVERIFY(!opened.last());
+    QCOMPARE(main.CurrentActivity(), 0);
 }
 
 CORRAVIN_TEST(MainWindowTest)
