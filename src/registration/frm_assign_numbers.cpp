@@ -54,27 +54,26 @@ FrmAssignNumbers::FrmAssignNumbers(RunState& state, QWidget* parent)
     Load_Tree();
 }
 
-QGroupBox* FrmAssignNumbers::buildRangeFrame(const QString& name, const QString& caption, QLineEdit*& from,
-                                             QLineEdit*& to, const QString& submitName, const QString& cancelName) {
-    auto* frame = new QGroupBox(caption, this);
-    frame->setObjectName(name);
+QGroupBox* FrmAssignNumbers::buildRangeFrame(const RangeFrameParts& parts, QLineEdit*& from, QLineEdit*& to) {
+    auto* frame = new QGroupBox(parts.caption, this);
+    frame->setObjectName(parts.frame);
     WindowGeometry::place(frame, FrameLeft, FrameTop, FrameWidth, FrameHeight);
     auto* range = new QLabel(QStringLiteral("Number Range:"), frame);
     WindowGeometry::place(range, 240, 420, 2400, 300);
     auto* fromLabel = new QLabel(QStringLiteral("From:"), frame);
     WindowGeometry::place(fromLabel, 480, 960, 900, 300);
     from = new QLineEdit(frame);
-    from->setObjectName(name == QLatin1String("FraRandom") ? QStringLiteral("TxtRandRange1")
-                                                           : QStringLiteral("TxtSeqRange1"));
+    from->setObjectName(parts.fromBox);
     WindowGeometry::place(from, 1440, 930, 1200, 360);
     auto* toLabel = new QLabel(QStringLiteral("To:"), frame);
     WindowGeometry::place(toLabel, 480, 1560, 900, 300);
     to = new QLineEdit(frame);
-    to->setObjectName(name == QLatin1String("FraRandom") ? QStringLiteral("TxtRandRange2")
-                                                         : QStringLiteral("TxtSeqRange2"));
+    to->setObjectName(parts.toBox);
     WindowGeometry::place(to, 1440, 1530, 1200, 360);
-    addButton(frame, submitName, QStringLiteral("Submit"), 240, 2640, 1680);
-    addButton(frame, cancelName, QStringLiteral("Cancel"), 2040, 2640, 1680);
+    connect(addButton(frame, parts.submit, QStringLiteral("Submit"), 240, 2640, 1680), &QPushButton::clicked, this,
+            parts.onSubmit);
+    connect(addButton(frame, parts.cancel, QStringLiteral("Cancel"), 2040, 2640, 1680), &QPushButton::clicked, this,
+            parts.onCancel);
     frame->hide();
     return frame;
 }
@@ -92,18 +91,16 @@ void FrmAssignNumbers::buildFrames() {
     m_CmdClose = addButton(m_FraButtons, QStringLiteral("CmdClose"), QStringLiteral("Close"), 600, 4560, 2760);
     connect(m_CmdClose, &QPushButton::clicked, this, &FrmAssignNumbers::CmdClose_Click);
 
-    m_FraRandom = buildRangeFrame(QStringLiteral("FraRandom"), QStringLiteral("Randomly"), m_TxtRandRange1,
-                                  m_TxtRandRange2, QStringLiteral("CmdRandSubmit"), QStringLiteral("CmdRandCancel"));
-    connect(m_FraRandom->findChild<QPushButton*>(QStringLiteral("CmdRandSubmit")), &QPushButton::clicked, this,
-            &FrmAssignNumbers::CmdRandSubmit_Click);
-    connect(m_FraRandom->findChild<QPushButton*>(QStringLiteral("CmdRandCancel")), &QPushButton::clicked, this,
-            &FrmAssignNumbers::CmdRandCancel_Click);
-    m_FraSequential = buildRangeFrame(QStringLiteral("FraSequential"), QStringLiteral("Sequentially"), m_TxtSeqRange1,
-                                      m_TxtSeqRange2, QStringLiteral("CmdSeqSubmit"), QStringLiteral("CmdSeqCancel"));
-    connect(m_FraSequential->findChild<QPushButton*>(QStringLiteral("CmdSeqSubmit")), &QPushButton::clicked, this,
-            &FrmAssignNumbers::CmdSeqSubmit_Click);
-    connect(m_FraSequential->findChild<QPushButton*>(QStringLiteral("CmdSeqCancel")), &QPushButton::clicked, this,
-            &FrmAssignNumbers::CmdSeqCancel_Click);
+    m_FraRandom = buildRangeFrame({QStringLiteral("FraRandom"), QStringLiteral("Randomly"),
+                                   QStringLiteral("TxtRandRange1"), QStringLiteral("TxtRandRange2"),
+                                   QStringLiteral("CmdRandSubmit"), QStringLiteral("CmdRandCancel"),
+                                   &FrmAssignNumbers::CmdRandSubmit_Click, &FrmAssignNumbers::CmdRandCancel_Click},
+                                  m_TxtRandRange1, m_TxtRandRange2);
+    m_FraSequential = buildRangeFrame({QStringLiteral("FraSequential"), QStringLiteral("Sequentially"),
+                                       QStringLiteral("TxtSeqRange1"), QStringLiteral("TxtSeqRange2"),
+                                       QStringLiteral("CmdSeqSubmit"), QStringLiteral("CmdSeqCancel"),
+                                       &FrmAssignNumbers::CmdSeqSubmit_Click, &FrmAssignNumbers::CmdSeqCancel_Click},
+                                      m_TxtSeqRange1, m_TxtSeqRange2);
 
     m_FraIndividual = new QFrame(this);
     m_FraIndividual->setObjectName(QStringLiteral("FraIndividual"));

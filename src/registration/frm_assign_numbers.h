@@ -48,8 +48,18 @@ protected:
 private:
     enum class Order { Random, Sequential };
     void buildFrames();
-    QGroupBox* buildRangeFrame(const QString& name, const QString& caption, QLineEdit*& from, QLineEdit*& to,
-                               const QString& submitName, const QString& cancelName);
+    // The names and handlers of one of the two range frames (random, sequential).
+    struct RangeFrameParts {
+        QString frame;
+        QString caption;
+        QString fromBox;
+        QString toBox;
+        QString submit;
+        QString cancel;
+        void (FrmAssignNumbers::*onSubmit)();
+        void (FrmAssignNumbers::*onCancel)();
+    };
+    QGroupBox* buildRangeFrame(const RangeFrameParts& parts, QLineEdit*& from, QLineEdit*& to);
     void submitRange(QLineEdit* from, QLineEdit* to, Order order, const QString& success);
     void endRangeMode(QWidget* frame, QLineEdit* from, QLineEdit* to);
     void startRangeMode(QWidget* frame, QLineEdit* from, QLineEdit* to);

@@ -33,9 +33,11 @@ RowSet coachRows(const QSqlDatabase& db) {
 RowSet riderRows(const QSqlDatabase& db) {
     RowSet riders(QStringLiteral("RiderListReports"), {"Person", "Division", "TeamName", "RiderNumber", "FirstName",
                                                        "LastName", "Address", "City", "Zip", "TeamCode", "RiderIndex"});
-    for (const RiderListRow& r : RiderData::completeList(db))
-        riders.append({r.FirstName + u' ' + r.LastName, r.Division, r.TeamName, r.RiderNumber, r.FirstName, r.LastName,
-                       r.Address, r.City, r.Zip, r.TeamCode, r.RiderIndex});
+    for (const RiderListRow& listed : RiderData::completeList(db)) {
+        const RiderRow& r = listed.rider;
+        riders.append({r.FirstName + u' ' + r.LastName, listed.Division, listed.TeamName, r.RiderNumber, r.FirstName,
+                       r.LastName, r.Address, r.City, r.Zip, r.TeamCode, r.RiderIndex});
+    }
     return RowShaping::group(riders, {QStringLiteral("Division"), QStringLiteral("TeamName")}, RiderCommand);
 }
 

@@ -9,23 +9,29 @@
 namespace RiderData {
 
 namespace {
-const QString SelectRiders =
-    QStringLiteral("SELECT RiderIndex, RiderNumber, FirstName, LastName, Address, City, Zip, TeamCode FROM TblPerson ");
+// The rider's own columns, first in every select that reads whole riders (see riderAt).
+const QString RiderColumns =
+    QStringLiteral("TblPerson.RiderIndex, TblPerson.RiderNumber, TblPerson.FirstName, TblPerson.LastName, "
+                   "TblPerson.Address, TblPerson.City, TblPerson.Zip, TblPerson.TeamCode");
+const QString SelectRiders = QStringLiteral("SELECT ") + RiderColumns + QStringLiteral(" FROM TblPerson ");
+
+RiderRow riderAt(const QSqlQuery& query) {
+    RiderRow r;
+    r.RiderIndex = query.value(0).toInt();
+    r.RiderNumber = query.value(1).toString();
+    r.FirstName = query.value(2).toString();
+    r.LastName = query.value(3).toString();
+    r.Address = query.value(4).toString();
+    r.City = query.value(5).toString();
+    r.Zip = query.value(6).toString();
+    r.TeamCode = query.value(7).toInt();
+    return r;
+}
 
 QList<RiderRow> read(QSqlQuery query) {
     QList<RiderRow> riders;
-    while (query.next()) {
-        RiderRow r;
-        r.RiderIndex = query.value(0).toInt();
-        r.RiderNumber = query.value(1).toString();
-        r.FirstName = query.value(2).toString();
-        r.LastName = query.value(3).toString();
-        r.Address = query.value(4).toString();
-        r.City = query.value(5).toString();
-        r.Zip = query.value(6).toString();
-        r.TeamCode = query.value(7).toInt();
-        riders.append(r);
-    }
+    while (query.next())
+        riders.append(riderAt(query));
     return riders;
 }
 
@@ -78,19 +84,14 @@ int count(const QSqlDatabase& db) {
 
 QList<RiderListRow> completeList(const QSqlDatabase& db) {
     QSqlQuery query =
-        Sql::exec(db, QStringLiteral("SELECT TblTeam.Division, TblTeam.TeamName, TblPerson.RiderNumber, "
-                                     "TblPerson.FirstName, TblPerson.LastName, TblPerson.Address, TblPerson.City, "
-                                     "TblPerson.Zip, TblPerson.TeamCode, TblPerson.RiderIndex FROM TblPerson "
-                                     "INNER JOIN TblTeam "
-                                     "ON TblPerson.TeamCode = TblTeam.TeamCode ORDER BY TblTeam.Division, "
-                                     "TblTeam.TeamName, TblTeam.TeamCode, TblPerson.RiderNumber, TblPerson.LastName, "
-                                     "TblPerson.FirstName"));
+        Sql::exec(db, QStringLiteral("SELECT ") + RiderColumns +
+                          QStringLiteral(", TblTeam.Division, TblTeam.TeamName FROM TblPerson INNER JOIN TblTeam "
+                                         "ON TblPerson.TeamCode = TblTeam.TeamCode ORDER BY TblTeam.Division, "
+                                         "TblTeam.TeamName, TblTeam.TeamCode, TblPerson.RiderNumber, "
+                                         "TblPerson.LastName, TblPerson.FirstName"));
     QList<RiderListRow> riders;
     while (query.next())
-        riders.append({query.value(0).toString(), query.value(1).toString(), query.value(2).toString(),
-                       query.value(3).toString(), query.value(4).toString(), query.value(5).toString(),
-                       query.value(6).toString(), query.value(7).toString(), query.value(8).toInt(),
-                       query.value(9).toInt()});
+        riders.append({query.value(8).toString(), query.value(9).toString(), riderAt(query)});
     return riders;
 }
 

@@ -30,14 +30,7 @@ struct RiderHit {
 struct RiderListRow {
     QString Division;
     QString TeamName;
-    QString RiderNumber;
-    QString FirstName;
-    QString LastName;
-    QString Address;
-    QString City;
-    QString Zip;
-    qint32 TeamCode = -1;
-    qint32 RiderIndex = -1;
+    RiderRow rider;
 };
 
 // TblPerson reads and writes. Every function throws DbException when the engine refuses.

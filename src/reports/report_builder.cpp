@@ -9,37 +9,36 @@ SectionBuilder& SectionBuilder::add(ReportControl::Kind kind, const QString& nam
     return *this;
 }
 
-SectionBuilder& SectionBuilder::label(const QString& name, const QString& caption, QRect rect, ReportFont font,
+ReportControl& SectionBuilder::addText(ReportControl::Kind kind, const QString& name, QRect rect, ReportFont font,
                                       Qt::Alignment alignment) {
-    add(ReportControl::Kind::Label, name, rect);
+    add(kind, name, rect);
     ReportControl& c = m_section.controls.back();
-    c.caption = caption;
     c.font = font;
     c.alignment = alignment;
+    return c;
+}
+
+SectionBuilder& SectionBuilder::label(const QString& name, const QString& caption, QRect rect, ReportFont font,
+                                      Qt::Alignment alignment) {
+    addText(ReportControl::Kind::Label, name, rect, font, alignment).caption = caption;
     return *this;
 }
 
 SectionBuilder& SectionBuilder::field(const QString& name, const QString& field, QRect rect, ReportFont font,
                                       Qt::Alignment alignment) {
-    add(ReportControl::Kind::Field, name, rect);
-    ReportControl& c = m_section.controls.back();
-    c.field = field;
-    c.font = font;
-    c.alignment = alignment;
+    addText(ReportControl::Kind::Field, name, rect, font, alignment).field = field;
     return *this;
 }
 
 SectionBuilder& SectionBuilder::sum(const QString& name, const QString& field, QRect rect, ReportFont font,
                                     Qt::Alignment alignment) {
-    this->field(name, field, rect, font, alignment);
-    m_section.controls.back().kind = ReportControl::Kind::Sum;
+    addText(ReportControl::Kind::Sum, name, rect, font, alignment).field = field;
     return *this;
 }
 
 SectionBuilder& SectionBuilder::count(const QString& name, const QString& field, QRect rect, ReportFont font,
                                       Qt::Alignment alignment) {
-    this->field(name, field, rect, font, alignment);
-    m_section.controls.back().kind = ReportControl::Kind::Count;
+    addText(ReportControl::Kind::Count, name, rect, font, alignment).field = field;
     return *this;
 }
 

@@ -29,6 +29,9 @@ public:
 
 private:
     SectionBuilder& add(ReportControl::Kind kind, const QString& name, QRect rect);
+    // A control that draws text: its font and alignment are set, the rest is the caller's.
+    ReportControl& addText(ReportControl::Kind kind, const QString& name, QRect rect, ReportFont font,
+                           Qt::Alignment alignment);
 
     ReportSection& m_section;
 };
