@@ -256,6 +256,7 @@ void FrmMain::LblSettings_Click() {
 FrmSettings* FrmMain::Open_Settings() {
     // Not a child: disabling the main window must not disable the settings window.
     m_settings = new FrmSettings(m_state);
+    connect(m_settings, &EntryWindow::closed, this, &FrmMain::Settings_Closed);
     m_settings->show();
     m_settings->unsetCursor();
     return m_settings;

@@ -40,7 +40,7 @@ public slots:
     void CbDivision_Click();
     void LblSettings_Click();
     void LblUtilities_Click();
-    // Called by the settings window when it closes.
+    // Runs when the settings window closes.
     void Settings_Closed();
     // Called by the utilities menu when it closes.
     void Utilities_Closed();

@@ -10,24 +10,14 @@
 #include "ui/messages.h"
 #include "ui/window_geometry.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-FrmSettings::FrmSettings(RunState& state, QWidget* parent) : QWidget(parent, Qt::Window), m_state(state) {
-    setObjectName(QStringLiteral("FrmSettings"));
-    setWindowTitle(QStringLiteral("Settings"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    WindowGeometry::setClientSize(this, 8625, 6405);
-    setFixedSize(size());
-
-    auto* title = new QLabel(QStringLiteral("District Setup Information"), this);
-    title->setObjectName(QStringLiteral("LblFormTitle"));
-    title->setFont(QFont(QStringLiteral("Times New Roman"), 20, QFont::Bold));
-    title->setAlignment(Qt::AlignCenter);
-    WindowGeometry::place(title, 240, 480, 8145, 600);
+FrmSettings::FrmSettings(RunState& state, QWidget* parent)
+    : EntryWindow(QStringLiteral("FrmSettings"), QStringLiteral("Settings"), 8625, 6405, parent), m_state(state) {
+    addTitleLabel(QStringLiteral("District Setup Information"), 480, 600);
 
     auto* region = new QLabel(QStringLiteral("Region"), this);
     region->setObjectName(QStringLiteral("LblRegion"));
@@ -53,7 +43,7 @@ FrmSettings::FrmSettings(RunState& state, QWidget* parent) : QWidget(parent, Qt:
 }
 
 void FrmSettings::Form_Load() {
-    WindowGeometry::centre(this, m_state.ScreenWidth, m_state.ScreenHeight);
+    centreOn(m_state.ScreenWidth, m_state.ScreenHeight);
     if (m_state.MainForm)
         m_state.MainForm->Close_Current_Activity();
     if (!m_state.CurrentRegion.isEmpty())
@@ -111,10 +101,4 @@ void FrmSettings::CmdCancel_Click() {
                                              "to continue?")))
         return;
     close();
-}
-
-void FrmSettings::closeEvent(QCloseEvent* event) {
-    if (m_state.MainForm)
-        m_state.MainForm->Settings_Closed();
-    QWidget::closeEvent(event);
 }

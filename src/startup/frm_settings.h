@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include "ui/entry_window.h"
 
 class QComboBox;
 class QLineEdit;
@@ -10,7 +10,7 @@ class RunState;
 // Region settings: the region letter (settings store) and the class line-up form
 // (classes 2 and 3 of the meet database). While it is open the main window is
 // disabled, or hidden on a first start; closing it hands control back to the main window.
-class FrmSettings : public QWidget {
+class FrmSettings : public EntryWindow {
     Q_OBJECT
 public:
     explicit FrmSettings(RunState& state, QWidget* parent = nullptr);
@@ -20,9 +20,6 @@ public:
 public slots:
     void CmdSubmit_Click();
     void CmdCancel_Click();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     void Form_Load();
