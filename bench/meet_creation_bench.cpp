@@ -1,4 +1,5 @@
 #include "database/cls_db_manager.h"
+#include "ui/meet_creation.h"
 #include "database/meet_schema.h"
 #include "database/sql.h"
 
@@ -13,7 +14,7 @@ static void BM_CreateMeetDatabase(benchmark::State& state) {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("QARNReduzuduv2006.mdb"));
     for (auto _ : state) {
-        Cls_Db_Manager(folder.path()).Build_Database(path);
+        MeetCreation::build(folder.path(), path);
         state.PauseTiming();
         // A first creation: no database and no label folder yet.
         QFile::remove(path);

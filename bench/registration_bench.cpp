@@ -1,4 +1,5 @@
 #include "database/cls_db_manager.h"
+#include "ui/meet_creation.h"
 #include "database/meet_schema.h"
 #include "database/sql.h"
 #include "database/transaction_guard.h"
@@ -6,7 +7,7 @@
 #include "registration/frm_rider_mgmt.h"
 #include "registration/number_arrangement.h"
 #include "registration/numbering_data.h"
-#include "startup/run_state.h"
+#include "ui/run_state.h"
 #include "ui/file_dialogs.h"
 #include "ui/messages.h"
 
@@ -50,7 +51,7 @@ struct BenchMeet {
         state.ScreenHeight = 9000;
         state.CurrentRegion = QStringLiteral("B");
         state.ProgramFolder = folder.path();
-        Cls_Db_Manager(folder.path()).Build_Database(state.meetDatabasePath());
+        MeetCreation::build(folder.path(), state.meetDatabasePath());
         state.MeetDb.open(state.meetDatabasePath());
         const QSqlDatabase db = state.db();
         MeetSchema::Table person = MeetSchema::table(QStringLiteral("TblPerson"));

@@ -1,6 +1,6 @@
 #include "startup/command_line.h"
 #include "startup/headless_commands.h"
-#include "startup/run_state.h"
+#include "ui/run_state.h"
 #include "startup/sub_main.h"
 #include "ui/console_messages.h"
 #include "ui/message_box_messages.h"

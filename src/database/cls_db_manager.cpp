@@ -5,8 +5,6 @@
 #include "database/db_exception.h"
 #include "database/sql.h"
 #include "database/transaction_guard.h"
-#include "reports/frm_label_builder.h"
-#include "reports/label_files.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,7 +14,7 @@
 
 Cls_Db_Manager::Cls_Db_Manager(const QString& programFolder) : m_programFolder(programFolder) {}
 
-bool Cls_Db_Manager::Build_Database(const QString& dbname) {
+bool Cls_Db_Manager::Build_Database(const QString& dbname, const LabelDrawer& drawLabels) {
     if (QFileInfo::exists(dbname))
         return false;
 
@@ -35,12 +33,7 @@ bool Cls_Db_Manager::Build_Database(const QString& dbname) {
             transaction.commit();
         }
 
-        const QString labelFolder = LabelFiles::folder(m_programFolder);
-        if (!QDir().mkpath(labelFolder))
-            throw std::runtime_error(QStringLiteral("The folder %1 could not be created.")
-                                         .arg(QDir::toNativeSeparators(labelFolder))
-                                         .toStdString());
-        FrmLabelBuilder().Build_Labels(m_db.db(), m_programFolder);
+        drawLabels(m_db.db(), m_programFolder);
         m_db.close();
 
         if (!QFile::rename(building, dbname))

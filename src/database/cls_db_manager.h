@@ -4,18 +4,23 @@
 #include "database/meet_schema.h"
 
 #include <QString>
+#include <functional>
 
 // Creates meet databases (and, for the export, files with some of the same tables),
 // and tells whether a file at a path is a usable meet database.
 class Cls_Db_Manager {
 public:
+    // Draws the class label images of the database being built into the program folder.
+    using LabelDrawer = std::function<void(const QSqlDatabase& db, const QString& programFolder)>;
+
     explicit Cls_Db_Manager(const QString& programFolder);
 
-    // Creates the meet database at `dbname` with its tables, class line-up and label
-    // images, unless a file is already there (then nothing is touched). The file is built
-    // under a temporary name and renamed into place only when complete. Answers whether
-    // it created the file; throws DbException or std::runtime_error on failure.
-    bool Build_Database(const QString& dbname);
+    // Creates the meet database at `dbname` with its tables and class line-up, and has
+    // `drawLabels` draw the label images, unless a file is already there (then nothing is
+    // touched). The file is built under a temporary name and renamed into place only when
+    // complete. Answers whether it created the file; throws DbException or
+    // std::runtime_error on failure.
+    bool Build_Database(const QString& dbname, const LabelDrawer& drawLabels);
 
     // Fills TblClass of the database being built with the standard line-up.
     void Populate_Class();

@@ -5,8 +5,8 @@
 #include "registration/numbering_data.h"
 #include "registration/rider_data.h"
 #include "registration/team_data.h"
-#include "startup/frm_main.h"
-#include "startup/run_state.h"
+#include "ui/activity_host.h"
+#include "ui/run_state.h"
 #include "ui/db_error_reporter.h"
 #include "ui/messages.h"
 #include "ui/window_geometry.h"
@@ -340,7 +340,7 @@ void FrmAssignNumbers::CmdClose_Click() {
 }
 
 void FrmAssignNumbers::closeEvent(QCloseEvent* event) {
-    if (m_state.MainForm)
-        m_state.MainForm->setEnabled(true);
+    if (m_state.host)
+        m_state.host->setHostEnabled(true);
     EntryWindow::closeEvent(event);
 }

@@ -1,7 +1,7 @@
 #include "registration/frm_coach.h"
 
 #include "registration/coach_data.h"
-#include "startup/run_state.h"
+#include "ui/run_state.h"
 #include "ui/db_error_reporter.h"
 #include "ui/messages.h"
 #include "ui/standard_questions.h"

@@ -3,7 +3,7 @@
 #include "registration/coach_data.h"
 #include "registration/registration_reports.h"
 #include "registration/team_data.h"
-#include "startup/run_state.h"
+#include "ui/run_state.h"
 #include "ui/db_error_reporter.h"
 #include "ui/messages.h"
 #include "ui/window_geometry.h"

@@ -4,7 +4,7 @@
 #include "registration/back_number.h"
 #include "registration/rider_data.h"
 #include "registration/team_data.h"
-#include "startup/run_state.h"
+#include "ui/run_state.h"
 #include "ui/db_error_reporter.h"
 #include "ui/messages.h"
 #include "ui/standard_questions.h"

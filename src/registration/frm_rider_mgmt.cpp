@@ -2,7 +2,7 @@
 
 #include "registration/registration_reports.h"
 #include "registration/rider_data.h"
-#include "startup/run_state.h"
+#include "ui/run_state.h"
 #include "ui/db_error_reporter.h"
 #include "ui/messages.h"
 #include "ui/window_geometry.h"

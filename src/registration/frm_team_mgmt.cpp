@@ -2,8 +2,8 @@
 
 #include "registration/frm_team.h"
 #include "registration/team_data.h"
-#include "startup/frm_main.h"
-#include "startup/run_state.h"
+#include "ui/activity_host.h"
+#include "ui/run_state.h"
 #include "ui/db_error_reporter.h"
 #include "ui/messages.h"
 #include "ui/window_geometry.h"
@@ -102,14 +102,14 @@ void FrmTeamMgmt::openTeamWindow(FrmTeam* window) {
     connect(window, &FrmTeam::closed, this, &FrmTeamMgmt::teamWindowClosed);
     window->show();
     window->unsetCursor();
-    if (m_state.MainForm)
-        m_state.MainForm->setEnabled(false);
+    if (m_state.host)
+        m_state.host->setHostEnabled(false);
     setEnabled(false);
 }
 
 void FrmTeamMgmt::teamWindowClosed() {
-    if (m_state.MainForm)
-        m_state.MainForm->setEnabled(true);
+    if (m_state.host)
+        m_state.host->setHostEnabled(true);
     setEnabled(true);
     m_LbTeam->setFocus();
     Form_Activate();

@@ -5,9 +5,10 @@
 #include "registration/team_data.h"
 #include "reports/frm_report_preview.h"
 #include "reports/print_registry.h"
+#include "reports/report_data_source.h"
 #include "reports/report_catalogue.h"
 #include "reports/row_shaping.h"
-#include "startup/run_state.h"
+#include "ui/run_state.h"
 #include "ui/db_error_reporter.h"
 #include "ui/messages.h"
 
@@ -43,7 +44,7 @@ RowSet riderRows(const QSqlDatabase& db) {
 
 PreparedReport prepare(RunState& state, const QString& reportName, const QString& command,
                        const ReportDataSource::Source& source, const QString& noRowsMessage) {
-    ReportDataSource& data = state.QARNConnection;
+    ReportDataSource& data = ReportDataSource::of(state);
     data.close(command);
     data.open(command, source);
     if (data.noRows(command)) {

@@ -3,8 +3,9 @@
 #include "reports/report_layout.h"
 #include "reports/report_page_view.h"
 #include "reports/report_painter.h"
-#include "startup/frm_main.h"
-#include "startup/run_state.h"
+#include "reports/report_data_source.h"
+#include "ui/activity_host.h"
+#include "ui/run_state.h"
 #include "ui/file_dialogs.h"
 #include "ui/messages.h"
 #include "ui/twips.h"
@@ -124,9 +125,9 @@ void FrmReportPreview::Report_Terminate() {
         return;
     m_terminated = true;
     if (m_report->closesCommand())
-        m_state.QARNConnection.close(m_report->dataMember());
+        ReportDataSource::of(m_state).close(m_report->dataMember());
     if (m_report->onTerminate())
         m_report->onTerminate()();
-    if (m_report->closesActivity() && m_state.MainForm && m_state.MainForm->CurrentActivity() != 0)
-        m_state.MainForm->Close_Current_Activity();
+    if (m_report->closesActivity() && m_state.host && m_state.host->CurrentActivity() != 0)
+        m_state.host->Close_Current_Activity();
 }

@@ -1,9 +1,10 @@
 #include "reports/print_command.h"
 
 #include "database/db_exception.h"
+#include "reports/report_data_source.h"
 #include "reports/report_layout.h"
 #include "reports/report_painter.h"
-#include "startup/run_state.h"
+#include "ui/run_state.h"
 #include "ui/messages.h"
 
 #include <QDir>
@@ -121,7 +122,7 @@ Status run(RunState& state, const PrintRequest& request, const PrintRegistry& re
     }
     const QString error = ReportPainter::writePdfFile(ReportLayout::layout(*prepared.report), request.pdf);
     if (prepared.report->closesCommand())
-        state.QARNConnection.close(prepared.report->dataMember());
+        ReportDataSource::of(state).close(prepared.report->dataMember());
     if (!error.isEmpty()) {
         state.messages.notice(Messages::appTitle(),
                               QStringLiteral("The report could not be written to %1: %2")

@@ -1,8 +1,17 @@
 #include "reports/report_data_source.h"
 
 #include "database/sql.h"
+#include "ui/run_state.h"
 
 #include <stdexcept>
+
+ReportDataSource& ReportDataSource::of(RunState& state) {
+    if (!state.QARNConnection) {
+        state.QARNConnection = std::make_shared<ReportDataSource>();
+        state.QARNConnection->setDatabasePath(state.meetDatabasePath());
+    }
+    return *state.QARNConnection;
+}
 
 void ReportDataSource::setDatabasePath(const QString& path) {
     if (path != m_databasePath)

@@ -12,9 +12,14 @@
 // its own to that file, and the named commands whose rows the reports print. Each command
 // is opened with a source given at run time: a function that builds the rows (related or
 // grouped with RowShaping) from the connection, or a statement with bound values.
+class RunState;
+
 class ReportDataSource {
 public:
     using Source = std::function<RowSet(const QSqlDatabase&)>;
+
+    // The run's report data source, made on first use and pointed at the meet database.
+    static ReportDataSource& of(RunState& state);
 
     void setDatabasePath(const QString& path);
     QString databasePath() const { return m_databasePath; }

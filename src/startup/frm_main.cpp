@@ -3,7 +3,7 @@
 #include "startup/activity_catalog.h"
 #include "startup/frm_settings.h"
 #include "startup/frm_utilities.h"
-#include "startup/run_state.h"
+#include "ui/run_state.h"
 #include "ui/clickable_label.h"
 #include "ui/messages.h"
 #include "ui/twips.h"
@@ -56,13 +56,13 @@ FrmMain::FrmMain(RunState& state, ActivityFactory factory, QWidget* parent)
     buildPanels();
     Form_Initialize();
     WindowGeometry::centre(this, m_state.ScreenWidth, m_state.ScreenHeight, 200);
-    m_state.MainForm = this;
+    m_state.host = this;
 }
 
 FrmMain::~FrmMain() {
     delete m_settings;
-    if (m_state.MainForm == this)
-        m_state.MainForm = nullptr;
+    if (m_state.host == this)
+        m_state.host = nullptr;
 }
 
 void FrmMain::buildHeader() {

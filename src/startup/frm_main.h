@@ -1,6 +1,7 @@
 #pragma once
 
 #include "startup/activity_windows.h"
+#include "ui/activity_host.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -16,14 +17,16 @@ class RunState;
 
 // The main window: region title, division chooser, four menu panels with their activity
 // buttons, and the one open activity window placed over its right-hand part.
-class FrmMain : public QWidget {
+class FrmMain : public QWidget, public ActivityHost {
     Q_OBJECT
 public:
     FrmMain(RunState& state, ActivityFactory factory = createActivityWindow, QWidget* parent = nullptr);
     ~FrmMain() override;
 
     int CurrentMenu() const { return m_currentMenu; }
-    int CurrentActivity() const { return m_currentActivity; }
+    int CurrentActivity() const override { return m_currentActivity; }
+    void setHostEnabled(bool enabled) override { setEnabled(enabled); }
+    QWidget* hostWindow() override { return this; }
     QWidget* activityWindow() const { return m_activityWindow; }
     QString panelTag(int menu) const { return m_panelTags.at(menu); }
     QString divisionText() const;
@@ -34,7 +37,7 @@ public:
 
 public slots:
     void Form_Initialize();
-    void Close_Current_Activity();
+    void Close_Current_Activity() override;
     void Show_Menu(int menu);
     void Select_Activity(int n);
     void CbDivision_Click();

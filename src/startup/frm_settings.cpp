@@ -5,7 +5,7 @@
 #include "database/db_exception.h"
 #include "startup/frm_main.h"
 #include "startup/region_settings.h"
-#include "startup/run_state.h"
+#include "ui/run_state.h"
 #include "ui/db_error_reporter.h"
 #include "ui/messages.h"
 #include "ui/window_geometry.h"
@@ -44,8 +44,8 @@ FrmSettings::FrmSettings(RunState& state, QWidget* parent)
 
 void FrmSettings::Form_Load() {
     centreOn(m_state.ScreenWidth, m_state.ScreenHeight);
-    if (m_state.MainForm)
-        m_state.MainForm->Close_Current_Activity();
+    if (m_state.host)
+        m_state.host->Close_Current_Activity();
     if (!m_state.CurrentRegion.isEmpty())
         m_TxtRegionLetter->setText(m_state.CurrentRegion);
     else

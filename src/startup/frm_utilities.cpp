@@ -2,7 +2,7 @@
 
 #include "registration/frm_assign_numbers.h"
 #include "startup/frm_main.h"
-#include "startup/run_state.h"
+#include "ui/run_state.h"
 #include "ui/clickable_label.h"
 #include "ui/messages.h"
 #include "ui/window_geometry.h"
@@ -38,8 +38,8 @@ void FrmUtilities::notAvailable() {
 void FrmUtilities::LblAssignNum_Click() {
     close();
     auto* numbers = new FrmAssignNumbers(m_state);
-    if (m_state.MainForm)
-        m_state.MainForm->setEnabled(false);
+    if (m_state.host)
+        m_state.host->setHostEnabled(false);
     numbers->show();
     numbers->raise();
     numbers->activateWindow();
@@ -52,7 +52,7 @@ void FrmUtilities::LblImport_Click() {
 }
 
 void FrmUtilities::closeEvent(QCloseEvent* event) {
-    if (m_state.MainForm)
-        m_state.MainForm->Utilities_Closed();
+    if (auto* main = qobject_cast<FrmMain*>(parentWidget()))
+        main->Utilities_Closed();
     QFrame::closeEvent(event);
 }

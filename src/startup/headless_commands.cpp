@@ -3,7 +3,7 @@
 #include "reports/print_command.h"
 #include "startup/command_line.h"
 #include "startup/region_settings.h"
-#include "startup/run_state.h"
+#include "ui/run_state.h"
 #include "startup/sub_main.h"
 
 #include <QDir>

@@ -1,10 +1,12 @@
 #include "startup/sub_main.h"
 
 #include "database/cls_db_manager.h"
+#include "ui/meet_creation.h"
 #include "database/db_exception.h"
+#include "reports/report_data_source.h"
 #include "startup/frm_main.h"
 #include "startup/region_settings.h"
-#include "startup/run_state.h"
+#include "ui/run_state.h"
 #include "ui/messages.h"
 #include "ui/twips.h"
 
@@ -54,7 +56,7 @@ std::optional<int> SubMain::Prepare(const StartOptions& options) {
             throw std::runtime_error(QStringLiteral("The program folder %1 does not exist.")
                                          .arg(QDir::toNativeSeparators(m_state.ProgramFolder))
                                          .toStdString());
-        Cls_Db_Manager(m_state.ProgramFolder).Build_Database(path);
+        MeetCreation::build(m_state.ProgramFolder, path);
         const QString unusable = Cls_Db_Manager::Check_Meet_Database(path);
         if (!unusable.isEmpty()) {
             m_state.messages.notice(Messages::appTitle(),
@@ -64,7 +66,7 @@ std::optional<int> SubMain::Prepare(const StartOptions& options) {
             return 1;
         }
         m_state.MeetDb.open(path);
-        m_state.QARNConnection.setDatabasePath(path);
+        ReportDataSource::of(m_state).setDatabasePath(path);
     } catch (const DbException& error) {
         m_state.messages.notice(Messages::appTitle(),
                                 QStringLiteral("Corravin could not start:\n\n%1").arg(error.engineText()),

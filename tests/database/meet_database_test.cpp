@@ -1,5 +1,6 @@
 #include "database/class_lineup.h"
 #include "database/cls_db_manager.h"
+#include "ui/meet_creation.h"
 #include "database/db_exception.h"
 #include "database/sql.h"
 #include "meet_fixture.h"
@@ -146,7 +147,7 @@ void MeetDatabaseTest::leavesAnExistingFileUntouched() {
         return f.readAll();
     }() : QByteArray();
 
-    QVERIFY(!Cls_Db_Manager(meet.programFolder()).Build_Database(meet.databasePath()));
+    QVERIFY(!MeetCreation::build(meet.programFolder(), meet.databasePath()));
 
     QFile after(meet.databasePath());
     QVERIFY(after.open(QIODevice::ReadOnly));
@@ -162,7 +163,7 @@ void MeetDatabaseTest::failedCreationLeavesNoMeetDatabase() {
     blocker.close();
 
     QVERIFY_THROWS_EXCEPTION(std::runtime_error,
-                             Cls_Db_Manager(meet.programFolder()).Build_Database(meet.databasePath()));
+                             MeetCreation::build(meet.programFolder(), meet.databasePath()));
     QVERIFY(!QFile::exists(meet.databasePath()));
     QCOMPARE(QDir(meet.programFolder()).entryList({"*.mdb*"}, QDir::Files), QStringList());
 }

@@ -1,7 +1,7 @@
 #include "catalogue_samples.h"
 
 #include "database/class_lineup.h"
-#include "reports/label_files.h"
+#include "labels/label_files.h"
 #include "reports/report_catalogue.h"
 #include "reports/row_shaping.h"
 

@@ -3,6 +3,7 @@
 #include "test_main.h"
 
 #include "reports/frm_report_preview.h"
+#include "reports/report_data_source.h"
 #include "reports/report_catalogue.h"
 #include "startup/frm_main.h"
 #include "ui/twips.h"
@@ -101,18 +102,18 @@ void ReportPreviewTest::saveAsPdf() {
 
 void ReportPreviewTest::closingRunsTheTerminateStepOnce() {
     MeetFixture meet;
-    meet.state->QARNConnection.open(QStringLiteral("RptTeam"), QStringLiteral("SELECT * FROM TblTeam"));
-    QVERIFY(meet.state->QARNConnection.isOpen(QStringLiteral("rsRptTeam")));
+    ReportDataSource::of(*meet.state).open(QStringLiteral("RptTeam"), QStringLiteral("SELECT * FROM TblTeam"));
+    QVERIFY(ReportDataSource::of(*meet.state).isOpen(QStringLiteral("rsRptTeam")));
 
     std::unique_ptr<Report> report = ReportCatalogue::create(QStringLiteral("RptIndividualResults"));
-    QVERIFY(report->bindCommand(meet.state->QARNConnection));
+    QVERIFY(report->bindCommand(ReportDataSource::of(*meet.state)));
     int returned = 0;
     report->setOnTerminate([&returned] { ++returned; });
     // No main window here: closing the activity is skipped rather than failing.
     QPointer<FrmReportPreview> preview = FrmReportPreview::Show(*meet.state, std::move(report));
     preview->close();
     QCOMPARE(returned, 1);
-    QVERIFY(!meet.state->QARNConnection.isOpen(QStringLiteral("RptTeam")));
+    QVERIFY(!ReportDataSource::of(*meet.state).isOpen(QStringLiteral("RptTeam")));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!preview);
     QCOMPARE(returned, 1);
@@ -132,8 +133,7 @@ void ReportPreviewTest::closingClosesTheActivityWhereTheCatalogueSays() {
     QFETCH(bool, closes);
     MeetFixture meet;
     FrmMain main(*meet.state);
-    meet.state->MainForm = &main;
-    main.Select_Activity(12); // "Rider Results" needs no division
+        main.Select_Activity(12); // "Rider Results" needs no division
     QCOMPARE(main.CurrentActivity(), 12);
     QPointer<QWidget> activity = main.activityWindow();
 
@@ -145,7 +145,6 @@ void ReportPreviewTest::closingClosesTheActivityWhereTheCatalogueSays() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!preview);
     QCOMPARE(activity.isNull(), closes);
-    meet.state->MainForm = nullptr;
 }
 
 CORRAVIN_TEST(ReportPreviewTest)

@@ -1,5 +1,6 @@
 #include "database/cls_db_manager.h"
 #include "meet_fixture.h"
+#include "reports/report_data_source.h"
 #include "startup/frm_main.h"
 #include "startup/frm_settings.h"
 #include "startup/region_settings.h"
@@ -89,7 +90,7 @@ void StartUpTest::firstStartAsksForTheRegionWithTheMainWindowHidden() {
     QVERIFY(QFile::exists(meet.databasePath()));
     QCOMPARE(meet.state->ProgramFolder, QDir::cleanPath(meet.programFolder()));
     QVERIFY(meet.state->MeetDb.isOpen());
-    QCOMPARE(meet.state->QARNConnection.databasePath(), meet.databasePath());
+    QCOMPARE(ReportDataSource::of(*meet.state).databasePath(), meet.databasePath());
 
     FrmMain* main = subMain.mainForm();
     QVERIFY(main && !main->isVisible());

@@ -1,6 +1,7 @@
 #include "meet_fixture.h"
 
-#include "database/cls_db_manager.h"
+#include "reports/report_data_source.h"
+#include "ui/meet_creation.h"
 #include "database/sql.h"
 
 #include <QSettings>
@@ -21,9 +22,9 @@ MeetFixture::MeetFixture(bool createDatabase) : state(std::make_unique<RunState>
     state->ScreenHeight = 9000;
     state->ProgramFolder = m_folder.path();
     if (createDatabase) {
-        Cls_Db_Manager(state->ProgramFolder).Build_Database(databasePath());
+        MeetCreation::build(state->ProgramFolder, databasePath());
         state->MeetDb.open(databasePath());
-        state->QARNConnection.setDatabasePath(databasePath());
+        ReportDataSource::of(*state).setDatabasePath(databasePath());
     }
 }
 

@@ -2,7 +2,7 @@
 
 #include "scripted_file_dialogs.h"
 #include "scripted_messages.h"
-#include "startup/run_state.h"
+#include "ui/run_state.h"
 
 #include <QTemporaryDir>
 #include <memory>

@@ -1,9 +1,8 @@
-#include "reports/frm_label_builder.h"
+#include "labels/frm_label_builder.h"
 
 #include "database/class_data.h"
-#include "reports/label_files.h"
-#include "reports/label_text.h"
-#include "ui/twips.h"
+#include "labels/label_files.h"
+#include "labels/label_text.h"
 
 #include <QDir>
 #include <QFont>
@@ -18,23 +17,22 @@ constexpr int SurfaceHeightTwips = 1575;
 constexpr int FontHeightTwips = 160; // 8 points
 
 // Label text: Arial (Liberation Sans on Linux) at 8 points, light weight.
-QFont labelFont() {
+QFont labelFont(double twipsPerPixel) {
     QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(static_cast<int>(std::nearbyint(FontHeightTwips / Twips::perPixel())));
+    font.setPixelSize(static_cast<int>(std::nearbyint(FontHeightTwips / twipsPerPixel)));
     font.setWeight(QFont::Normal);
     font.setStyleStrategy(QFont::PreferAntialias);
     return font;
 }
 
-QImage surface(const QColor& background) {
-    QImage image(Twips::toPixels(QSize(SurfaceWidthTwips, SurfaceHeightTwips)), QImage::Format_RGB32);
+QImage surface(QSize pixels, const QColor& background) {
+    QImage image(pixels, QImage::Format_RGB32);
     image.fill(background);
     return image;
 }
 
 // Prints `text` running top to bottom with its glyphs standing left of (xTwips, yTwips).
-void printDownward(QPainter& painter, double xTwips, double yTwips, const QString& text) {
-    const double tpp = Twips::perPixel();
+void printDownward(QPainter& painter, double tpp, double xTwips, double yTwips, const QString& text) {
     painter.save();
     painter.translate(xTwips / tpp, yTwips / tpp);
     painter.rotate(90);
@@ -43,8 +41,12 @@ void printDownward(QPainter& painter, double xTwips, double yTwips, const QStrin
 }
 } // namespace
 
-FrmLabelBuilder::FrmLabelBuilder()
-    : m_pblabelboxform(surface(QColor(0xF0, 0xF0, 0xF0))), m_pblabelboxreport(surface(Qt::white)) {}
+FrmLabelBuilder::FrmLabelBuilder(double twipsPerPixel)
+    : m_twipsPerPixel(twipsPerPixel),
+      m_pblabelboxform(surface({toPixels(SurfaceWidthTwips), toPixels(SurfaceHeightTwips)}, QColor(0xF0, 0xF0, 0xF0))),
+      m_pblabelboxreport(surface({toPixels(SurfaceWidthTwips), toPixels(SurfaceHeightTwips)}, Qt::white)) {}
+
+int FrmLabelBuilder::toPixels(double twips) const { return static_cast<int>(std::lround(twips / m_twipsPerPixel)); }
 
 QImage FrmLabelBuilder::drawFormLabel(const QString& text) const { return Draw_Label(m_pblabelboxform, text); }
 QImage FrmLabelBuilder::drawReportLabel(const QString& text) const { return Draw_Label(m_pblabelboxreport, text); }
@@ -54,14 +56,14 @@ QImage FrmLabelBuilder::Draw_Label(const QImage& blank, const QString& text) con
     QImage image = blank;
     QPainter painter(&image);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.setFont(labelFont());
+    painter.setFont(labelFont(m_twipsPerPixel));
     painter.setPen(Qt::black);
     const LabelLines lines = splitLabelText(text);
     if (lines.second.isEmpty()) {
-        printDownward(painter, SurfaceWidthTwips - 100, 10, lines.first);
+        printDownward(painter, m_twipsPerPixel, SurfaceWidthTwips - 100, 10, lines.first);
     } else {
-        printDownward(painter, SurfaceWidthTwips - 200, 10, lines.second);
-        printDownward(painter, SurfaceWidthTwips, 10, lines.first);
+        printDownward(painter, m_twipsPerPixel, SurfaceWidthTwips - 200, 10, lines.second);
+        printDownward(painter, m_twipsPerPixel, SurfaceWidthTwips, 10, lines.first);
     }
     return image;
 }
@@ -73,6 +75,11 @@ void FrmLabelBuilder::save(const QImage& image, const QString& path) const {
 }
 
 void FrmLabelBuilder::Build_Labels(const QSqlDatabase& db, const QString& programFolder) {
+    const QString labelFolder = LabelFiles::folder(programFolder);
+    if (!QDir().mkpath(labelFolder))
+        throw std::runtime_error(QStringLiteral("The folder %1 could not be created.")
+                                     .arg(QDir::toNativeSeparators(labelFolder))
+                                     .toStdString());
     const QList<ClassRow> classes = ClassData::all(db);
     for (const ClassRow& row : classes) {
         save(drawFormLabel(row.ClassName), LabelFiles::path(programFolder, LabelFiles::formPrefix(), row.ImagePath));

@@ -1,4 +1,4 @@
-#include "startup/run_state.h"
+#include "ui/run_state.h"
 
 #include <QDir>
 

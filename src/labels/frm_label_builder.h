@@ -8,7 +8,8 @@
 // and reports ("report" images). Never shown: it only holds the two drawing surfaces.
 class FrmLabelBuilder {
 public:
-    FrmLabelBuilder();
+    // The images are drawn at the screen's scale: `twipsPerPixel` twips to one pixel.
+    explicit FrmLabelBuilder(double twipsPerPixel);
 
     // One form and one report image per row of TblClass, and the pair for the relay
     // partner column, saved into the label folder; existing files are replaced.
@@ -22,6 +23,9 @@ private:
     QImage Draw_Label(const QImage& surface, const QString& text) const;
     void save(const QImage& image, const QString& path) const;
 
+    int toPixels(double twips) const;
+
+    double m_twipsPerPixel;
     QImage m_pblabelboxform;
     QImage m_pblabelboxreport;
 };

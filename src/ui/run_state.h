@@ -1,17 +1,18 @@
 #pragma once
 
 #include "database/db_connection.h"
-#include "reports/report_data_source.h"
 
 #include <QString>
+#include <memory>
 
+class ActivityHost;
 class FileDialogs;
-class FrmMain;
 class Messages;
+class ReportDataSource;
 
 // What every window reads: the screen size in twips, the region, the program folder,
-// the open meet database and the report data source, plus the message and file-dialog
-// facades. One instance for the run; tests make their own.
+// the open meet database, the report data source and the window hosting the activities,
+// plus the message and file-dialog facades. One instance for the run; tests make their own.
 class RunState {
 public:
     RunState(Messages& messages, FileDialogs& fileDialogs) : messages(messages), fileDialogs(fileDialogs) {}
@@ -26,8 +27,12 @@ public:
     QString CurrentRegion;
     QString ProgramFolder;
     DbConnection MeetDb;
-    ReportDataSource QARNConnection;
-    FrmMain* MainForm = nullptr;
+    // Made and pointed at the meet database by start-up; reports reach it through
+    // ReportDataSource::of, so windows that print nothing never see its rows.
+    std::shared_ptr<ReportDataSource> QARNConnection;
+    // The main window while it exists; windows opened by an activity ask it to close
+    // the activity or to disable the windows beneath them.
+    ActivityHost* host = nullptr;
 
     QSqlDatabase db() const { return MeetDb.db(); }
     QString meetDatabasePath() const;

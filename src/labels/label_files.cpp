@@ -1,4 +1,4 @@
-#include "reports/label_files.h"
+#include "labels/label_files.h"
 
 #include <QDir>
 #include <QFileInfo>

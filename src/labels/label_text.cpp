@@ -1,4 +1,4 @@
-#include "reports/label_text.h"
+#include "labels/label_text.h"
 
 #include <QStringList>
 

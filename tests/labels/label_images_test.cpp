@@ -1,7 +1,7 @@
 #include "meet_fixture.h"
-#include "reports/frm_label_builder.h"
-#include "reports/label_files.h"
-#include "reports/label_text.h"
+#include "labels/frm_label_builder.h"
+#include "labels/label_files.h"
+#include "labels/label_text.h"
 #include "test_main.h"
 #include "ui/twips.h"
 
@@ -82,7 +82,7 @@ void LabelImagesTest::writesThirtySixBitmapsNamedAfterTheImagePath() {
 }
 
 void LabelImagesTest::drawsTwoLinesSideBySideAlongTheRightEdge() {
-    FrmLabelBuilder builder;
+    FrmLabelBuilder builder(Twips::perPixel());
     const QList<int> oneLine = inkedColumns(builder.drawReportLabel("Saddle Seat Pattern"));
     const QList<int> twoLines = inkedColumns(builder.drawReportLabel("Western Fitting and Showing"));
     QVERIFY(!oneLine.isEmpty());
@@ -96,7 +96,7 @@ void LabelImagesTest::drawsTwoLinesSideBySideAlongTheRightEdge() {
 }
 
 void LabelImagesTest::eachLabelStartsFromABlankSurface() {
-    FrmLabelBuilder builder;
+    FrmLabelBuilder builder(Twips::perPixel());
     const QImage fresh = builder.drawFormLabel("Trail");
     builder.drawFormLabel("Western Fitting and Showing");
     QCOMPARE(builder.drawFormLabel("Trail"), fresh);

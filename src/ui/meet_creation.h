@@ -1,0 +1,13 @@
+#pragma once
+
+class QString;
+
+// Creating a meet database as the program does: tables, class line-up and the label
+// images drawn at the screen's scale.
+namespace MeetCreation {
+
+// Creates the meet database at `path` unless a file is there; answers whether it did.
+// Throws DbException or std::runtime_error on failure.
+bool build(const QString& programFolder, const QString& path);
+
+} // namespace MeetCreation
