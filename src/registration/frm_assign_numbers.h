@@ -70,7 +70,6 @@ private:
         QString last;
     };
 
-    RunState& m_state;
     QTreeWidget* m_TVNumberAssign = nullptr;
     QFrame* m_FraButtons = nullptr;
     QGroupBox* m_FraRandom = nullptr;

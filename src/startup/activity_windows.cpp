@@ -6,7 +6,7 @@
 #include "startup/activity_catalog.h"
 #include "startup/activity_placeholder.h"
 
-QWidget* createActivityWindow(int activity, RunState& state, QWidget* parent) {
+ActivityWindow* createActivityWindow(int activity, RunState& state, QWidget* parent) {
     switch (activity) {
     case 1:
         return new FrmTeamMgmt(state, parent);

@@ -1,5 +1,6 @@
 #include "startup/frm_main.h"
 
+#include "database/divisions.h"
 #include "startup/activity_catalog.h"
 #include "startup/frm_settings.h"
 #include "startup/frm_utilities.h"
@@ -13,7 +14,6 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
-#include <QMetaObject>
 #include <QPushButton>
 
 namespace {
@@ -152,7 +152,7 @@ void FrmMain::Form_Initialize() {
     for (int panel = 0; panel <= 4; ++panel)
         m_panels[panel]->setVisible(panel == 0);
     m_CbDivision->clear();
-    m_CbDivision->addItems({"A", "B", "C", "D"});
+    m_CbDivision->addItems(Divisions::letters());
     m_CbDivision->setCurrentIndex(-1);
     m_currentMenu = 0;
     m_currentActivity = 0;
@@ -207,18 +207,17 @@ bool FrmMain::Division_Selected() {
 
 void FrmMain::Open_Activity(int n) {
     const Activity& activity = ActivityCatalog::get(n);
-    QWidget* window = m_factory(n, m_state, this);
+    ActivityWindow* window = m_factory(n, m_state, this);
     window->setObjectName(window->objectName().isEmpty() ? QStringLiteral("Activity_%1").arg(n) : window->objectName());
     m_activityWindow = window;
     Position_Activity();
-    // The windows share no interface; the main window calls them by name.
     if (activity.takesDivision)
-        QMetaObject::invokeMethod(window, "Set_Division", Q_ARG(QString, divisionText()));
+        window->Set_Division(divisionText());
     window->show();
     window->raise();
     window->unsetCursor();
     if (activity.loadsReport && m_activityWindow)
-        QMetaObject::invokeMethod(window, "Load_Report");
+        window->Load_Report();
 }
 
 void FrmMain::Position_Activity() {
@@ -229,7 +228,7 @@ void FrmMain::Position_Activity() {
 void FrmMain::Unload_Activity() {
     if (!m_activityWindow)
         return;
-    QWidget* window = m_activityWindow;
+    ActivityWindow* window = m_activityWindow;
     m_activityWindow = nullptr;
     window->hide();
     // Deferred: the activity may be closing itself from one of its own handlers.
@@ -244,7 +243,7 @@ void FrmMain::Close_Current_Activity() { Select_Activity(m_currentActivity); }
 
 void FrmMain::CbDivision_Click() {
     if (m_currentActivity != 0 && ActivityCatalog::get(m_currentActivity).takesDivision && m_activityWindow)
-        QMetaObject::invokeMethod(m_activityWindow, "Set_Division", Q_ARG(QString, divisionText()));
+        m_activityWindow->Set_Division(divisionText());
 }
 
 void FrmMain::LblSettings_Click() {
@@ -275,6 +274,7 @@ void FrmMain::LblUtilities_Click() {
     const QPoint below = mapToGlobal(QPoint(m_LblUtilities->x() + Twips::toPixels(60),
                                             m_ShpHeader->y() + m_ShpHeader->height() + Twips::toPixels(400)));
     auto* menu = new FrmUtilities(m_state, this);
+    connect(menu, &FrmUtilities::closed, this, &FrmMain::Utilities_Closed);
     menu->move(below);
     menu->show();
 }

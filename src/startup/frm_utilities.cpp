@@ -1,7 +1,7 @@
 #include "startup/frm_utilities.h"
 
 #include "registration/frm_assign_numbers.h"
-#include "startup/frm_main.h"
+#include "ui/activity_host.h"
 #include "ui/run_state.h"
 #include "ui/clickable_label.h"
 #include "ui/messages.h"
@@ -52,7 +52,6 @@ void FrmUtilities::LblImport_Click() {
 }
 
 void FrmUtilities::closeEvent(QCloseEvent* event) {
-    if (auto* main = qobject_cast<FrmMain*>(parentWidget()))
-        main->Utilities_Closed();
+    emit closed();
     QFrame::closeEvent(event);
 }
