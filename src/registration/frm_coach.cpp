@@ -94,10 +94,12 @@ bool FrmCoach::Store_Input() {
     coach.Email = m_TxtEmail->text();
     coach.Position = m_CbPosition->currentText();
     coach.TeamCode = m_teamCode;
-    return runReportingErrors(m_state.messages, [&] {
-        if (m_editMode)
-            CoachData::update(m_state.db(), coach);
-        else
-            CoachData::insert(m_state.db(), coach);
-    });
+    bool stored = false;
+    if (!runReportingErrors(m_state.messages, [&] {
+            stored = m_editMode ? CoachData::update(m_state.db(), coach) : (CoachData::insert(m_state.db(), coach), true);
+        }))
+        return false;
+    if (!stored)
+        m_state.messages.notice(Messages::appTitle(), QStringLiteral("The selected coach no longer exists."));
+    return stored;
 }

@@ -101,7 +101,7 @@ void FrmCoachMgmt::CmdAddCoach_Click() {
                                 QStringLiteral("You must first select the team you want to add the coach to."));
         return;
     }
-    auto* window = new FrmCoach(m_state, this);
+    auto* window = new FrmCoach(m_state);
     window->Initialize_Add(m_selectedTeam);
     openEntryWindow(window, Beneath::StayEnabled, m_LbCoaches);
 }
@@ -112,7 +112,7 @@ void FrmCoachMgmt::CmdEditCoach_Click() {
                                 QStringLiteral("You must first select the coach you want to edit."));
         return;
     }
-    auto* window = new FrmCoach(m_state, this);
+    auto* window = new FrmCoach(m_state);
     if (!window->Initialize_Edit(m_selectedCoach)) {
         window->deleteLater();
         return;
@@ -130,7 +130,8 @@ void FrmCoachMgmt::CmdDeleteCoach_Click() {
                                                                "be undone. Are you sure you want to continue?")))
         return;
     runReportingErrors(messages, [this] {
-        CoachData::remove(m_state.db(), m_selectedCoach);
+        if (!CoachData::remove(m_state.db(), m_selectedCoach))
+            m_state.messages.notice(Messages::appTitle(), QStringLiteral("The selected coach no longer exists."));
         m_selectedCoach = -1;
         Form_Activate();
     });

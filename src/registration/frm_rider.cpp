@@ -125,7 +125,12 @@ bool FrmRider::Save_Rider() {
                        box(4),
                        box(5),
                        static_cast<qint32>(KeyedEntries::keyAt(m_LbTeamCode, m_LbTeamCode->currentIndex()))};
-        m_riderIndex = RiderData::store(m_state.db(), rider);
+        const qint32 index = RiderData::store(m_state.db(), rider);
+        if (index < 0) {
+            messages.notice(Messages::appTitle(), QStringLiteral("The selected rider no longer exists."));
+            return;
+        }
+        m_riderIndex = index;
         stored = true;
     });
     return stored;

@@ -85,7 +85,7 @@ qint32 FrmRiderMgmt::selectedRider() const {
 }
 
 void FrmRiderMgmt::CmdAdd_Click() {
-    auto* window = new FrmRider(m_state, this);
+    auto* window = new FrmRider(m_state);
     window->Initialize_Add();
     openEntryWindow(window, Beneath::StayEnabled);
 }
@@ -97,7 +97,7 @@ void FrmRiderMgmt::CmdEdit_Click() {
                                 QStringLiteral("You must first select the rider you want to edit."));
         return;
     }
-    auto* window = new FrmRider(m_state, this);
+    auto* window = new FrmRider(m_state);
     if (!window->Initialize_Edit(rider)) {
         window->deleteLater();
         return;
@@ -128,7 +128,8 @@ void FrmRiderMgmt::CmdDelete_Click() {
                                                                    "action cannot be undone. Are you sure you want "
                                                                    "to continue?")))
             return;
-        RiderData::remove(m_state.db(), rider);
+        if (!RiderData::remove(m_state.db(), rider))
+            messages.notice(Messages::appTitle(), QStringLiteral("The selected rider no longer exists."));
         CmdSearch_Click();
     });
 }

@@ -58,10 +58,12 @@ QString FrmTeam::validationError() const {
 
 bool FrmTeam::Store_Input() {
     const TeamRow team{m_teamCode, m_TxtTeam->text(), m_CbDivision->currentText(), m_TxtDistrict->text()};
-    return runReportingErrors(m_state.messages, [&] {
-        if (m_editMode)
-            TeamData::update(m_state.db(), team);
-        else
-            TeamData::insert(m_state.db(), team);
-    });
+    bool stored = false;
+    if (!runReportingErrors(m_state.messages, [&] {
+            stored = m_editMode ? TeamData::update(m_state.db(), team) : (TeamData::insert(m_state.db(), team), true);
+        }))
+        return false;
+    if (!stored)
+        m_state.messages.notice(QStringLiteral("Edit Error"), QStringLiteral("The selected team no longer exists."));
+    return stored;
 }

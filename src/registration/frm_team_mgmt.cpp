@@ -83,7 +83,8 @@ void FrmTeamMgmt::CmdDeleteTeam_Click() {
                           QStringLiteral("You are about to delete the selected team and coaches assigned to it. This "
                                          "action cannot be undone. Are you sure you want to continue?")))
             return;
-        TeamData::removeWithCoaches(m_state.db(), m_selectedTeam);
+        if (!TeamData::removeWithCoaches(m_state.db(), m_selectedTeam))
+            messages.notice(QStringLiteral("Delete Error"), QStringLiteral("The selected team no longer exists."));
         m_selectedTeam = -1;
         Form_Activate();
     });

@@ -6,7 +6,9 @@
 #include "startup/frm_utilities.h"
 #include "ui/run_state.h"
 #include "ui/clickable_label.h"
+#include "ui/entry_window.h"
 #include "ui/messages.h"
+#include "ui/sub_windows.h"
 #include "ui/twips.h"
 #include "ui/window_geometry.h"
 
@@ -38,10 +40,7 @@ const char* const MenuButtonNames[] = {"CmdAdmin", "CmdMeetSetup", "CmdEntryBoot
 const char* const PanelNames[] = {"FraMainMenu", "FraAdmin", "FraMeetSetup", "FraEntryBooth", "FraReports"};
 
 void setButtonColour(QPushButton* button, const QColor& colour) {
-    const QColor text = colour == DarkGrey ? Qt::white : Qt::black;
-    button->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: %2; border: 1px solid #404040; "
-                                         "padding: 2px; } QPushButton:pressed { background-color: #a0a0a0; }")
-                              .arg(colour.name(), text.name()));
+    WindowGeometry::setColours(button, colour, colour == DarkGrey ? Qt::white : Qt::black);
 }
 } // namespace
 
@@ -83,7 +82,7 @@ void FrmMain::buildHeader() {
     int left = 9240;
     for (ClickableLabel* link : {m_LblSettings, m_LblUtilities}) {
         link->setAlignment(Qt::AlignCenter);
-        WindowGeometry::setBackground(link, LightGrey, LinkText);
+        WindowGeometry::setColours(link, LightGrey, LinkText);
         WindowGeometry::place(link, left, 420, 1020, 300);
         left += 1140;
     }
@@ -159,6 +158,8 @@ void FrmMain::Form_Initialize() {
 }
 
 void FrmMain::Show_Menu(int menu) {
+    if (m_currentActivity != 0 && !Activity_May_Close())
+        return;
     if (menu != m_currentMenu) {
         m_panels[m_currentMenu]->hide();
         m_panels[menu]->show();
@@ -174,7 +175,7 @@ void FrmMain::Show_Menu(int menu) {
 
 void FrmMain::Select_Activity(int n) {
     if (n == m_currentActivity) {
-        if (n == 0)
+        if (n == 0 || !Activity_May_Close())
             return;
         paintActivityButton(n, false);
         Unload_Activity();
@@ -183,6 +184,8 @@ void FrmMain::Select_Activity(int n) {
         return;
     }
     if (n != 0 && ActivityCatalog::get(n).needsDivision && !Division_Selected())
+        return;
+    if (m_currentActivity != 0 && !Activity_May_Close())
         return;
     if (m_currentActivity != 0) {
         paintActivityButton(m_currentActivity, false);
@@ -196,6 +199,9 @@ void FrmMain::Select_Activity(int n) {
         Open_Activity(n);
     }
 }
+
+// The open activity's windows with input ask their cancel question first.
+bool FrmMain::Activity_May_Close() { return !m_activityWindow || m_activityWindow->Query_Unload(); }
 
 bool FrmMain::Division_Selected() {
     if (m_CbDivision->currentIndex() >= 0)
@@ -247,7 +253,10 @@ void FrmMain::CbDivision_Click() {
 }
 
 void FrmMain::LblSettings_Click() {
-    WindowGeometry::setBackground(m_LblSettings, DarkGrey, LinkText);
+    // The settings close the open activity; its windows with input are asked first.
+    if (!Activity_May_Close())
+        return;
+    WindowGeometry::setColours(m_LblSettings, DarkGrey, LinkText);
     Open_Settings();
     setEnabled(false);
 }
@@ -256,21 +265,23 @@ FrmSettings* FrmMain::Open_Settings() {
     // Not a child: disabling the main window must not disable the settings window.
     m_settings = new FrmSettings(m_state);
     connect(m_settings, &EntryWindow::closed, this, &FrmMain::Settings_Closed);
-    m_settings->show();
+    SubWindows::showOwned(m_settings, this);
     m_settings->unsetCursor();
     return m_settings;
 }
 
 void FrmMain::Settings_Closed() {
+    if (m_closing)
+        return;
     Form_Initialize();
     show();
     unsetCursor();
     setEnabled(true);
-    WindowGeometry::setBackground(m_LblSettings, LightGrey, LinkText);
+    WindowGeometry::setColours(m_LblSettings, LightGrey, LinkText);
 }
 
 void FrmMain::LblUtilities_Click() {
-    WindowGeometry::setBackground(m_LblUtilities, DarkGrey, palette().color(QPalette::WindowText));
+    WindowGeometry::setColours(m_LblUtilities, DarkGrey, palette().color(QPalette::WindowText));
     const QPoint below = mapToGlobal(QPoint(m_LblUtilities->x() + Twips::toPixels(60),
                                             m_ShpHeader->y() + m_ShpHeader->height() + Twips::toPixels(400)));
     auto* menu = new FrmUtilities(m_state, this);
@@ -279,9 +290,22 @@ void FrmMain::LblUtilities_Click() {
     menu->show();
 }
 
-void FrmMain::Utilities_Closed() { WindowGeometry::setBackground(m_LblUtilities, LightGrey, LinkText); }
+void FrmMain::Utilities_Closed() { WindowGeometry::setColours(m_LblUtilities, LightGrey, LinkText); }
 
+// The windows the main window owns close before it, and before the meet database: each
+// with input asks its cancel question first, and one "No" keeps the program open.
 void FrmMain::closeEvent(QCloseEvent* event) {
+    const QList<QWidget*> owned = SubWindows::ownedBy(this);
+    for (QWidget* window : owned) {
+        auto* entry = qobject_cast<EntryWindow*>(window);
+        if (entry && !entry->Query_Close()) {
+            event->ignore();
+            return;
+        }
+    }
+    m_closing = true;
+    for (QWidget* window : owned)
+        window->close();
     if (m_currentActivity != 0)
         Close_Current_Activity();
     m_state.MeetDb.close();

@@ -57,6 +57,7 @@ private:
     void buildPanels();
     QPushButton* makeButton(const QString& objectName, const QString& caption, QWidget* parent);
     bool Division_Selected();
+    bool Activity_May_Close();
     void Open_Activity(int n);
     void Unload_Activity();
     void Position_Activity();
@@ -66,6 +67,7 @@ private:
     ActivityFactory m_factory;
     int m_currentMenu = 0;
     int m_currentActivity = 0;
+    bool m_closing = false;
     std::array<QString, 5> m_panelTags{"0", "0", "0", "0", "0"};
     QPointer<ActivityWindow> m_activityWindow;
     QPointer<FrmSettings> m_settings;

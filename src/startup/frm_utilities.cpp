@@ -3,6 +3,7 @@
 #include "registration/frm_assign_numbers.h"
 #include "ui/activity_host.h"
 #include "ui/run_state.h"
+#include "ui/sub_windows.h"
 #include "ui/clickable_label.h"
 #include "ui/messages.h"
 #include "ui/window_geometry.h"
@@ -40,9 +41,7 @@ void FrmUtilities::LblAssignNum_Click() {
     auto* numbers = new FrmAssignNumbers(m_state);
     if (m_state.host)
         m_state.host->setHostEnabled(false);
-    numbers->show();
-    numbers->raise();
-    numbers->activateWindow();
+    SubWindows::showOwned(numbers, parentWidget());
 }
 void FrmUtilities::LblExport_Click() {
     notAvailable();

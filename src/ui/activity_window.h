@@ -12,4 +12,7 @@ public:
 
     virtual void Set_Division(const QString& RcvdDivision) { Q_UNUSED(RcvdDivision) }
     virtual void Load_Report() {}
+    // Asked before the activity is closed or changed: the windows it has open with input
+    // ask their own cancel question. False when the user chose to keep them.
+    virtual bool Query_Unload() { return true; }
 };

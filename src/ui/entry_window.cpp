@@ -111,6 +111,12 @@ void EntryWindow::CmdSubmit_Click() {
         close();
 }
 
+bool EntryWindow::Query_Close() {
+    raise();
+    activateWindow();
+    return StandardQuestions::confirmCancel(m_state.messages);
+}
+
 void EntryWindow::CmdCancel_Click() {
     if (StandardQuestions::confirmCancel(m_state.messages))
         close();

@@ -25,6 +25,10 @@ public:
     // Centres the window on a screen of the given size in twips.
     void centreOn(int screenWidthTwips, int screenHeightTwips);
 
+    // Asked before the window would be closed from outside (its activity changes, the
+    // program closes): the window's own cancel question. True when its input may go.
+    virtual bool Query_Close();
+
 public slots:
     void CmdSubmit_Click();
     void CmdCancel_Click();

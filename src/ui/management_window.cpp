@@ -3,6 +3,7 @@
 #include "ui/activity_host.h"
 #include "ui/entry_window.h"
 #include "ui/run_state.h"
+#include "ui/sub_windows.h"
 #include "ui/window_geometry.h"
 
 #include <QLabel>
@@ -49,10 +50,19 @@ void ManagementWindow::openEntryWindow(EntryWindow* window, Beneath beneath, QWi
             focus->setFocus();
         Form_Activate();
     });
-    window->show();
+    SubWindows::showOwned(window, this);
     window->unsetCursor();
     if (beneath == Beneath::Disabled)
         setBeneathEnabled(false);
+}
+
+bool ManagementWindow::Query_Unload() {
+    if (!m_entryWindow || !m_entryWindow->isVisible())
+        return true;
+    if (!m_entryWindow->Query_Close())
+        return false;
+    m_entryWindow->close();
+    return true;
 }
 
 void ManagementWindow::setBeneathEnabled(bool enabled) {

@@ -21,6 +21,8 @@ public:
 
     EntryWindow* entryWindow() const { return m_entryWindow; }
 
+    bool Query_Unload() override;
+
 public slots:
     // Reads the database afresh into the window's lists.
     virtual void Form_Activate() = 0;
