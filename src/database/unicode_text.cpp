@@ -22,9 +22,8 @@ QString baseLetters(const QString& text) {
 }
 
 int collate(void*, int leftBytes, const void* left, int rightBytes, const void* right) {
-    return UnicodeText::compare(
-        QString(static_cast<const QChar*>(left), leftBytes / static_cast<int>(sizeof(QChar))),
-        QString(static_cast<const QChar*>(right), rightBytes / static_cast<int>(sizeof(QChar))));
+    return UnicodeText::compare(QString::fromUtf8(static_cast<const char*>(left), leftBytes),
+                                QString::fromUtf8(static_cast<const char*>(right), rightBytes));
 }
 
 QString textOf(sqlite3_value* value) {
@@ -103,7 +102,8 @@ void registerOn(const QSqlDatabase& db) {
         throw DbException(QStringLiteral("The database driver gives no SQLite connection."));
     sqlite3* connection = *static_cast<sqlite3* const*>(handle.constData());
     const int flags = SQLITE_UTF16 | SQLITE_DETERMINISTIC;
-    if (sqlite3_create_collation_v2(connection, "NOCASE", SQLITE_UTF16, nullptr, collate, nullptr) != SQLITE_OK ||
+    // In the file's own encoding, so it is found before the engine's ASCII-only NOCASE.
+    if (sqlite3_create_collation_v2(connection, "NOCASE", SQLITE_UTF8, nullptr, collate, nullptr) != SQLITE_OK ||
         sqlite3_create_function_v2(connection, "like", 2, flags, nullptr, likeFunction, nullptr, nullptr, nullptr) !=
             SQLITE_OK ||
         sqlite3_create_function_v2(connection, "like", 3, flags, nullptr, likeFunction, nullptr, nullptr, nullptr) !=

@@ -112,7 +112,6 @@ void EntryWindow::CmdSubmit_Click() {
 }
 
 bool EntryWindow::Query_Close() {
-    raise();
     activateWindow();
     return StandardQuestions::confirmCancel(m_state.messages);
 }

@@ -21,9 +21,14 @@ ManagementWindow::ManagementWindow(RunState& state, const QString& objectName, c
     WindowGeometry::place(label, 120, 240, 8385, 600);
 }
 
+// Going without the question (the main window asks before it unloads an activity):
+// the entry window closes without calling back into this half-destroyed window.
 ManagementWindow::~ManagementWindow() {
-    if (m_entryWindow)
-        m_entryWindow->close();
+    if (!m_entryWindow)
+        return;
+    disconnect(m_entryWindow, nullptr, this, nullptr);
+    m_entryWindow->close();
+    setBeneathEnabled(true);
 }
 
 QPushButton* ManagementWindow::addButton(const QString& objectName, const QString& caption,

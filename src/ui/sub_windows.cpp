@@ -15,7 +15,6 @@ void showOwned(QWidget* window, QWidget* owner) {
         window->windowHandle()->setTransientParent(ownerWindow->windowHandle());
     }
     window->show();
-    window->raise();
     window->activateWindow();
 }
 
