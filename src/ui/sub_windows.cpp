@@ -9,6 +9,9 @@ namespace SubWindows {
 void showOwned(QWidget* window, QWidget* owner) {
     if (owner) {
         QWidget* ownerWindow = owner->window();
+        // The window system keeps a window above its owner only for dialog-type windows.
+        window->setWindowFlags((window->windowFlags() & ~Qt::WindowType_Mask) | Qt::Dialog |
+                               Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
         // Both need their platform windows before one can be made transient for the other.
         ownerWindow->winId();
         window->winId();
