@@ -1,12 +1,10 @@
 #include "ui/management_window.h"
 
-#include "ui/activity_host.h"
-#include "ui/entry_window.h"
 #include "ui/run_state.h"
-#include "ui/sub_windows.h"
 #include "ui/window_geometry.h"
 
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 
 ManagementWindow::ManagementWindow(RunState& state, const QString& objectName, const QString& title, QWidget* parent)
@@ -19,16 +17,6 @@ ManagementWindow::ManagementWindow(RunState& state, const QString& objectName, c
     label->setFont(QFont(QStringLiteral("Times New Roman"), 18, QFont::Bold));
     label->setAlignment(Qt::AlignCenter);
     WindowGeometry::place(label, 120, 240, 8385, 600);
-}
-
-// Going without the question (the main window asks before it unloads an activity):
-// the entry window closes without calling back into this half-destroyed window.
-ManagementWindow::~ManagementWindow() {
-    if (!m_entryWindow)
-        return;
-    disconnect(m_entryWindow, nullptr, this, nullptr);
-    m_entryWindow->close();
-    setBeneathEnabled(true);
 }
 
 QPushButton* ManagementWindow::addButton(const QString& objectName, const QString& caption,
@@ -47,34 +35,10 @@ void ManagementWindow::showEvent(QShowEvent* event) {
 }
 
 void ManagementWindow::openEntryWindow(EntryWindow* window, Beneath beneath, QWidget* focusAfter) {
-    m_entryWindow = window;
     QPointer<QWidget> focus(focusAfter);
-    connect(window, &EntryWindow::closed, this, [this, focus] {
-        setBeneathEnabled(true);
+    openSubWindow(m_state, window, beneath, [this, focus] {
         if (focus)
             focus->setFocus();
         Form_Activate();
     });
-    SubWindows::showOwned(window, this);
-    window->unsetCursor();
-    if (beneath == Beneath::Disabled)
-        setBeneathEnabled(false);
-}
-
-bool ManagementWindow::Query_Unload() {
-    if (!m_entryWindow || !m_entryWindow->isVisible())
-        return true;
-    if (!m_entryWindow->Query_Close())
-        return false;
-    m_entryWindow->close();
-    return true;
-}
-
-void ManagementWindow::setBeneathEnabled(bool enabled) {
-    if (enabled && !m_beneathDisabled)
-        return;
-    m_beneathDisabled = !enabled;
-    if (m_state.host)
-        m_state.host->setHostEnabled(enabled);
-    setEnabled(enabled);
 }

@@ -2,10 +2,8 @@
 
 #include "ui/activity_window.h"
 
-#include <QPointer>
 #include <functional>
 
-class EntryWindow;
 class QPushButton;
 class RunState;
 
@@ -17,11 +15,8 @@ class ManagementWindow : public ActivityWindow {
     Q_OBJECT
 public:
     ManagementWindow(RunState& state, const QString& objectName, const QString& title, QWidget* parent = nullptr);
-    ~ManagementWindow() override;
 
-    EntryWindow* entryWindow() const { return m_entryWindow; }
-
-    bool Query_Unload() override;
+    EntryWindow* entryWindow() const { return subWindow(); }
 
 public slots:
     // Reads the database afresh into the window's lists.
@@ -35,9 +30,6 @@ protected:
         int width;
         int step;
     };
-    // Whether the windows beneath an open entry window are disabled while it is open.
-    enum class Beneath { StayEnabled, Disabled };
-
     void setButtonColumn(ButtonColumn column) { m_column = column; }
     // The next button of the column, wired to `handler`.
     QPushButton* addButton(const QString& objectName, const QString& caption, const std::function<void()>& handler);
@@ -53,9 +45,5 @@ protected:
     RunState& m_state;
 
 private:
-    void setBeneathEnabled(bool enabled);
-
     ButtonColumn m_column{5880, 1560, 2100, 840};
-    QPointer<EntryWindow> m_entryWindow;
-    bool m_beneathDisabled = false;
 };
