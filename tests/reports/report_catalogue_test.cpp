@@ -19,7 +19,7 @@ private slots:
     void everyReportBindsToItsCommand();
     void filledReportsFitTheirPages_data();
     void filledReportsFitTheirPages();
-    void listFootersNumberThePages();
+    void listPagesNumberedAndContinued();
 };
 
 void ReportCatalogueTest::namedControlsAndFixedCaptions_data() {
@@ -139,10 +139,14 @@ void ReportCatalogueTest::filledReportsFitTheirPages() {
     }
 }
 
-void ReportCatalogueTest::listFootersNumberThePages() {
+void ReportCatalogueTest::listPagesNumberedAndContinued() {
     MeetFixture meet;
     const LaidOutReport laid = ReportLayout::layout(*CatalogueSamples::filled("RptRiderList", meet.programFolder()));
     QVERIFY(laid.pageCount() > 1);
+    const QString mark = u' ' + ReportLayout::ContinuedMark;
+    QString team;
+    bool teamGoesOn = false;
+    int continued = 0;
     for (int p = 0; p < laid.pageCount(); ++p) {
         const LaidOutPage& page = laid.pages[size_t(p)];
         QStringList footer;
@@ -151,7 +155,21 @@ void ReportCatalogueTest::listFootersNumberThePages() {
                 footer << item.text;
         QCOMPARE(footer, (QStringList{"Page", QString::number(p + 1), "of", QString::number(laid.pageCount())}));
         QCOMPARE(page.texts("LblTitle"), QStringList{"Complete Rider's List"});
+
+        // A page that goes on with a team opens with the team's header marked as continued.
+        const QStringList teams = page.texts("txtTeamName");
+        QVERIFY(!teams.isEmpty());
+        if (teamGoesOn)
+            QCOMPARE(teams[0], team + mark);
+        else
+            QVERIFY(!teams[0].endsWith(mark));
+        continued += teamGoesOn ? 1 : 0;
+        team = teams.back().endsWith(mark) ? team : teams.back();
+        auto lastBody = std::find_if(page.items.rbegin(), page.items.rend(),
+                                     [](const PlacedItem& item) { return item.section != "PageFooter"; });
+        teamGoesOn = lastBody->section != QLatin1String("RiderListReports_Grouping_Footer");
     }
+    QVERIFY(continued > 0);
 }
 
 CORRAVIN_TEST(ReportCatalogueTest)
