@@ -1,7 +1,7 @@
 #include "registration/frm_assign_numbers.h"
 
 #include "database/db_exception.h"
-#include "registration/back_number.h"
+#include "database/back_number.h"
 #include "registration/numbering_data.h"
 #include "registration/rider_data.h"
 #include "registration/team_data.h"

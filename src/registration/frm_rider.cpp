@@ -1,7 +1,7 @@
 #include "registration/frm_rider.h"
 
 #include "database/db_exception.h"
-#include "registration/back_number.h"
+#include "database/back_number.h"
 #include "registration/rider_data.h"
 #include "registration/team_data.h"
 #include "ui/keyed_entries.h"

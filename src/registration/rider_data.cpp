@@ -2,7 +2,7 @@
 
 #include "database/sql.h"
 #include "database/transaction_guard.h"
-#include "registration/back_number.h"
+#include "database/back_number.h"
 
 #include <QSqlQuery>
 

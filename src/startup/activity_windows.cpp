@@ -1,5 +1,6 @@
 #include "startup/activity_windows.h"
 
+#include "entries/frm_entries.h"
 #include "registration/frm_coach_mgmt.h"
 #include "registration/frm_rider_mgmt.h"
 #include "registration/frm_team_mgmt.h"
@@ -14,6 +15,8 @@ ActivityWindow* createActivityWindow(int activity, RunState& state, QWidget* par
         return new FrmCoachMgmt(state, parent);
     case 3:
         return new FrmRiderMgmt(state, parent);
+    case 8:
+        return new FrmEntries(state, parent);
     default:
         return new ActivityPlaceholder(ActivityCatalog::get(activity).caption, parent);
     }
