@@ -1,0 +1,312 @@
+#include "meet_fixture.h"
+#include "test_main.h"
+
+#include "database/sql.h"
+#include "entries/frm_class_assignments.h"
+#include "entries/frm_entries.h"
+#include "ui/check_box_grid.h"
+#include "ui/standard_questions.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QSqlQuery>
+#include <QTest>
+
+namespace {
+const QString TwoTeams = "One rider cannot be involved in two different 2 Person Relay Teams";
+const QString NoPartner = "All riders entered in the 2 Person Relay must have a relay partner listed";
+
+QString saveQuestion(int entries) {
+    return QString("This will save all the changes made to this form. There are currently %1 entries for this team. "
+                   "Are you sure you want to continue?")
+        .arg(entries);
+}
+
+// A team of division B with riders numbered 101, 102, ...; answers the riders' indexes.
+QList<qint32> seedTeam(MeetFixture& meet, const QString& name, int riders, int firstNumber = 101) {
+    meet.exec("INSERT INTO TblTeam (TeamName, Division, District) VALUES (?, 'B', '1')", {name});
+    const qint32 team = meet.scalar("SELECT max(TeamCode) FROM TblTeam").toInt();
+    QList<qint32> indexes;
+    for (int i = 0; i < riders; ++i) {
+        meet.exec("INSERT INTO TblPerson (FirstName, LastName, TeamCode, RiderNumber) VALUES (?, ?, ?, ?)",
+                  {QString("First%1").arg(i + 1), QString("Last%1").arg(i + 1), team, QString::number(firstNumber + i)});
+        indexes << meet.scalar("SELECT max(RiderIndex) FROM TblPerson").toInt();
+    }
+    return indexes;
+}
+
+qint32 teamCode(MeetFixture& meet, const QString& name) {
+    return meet.scalar("SELECT TeamCode FROM TblTeam WHERE TeamName = ?", {name}).toInt();
+}
+
+// The grid of a team, built as "Add Entries" builds it (not shown: its controls are
+// checked through what they would show).
+std::unique_ptr<frmClassAssignments> openGrid(MeetFixture& meet, const QString& team) {
+    auto grid = std::make_unique<frmClassAssignments>(*meet.state);
+    grid->setAttribute(Qt::WA_DeleteOnClose, false);
+    if (!grid->InitializeForm(teamCode(meet, team)))
+        return nullptr;
+    return grid;
+}
+
+bool shows(QWidget* window, const QString& name) {
+    QWidget* control = window->findChild<QWidget*>(name);
+    return control && control->isVisibleTo(window);
+}
+
+void click(CheckBoxGrid& grid, int row, int classNumber) { grid.box(row, classNumber)->click(); }
+
+QStringList rows(MeetFixture& meet, const QString& statement) {
+    QStringList all;
+    QSqlQuery query = Sql::exec(meet.db(), statement);
+    while (query.next())
+        all << query.value(0).toString();
+    return all;
+}
+} // namespace
+
+class ClassEntriesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void pickerRefusesWithoutTeamOrRiders();
+    void gridFitsTheSmallestScreenAndScrolls();
+    void wideScreenShowsThePartnerColumnAtOnce();
+    void classLimitLocksAndUnlocksTheColumn();
+    void storedEntriesAndPairingsAreShown();
+    void relayRulesRefuseInOrder_data();
+    void relayRulesRefuseInOrder();
+    void submitReplacesOnlyTheTeamsRows();
+    void failedSaveLeavesTheOldRowsAndTheGrid();
+};
+
+void ClassEntriesTest::pickerRefusesWithoutTeamOrRiders() {
+    MeetFixture meet;
+    seedTeam(meet, "Hawks", 2);
+    seedTeam(meet, "Empty", 0);
+    meet.exec("INSERT INTO TblTeam (TeamName, Division, District) VALUES ('Other', 'A', '1')");
+    FrmEntries entries(*meet.state);
+    entries.Set_Division("B");
+    auto* teams = entries.findChild<QComboBox*>("CbTeamName");
+    QCOMPARE(teams->count(), 2);
+    QCOMPARE(teams->itemText(0), QString("Empty"));
+    meet.messages.expectAppNotice("Please Provide the Team to be Entered")
+        .expectAppNotice("There are currently no riders for the selected team.");
+    entries.CmdSubmit_Click();
+    teams->setCurrentIndex(0);
+    entries.CmdSubmit_Click();
+    VERIFY_MESSAGES(meet.messages);
+    QVERIFY(!entries.subWindow());
+
+    teams->setCurrentIndex(1);
+    entries.CmdSubmit_Click();
+    QPointer<EntryWindow> grid = entries.subWindow();
+    QVERIFY(grid && grid->isVisible());
+    QVERIFY(!entries.isEnabled());
+    grid->close();
+    QVERIFY(entries.isEnabled());
+}
+
+// 12000 by 9000 twips: a window of 11900 by 8400 holds 14 columns and 8 rows.
+void ClassEntriesTest::gridFitsTheSmallestScreenAndScrolls() {
+    MeetFixture meet;
+    seedTeam(meet, "Hawks", 5);
+    auto window = openGrid(meet, "Hawks");
+    CheckBoxGrid& grid = window->grid();
+    QCOMPARE(grid.visibleCols(), 14);
+    QCOMPARE(grid.visibleRows(), 8);
+    QVERIFY(!grid.verticalBar()->isVisibleTo(window.get()));
+    QVERIFY(grid.horizontalBar()->isVisibleTo(window.get()));
+    QCOMPARE(grid.horizontalBar()->maximum(), 4);
+    QCOMPARE(window->findChild<QLineEdit*>("TxtTeam")->text(), QString("Hawks (B)"));
+    QCOMPARE(window->findChild<QLabel*>("lblrider_2")->text(), QString("First2 Last2 - (102)"));
+    QVERIFY(shows(window.get(), "lbltitlearray_14") && !shows(window.get(), "lbltitlearray_15"));
+    QVERIFY(!shows(window.get(), "Cbpartner_1"));
+    QVERIFY(window->findChild<QWidget*>("Vertlinearray_14") && !window->findChild<QWidget*>("Vertlinearray_15"));
+    QVERIFY(window->findChild<QWidget*>("Horzlinearray_6") && !window->findChild<QWidget*>("Horzlinearray_7"));
+
+    grid.horizontalBar()->setValue(4);
+    QCOMPARE(grid.firstCol(), 5);
+    QCOMPARE(grid.lastCol(), 18);
+    QVERIFY(!shows(window.get(), "lbltitlearray_4") && shows(window.get(), "lbltitlearray_5"));
+    QVERIFY(shows(window.get(), "lbltitlearray_18") && shows(window.get(), "Cbpartner_5"));
+    // Column 5 now stands where column 1 stood; the partner box in the 14th place.
+    QCOMPARE(grid.box(3, 5)->x(), window->findChild<QWidget*>("lbltitlearray_5")->x());
+    QCOMPARE(grid.partnerBox(1)->x(), window->findChild<QWidget*>("lbltitlearray_18")->x());
+    QVERIFY(!grid.box(3, 4)->isVisibleTo(window.get()));
+}
+
+void ClassEntriesTest::wideScreenShowsThePartnerColumnAtOnce() {
+    MeetFixture meet;
+    meet.state->ScreenWidth = 15000;
+    meet.state->ScreenHeight = 11000;
+    seedTeam(meet, "Hawks", 20);
+    auto window = openGrid(meet, "Hawks");
+    CheckBoxGrid& grid = window->grid();
+    QVERIFY(grid.visibleCols() >= 18);
+    QVERIFY(!grid.horizontalBar()->isVisibleTo(window.get()));
+    QVERIFY(shows(window.get(), "Cbpartner_1") && shows(window.get(), "lbltitlearray_18"));
+    QVERIFY(grid.verticalBar()->isVisibleTo(window.get()));
+    QCOMPARE(grid.verticalBar()->maximum(), 20 - grid.visibleRows());
+    grid.verticalBar()->setValue(grid.verticalBar()->maximum());
+    QVERIFY(!shows(window.get(), "lblrider_1") && shows(window.get(), "lblrider_20"));
+    QCOMPARE(window->findChild<QWidget*>("lblrider_20")->y(), grid.box(20, 1)->y());
+    QVERIFY(shows(window.get(), "Cbpartner_20") && !shows(window.get(), "Cbpartner_1"));
+}
+
+void ClassEntriesTest::classLimitLocksAndUnlocksTheColumn() {
+    MeetFixture meet;
+    seedTeam(meet, "Hawks", 6);
+    auto window = openGrid(meet, "Hawks");
+    CheckBoxGrid& grid = window->grid();
+    for (int row = 1; row <= 4; ++row)
+        click(grid, row, 1);
+    QCOMPARE(grid.classCount(1), 4);
+    QVERIFY(!grid.box(5, 1)->isEnabled() && grid.box(5, 1)->property("raised").toBool());
+    QVERIFY(grid.box(2, 1)->isEnabled() && grid.box(6, 2)->isEnabled());
+    click(grid, 3, 1);
+    QVERIFY(grid.box(5, 1)->isEnabled() && !grid.box(5, 1)->property("raised").toBool());
+
+    // The relay class opens the row's partner box, and closes and empties it again.
+    QComboBox* partner = grid.partnerBox(2);
+    QVERIFY(!partner->isEnabled());
+    click(grid, 2, 17);
+    QVERIFY(partner->isEnabled());
+    QCOMPARE(partner->count(), 6);
+    QCOMPARE(partner->itemText(0), QString("101"));
+    partner->setEditText("104");
+    click(grid, 2, 17);
+    QVERIFY(!partner->isEnabled());
+    QCOMPARE(partner->currentText(), QString());
+}
+
+void ClassEntriesTest::storedEntriesAndPairingsAreShown() {
+    MeetFixture meet;
+    const QList<qint32> riders = seedTeam(meet, "Hawks", 4);
+    meet.exec("INSERT INTO TblEntry (ClassNumber, RiderIndex) VALUES (17, ?), (3, ?), (18, ?)",
+              {riders[0], riders[1], riders[1]});
+    meet.exec("INSERT INTO TblPairing (RiderIndex, PartnerIndex, PartnerNumber, PartnerFirst, PartnerLast) "
+              "VALUES (?, ?, '103', 'First3', 'Last3'), (?, ?, '101', 'First1', 'Last1')",
+              {riders[0], riders[2], riders[3], riders[0]});
+    auto window = openGrid(meet, "Hawks");
+    CheckBoxGrid& grid = window->grid();
+    QVERIFY(grid.isTicked(1, 17) && grid.isTicked(2, 3));
+    QCOMPARE(grid.tickedCount(), 2); // class 18 has no column and is left out
+    QVERIFY(grid.partnerBox(1)->isEnabled());
+    QCOMPARE(grid.partnerBox(1)->currentText(), QString("103"));
+    // A pairing whose rider is not entered in the relay shows in a closed box.
+    QVERIFY(!grid.partnerBox(4)->isEnabled());
+    QCOMPARE(grid.partnerBox(4)->currentText(), QString("101"));
+}
+
+void ClassEntriesTest::relayRulesRefuseInOrder_data() {
+    QTest::addColumn<QList<int>>("entrants");
+    QTest::addColumn<QStringList>("partners");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("no partner") << QList<int>{1, 3} << QStringList{"102", ""} << NoPartner;
+    QTest::newRow("same partner twice, by value") << QList<int>{1, 3} << QStringList{"102", "0102"} << TwoTeams;
+    QTest::newRow("duplicate found before an empty box") << QList<int>{1, 2, 3} << QStringList{"104", "", "104"}
+                                                         << TwoTeams;
+    QTest::newRow("each names the other") << QList<int>{1, 2} << QStringList{"102", "101"} << TwoTeams;
+    QTest::newRow("names himself") << QList<int>{1} << QStringList{"101"} << TwoTeams;
+    QTest::newRow("rider of another team") << QList<int>{1} << QStringList{"201"}
+                                           << "The relay partner 201 is not a rider of this team.";
+    QTest::newRow("no such rider") << QList<int>{1} << QStringList{"x9"}
+                                   << "The relay partner x9 is not a rider of this team.";
+}
+
+// Each refusal leaves the database as it was and the grid open with the edits.
+void ClassEntriesTest::relayRulesRefuseInOrder() {
+    QFETCH(QList<int>, entrants);
+    QFETCH(QStringList, partners);
+    QFETCH(QString, message);
+    MeetFixture meet;
+    const QList<qint32> riders = seedTeam(meet, "Hawks", 4);
+    seedTeam(meet, "Owls", 1, 201);
+    meet.exec("INSERT INTO TblEntry (ClassNumber, RiderIndex) VALUES (5, ?)", {riders[3]});
+    auto window = openGrid(meet, "Hawks");
+    CheckBoxGrid& grid = window->grid();
+    grid.setClassMax(17, 3);
+    for (int i = 0; i < entrants.size(); ++i) {
+        click(grid, entrants[i], 17);
+        grid.partnerBox(entrants[i])->setEditText(partners[i]);
+    }
+    QSignalSpy closed(window.get(), &EntryWindow::closed);
+    meet.messages.expectConfirm(saveQuestion(entrants.size() + 1), true).expectAppNotice(message);
+    window->CmdApply_Click();
+    VERIFY_MESSAGES(meet.messages);
+    QCOMPARE(closed.count(), 0);
+    QCOMPARE(rows(meet, "SELECT ClassNumber || '/' || RiderIndex FROM TblEntry"),
+             QStringList{QString("5/%1").arg(riders[3])});
+    QCOMPARE(meet.count("TblPairing"), 0);
+    QVERIFY(grid.isTicked(entrants[0], 17));
+}
+
+void ClassEntriesTest::submitReplacesOnlyTheTeamsRows() {
+    MeetFixture meet;
+    const QList<qint32> hawks = seedTeam(meet, "Hawks", 4);
+    const QList<qint32> owls = seedTeam(meet, "Owls", 1, 201);
+    meet.exec("INSERT INTO TblEntry (ClassNumber, RiderIndex) VALUES (17, ?), (2, ?), (17, ?)",
+              {hawks[0], hawks[1], owls[0]});
+    meet.exec("INSERT INTO TblPairing (RiderIndex, PartnerIndex, PartnerNumber, PartnerFirst, PartnerLast) "
+              "VALUES (?, ?, '102', 'First2', 'Last2'), (?, ?, '201', 'x', 'y')",
+              {hawks[0], hawks[1], owls[0], owls[0]});
+    auto window = openGrid(meet, "Hawks");
+    CheckBoxGrid& grid = window->grid();
+    click(grid, 1, 17); // the stored relay entry goes, with its pairing
+    click(grid, 3, 17);
+    grid.partnerBox(3)->setEditText("0104");
+    click(grid, 4, 9);
+    QSignalSpy closed(window.get(), &EntryWindow::closed);
+    meet.messages.expectConfirm(saveQuestion(3), true);
+    window->CmdApply_Click();
+    VERIFY_MESSAGES(meet.messages);
+    QCOMPARE(closed.count(), 1);
+    QCOMPARE(rows(meet, "SELECT ClassNumber || '/' || RiderIndex FROM TblEntry ORDER BY RiderIndex, ClassNumber"),
+             QStringList({QString("2/%1").arg(hawks[1]), QString("17/%1").arg(hawks[2]), QString("9/%1").arg(hawks[3]),
+                          QString("17/%1").arg(owls[0])}));
+    QCOMPARE(rows(meet, "SELECT RiderIndex || ':' || PartnerIndex || ':' || PartnerNumber || ':' || PartnerFirst "
+                        "FROM TblPairing ORDER BY RiderIndex"),
+             QStringList({QString("%1:%2:104:First4").arg(hawks[2]).arg(hawks[3]),
+                          QString("%1:%1:201:x").arg(owls[0])}));
+
+    // Nothing ticked: the question says 0 and every entry of the team goes.
+    auto again = openGrid(meet, "Hawks");
+    for (int row = 1; row <= 4; ++row)
+        for (int c = 1; c <= 17; ++c)
+            if (again->grid().isTicked(row, c))
+                click(again->grid(), row, c);
+    meet.messages.expectConfirm(saveQuestion(0), true);
+    again->CmdApply_Click();
+    VERIFY_MESSAGES(meet.messages);
+    QCOMPARE(rows(meet, "SELECT RiderIndex FROM TblEntry"), QStringList{QString::number(owls[0])});
+    QCOMPARE(meet.count("TblPairing"), 1);
+}
+
+void ClassEntriesTest::failedSaveLeavesTheOldRowsAndTheGrid() {
+    MeetFixture meet;
+    const QList<qint32> riders = seedTeam(meet, "Hawks", 3);
+    meet.exec("INSERT INTO TblEntry (ClassNumber, RiderIndex) VALUES (4, ?)", {riders[0]});
+    auto window = openGrid(meet, "Hawks");
+    click(window->grid(), 2, 17);
+    window->grid().partnerBox(2)->setEditText("103");
+    meet.exec("CREATE TRIGGER refuse BEFORE INSERT ON TblPairing BEGIN SELECT RAISE(ABORT, 'disk is full'); END");
+    QSignalSpy closed(window.get(), &EntryWindow::closed);
+    meet.messages.expectConfirm(saveQuestion(2), true);
+    window->CmdApply_Click();
+    QCOMPARE(meet.messages.shown().size(), 2);
+    QVERIFY(meet.messages.shown().at(1).contains("disk is full"));
+    meet.messages.reset();
+    QCOMPARE(closed.count(), 0);
+    QCOMPARE(rows(meet, "SELECT ClassNumber || '/' || RiderIndex FROM TblEntry"),
+             QStringList{QString("4/%1").arg(riders[0])});
+    QVERIFY(window->grid().isTicked(2, 17));
+    QCOMPARE(window->grid().partnerBox(2)->currentText(), QString("103"));
+}
+
+CORRAVIN_TEST(ClassEntriesTest)
+#include "class_entries_test.moc"
