@@ -14,7 +14,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStringListModel>
 
 namespace {
 const QString TwoRelayTeams = QStringLiteral("One rider cannot be involved in two different 2 Person Relay Teams");
@@ -82,13 +81,7 @@ void frmClassAssignments::Fill_Partner_Lists() {
     QStringList numbers;
     for (const EntryData::Rider& rider : std::as_const(m_riders))
         numbers << rider.RiderNumber;
-    auto* model = new QStringListModel(numbers, this);
-    for (int row = 1; row <= m_grid->rowCount(); ++row) {
-        QComboBox* partner = m_grid->partnerBox(row);
-        partner->setModel(model);
-        partner->setCurrentIndex(-1);
-        partner->setEditText(QString());
-    }
+    m_grid->setPartnerChoices(numbers);
 }
 
 // Stored ticks go through the click rule like a user's; rows of riders no longer in the
@@ -105,12 +98,12 @@ void frmClassAssignments::Load_Existing_Entries(const QList<EntryData::Entry>& e
         m_grid->tick(rowOf(entry.RiderIndex), entry.ClassNumber);
     for (const EntryData::Pairing& pairing : pairings)
         if (const int row = rowOf(pairing.RiderIndex))
-            m_grid->partnerBox(row)->setEditText(pairing.PartnerNumber);
+            m_grid->setPartnerText(row, pairing.PartnerNumber);
 }
 
 bool frmClassAssignments::partnerEnabled(int row) const { return m_grid->partnerBox(row)->isEnabled(); }
 
-QString frmClassAssignments::partnerText(int row) const { return m_grid->partnerBox(row)->currentText(); }
+QString frmClassAssignments::partnerText(int row) const { return m_grid->partnerText(row); }
 
 int frmClassAssignments::rowOfNumber(const QString& number) const {
     for (int i = 0; i < m_riders.size(); ++i)

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStringListModel>
 #include <cmath>
 
 namespace {
@@ -125,9 +126,9 @@ void CheckBoxGrid::createRows(const QStringList& captions) {
             row.boxes.push_back(box);
         }
         if (m_shape.partnerColumn) {
+            // Made editable, with its list, when first needed: most rows never are.
             row.partner = new QComboBox(m_window);
             row.partner->setObjectName(QStringLiteral("Cbpartner_%1").arg(r));
-            row.partner->setEditable(true);
             row.partner->setEnabled(false);
             row.partner->setAccessibleName(QStringLiteral("%1, relay partner").arg(captions.at(r - 1)));
             row.partner->hide();
@@ -266,6 +267,33 @@ QCheckBox* CheckBoxGrid::box(int row, int classNumber) const {
 
 QComboBox* CheckBoxGrid::partnerBox(int row) const { return m_rows[static_cast<size_t>(row - 1)].partner; }
 
+void CheckBoxGrid::setPartnerChoices(const QStringList& numbers) {
+    if (!m_partnerChoices)
+        m_partnerChoices = new QStringListModel(this);
+    m_partnerChoices->setStringList(numbers);
+}
+
+void CheckBoxGrid::readyPartner(QComboBox* partner) {
+    if (partner->isEditable())
+        return;
+    partner->setEditable(true);
+    if (m_partnerChoices)
+        partner->setModel(m_partnerChoices);
+    partner->setCurrentIndex(-1);
+    partner->setEditText(QString());
+}
+
+void CheckBoxGrid::setPartnerText(int row, const QString& text) {
+    QComboBox* partner = partnerBox(row);
+    readyPartner(partner);
+    partner->setEditText(text);
+}
+
+QString CheckBoxGrid::partnerText(int row) const {
+    const QComboBox* partner = partnerBox(row);
+    return partner->isEditable() ? partner->currentText() : QString();
+}
+
 bool CheckBoxGrid::isTicked(int row, int classNumber) const { return box(row, classNumber)->isChecked(); }
 
 int CheckBoxGrid::classCount(int classNumber) const { return m_classCount[static_cast<size_t>(classNumber)]; }
@@ -284,6 +312,7 @@ void CheckBoxGrid::ChbArrayControl_Click(int row, int classNumber) {
     m_classCount[static_cast<size_t>(classNumber)] += ticked ? 1 : -1;
     if (m_shape.partnerColumn && classNumber == RelayClass) {
         QComboBox* partner = partnerBox(row);
+        readyPartner(partner);
         if (!ticked) {
             partner->setEditText(QString());
             partner->setCurrentIndex(-1);

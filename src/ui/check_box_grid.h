@@ -12,6 +12,7 @@ class QFrame;
 class QLabel;
 class QPushButton;
 class QScrollBar;
+class QStringListModel;
 class QWidget;
 
 // The scrolling grid of check boxes shared by the class entries (riders by class, with a
@@ -56,6 +57,10 @@ public:
     QCheckBox* box(int row, int classNumber) const;
     // The relay partner box of a row (rows from 1), or nullptr without a partner column.
     QComboBox* partnerBox(int row) const;
+    // The numbers every partner box offers in its list.
+    void setPartnerChoices(const QStringList& numbers);
+    void setPartnerText(int row, const QString& text);
+    QString partnerText(int row) const;
 
     // Centres the two buttons at one and two thirds of the width, above the horizontal bar.
     void placeButtons(QPushButton* submit, QPushButton* cancel) const;
@@ -98,6 +103,7 @@ private:
     void ChbArrayControl_Click(int row, int classNumber);
     void applyLimit(int classNumber);
     QFrame* addLine(const QString& name, int x1, int y1, int x2, int y2);
+    void readyPartner(QComboBox* partner);
 
     QWidget* m_window;
     Shape m_shape;
@@ -116,4 +122,5 @@ private:
     std::vector<Row> m_rows;        // rows 1 to n at 0 to n - 1
     QScrollBar* m_Chbhscroll = nullptr;
     QScrollBar* m_Chbvscroll = nullptr;
+    QStringListModel* m_partnerChoices = nullptr;
 };
