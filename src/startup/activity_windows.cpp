@@ -4,6 +4,9 @@
 #include "registration/frm_coach_mgmt.h"
 #include "registration/frm_rider_mgmt.h"
 #include "registration/frm_team_mgmt.h"
+#include "results/frm_placings.h"
+#include "results/frm_rider_results.h"
+#include "results/frm_team_standings.h"
 #include "startup/activity_catalog.h"
 #include "startup/activity_placeholder.h"
 
@@ -17,6 +20,12 @@ ActivityWindow* createActivityWindow(int activity, RunState& state, QWidget* par
         return new FrmRiderMgmt(state, parent);
     case 8:
         return new FrmEntries(state, parent);
+    case 10:
+        return new FrmPlacings(state, parent);
+    case 11:
+        return new FrmTeamStandings(state, parent);
+    case 12:
+        return new FrmRiderResults(state, parent);
     default:
         return new ActivityPlaceholder(ActivityCatalog::get(activity).caption, parent);
     }

@@ -1,9 +1,11 @@
 #include "startup/printable_reports.h"
 
 #include "registration/registration_reports.h"
+#include "results/results_reports.h"
 
 PrintRegistry printableReports() {
     PrintRegistry registry;
     RegistrationReports::addPrintable(registry);
+    ResultsReports::addPrintable(registry);
     return registry;
 }

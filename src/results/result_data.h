@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QList>
+#include <QSqlDatabase>
+#include <QString>
+
+// Judges, entries and placings of a class as the placing windows and the results reports
+// read and write them.
+namespace ResultData {
+
+struct Judge {
+    qint32 JudgeID;
+    QString FirstName;
+    QString LastName;
+};
+
+// A rider entered in a class, with the relay partner of class 17 when one is paired.
+struct EntrantRow {
+    qint32 RiderIndex;
+    QString RiderNumber;
+    QString FirstName;
+    QString LastName;
+    QString PartnerNumber; // empty without a pairing
+    QString PartnerFirst;
+    QString PartnerLast;
+};
+
+struct Placing {
+    int ClassNumber;
+    int Place;
+    QString Division;
+    qint32 RiderIndex;
+    double Points;
+    qint32 JudgeID;
+};
+
+// A placing with its rider's team, for the standings.
+struct TeamPlacing {
+    qint32 TeamCode;
+    int ClassNumber;
+    int Place;
+    double Points;
+};
+
+struct Team {
+    qint32 TeamCode;
+    QString TeamName;
+    QString Division;
+};
+
+// The judges assigned to a class in a division, by last name.
+QList<Judge> judgesOfClass(const QSqlDatabase& db, int classNumber, const QString& division);
+// The riders of the division's teams entered in the class, by back number (as text).
+QList<EntrantRow> entrantsOfClass(const QSqlDatabase& db, int classNumber, const QString& division);
+// The stored placings of the class in the division, by judge and place.
+QList<Placing> placingsOfClass(const QSqlDatabase& db, int classNumber, const QString& division);
+// A rider's number and name, for a stored placing whose rider is no longer entered.
+EntrantRow rider(const QSqlDatabase& db, qint32 riderIndex);
+// Replaces every placing of the class in the division by the given ones, in one transaction.
+void replacePlacings(const QSqlDatabase& db, int classNumber, const QString& division, const QList<Placing>& placings);
+
+QList<Team> teamsOfDivision(const QSqlDatabase& db, const QString& division);
+// The division's placings whose rider belongs to a team, by class and place.
+QList<TeamPlacing> teamPlacings(const QSqlDatabase& db, const QString& division);
+
+// What the individual results print: every team, every rider, every placing with its
+// judge and class.
+struct RiderLine {
+    qint32 RiderIndex;
+    qint32 TeamCode;
+    QString RiderNumber;
+    QString Rider; // first and last name
+};
+struct PlacingLine {
+    qint32 RiderIndex;
+    int ClassNumber;
+    QString ClassName;
+    QString Judge; // first and last name
+    int Place;
+    double Points;
+};
+QList<Team> allTeams(const QSqlDatabase& db);        // by division, then name
+QList<RiderLine> allRiders(const QSqlDatabase& db);  // by back number (as text)
+QList<PlacingLine> placingLines(const QSqlDatabase& db); // by class
+
+} // namespace ResultData

@@ -1,0 +1,87 @@
+#include "results/results_reports.h"
+
+#include "database/class_data.h"
+#include "labels/label_files.h"
+#include "reports/print_registry.h"
+#include "reports/report_catalogue.h"
+#include "reports/report_preparation.h"
+#include "reports/row_shaping.h"
+#include "results/result_data.h"
+#include "results/standings.h"
+#include "ui/run_state.h"
+
+namespace ResultsReports {
+
+namespace {
+
+RowSet standingsRows(const QList<StandingsRow>& standings) {
+    QStringList fields{QStringLiteral("TeamName"), QStringLiteral("Division"), QStringLiteral("TotalPoints")};
+    for (int c = 1; c <= 17; ++c)
+        fields << QStringLiteral("Placings%1").arg(c) << QStringLiteral("Points%1").arg(c);
+    RowSet rows(QStringLiteral("Standings"), fields);
+    for (const StandingsRow& row : standings) {
+        QVariantList values{row.TeamName, row.Division, row.TotalPoints};
+        for (size_t c = 1; c <= 17; ++c)
+            values << row.Placings[c] << row.Points[c];
+        rows.append(values);
+    }
+    return rows;
+}
+
+RowSet riderResultRows(const QSqlDatabase& db) {
+    RowSet teams(QStringLiteral("RptTeam"), {"TeamCode", "TeamName", "Division"});
+    for (const ResultData::Team& team : ResultData::allTeams(db))
+        teams.append({team.TeamCode, team.TeamName, team.Division});
+    RowSet riders(QStringLiteral("RptRider"), {"Rider", "RiderNumber", "RiderIndex", "TeamCode"});
+    for (const ResultData::RiderLine& rider : ResultData::allRiders(db))
+        riders.append({rider.Rider, rider.RiderNumber, rider.RiderIndex, rider.TeamCode});
+    RowSet placings(QStringLiteral("RptPlacings"),
+                    {"Judge", "ClassNumber", "Place", "RiderIndex", "Points", "ClassName"});
+    for (const ResultData::PlacingLine& line : ResultData::placingLines(db))
+        placings.append({line.Judge, line.ClassNumber, line.Place, line.RiderIndex, line.Points, line.ClassName});
+    const RowSet withPlacings = RowShaping::relate(riders, QStringLiteral("RiderIndex"), placings,
+                                                   QStringLiteral("RiderIndex"), QStringLiteral("RptPlacings"));
+    return RowShaping::relate(teams, QStringLiteral("TeamCode"), withPlacings, QStringLiteral("TeamCode"),
+                              QStringLiteral("RptRider"));
+}
+
+} // namespace
+
+PreparedReport prepareStandings(RunState& state, const PrintRequest& request) {
+    const QSqlDatabase db = state.db();
+    const QList<ResultData::Team> teams = ResultData::teamsOfDivision(db, request.division);
+    if (teams.isEmpty())
+        return PreparedReport::refused(QStringLiteral("There are currently no teams entered."));
+    const QList<ResultData::TeamPlacing> placings = ResultData::teamPlacings(db, request.division);
+    if (placings.isEmpty())
+        return PreparedReport::refused(QStringLiteral("There are currently no placings recorded."));
+    std::unique_ptr<Report> report = ReportCatalogue::create(QStringLiteral("RptTeamStandings"));
+    report->setDataSource(standingsRows(Standings::Compute_Standings(teams, placings)));
+    report->setWideReport(Report::WideLandscape);
+    report->setCaption(QStringLiteral("PageHeader"), QStringLiteral("lblShow"),
+                       QStringLiteral("Region: ") + state.CurrentRegion);
+    report->setCaption(QStringLiteral("PageHeader"), QStringLiteral("lblDivision"),
+                       QStringLiteral("Division: ") + request.division);
+    for (const ClassRow& row : ClassData::all(db))
+        report->setPicture(QStringLiteral("PageHeader"), QStringLiteral("Class%1").arg(row.ClassNumber),
+                           LabelFiles::path(state.ProgramFolder, LabelFiles::reportPrefix(), row.ImagePath));
+    return PreparedReport::of(std::move(report));
+}
+
+PreparedReport prepareRiderResults(RunState& state, const PrintRequest&) {
+    PreparedReport prepared =
+        ReportPreparation::fromCommand(state, QStringLiteral("RptIndividualResults"), riderResultRows,
+                                       QStringLiteral("There are currently no teams or riders entered."));
+    if (prepared.report)
+        prepared.report->setCaption(QStringLiteral("RptTeam_Header"), QStringLiteral("LblTitle"),
+                                    QStringLiteral("Individual Results Report - Region ") + state.CurrentRegion);
+    return prepared;
+}
+
+void addPrintable(PrintRegistry& registry) {
+    registry.add({QStringLiteral("standings"), QStringLiteral("RptTeamStandings"), PrintRegistry::Division,
+                  PrintRegistry::Division, prepareStandings});
+    registry.add({QStringLiteral("rider-results"), QStringLiteral("RptIndividualResults"), 0, 0, prepareRiderResults});
+}
+
+} // namespace ResultsReports
