@@ -1,6 +1,7 @@
 #include "registration/frm_assign_numbers.h"
 
 #include "database/db_exception.h"
+#include "database/meet_backup.h"
 #include "registration/back_number.h"
 #include "registration/numbering_data.h"
 #include "registration/rider_data.h"
@@ -249,6 +250,9 @@ void FrmAssignNumbers::submitRange(QLineEdit* from, QLineEdit* to, Order order, 
 }
 
 bool FrmAssignNumbers::Write_Numbers(const NumberArrangement& arrangement) {
+    if (!runReportingDbErrors(m_state.messages,
+                              [&] { MeetBackup::beforeBulkChange(m_state.MeetDb, QStringLiteral("numbering")); }))
+        return false;
     bool written = false;
     try {
         NumberingData::writeNumbers(m_state.db(), NumberingData::writingOrder(m_state.db()), arrangement.numbers);
