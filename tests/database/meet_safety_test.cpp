@@ -3,6 +3,7 @@
 #include "database/sql.h"
 #include "database/transaction_guard.h"
 #include "meet_fixture.h"
+#include "ui/meet_creation.h"
 #include "test_main.h"
 
 #include <QCoreApplication>
@@ -92,6 +93,7 @@ private slots:
     void startUpCheckNamesEachFault();
     void interruptedWriteIsRecoveredAsBeforeIt();
     void readErrorAfterTheFirstRowIsAnError();
+    void journalOfAMovedMeetDatabaseBlocksANewOne();
 };
 
 void MeetSafetyTest::startUpCheckNamesEachFault_data() {
@@ -230,6 +232,22 @@ void MeetSafetyTest::readErrorAfterTheFirstRowIsAnError() {
     }
     QVERIFY(read > 0);
     QVERIFY_THROWS_EXCEPTION(DbException, Sql::rows(connection.db(), "SELECT Text FROM Numbers"));
+}
+
+void MeetSafetyTest::journalOfAMovedMeetDatabaseBlocksANewOne() {
+    MeetFixture meet(false);
+    QFile journal(meet.databasePath() + "-journal");
+    QVERIFY(journal.open(QIODevice::WriteOnly));
+    journal.write(QByteArray(512, 'j'));
+    journal.close();
+    try {
+        MeetCreation::build(meet.programFolder(), meet.databasePath());
+        QFAIL("a new meet database was built beside a journal that is not its own");
+    } catch (const std::runtime_error& error) {
+        QVERIFY2(QString(error.what()).contains(QDir::toNativeSeparators(journal.fileName())), error.what());
+    }
+    QCOMPARE(QDir(meet.programFolder()).entryList(QDir::Files | QDir::Hidden),
+             QStringList{"QARNReduzuduv2006.mdb-journal"});
 }
 
 CORRAVIN_TEST(MeetSafetyTest)
