@@ -3,7 +3,7 @@
 # make bench: build and run the benchmarks
 
 BUILD_DIR ?= build
-PACKAGES := cmake ninja-build g++ qt6-base-dev libqt6sql6-sqlite libgl-dev fonts-liberation \
+PACKAGES := cmake ninja-build g++ qt6-base-dev libqt6sql6-sqlite libsqlite3-dev libgl-dev fonts-liberation \
             poppler-utils libbenchmark-dev xvfb xauth
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

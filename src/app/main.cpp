@@ -3,10 +3,10 @@
 #include "ui/run_state.h"
 #include "startup/sub_main.h"
 #include "ui/console_messages.h"
+#include "ui/guarded_application.h"
 #include "ui/message_box_messages.h"
 #include "ui/qt_file_dialogs.h"
 
-#include <QApplication>
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
@@ -22,22 +22,22 @@ int main(int argc, char* argv[]) {
     const bool headless = !commandLine.command.isEmpty();
     if (headless && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    // The messages outlive the application object, which reports through them.
+    ConsoleMessages consoleMessages;
+    MessageBoxMessages boxMessages;
+    Messages& messages = headless ? static_cast<Messages&>(consoleMessages) : boxMessages;
+    GuardedApplication app(argc, argv);
+    app.setMessages(&messages);
     QApplication::setApplicationName(QStringLiteral("Corravin"));
     QApplication::setOrganizationName(QStringLiteral("Corravin"));
 
     StartOptions options;
     options.programFolder = commandLine.programFolder;
-    if (headless) {
-        ConsoleMessages messages;
-        QtFileDialogs dialogs;
-        RunState state(messages, dialogs);
-        return runHeadlessCommand(state, options, commandLine);
-    }
-
-    MessageBoxMessages messages;
     QtFileDialogs dialogs;
     RunState state(messages, dialogs);
+    if (headless)
+        return runHeadlessCommand(state, options, commandLine);
+
     SubMain subMain(state);
     if (const auto status = subMain.Main(options))
         return *status;

@@ -2,6 +2,7 @@
 
 #include "database/db_exception.h"
 #include "database/sql.h"
+#include "database/unicode_text.h"
 
 #include <QSqlError>
 #include <atomic>
@@ -36,6 +37,7 @@ void DbConnection::open(const QString& path, Mode mode, int lockWaitMs) {
     m_name = name;
     m_path = path;
     Sql::exec(db(), QStringLiteral("PRAGMA foreign_keys = OFF"));
+    UnicodeText::registerOn(db());
     if (mode == Mode::ReadOnly)
         Sql::exec(db(), QStringLiteral("PRAGMA trusted_schema = OFF"));
 }

@@ -62,18 +62,19 @@ qint32 insert(const QSqlDatabase& db, const CoachRow& coach) {
     return query.lastInsertId().toInt();
 }
 
-void update(const QSqlDatabase& db, const CoachRow& coach) {
+bool update(const QSqlDatabase& db, const CoachRow& coach) {
     QVariantList values = fields(coach);
     values << coach.CoachCode;
-    Sql::exec(db,
-              QStringLiteral("UPDATE TblCoach SET FirstName = ?, LastName = ?, Address = ?, City = ?, Zip = ?, "
-                             "\"Primary\" = ?, Secondary = ?, Email = ?, Position = ?, TeamCode = ? "
-                             "WHERE CoachCode = ?"),
-              values);
+    return Sql::exec(db,
+                     QStringLiteral("UPDATE TblCoach SET FirstName = ?, LastName = ?, Address = ?, City = ?, Zip = ?, "
+                                    "\"Primary\" = ?, Secondary = ?, Email = ?, Position = ?, TeamCode = ? "
+                                    "WHERE CoachCode = ?"),
+                     values)
+               .numRowsAffected() == 1;
 }
 
-void remove(const QSqlDatabase& db, qint32 coachCode) {
-    Sql::exec(db, QStringLiteral("DELETE FROM TblCoach WHERE CoachCode = ?"), {coachCode});
+bool remove(const QSqlDatabase& db, qint32 coachCode) {
+    return Sql::exec(db, QStringLiteral("DELETE FROM TblCoach WHERE CoachCode = ?"), {coachCode}).numRowsAffected() == 1;
 }
 
 } // namespace CoachData

@@ -30,7 +30,8 @@ QList<CoachRow> all(const QSqlDatabase& db);
 std::optional<CoachRow> find(const QSqlDatabase& db, qint32 coachCode);
 
 qint32 insert(const QSqlDatabase& db, const CoachRow& coach);
-void update(const QSqlDatabase& db, const CoachRow& coach);
-void remove(const QSqlDatabase& db, qint32 coachCode);
+// Both answer false when there is no such coach.
+bool update(const QSqlDatabase& db, const CoachRow& coach);
+bool remove(const QSqlDatabase& db, qint32 coachCode);
 
 } // namespace CoachData

@@ -1,14 +1,15 @@
 #include "registration/frm_assign_numbers.h"
 
 #include "database/db_exception.h"
+#include "database/back_number.h"
 #include "database/meet_backup.h"
-#include "registration/back_number.h"
 #include "registration/numbering_data.h"
 #include "registration/rider_data.h"
 #include "registration/team_data.h"
 #include "ui/activity_host.h"
 #include "ui/run_state.h"
-#include "ui/db_error_reporter.h"
+#include "ui/error_reporter.h"
+#include "ui/keyed_entries.h"
 #include "ui/messages.h"
 #include "ui/window_geometry.h"
 
@@ -40,8 +41,7 @@ QString riderText(const QString& number, const QString& first, const QString& la
 } // namespace
 
 FrmAssignNumbers::FrmAssignNumbers(RunState& state, QWidget* parent)
-    : EntryWindow(QStringLiteral("FrmAssignNumbers"), QStringLiteral("Assign Numbers"), 9480, 6600, parent),
-      m_state(state) {
+    : EntryWindow(state, QStringLiteral("FrmAssignNumbers"), QStringLiteral("Assign Numbers"), 9480, 6600, parent) {
     addTitleLabel(QStringLiteral("Assign Rider Numbers"));
     m_TVNumberAssign = new QTreeWidget(this);
     m_TVNumberAssign->setObjectName(QStringLiteral("TVNumberAssign"));
@@ -146,34 +146,36 @@ void FrmAssignNumbers::Load_Tree() {
     m_riderNames.clear();
     m_editedNode = nullptr;
     m_riderCount = 0;
-    auto makeNode = [this](const QString& key, const QString& text) {
+    auto makeNode = [this](const QString& key, const QString& text, qint64 recordKey = -1) {
         auto* item = new QTreeWidgetItem(QStringList{text});
         item->setData(0, KeyRole, key);
+        KeyedEntries::setKey(item, recordKey);
         m_nodes.insert(key, item);
         return item;
     };
     QTreeWidgetItem* root = makeNode(QStringLiteral("Root"), QStringLiteral("Region ") + m_state.CurrentRegion);
-    runReportingDbErrors(m_state.messages, [&] {
+    runReportingErrors(m_state.messages, [&] {
         QList<QTreeWidgetItem*> teams;
         QHash<qint32, QList<QTreeWidgetItem*>> ridersOfTeam;
         QList<QTreeWidgetItem*> withoutTeam;
         for (const TeamRow& team : TeamData::byDivisionAndName(m_state.db())) {
             teams << makeNode(QStringLiteral("Team%1").arg(team.TeamCode),
-                              team.Division + QStringLiteral(" - ") + team.TeamName);
+                              team.Division + QStringLiteral(" - ") + team.TeamName, team.TeamCode);
             ridersOfTeam.insert(team.TeamCode, {});
         }
         const QList<RiderRow> riders = RiderData::byTeam(m_state.db());
         m_riderCount = static_cast<int>(riders.size());
         for (const RiderRow& rider : riders) {
             QTreeWidgetItem* node = makeNode(QStringLiteral("Rider%1").arg(rider.RiderIndex),
-                                             riderText(rider.RiderNumber, rider.FirstName, rider.LastName));
+                                             riderText(rider.RiderNumber, rider.FirstName, rider.LastName),
+                                             rider.RiderIndex);
             m_riderNames.insert(rider.RiderIndex, {rider.FirstName, rider.LastName});
             // A rider whose team is gone still shows, under the root, so that it can be found.
             auto team = ridersOfTeam.find(rider.TeamCode);
             (team != ridersOfTeam.end() ? *team : withoutTeam) << node;
         }
         for (QTreeWidgetItem* team : teams)
-            team->addChildren(ridersOfTeam.value(keyOf(team).mid(4).toInt()));
+            team->addChildren(ridersOfTeam.value(static_cast<qint32>(KeyedEntries::keyOf(team))));
         root->addChildren(teams);
         root->addChildren(withoutTeam);
     });
@@ -250,8 +252,8 @@ void FrmAssignNumbers::submitRange(QLineEdit* from, QLineEdit* to, Order order, 
 }
 
 bool FrmAssignNumbers::Write_Numbers(const NumberArrangement& arrangement) {
-    if (!runReportingDbErrors(m_state.messages,
-                              [&] { MeetBackup::beforeBulkChange(m_state.MeetDb, QStringLiteral("numbering")); }))
+    if (!runReportingErrors(m_state.messages,
+                            [&] { MeetBackup::beforeBulkChange(m_state.MeetDb, QStringLiteral("numbering")); }))
         return false;
     bool written = false;
     try {
@@ -298,7 +300,7 @@ void FrmAssignNumbers::CmdEditSubmit_Click() {
         messages.notice(Messages::appTitle(), QStringLiteral("You must provide a valid rider number."));
         return;
     }
-    const qint32 riderIndex = keyOf(m_editedNode).mid(5).toInt();
+    const auto riderIndex = static_cast<qint32>(KeyedEntries::keyOf(m_editedNode));
     const std::optional<QString> number = BackNumber::plain(m_TxtRiderNumber->text());
     auto refuse = [&](const QString& text) {
         messages.notice(Messages::appTitle(), text);
@@ -310,7 +312,7 @@ void FrmAssignNumbers::CmdEditSubmit_Click() {
         return;
     }
     bool stored = false;
-    if (!runReportingDbErrors(messages,
+    if (!runReportingErrors(messages,
                               [&] { stored = NumberingData::updateRiderNumber(m_state.db(), riderIndex, *number); }))
         return;
     if (!stored) {

@@ -42,6 +42,9 @@ public slots:
     void CmdIndividualExit_Click();
     void CmdClose_Click();
 
+    // Every change is stored as it is made: nothing is lost by closing.
+    bool Query_Close() override { return true; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -70,7 +73,6 @@ private:
         QString last;
     };
 
-    RunState& m_state;
     QTreeWidget* m_TVNumberAssign = nullptr;
     QFrame* m_FraButtons = nullptr;
     QGroupBox* m_FraRandom = nullptr;

@@ -4,29 +4,22 @@
 #include "registration/registration_reports.h"
 #include "registration/team_data.h"
 #include "ui/run_state.h"
-#include "ui/db_error_reporter.h"
+#include "ui/error_reporter.h"
+#include "ui/keyed_entries.h"
 #include "ui/messages.h"
 #include "ui/window_geometry.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
 
-FrmCoachMgmt::FrmCoachMgmt(RunState& state, QWidget* parent) : QWidget(parent), m_state(state) {
-    setObjectName(QStringLiteral("FrmCoachMgmt"));
-    setWindowTitle(QStringLiteral("Coach Management"));
-    setAutoFillBackground(true);
-    auto* title = new QLabel(QStringLiteral("Coach Management"), this);
-    title->setObjectName(QStringLiteral("LblFormTitle"));
-    title->setFont(QFont(QStringLiteral("Times New Roman"), 18, QFont::Bold));
-    title->setAlignment(Qt::AlignCenter);
-    WindowGeometry::place(title, 120, 240, 8385, 600);
-
+FrmCoachMgmt::FrmCoachMgmt(RunState& state, QWidget* parent)
+    : ManagementWindow(state, QStringLiteral("FrmCoachMgmt"), QStringLiteral("Coach Management"), parent) {
     auto* teamLabel = new QLabel(QStringLiteral("Team"), this);
     WindowGeometry::place(teamLabel, 600, 1020, 900, 330);
     m_CbTeam = new QComboBox(this);
     m_CbTeam->setObjectName(QStringLiteral("CbTeam"));
+    m_CbTeam->setAccessibleName(QStringLiteral("Team"));
     WindowGeometry::place(m_CbTeam, 1440, 990, 4080, 360);
     connect(m_CbTeam, &QComboBox::activated, this, &FrmCoachMgmt::CbTeam_Click);
 
@@ -43,43 +36,28 @@ FrmCoachMgmt::FrmCoachMgmt(RunState& state, QWidget* parent) : QWidget(parent), 
     WindowGeometry::place(m_LbCoaches, 600, 1980, 4920, 3960);
     connect(m_LbCoaches, &QListWidget::itemClicked, this, &FrmCoachMgmt::LbCoaches_Click);
 
-    int top = 1980;
-    auto addButton = [&](const char* name, const QString& caption, void (FrmCoachMgmt::*handler)()) {
-        auto* button = new QPushButton(caption, this);
-        button->setObjectName(QLatin1String(name));
-        WindowGeometry::place(button, 5880, top, 2280, 495);
-        connect(button, &QPushButton::clicked, this, handler);
-        top += 720;
-    };
-    addButton("CmdAddCoach", QStringLiteral("Add Coach"), &FrmCoachMgmt::CmdAddCoach_Click);
-    addButton("CmdEditCoach", QStringLiteral("Edit Coach"), &FrmCoachMgmt::CmdEditCoach_Click);
-    addButton("CmdDeleteCoach", QStringLiteral("Delete Coach"), &FrmCoachMgmt::CmdDeleteCoach_Click);
-    top += 1080;
-    addButton("CmdCoachReport", QStringLiteral("View Complete Coach List"), &FrmCoachMgmt::CmdCoachReport_Click);
-}
-
-void FrmCoachMgmt::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    Form_Activate();
+    setButtonColumn({5880, 1980, 2280, 720});
+    addButton(QStringLiteral("CmdAddCoach"), QStringLiteral("Add Coach"), [this] { CmdAddCoach_Click(); });
+    addButton(QStringLiteral("CmdEditCoach"), QStringLiteral("Edit Coach"), [this] { CmdEditCoach_Click(); });
+    addButton(QStringLiteral("CmdDeleteCoach"), QStringLiteral("Delete Coach"), [this] { CmdDeleteCoach_Click(); });
+    skipInColumn(1080);
+    addButton(QStringLiteral("CmdCoachReport"), QStringLiteral("View Complete Coach List"),
+              [this] { CmdCoachReport_Click(); });
 }
 
 // Reads the teams afresh; the team chosen before is chosen again, which refills its coaches.
 void FrmCoachMgmt::Form_Activate() {
-    runReportingDbErrors(m_state.messages, [this] {
+    runReportingErrors(m_state.messages, [this] {
         const QList<TeamRow> teams = TeamData::byName(m_state.db());
         m_CbTeam->clear();
         m_LbCoaches->clear();
-        m_coachCodes.clear();
         m_LblCurrentTeam->clear();
-        m_teamCodes.clear();
-        for (const TeamRow& team : teams) {
-            m_CbTeam->addItem(team.TeamName + QStringLiteral(" (") + team.Division + u')');
-            m_teamCodes.add(team.TeamCode);
-        }
+        for (const TeamRow& team : teams)
+            KeyedEntries::append(m_CbTeam, team.TeamName + QStringLiteral(" (") + team.Division + u')', team.TeamCode);
         m_CbTeam->setCurrentIndex(-1);
         if (m_selectedTeam == -1)
             return;
-        const int position = m_teamCodes.positionOf(m_selectedTeam);
+        const int position = KeyedEntries::positionOf(m_CbTeam, m_selectedTeam);
         if (position < 0) {
             m_selectedTeam = -1;
             m_selectedCoach = -1;
@@ -94,28 +72,27 @@ void FrmCoachMgmt::CbTeam_Click() {
     const int position = m_CbTeam->currentIndex();
     if (position < 0)
         return;
-    m_selectedTeam = static_cast<qint32>(m_teamCodes.keyAt(position));
+    m_selectedTeam = static_cast<qint32>(KeyedEntries::keyAt(m_CbTeam, position));
     const QString entry = m_CbTeam->currentText();
     // The entry reads "name (division)"; the label shows the name alone.
     m_LblCurrentTeam->setText(entry.left(entry.lastIndexOf(QStringLiteral(" ("))));
     m_selectedCoach = -1;
-    runReportingDbErrors(m_state.messages, [this] { Load_Coach_List(); });
+    runReportingErrors(m_state.messages, [this] { Load_Coach_List(); });
 }
 
 void FrmCoachMgmt::Load_Coach_List() {
     m_LbCoaches->clear();
-    m_coachCodes.clear();
-    for (const CoachRow& coach : CoachData::ofTeam(m_state.db(), m_selectedTeam)) {
-        m_LbCoaches->addItem(coach.LastName + QStringLiteral(", ") + coach.FirstName + QStringLiteral(" - ") +
-                             coach.Position);
-        m_coachCodes.add(coach.CoachCode);
-    }
+    for (const CoachRow& coach : CoachData::ofTeam(m_state.db(), m_selectedTeam))
+        KeyedEntries::append(m_LbCoaches,
+                             coach.LastName + QStringLiteral(", ") + coach.FirstName + QStringLiteral(" - ") +
+                                 coach.Position,
+                             coach.CoachCode);
 }
 
 void FrmCoachMgmt::LbCoaches_Click() {
     const int row = m_LbCoaches->currentRow();
     if (row >= 0)
-        m_selectedCoach = static_cast<qint32>(m_coachCodes.keyAt(row));
+        m_selectedCoach = static_cast<qint32>(KeyedEntries::keyAt(m_LbCoaches, row));
 }
 
 void FrmCoachMgmt::CmdAddCoach_Click() {
@@ -124,9 +101,9 @@ void FrmCoachMgmt::CmdAddCoach_Click() {
                                 QStringLiteral("You must first select the team you want to add the coach to."));
         return;
     }
-    auto* window = new FrmCoach(m_state, this);
+    auto* window = new FrmCoach(m_state);
     window->Initialize_Add(m_selectedTeam);
-    openCoachWindow(window);
+    openEntryWindow(window, Beneath::StayEnabled, m_LbCoaches);
 }
 
 void FrmCoachMgmt::CmdEditCoach_Click() {
@@ -135,22 +112,12 @@ void FrmCoachMgmt::CmdEditCoach_Click() {
                                 QStringLiteral("You must first select the coach you want to edit."));
         return;
     }
-    auto* window = new FrmCoach(m_state, this);
+    auto* window = new FrmCoach(m_state);
     if (!window->Initialize_Edit(m_selectedCoach)) {
         window->deleteLater();
         return;
     }
-    openCoachWindow(window);
-}
-
-void FrmCoachMgmt::openCoachWindow(FrmCoach* window) {
-    m_coachWindow = window;
-    connect(window, &FrmCoach::closed, this, [this] {
-        m_LbCoaches->setFocus();
-        Form_Activate();
-    });
-    window->show();
-    window->unsetCursor();
+    openEntryWindow(window, Beneath::StayEnabled, m_LbCoaches);
 }
 
 void FrmCoachMgmt::CmdDeleteCoach_Click() {
@@ -162,8 +129,9 @@ void FrmCoachMgmt::CmdDeleteCoach_Click() {
     if (!messages.ask(Messages::confirmTitle(), QStringLiteral("Clicking OK will delete the selected Coach and cannot "
                                                                "be undone. Are you sure you want to continue?")))
         return;
-    runReportingDbErrors(messages, [this] {
-        CoachData::remove(m_state.db(), m_selectedCoach);
+    runReportingErrors(messages, [this] {
+        if (!CoachData::remove(m_state.db(), m_selectedCoach))
+            m_state.messages.notice(Messages::appTitle(), QStringLiteral("The selected coach no longer exists."));
         m_selectedCoach = -1;
         Form_Activate();
     });

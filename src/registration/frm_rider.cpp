@@ -1,19 +1,17 @@
 #include "registration/frm_rider.h"
 
 #include "database/db_exception.h"
-#include "registration/back_number.h"
+#include "database/back_number.h"
 #include "registration/rider_data.h"
 #include "registration/team_data.h"
+#include "ui/keyed_entries.h"
 #include "ui/run_state.h"
-#include "ui/db_error_reporter.h"
+#include "ui/error_reporter.h"
 #include "ui/messages.h"
-#include "ui/standard_questions.h"
-#include "ui/window_geometry.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 
 namespace {
 const QString InvalidNumber = QStringLiteral("The specified rider number is invalid.");
@@ -29,45 +27,27 @@ const BoxPlace BoxPlaces[6] = {
 } // namespace
 
 FrmRider::FrmRider(RunState& state, QWidget* parent)
-    : EntryWindow(QStringLiteral("FrmRider"), QStringLiteral("Rider Edit Form"), 7620, 5400, parent), m_state(state) {
+    : EntryWindow(state, QStringLiteral("FrmRider"), QStringLiteral("Rider Edit Form"), 7620, 5400, parent) {
     addTitleLabel(QStringLiteral("Update Rider Information"));
-    auto* nameLabel = new QLabel(QStringLiteral("Rider's Name"), this);
-    nameLabel->setFont(QFont(QStringLiteral("Times New Roman"), 10, QFont::Bold));
-    WindowGeometry::place(nameLabel, 360, 1680, 3000, 280);
+    addCaption(QStringLiteral("Rider's Name"), {360, 1680, 3000, 280})
+        ->setFont(QFont(QStringLiteral("Times New Roman"), 10, QFont::Bold));
     for (int i = 0; i < 6; ++i) {
         const BoxPlace& place = BoxPlaces[i];
-        auto* label = new QLabel(QString::fromUtf8(place.caption), this);
-        WindowGeometry::place(label, place.left, place.top - 290, place.width, 280);
-        auto* box = new QLineEdit(this);
-        box->setObjectName(QStringLiteral("RiderListBoxArray_%1").arg(i));
-        box->setMaxLength(place.maxLength);
-        WindowGeometry::place(box, place.left, place.top, place.width, 360);
-        m_RiderListBoxArray[static_cast<size_t>(i)] = box;
+        m_RiderListBoxArray[static_cast<size_t>(i)] =
+            addTextBox(QStringLiteral("RiderListBoxArray_%1").arg(i), QString::fromUtf8(place.caption),
+                       {place.left, place.top, place.width, 360}, place.maxLength);
     }
-    auto* teamLabel = new QLabel(QStringLiteral("Team"), this);
-    WindowGeometry::place(teamLabel, 2160, 850, 3000, 280);
-    m_LbTeamCode = new QComboBox(this);
-    m_LbTeamCode->setObjectName(QStringLiteral("LbTeamCode"));
-    WindowGeometry::place(m_LbTeamCode, 2160, 1140, 5100, 360);
-
-    auto* save = new QPushButton(QStringLiteral("Save"), this);
-    save->setObjectName(QStringLiteral("CmdSave"));
-    WindowGeometry::place(save, 1920, 4560, 1560, 480);
-    connect(save, &QPushButton::clicked, this, &FrmRider::CmdSave_Click);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("CmdCancel"));
-    WindowGeometry::place(cancel, 4140, 4560, 1560, 480);
-    connect(cancel, &QPushButton::clicked, this, &FrmRider::CmdCancel_Click);
-
+    m_LbTeamCode = addComboBox(QStringLiteral("LbTeamCode"), QStringLiteral("Team"), {2160, 1140, 5100, 360});
+    addSubmitButton(QStringLiteral("CmdSave"), QStringLiteral("Save"), {1920, 4560, 1560, 480});
+    addCancelButton({4140, 4560, 1560, 480});
     Form_Load();
 }
 
 void FrmRider::Form_Load() {
     centreOn(m_state.ScreenWidth, m_state.ScreenHeight);
-    runReportingDbErrors(m_state.messages, [this] {
+    runReportingErrors(m_state.messages, [this] {
         for (const TeamRow& team : TeamData::byName(m_state.db())) {
-            m_LbTeamCode->addItem(team.TeamName);
-            m_teamCodes.add(team.TeamCode);
+            KeyedEntries::append(m_LbTeamCode, team.TeamName, team.TeamCode);
         }
     });
     m_LbTeamCode->setCurrentIndex(-1);
@@ -89,7 +69,7 @@ bool FrmRider::Initialize_Edit(qint32 RcvdRiderIndex) {
     m_editMode = true;
     m_riderIndex = RcvdRiderIndex;
     std::optional<RiderRow> rider;
-    if (!runReportingDbErrors(m_state.messages, [&] { rider = RiderData::find(m_state.db(), RcvdRiderIndex); }))
+    if (!runReportingErrors(m_state.messages, [&] { rider = RiderData::find(m_state.db(), RcvdRiderIndex); }))
         return false;
     if (!rider) {
         m_state.messages.notice(Messages::appTitle(), QStringLiteral("The selected rider no longer exists."));
@@ -99,7 +79,7 @@ bool FrmRider::Initialize_Edit(qint32 RcvdRiderIndex) {
                                rider->Address,     rider->City,      rider->Zip};
     for (int i = 0; i < 6; ++i)
         m_RiderListBoxArray[static_cast<size_t>(i)]->setText(fields[i]);
-    m_LbTeamCode->setCurrentIndex(m_teamCodes.positionOf(rider->TeamCode));
+    m_LbTeamCode->setCurrentIndex(KeyedEntries::positionOf(m_LbTeamCode, rider->TeamCode));
     return true;
 }
 
@@ -127,7 +107,7 @@ bool FrmRider::Save_Rider() {
         return false;
     }
     bool stored = false;
-    runReportingDbErrors(messages, [&] {
+    runReportingErrors(messages, [&] {
         if (RiderData::numberHeldByOther(m_state.db(), box(0), m_editMode ? m_riderIndex : -1)) {
             messages.notice(Messages::appTitle(),
                             QStringLiteral("The specified rider number is currently assigned to another rider."));
@@ -144,23 +124,14 @@ bool FrmRider::Save_Rider() {
                        box(3),
                        box(4),
                        box(5),
-                       static_cast<qint32>(m_teamCodes.keyAt(m_LbTeamCode->currentIndex()))};
-        m_riderIndex = RiderData::store(m_state.db(), rider);
+                       static_cast<qint32>(KeyedEntries::keyAt(m_LbTeamCode, m_LbTeamCode->currentIndex()))};
+        const qint32 index = RiderData::store(m_state.db(), rider);
+        if (index < 0) {
+            messages.notice(Messages::appTitle(), QStringLiteral("The selected rider no longer exists."));
+            return;
+        }
+        m_riderIndex = index;
         stored = true;
     });
     return stored;
-}
-
-void FrmRider::CmdSave_Click() {
-    if (!StandardQuestions::confirmSave(m_state.messages))
-        return;
-    if (!ValidTeam())
-        return;
-    if (Save_Rider())
-        close();
-}
-
-void FrmRider::CmdCancel_Click() {
-    if (StandardQuestions::confirmCancel(m_state.messages))
-        close();
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "ui/entry_window.h"
-#include "ui/keyed_entries.h"
 
 #include <array>
 
@@ -23,17 +22,19 @@ public:
     bool Save_Rider();
 
 public slots:
-    void CmdSave_Click();
-    void CmdCancel_Click();
+    // The window's Submit is captioned "Save".
+    void CmdSave_Click() { CmdSubmit_Click(); }
+
+protected:
+    bool Validate_Input() override { return ValidTeam(); }
+    bool Store_Input() override { return Save_Rider(); }
 
 private:
     void Form_Load();
     QString box(int index) const;
 
-    RunState& m_state;
     bool m_editMode = false;
     qint32 m_riderIndex = -1;
     std::array<QLineEdit*, 6> m_RiderListBoxArray{};
     QComboBox* m_LbTeamCode = nullptr;
-    KeyedEntries m_teamCodes;
 };

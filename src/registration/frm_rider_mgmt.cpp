@@ -3,7 +3,8 @@
 #include "registration/registration_reports.h"
 #include "registration/rider_data.h"
 #include "ui/run_state.h"
-#include "ui/db_error_reporter.h"
+#include "ui/error_reporter.h"
+#include "ui/keyed_entries.h"
 #include "ui/messages.h"
 #include "ui/window_geometry.h"
 
@@ -19,16 +20,8 @@ const RiderData::SearchField SearchFields[] = {RiderData::SearchField::LastName,
                                                RiderData::SearchField::RiderNumber, RiderData::SearchField::TeamName};
 } // namespace
 
-FrmRiderMgmt::FrmRiderMgmt(RunState& state, QWidget* parent) : QWidget(parent), m_state(state) {
-    setObjectName(QStringLiteral("FrmRiderMgmt"));
-    setWindowTitle(QStringLiteral("Rider Management"));
-    setAutoFillBackground(true);
-    auto* title = new QLabel(QStringLiteral("Rider Management"), this);
-    title->setObjectName(QStringLiteral("LblFormTitle"));
-    title->setFont(QFont(QStringLiteral("Times New Roman"), 18, QFont::Bold));
-    title->setAlignment(Qt::AlignCenter);
-    WindowGeometry::place(title, 120, 240, 8385, 600);
-
+FrmRiderMgmt::FrmRiderMgmt(RunState& state, QWidget* parent)
+    : ManagementWindow(state, QStringLiteral("FrmRiderMgmt"), QStringLiteral("Rider Management"), parent) {
     auto* byLabel = new QLabel(QStringLiteral("Search By:"), this);
     WindowGeometry::place(byLabel, 360, 1020, 1200, 330);
     m_LbSearchBy = new QComboBox(this);
@@ -52,28 +45,17 @@ FrmRiderMgmt::FrmRiderMgmt(RunState& state, QWidget* parent) : QWidget(parent), 
     m_LbResults->setUniformItemSizes(true);
     WindowGeometry::place(m_LbResults, 360, 1620, 5400, 4380);
 
-    int top = 1620;
-    auto addButton = [&](const char* name, const QString& caption, void (FrmRiderMgmt::*handler)()) {
-        auto* button = new QPushButton(caption, this);
-        button->setObjectName(QLatin1String(name));
-        WindowGeometry::place(button, 6000, top, 2280, 495);
-        connect(button, &QPushButton::clicked, this, handler);
-        top += 720;
-    };
-    addButton("CmdAdd", QStringLiteral("Add Rider"), &FrmRiderMgmt::CmdAdd_Click);
-    addButton("CmdEdit", QStringLiteral("Edit Rider"), &FrmRiderMgmt::CmdEdit_Click);
-    addButton("CmdDelete", QStringLiteral("Delete Rider"), &FrmRiderMgmt::CmdDelete_Click);
-    top += 1080;
-    addButton("CmdRiderReport", QStringLiteral("View Complete Rider List"), &FrmRiderMgmt::CmdRiderReport_Click);
+    setButtonColumn({6000, 1620, 2280, 720});
+    addButton(QStringLiteral("CmdAdd"), QStringLiteral("Add Rider"), [this] { CmdAdd_Click(); });
+    addButton(QStringLiteral("CmdEdit"), QStringLiteral("Edit Rider"), [this] { CmdEdit_Click(); });
+    addButton(QStringLiteral("CmdDelete"), QStringLiteral("Delete Rider"), [this] { CmdDelete_Click(); });
+    skipInColumn(1080);
+    addButton(QStringLiteral("CmdRiderReport"), QStringLiteral("View Complete Rider List"),
+              [this] { CmdRiderReport_Click(); });
 
     m_LbSearchBy->addItems({QStringLiteral("Last Name"), QStringLiteral("First Name"), QStringLiteral("Rider Number"),
                             QStringLiteral("Team")});
     m_LbSearchBy->setCurrentIndex(0);
-}
-
-void FrmRiderMgmt::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    Form_Activate();
 }
 
 void FrmRiderMgmt::Form_Activate() {
@@ -85,31 +67,27 @@ void FrmRiderMgmt::CmdSearch_Click() {
     const int by = m_LbSearchBy->currentIndex();
     if (typed.isEmpty() || by < 0)
         return;
-    runReportingDbErrors(m_state.messages, [&] {
+    runReportingErrors(m_state.messages, [&] {
         const QList<RiderHit> hits = RiderData::search(m_state.db(), SearchFields[by], typed);
-        QStringList lines;
-        lines.reserve(hits.size());
-        m_riderIndexes.clear();
-        for (const RiderHit& hit : hits) {
-            lines << hit.RiderNumber + QStringLiteral(" - ") + hit.LastName + QStringLiteral(", ") + hit.FirstName +
-                         QStringLiteral(" (") + hit.TeamName + u')';
-            m_riderIndexes.add(hit.RiderIndex);
-        }
         m_LbResults->clear();
-        m_LbResults->addItems(lines);
+        for (const RiderHit& hit : hits)
+            KeyedEntries::append(m_LbResults,
+                                 hit.RiderNumber + QStringLiteral(" - ") + hit.LastName + QStringLiteral(", ") +
+                                     hit.FirstName + QStringLiteral(" (") + hit.TeamName + u')',
+                                 hit.RiderIndex);
     });
 }
 
 qint32 FrmRiderMgmt::selectedRider() const {
     if (m_LbResults->selectedItems().isEmpty())
         return -1;
-    return static_cast<qint32>(m_riderIndexes.keyAt(m_LbResults->currentRow()));
+    return static_cast<qint32>(KeyedEntries::keyAt(m_LbResults, m_LbResults->currentRow()));
 }
 
 void FrmRiderMgmt::CmdAdd_Click() {
-    auto* window = new FrmRider(m_state, this);
+    auto* window = new FrmRider(m_state);
     window->Initialize_Add();
-    openRiderWindow(window);
+    openEntryWindow(window, Beneath::StayEnabled);
 }
 
 void FrmRiderMgmt::CmdEdit_Click() {
@@ -119,19 +97,12 @@ void FrmRiderMgmt::CmdEdit_Click() {
                                 QStringLiteral("You must first select the rider you want to edit."));
         return;
     }
-    auto* window = new FrmRider(m_state, this);
+    auto* window = new FrmRider(m_state);
     if (!window->Initialize_Edit(rider)) {
         window->deleteLater();
         return;
     }
-    openRiderWindow(window);
-}
-
-void FrmRiderMgmt::openRiderWindow(FrmRider* window) {
-    m_riderWindow = window;
-    connect(window, &FrmRider::closed, this, &FrmRiderMgmt::Form_Activate);
-    window->show();
-    window->unsetCursor();
+    openEntryWindow(window, Beneath::StayEnabled);
 }
 
 void FrmRiderMgmt::CmdDelete_Click() {
@@ -141,7 +112,7 @@ void FrmRiderMgmt::CmdDelete_Click() {
         messages.notice(Messages::appTitle(), QStringLiteral("You must first select the rider you want to delete."));
         return;
     }
-    runReportingDbErrors(messages, [&] {
+    runReportingErrors(messages, [&] {
         if (RiderData::isEntered(m_state.db(), rider)) {
             messages.notice(Messages::appTitle(),
                             QStringLiteral("You may not delete a rider who is entered in a class."));
@@ -157,7 +128,8 @@ void FrmRiderMgmt::CmdDelete_Click() {
                                                                    "action cannot be undone. Are you sure you want "
                                                                    "to continue?")))
             return;
-        RiderData::remove(m_state.db(), rider);
+        if (!RiderData::remove(m_state.db(), rider))
+            messages.notice(Messages::appTitle(), QStringLiteral("The selected rider no longer exists."));
         CmdSearch_Click();
     });
 }

@@ -4,8 +4,6 @@
 
 class QComboBox;
 class QLineEdit;
-class QPushButton;
-class RunState;
 
 // The team window ("Team Form"): adds or edits one team.
 class FrmTeam : public EntryWindow {
@@ -19,14 +17,11 @@ public:
 
     bool editMode() const { return m_editMode; }
 
-public slots:
-    void CmdSubmit_Click();
-    void CmdCancel_Click();
+protected:
+    QString validationError() const override;
+    bool Store_Input() override;
 
 private:
-    QString validationError() const;
-
-    RunState& m_state;
     bool m_editMode = false;
     qint32 m_teamCode = -1;
     QLineEdit* m_TxtTeam = nullptr;

@@ -3,23 +3,16 @@
 #include "registration/coach_data.h"
 #include "registration/rider_data.h"
 #include "registration/team_data.h"
-#include "reports/frm_report_preview.h"
 #include "reports/print_registry.h"
-#include "reports/report_data_source.h"
-#include "reports/report_catalogue.h"
+#include "reports/report_preparation.h"
 #include "reports/row_shaping.h"
-#include "ui/run_state.h"
-#include "ui/db_error_reporter.h"
-#include "ui/messages.h"
 
 namespace RegistrationReports {
 
 namespace {
-const QString CoachCommand = QStringLiteral("TeamCoachsReport");
-const QString RiderCommand = QStringLiteral("RiderListReports_Grouping");
 
 RowSet coachRows(const QSqlDatabase& db) {
-    RowSet teams(CoachCommand, {"TeamCode", "TeamName", "Division", "District"});
+    RowSet teams(QStringLiteral("Teams"), {"TeamCode", "TeamName", "Division", "District"});
     for (const TeamRow& team : TeamData::byDivisionAndName(db))
         teams.append({team.TeamCode, team.TeamName, team.Division, team.District});
     RowSet coaches(QStringLiteral("CoachList"), {"Coach", "FirstName", "LastName", "Address", "City", "Zip", "Primary",
@@ -39,50 +32,31 @@ RowSet riderRows(const QSqlDatabase& db) {
         riders.append({r.FirstName + u' ' + r.LastName, listed.Division, listed.TeamName, r.RiderNumber, r.FirstName,
                        r.LastName, r.Address, r.City, r.Zip, r.TeamCode, r.RiderIndex});
     }
-    return RowShaping::group(riders, {QStringLiteral("Division"), QStringLiteral("TeamName")}, RiderCommand);
+    return RowShaping::group(riders, {QStringLiteral("Division"), QStringLiteral("TeamName")}, QStringLiteral("RiderGroups"));
 }
 
-PreparedReport prepare(RunState& state, const QString& reportName, const QString& command,
-                       const ReportDataSource::Source& source, const QString& noRowsMessage) {
-    ReportDataSource& data = ReportDataSource::of(state);
-    data.close(command);
-    data.open(command, source);
-    if (data.noRows(command)) {
-        data.close(command);
-        return PreparedReport::refused(noRowsMessage);
-    }
-    std::unique_ptr<Report> report = ReportCatalogue::create(reportName);
-    report->bindCommand(data);
-    return PreparedReport::of(std::move(report));
-}
-
-QWidget* show(RunState& state, QWidget* owner, PreparedReport (*prepareList)(RunState&, const PrintRequest&)) {
-    PreparedReport prepared;
-    if (!runReportingDbErrors(state.messages, [&] { prepared = prepareList(state, PrintRequest{}); }))
-        return nullptr;
-    if (!prepared.report) {
-        state.messages.notice(Messages::appTitle(), prepared.message);
-        return nullptr;
-    }
-    return FrmReportPreview::Show(state, std::move(prepared.report), owner);
-}
 } // namespace
 
 PreparedReport prepareCoachList(RunState& state, const PrintRequest&) {
-    return prepare(state, QStringLiteral("RptCoachList"), CoachCommand, coachRows,
+    return ReportPreparation::fromCommand(state, QStringLiteral("RptCoachList"), coachRows,
                    QStringLiteral("There are currently no coaches entered."));
 }
 
 PreparedReport prepareRiderList(RunState& state, const PrintRequest&) {
-    return prepare(state, QStringLiteral("RptRiderList"), RiderCommand, riderRows,
+    return ReportPreparation::fromCommand(state, QStringLiteral("RptRiderList"), riderRows,
                    QStringLiteral("There are currently no riders entered."));
 }
 
 QWidget* showCoachList(RunState& state, QWidget* owner) {
-    return show(state, owner, prepareCoachList);
+    return ReportPreparation::show(state, [&] { return prepareCoachList(state, {}); }, owner);
 }
 QWidget* showRiderList(RunState& state, QWidget* owner) {
-    return show(state, owner, prepareRiderList);
+    return ReportPreparation::show(state, [&] { return prepareRiderList(state, {}); }, owner);
+}
+
+void addPrintable(PrintRegistry& registry) {
+    registry.add({QStringLiteral("coach-list"), QStringLiteral("RptCoachList"), 0, 0, prepareCoachList});
+    registry.add({QStringLiteral("rider-list"), QStringLiteral("RptRiderList"), 0, 0, prepareRiderList});
 }
 
 } // namespace RegistrationReports

@@ -2,6 +2,7 @@
 
 #include "reports/prepared_report.h"
 
+class PrintRegistry;
 class QWidget;
 class RunState;
 struct PrintRequest;
@@ -21,5 +22,8 @@ PreparedReport prepareRiderList(RunState& state, const PrintRequest& request);
 // preview window, or nullptr when none was shown.
 QWidget* showCoachList(RunState& state, QWidget* owner);
 QWidget* showRiderList(RunState& state, QWidget* owner);
+
+// Adds the lists to the reports the command line can print.
+void addPrintable(PrintRegistry& registry);
 
 } // namespace RegistrationReports

@@ -2,7 +2,7 @@
 
 #include "database/sql.h"
 #include "database/transaction_guard.h"
-#include "registration/back_number.h"
+#include "database/back_number.h"
 
 #include <QSqlQuery>
 
@@ -108,10 +108,13 @@ qint32 store(const QSqlDatabase& db, const RiderRow& rider) {
                       values);
         index = query.lastInsertId().toInt();
     } else {
-        Sql::exec(db,
-                  QStringLiteral("UPDATE TblPerson SET RiderNumber = ?, FirstName = ?, LastName = ?, Address = ?, "
-                                 "City = ?, Zip = ?, TeamCode = ? WHERE RiderIndex = ?"),
-                  QVariantList(values) << index);
+        const CheckedQuery query =
+            Sql::exec(db,
+                      QStringLiteral("UPDATE TblPerson SET RiderNumber = ?, FirstName = ?, LastName = ?, Address = ?, "
+                                     "City = ?, Zip = ?, TeamCode = ? WHERE RiderIndex = ?"),
+                      QVariantList(values) << index);
+        if (query.numRowsAffected() != 1)
+            return -1;
     }
     transaction.commit();
     return index;
@@ -139,8 +142,9 @@ bool isRelayPartner(const QSqlDatabase& db, qint32 riderIndex) {
         .toBool();
 }
 
-void remove(const QSqlDatabase& db, qint32 riderIndex) {
-    Sql::exec(db, QStringLiteral("DELETE FROM TblPerson WHERE RiderIndex = ?"), {riderIndex});
+bool remove(const QSqlDatabase& db, qint32 riderIndex) {
+    return Sql::exec(db, QStringLiteral("DELETE FROM TblPerson WHERE RiderIndex = ?"), {riderIndex})
+               .numRowsAffected() == 1;
 }
 
 } // namespace RiderData

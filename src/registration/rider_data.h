@@ -48,7 +48,8 @@ int count(const QSqlDatabase& db);
 QList<RiderListRow> completeList(const QSqlDatabase& db);
 
 // Adds the rider (RiderIndex -1) or writes it over the stored one, in one transaction that
-// is rolled back when the engine refuses a value. Answers the rider's index.
+// is rolled back when the engine refuses a value. Answers the rider's index, or -1 when
+// the stored rider no longer exists.
 qint32 store(const QSqlDatabase& db, const RiderRow& rider);
 
 // True when a rider other than `exceptIndex` holds the same back number, compared by value.
@@ -56,6 +57,6 @@ bool numberHeldByOther(const QSqlDatabase& db, const QString& number, qint32 exc
 
 bool isEntered(const QSqlDatabase& db, qint32 riderIndex);
 bool isRelayPartner(const QSqlDatabase& db, qint32 riderIndex);
-void remove(const QSqlDatabase& db, qint32 riderIndex);
+bool remove(const QSqlDatabase& db, qint32 riderIndex); // false: no such rider
 
 } // namespace RiderData

@@ -41,9 +41,11 @@ qint32 insert(const QSqlDatabase& db, const TeamRow& team) {
     return query.lastInsertId().toInt();
 }
 
-void update(const QSqlDatabase& db, const TeamRow& team) {
-    Sql::exec(db, QStringLiteral("UPDATE TblTeam SET TeamName = ?, Division = ?, District = ? WHERE TeamCode = ?"),
-              {team.TeamName, team.Division, team.District, team.TeamCode});
+bool update(const QSqlDatabase& db, const TeamRow& team) {
+    return Sql::exec(db,
+                     QStringLiteral("UPDATE TblTeam SET TeamName = ?, Division = ?, District = ? WHERE TeamCode = ?"),
+                     {team.TeamName, team.Division, team.District, team.TeamCode})
+               .numRowsAffected() == 1;
 }
 
 bool hasRiders(const QSqlDatabase& db, qint32 teamCode) {
@@ -51,11 +53,13 @@ bool hasRiders(const QSqlDatabase& db, qint32 teamCode) {
         .toBool();
 }
 
-void removeWithCoaches(const QSqlDatabase& db, qint32 teamCode) {
+bool removeWithCoaches(const QSqlDatabase& db, qint32 teamCode) {
     TransactionGuard transaction(db);
-    Sql::exec(db, QStringLiteral("DELETE FROM TblTeam WHERE TeamCode = ?"), {teamCode});
+    if (Sql::exec(db, QStringLiteral("DELETE FROM TblTeam WHERE TeamCode = ?"), {teamCode}).numRowsAffected() != 1)
+        return false;
     Sql::exec(db, QStringLiteral("DELETE FROM TblCoach WHERE TeamCode = ?"), {teamCode});
     transaction.commit();
+    return true;
 }
 
 } // namespace TeamData

@@ -24,10 +24,10 @@ std::optional<TeamRow> find(const QSqlDatabase& db, qint32 teamCode);
 
 // Adds a team and answers the code the engine gave it.
 qint32 insert(const QSqlDatabase& db, const TeamRow& team);
-void update(const QSqlDatabase& db, const TeamRow& team);
+bool update(const QSqlDatabase& db, const TeamRow& team); // false: no such team
 
 bool hasRiders(const QSqlDatabase& db, qint32 teamCode);
 // Deletes the team and its coaches together, or neither.
-void removeWithCoaches(const QSqlDatabase& db, qint32 teamCode);
+bool removeWithCoaches(const QSqlDatabase& db, qint32 teamCode); // false: no such team
 
 } // namespace TeamData

@@ -43,6 +43,7 @@ void coachList(Report& report) {
         .label(QStringLiteral("LblEmail"), QStringLiteral("Email"), {7300, 640, 3500, 280}, head);
     SectionBuilder(report.addSection(QStringLiteral("TeamCoachsReport_Header"), Kind::GroupHeader, 460, 0))
         .field(QStringLiteral("txtTeamName"), QStringLiteral("TeamName"), {0, 80, 7000, 320}, ReportFont::bolded(11))
+        .continuedMark()
         .label(QStringLiteral("LblDivision"), QStringLiteral("Division:"), {8000, 80, 1200, 320})
         .field(QStringLiteral("txtDivision"), QStringLiteral("Division"), {9200, 80, 600, 320}, ReportFont::bolded(11));
     SectionBuilder(report.addSection(QStringLiteral("CoachList_Detail"), Kind::Detail, 300))
@@ -67,7 +68,8 @@ void riderList(Report& report) {
         .label(QStringLiteral("LblDivision"), QStringLiteral("Division:"), {0, 80, 1100, 320})
         .field(QStringLiteral("txtDivision"), QStringLiteral("Division"), {1100, 80, 500, 320}, ReportFont::bolded(11))
         .label(QStringLiteral("LblTeam"), QStringLiteral("Team:"), {1800, 80, 800, 320})
-        .field(QStringLiteral("txtTeamName"), QStringLiteral("TeamName"), {2600, 80, 8200, 320}, ReportFont::bolded(11));
+        .field(QStringLiteral("txtTeamName"), QStringLiteral("TeamName"), {2600, 80, 8200, 320}, ReportFont::bolded(11))
+        .continuedMark();
     SectionBuilder(report.addSection(QStringLiteral("RiderListReports_Detail"), Kind::Detail, 300))
         .field(QStringLiteral("txtRiderNumber"), QStringLiteral("RiderNumber"), {300, 0, 1000, 280})
         .field(QStringLiteral("txtPerson"), QStringLiteral("Person"), {1400, 0, 4400, 280})
@@ -90,7 +92,8 @@ void judgeAgenda(Report& report) {
         .field(QStringLiteral("txtClassNumber"), QStringLiteral("ClassNumber"), {700, 80, 500, 320},
                ReportFont::bolded(11), Qt::AlignRight | Qt::AlignVCenter)
         .field(QStringLiteral("txtClassName"), QStringLiteral("ClassName"), {1400, 80, 7000, 320},
-               ReportFont::bolded(11));
+               ReportFont::bolded(11))
+        .continuedMark();
     SectionBuilder(report.addSection(QStringLiteral("JudgeAgenda_Detail"), Kind::Detail, 300))
         .field(QStringLiteral("txtJudge"), QStringLiteral("Judge"), {1400, 0, 7000, 280});
     SectionBuilder(report.addSection(QStringLiteral("JudgeAgenda_Grouping_Footer"), Kind::GroupFooter, 140, 0));

@@ -103,6 +103,7 @@ void slotSheets(Report& report) {
     head.label(QStringLiteral("LblTitle"), QString(), {0, 0, w, 420}, ReportFont::bolded(16), Centred)
         .label(QStringLiteral("LblTeam"), QStringLiteral("Team:"), {0, 480, 800, 340}, ReportFont::bolded(12))
         .field(QStringLiteral("txtTeamName"), QStringLiteral("TeamName"), {800, 480, 6400, 340}, ReportFont::bolded(12))
+        .continuedMark()
         .label(QStringLiteral("LblDivision"), QStringLiteral("Division:"), {7400, 480, 1200, 340}, ReportFont::plain(12))
         .field(QStringLiteral("txtDivision"), QStringLiteral("Division"), {8600, 480, 600, 340}, ReportFont::bolded(12));
     const char* captions[] = {"Rider #", "First Name", "Last Name"};

@@ -9,6 +9,7 @@
 #include "ui/run_state.h"
 #include "ui/file_dialogs.h"
 #include "ui/messages.h"
+#include "ui/sub_windows.h"
 #include "ui/twips.h"
 
 #include <QCloseEvent>
@@ -29,7 +30,7 @@ constexpr int DefaultZoomIndex = 2;
 
 FrmReportPreview* FrmReportPreview::Show(RunState& state, std::unique_ptr<Report> report, QWidget* owner) {
     auto* preview = new FrmReportPreview(state, std::move(report), owner);
-    preview->show();
+    SubWindows::showOwned(preview, owner);
     return preview;
 }
 

@@ -1,6 +1,7 @@
 #include "reports/print_command.h"
 
 #include "database/db_exception.h"
+#include "database/divisions.h"
 #include "database/owned_files.h"
 #include "labels/label_files.h"
 #include "reports/report_data_source.h"
@@ -12,8 +13,6 @@
 #include <QDir>
 
 namespace {
-
-const QStringList Divisions = {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D")};
 
 QString optionName(int option) {
     switch (option) {
@@ -55,7 +54,7 @@ Parsed parse(const QStringList& arguments, const PrintRegistry& registry) {
         if (argument == QLatin1String("--division")) {
             option = PrintRegistry::Division;
             request.division = value.toUpper();
-            if (!Divisions.contains(request.division))
+            if (!Divisions::isDivision(request.division))
                 return fail(QStringLiteral("the division must be A, B, C or D, not %1").arg(value));
         } else if (argument == QLatin1String("--class")) {
             option = PrintRegistry::Class;

@@ -18,14 +18,16 @@ struct PrintRequest {
 };
 
 // The reports the headless print command knows by name, with the options each takes and
-// the function that prepares it.
+// the function that prepares it. Each subsystem adds its own; the program's full list is
+// put together where the program is.
 class PrintRegistry {
 public:
     enum Option { Division = 1, Class = 2, Team = 4, Order = 8 };
     using Prepare = std::function<PreparedReport(RunState&, const PrintRequest&)>;
 
     struct Entry {
-        QString name;
+        QString name;     // the REPORT name of the command line
+        QString report;   // the catalogue report it prints
         int takes = 0;    // the options it accepts
         int needs = 0;  // the options it cannot do without
         Prepare prepare;
@@ -34,9 +36,6 @@ public:
     void add(Entry entry);
     const Entry* find(const QString& name) const;
     QStringList names() const;
-
-    // Every report of the program that can be printed from the command line.
-    static PrintRegistry standard();
 
 private:
     QList<Entry> m_entries;

@@ -65,3 +65,8 @@ SectionBuilder& SectionBuilder::hidden() {
     m_section.controls.back().visible = false;
     return *this;
 }
+
+SectionBuilder& SectionBuilder::continuedMark() {
+    m_section.continuedControl = m_section.controls.back().name;
+    return *this;
+}

@@ -24,6 +24,9 @@ public:
     SectionBuilder& pageNumbers(int width, int top = 100);
     // Hides the control added last.
     SectionBuilder& hidden();
+    // The control added last carries the "(continued)" mark when this group header is
+    // repeated on a page that continues its group.
+    SectionBuilder& continuedMark();
 
     ReportSection& section() { return m_section; }
 

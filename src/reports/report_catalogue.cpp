@@ -37,6 +37,14 @@ QStringList names() {
     return result;
 }
 
+QStringList commands() {
+    QStringList result;
+    for (const Entry& entry : Entries)
+        if (*entry.command != '\0' && !result.contains(QLatin1String(entry.command)))
+            result << QLatin1String(entry.command);
+    return result;
+}
+
 std::unique_ptr<Report> create(const QString& name) {
     for (const Entry& entry : Entries) {
         if (name.compare(QLatin1String(entry.name), Qt::CaseInsensitive) != 0)

@@ -9,6 +9,8 @@
 namespace ReportCatalogue {
 
 QStringList names();
+// The commands whose rows the reports print, each once, in catalogue order.
+QStringList commands();
 // A new report of that name, or null for a name the catalogue does not hold.
 std::unique_ptr<Report> create(const QString& name);
 

@@ -1,6 +1,7 @@
 #include "reports/report_data_source.h"
 
 #include "database/sql.h"
+#include "reports/report_catalogue.h"
 #include "ui/run_state.h"
 
 #include <stdexcept>
@@ -22,12 +23,7 @@ void ReportDataSource::setDatabasePath(const QString& path) {
 
 QString ReportDataSource::connectionText() const { return QStringLiteral("Data Source=") + m_databasePath; }
 
-QStringList ReportDataSource::commandNames() {
-    return {QStringLiteral("ClassEntryReports"),          QStringLiteral("ClassEntryReports17"),
-            QStringLiteral("TeamCoachsReport"),           QStringLiteral("RiderListReports_Grouping"),
-            QStringLiteral("SlotSheetsReport_Grouping"), QStringLiteral("JudgeAgenda_Grouping"),
-            QStringLiteral("RptTeam")};
-}
+QStringList ReportDataSource::commandNames() { return ReportCatalogue::commands(); }
 
 bool ReportDataSource::isCommand(const QString& command) { return !commandOf(command).isEmpty(); }
 

@@ -9,6 +9,20 @@ namespace {
 
 using Kind = ReportSection::Kind;
 
+// A row being printed and the set it belongs to.
+struct Context {
+    const RowSet* set;
+    const ReportRow* row;
+};
+
+// One band to print, with the rows it reads from, outermost first: for a group band the
+// group's row comes last, for a detail band the detail row.
+struct Band {
+    const ReportSection* section;
+    std::vector<Context> context;
+    int openGroups; // levels whose header is printed before this band and whose group goes on
+};
+
 class Layouter {
 public:
     explicit Layouter(const Report& report) : m_report(report), m_groups(report.groupLevels()) {
@@ -27,15 +41,17 @@ public:
         m_out.pages.emplace_back();
         m_y = ReportLayout::Margin;
         if (const ReportSection* header = m_report.sectionOf(Kind::ReportHeader))
-            place(*header, nullptr);
+            place(*header, {});
         placePageHeader();
 
-        const RowSet& rows = m_report.rows();
-        walk(rows, 0);
+        std::vector<Context> path;
+        collect(m_report.rows(), 0, path);
+        placeBands();
 
         if (const ReportSection* footer = m_report.sectionOf(Kind::ReportFooter)) {
-            ensureSpace(scaled(footer->height));
-            place(*footer, nullptr);
+            if (m_y + scaled(footer->height) > m_bodyBottom && !m_bodyEmpty)
+                newPage(0, {});
+            place(*footer, {});
         }
         finishPage();
         numberPages();
@@ -43,81 +59,81 @@ public:
     }
 
 private:
-    struct Context {
-        const RowSet* set;
-        const ReportRow* row;
-    };
-
     int scaled(int twips) const { return static_cast<int>(std::lround(twips * m_scale)); }
 
-    void walk(const RowSet& set, int depth) {
+    // The bands of the rows in printing order.
+    void collect(const RowSet& set, int depth, std::vector<Context>& path) {
         for (const ReportRow& row : set.rows()) {
-            m_context.push_back({&set, &row});
+            path.push_back({&set, &row});
             if (depth < m_groups) {
-                if (const ReportSection* header = m_report.sectionOf(Kind::GroupHeader, depth)) {
-                    if (header->newPageBefore && !m_bodyEmpty)
-                        newPage();
-                    ensureSpace(leadHeight(row, depth));
-                    place(*header, &row);
-                }
+                if (const ReportSection* header = m_report.sectionOf(Kind::GroupHeader, depth))
+                    m_bands.push_back({header, path, depth});
                 if (row.children)
-                    walk(*row.children, depth + 1);
-                if (const ReportSection* footer = m_report.sectionOf(Kind::GroupFooter, depth)) {
-                    ensureSpace(scaled(footer->height));
-                    place(*footer, &row);
-                }
+                    collect(*row.children, depth + 1, path);
+                if (const ReportSection* footer = m_report.sectionOf(Kind::GroupFooter, depth))
+                    m_bands.push_back({footer, path, depth + 1});
             } else if (const ReportSection* detail = m_report.sectionOf(Kind::Detail)) {
-                ensureSpace(scaled(detail->height));
-                place(*detail, &row);
+                m_bands.push_back({detail, path, m_groups});
             }
-            m_context.pop_back();
+            path.pop_back();
         }
     }
 
-    // Height of the bands that must share a page with the group header of `row`: the
-    // header itself and the first line under it (or its footer when it has no rows).
-    int leadHeight(const ReportRow& row, int depth) const {
-        if (depth >= m_groups) {
-            const ReportSection* detail = m_report.sectionOf(Kind::Detail);
-            return detail ? scaled(detail->height) : 0;
+    // A group header stays with the band after it, a group footer with the band before it,
+    // so no page ends on a header and none starts with a footer.
+    static bool keptTogether(const Band& before, const Band& after) {
+        return before.section->kind == Kind::GroupHeader || after.section->kind == Kind::GroupFooter;
+    }
+
+    // Bands are placed in runs that are kept together; a run that does not fit goes to the
+    // next page, unless the page holds nothing yet (a run taller than a page overflows).
+    void placeBands() {
+        for (size_t first = 0; first < m_bands.size();) {
+            size_t end = first + 1;
+            int height = scaled(m_bands[first].section->height);
+            for (; end < m_bands.size() && keptTogether(m_bands[end - 1], m_bands[end]); ++end)
+                height += scaled(m_bands[end].section->height);
+            const Band& lead = m_bands[first];
+            const bool breakBefore = lead.section->kind == Kind::GroupHeader && lead.section->newPageBefore;
+            if (!m_bodyEmpty && (breakBefore || m_y + height > m_bodyBottom))
+                newPage(lead.openGroups, lead.context);
+            for (size_t i = first; i < end; ++i)
+                place(*m_bands[i].section, m_bands[i].context);
+            first = end;
         }
-        const ReportSection* header = m_report.sectionOf(Kind::GroupHeader, depth);
-        const ReportSection* footer = m_report.sectionOf(Kind::GroupFooter, depth);
-        int height = header ? scaled(header->height) : 0;
-        if (row.children && !row.children->isEmpty())
-            height += leadHeight(row.children->at(0), depth + 1);
-        else if (footer)
-            height += scaled(footer->height);
-        return height;
     }
 
-    void ensureSpace(int height) {
-        if (m_y + height > m_bodyBottom && !m_bodyEmpty)
-            newPage();
-    }
-
-    void newPage() {
+    // Starts a page and repeats the headers of the groups it continues, outermost first.
+    void newPage(int openGroups, const std::vector<Context>& context) {
         finishPage();
         m_out.pages.emplace_back();
         m_y = ReportLayout::Margin;
         placePageHeader();
+        for (int level = 0; level < openGroups; ++level)
+            if (const ReportSection* header = m_report.sectionOf(Kind::GroupHeader, level))
+                place(*header, {context.begin(), context.begin() + level + 1}, true);
+        m_bodyEmpty = true; // repeated headers alone never call for another page
     }
 
     void placePageHeader() {
         if (const ReportSection* header = m_report.sectionOf(Kind::PageHeader))
-            place(*header, nullptr);
+            place(*header, {});
         m_bodyEmpty = true;
     }
 
     void finishPage() {
         if (const ReportSection* footer = m_report.sectionOf(Kind::PageFooter)) {
             m_y = m_out.pageSize.height() - ReportLayout::Margin - scaled(footer->height);
-            place(*footer, nullptr);
+            place(*footer, {});
         }
     }
 
-    void place(const ReportSection& section, const ReportRow* scope) {
+    // Places a section at the current height. `context` holds the rows it reads; a group
+    // header repeated on a continuing page carries the continued mark.
+    void place(const ReportSection& section, const std::vector<Context>& context, bool continued = false) {
         LaidOutPage& page = m_out.pages.back();
+        const ReportRow* scope = context.empty() ? nullptr : context.back().row;
+        const ReportControl* marked = continued ? section.continuedMarkControl() : nullptr;
         for (const ReportControl& control : section.controls) {
             if (!control.visible)
                 continue;
@@ -133,15 +149,13 @@ private:
             switch (control.kind) {
             case ReportControl::Kind::Label:
                 item.text = control.caption;
-                if (item.text.contains(QLatin1String("%p")) || item.text.contains(QLatin1String("%P")))
-                    m_numbered.push_back({static_cast<int>(m_out.pages.size()) - 1, static_cast<int>(page.items.size())});
                 break;
             case ReportControl::Kind::Field:
-                item.text = ReportLayout::formatValue(lookup(control.field));
+                item.text = ReportLayout::formatValue(lookup(control.field, context));
                 break;
             case ReportControl::Kind::Sum:
             case ReportControl::Kind::Count:
-                item.text = aggregate(control, scope);
+                item.text = aggregate(control, scope, static_cast<int>(context.size()));
                 break;
             case ReportControl::Kind::Image:
                 if (control.image.isNull())
@@ -156,6 +170,12 @@ private:
                 item.kind = PlacedItem::Kind::Box;
                 break;
             }
+            if (&control == marked)
+                item.text = item.text.isEmpty() ? QString(ReportLayout::ContinuedMark)
+                                                : item.text + u' ' + ReportLayout::ContinuedMark;
+            if (control.kind == ReportControl::Kind::Label &&
+                (item.text.contains(QLatin1String("%p")) || item.text.contains(QLatin1String("%P"))))
+                m_numbered.push_back({static_cast<int>(m_out.pages.size()) - 1, static_cast<int>(page.items.size())});
             page.items.push_back(std::move(item));
         }
         m_y += scaled(section.height);
@@ -163,8 +183,8 @@ private:
             m_bodyEmpty = false;
     }
 
-    QVariant lookup(const QString& field) const {
-        for (auto it = m_context.rbegin(); it != m_context.rend(); ++it) {
+    static QVariant lookup(const QString& field, const std::vector<Context>& context) {
+        for (auto it = context.rbegin(); it != context.rend(); ++it) {
             const int index = it->set->fieldIndex(field);
             if (index >= 0)
                 return it->row->values.at(index);
@@ -172,22 +192,22 @@ private:
         return {};
     }
 
-    // Sum or count of `field` over the deepest rows under the group row (or the whole report).
-    QString aggregate(const ReportControl& control, const ReportRow* scope) const {
+    // Sum or count of `field` over the deepest rows under the group row at `depth` - 1
+    // (or, without a group row, the whole report).
+    QString aggregate(const ReportControl& control, const ReportRow* scope, int depth) const {
         double sum = 0;
         int count = 0;
-        const std::function<void(const RowSet&, int)> visit = [&](const RowSet& set, int depth) {
+        const std::function<void(const RowSet&, int)> visit = [&](const RowSet& set, int level) {
             const int index = set.fieldIndex(control.field);
             for (const ReportRow& row : set.rows()) {
-                if (row.children && depth < m_groups) {
-                    visit(*row.children, depth + 1);
+                if (row.children && level < m_groups) {
+                    visit(*row.children, level + 1);
                 } else if (index >= 0 && !row.values.at(index).isNull()) {
                     sum += row.values.at(index).toDouble();
                     ++count;
                 }
             }
         };
-        const int depth = static_cast<int>(m_context.size());
         if (scope && scope->children)
             visit(*scope->children, depth);
         else if (!scope)
@@ -212,7 +232,7 @@ private:
     int m_bodyBottom = 0;
     int m_y = 0;
     bool m_bodyEmpty = true;
-    std::vector<Context> m_context;
+    std::vector<Band> m_bands;
     std::vector<std::pair<int, int>> m_numbered;
 };
 

@@ -43,9 +43,14 @@ struct ReportSection {
     int height = 0; // twips
     bool visible = true;
     bool newPageBefore = false; // group headers: start every group on a new page
+    // Group headers: the text control that carries the "(continued)" mark when the header is
+    // repeated at the top of a page that continues its group. Empty: the widest text control.
+    QString continuedControl;
 
     std::vector<ReportControl> controls;
 
     ReportControl* control(const QString& controlName);
     const ReportControl* control(const QString& controlName) const;
+    // The visible text control that carries the continued mark, or null when there is none.
+    const ReportControl* continuedMarkControl() const;
 };

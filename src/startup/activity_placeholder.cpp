@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-ActivityPlaceholder::ActivityPlaceholder(const QString& caption, QWidget* parent) : QWidget(parent) {
+ActivityPlaceholder::ActivityPlaceholder(const QString& caption, QWidget* parent) : ActivityWindow(parent) {
     setWindowTitle(caption);
     auto* layout = new QVBoxLayout(this);
     auto* title = new QLabel(caption, this);

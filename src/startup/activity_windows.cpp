@@ -1,12 +1,13 @@
 #include "startup/activity_windows.h"
 
+#include "entries/frm_entries.h"
 #include "registration/frm_coach_mgmt.h"
 #include "registration/frm_rider_mgmt.h"
 #include "registration/frm_team_mgmt.h"
 #include "startup/activity_catalog.h"
 #include "startup/activity_placeholder.h"
 
-QWidget* createActivityWindow(int activity, RunState& state, QWidget* parent) {
+ActivityWindow* createActivityWindow(int activity, RunState& state, QWidget* parent) {
     switch (activity) {
     case 1:
         return new FrmTeamMgmt(state, parent);
@@ -14,6 +15,8 @@ QWidget* createActivityWindow(int activity, RunState& state, QWidget* parent) {
         return new FrmCoachMgmt(state, parent);
     case 3:
         return new FrmRiderMgmt(state, parent);
+    case 8:
+        return new FrmEntries(state, parent);
     default:
         return new ActivityPlaceholder(ActivityCatalog::get(activity).caption, parent);
     }

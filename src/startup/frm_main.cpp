@@ -1,11 +1,14 @@
 #include "startup/frm_main.h"
 
+#include "database/divisions.h"
 #include "startup/activity_catalog.h"
 #include "startup/frm_settings.h"
 #include "startup/frm_utilities.h"
 #include "ui/run_state.h"
 #include "ui/clickable_label.h"
+#include "ui/entry_window.h"
 #include "ui/messages.h"
+#include "ui/sub_windows.h"
 #include "ui/twips.h"
 #include "ui/window_geometry.h"
 
@@ -13,7 +16,6 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
-#include <QMetaObject>
 #include <QPushButton>
 
 namespace {
@@ -38,10 +40,7 @@ const char* const MenuButtonNames[] = {"CmdAdmin", "CmdMeetSetup", "CmdEntryBoot
 const char* const PanelNames[] = {"FraMainMenu", "FraAdmin", "FraMeetSetup", "FraEntryBooth", "FraReports"};
 
 void setButtonColour(QPushButton* button, const QColor& colour) {
-    const QColor text = colour == DarkGrey ? Qt::white : Qt::black;
-    button->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: %2; border: 1px solid #404040; "
-                                         "padding: 2px; } QPushButton:pressed { background-color: #a0a0a0; }")
-                              .arg(colour.name(), text.name()));
+    WindowGeometry::setColours(button, colour, colour == DarkGrey ? Qt::white : Qt::black);
 }
 } // namespace
 
@@ -83,7 +82,7 @@ void FrmMain::buildHeader() {
     int left = 9240;
     for (ClickableLabel* link : {m_LblSettings, m_LblUtilities}) {
         link->setAlignment(Qt::AlignCenter);
-        WindowGeometry::setBackground(link, LightGrey, LinkText);
+        WindowGeometry::setColours(link, LightGrey, LinkText);
         WindowGeometry::place(link, left, 420, 1020, 300);
         left += 1140;
     }
@@ -152,13 +151,15 @@ void FrmMain::Form_Initialize() {
     for (int panel = 0; panel <= 4; ++panel)
         m_panels[panel]->setVisible(panel == 0);
     m_CbDivision->clear();
-    m_CbDivision->addItems({"A", "B", "C", "D"});
+    m_CbDivision->addItems(Divisions::letters());
     m_CbDivision->setCurrentIndex(-1);
     m_currentMenu = 0;
     m_currentActivity = 0;
 }
 
 void FrmMain::Show_Menu(int menu) {
+    if (m_currentActivity != 0 && !Activity_May_Close())
+        return;
     if (menu != m_currentMenu) {
         m_panels[m_currentMenu]->hide();
         m_panels[menu]->show();
@@ -174,7 +175,7 @@ void FrmMain::Show_Menu(int menu) {
 
 void FrmMain::Select_Activity(int n) {
     if (n == m_currentActivity) {
-        if (n == 0)
+        if (n == 0 || !Activity_May_Close())
             return;
         paintActivityButton(n, false);
         Unload_Activity();
@@ -183,6 +184,8 @@ void FrmMain::Select_Activity(int n) {
         return;
     }
     if (n != 0 && ActivityCatalog::get(n).needsDivision && !Division_Selected())
+        return;
+    if (m_currentActivity != 0 && !Activity_May_Close())
         return;
     if (m_currentActivity != 0) {
         paintActivityButton(m_currentActivity, false);
@@ -197,6 +200,9 @@ void FrmMain::Select_Activity(int n) {
     }
 }
 
+// The open activity's windows with input ask their cancel question first.
+bool FrmMain::Activity_May_Close() { return !m_activityWindow || m_activityWindow->Query_Unload(); }
+
 bool FrmMain::Division_Selected() {
     if (m_CbDivision->currentIndex() >= 0)
         return true;
@@ -207,18 +213,17 @@ bool FrmMain::Division_Selected() {
 
 void FrmMain::Open_Activity(int n) {
     const Activity& activity = ActivityCatalog::get(n);
-    QWidget* window = m_factory(n, m_state, this);
+    ActivityWindow* window = m_factory(n, m_state, this);
     window->setObjectName(window->objectName().isEmpty() ? QStringLiteral("Activity_%1").arg(n) : window->objectName());
     m_activityWindow = window;
     Position_Activity();
-    // The windows share no interface; the main window calls them by name.
     if (activity.takesDivision)
-        QMetaObject::invokeMethod(window, "Set_Division", Q_ARG(QString, divisionText()));
+        window->Set_Division(divisionText());
     window->show();
     window->raise();
     window->unsetCursor();
     if (activity.loadsReport && m_activityWindow)
-        QMetaObject::invokeMethod(window, "Load_Report");
+        window->Load_Report();
 }
 
 void FrmMain::Position_Activity() {
@@ -229,7 +234,7 @@ void FrmMain::Position_Activity() {
 void FrmMain::Unload_Activity() {
     if (!m_activityWindow)
         return;
-    QWidget* window = m_activityWindow;
+    ActivityWindow* window = m_activityWindow;
     m_activityWindow = nullptr;
     window->hide();
     // Deferred: the activity may be closing itself from one of its own handlers.
@@ -244,11 +249,14 @@ void FrmMain::Close_Current_Activity() { Select_Activity(m_currentActivity); }
 
 void FrmMain::CbDivision_Click() {
     if (m_currentActivity != 0 && ActivityCatalog::get(m_currentActivity).takesDivision && m_activityWindow)
-        QMetaObject::invokeMethod(m_activityWindow, "Set_Division", Q_ARG(QString, divisionText()));
+        m_activityWindow->Set_Division(divisionText());
 }
 
 void FrmMain::LblSettings_Click() {
-    WindowGeometry::setBackground(m_LblSettings, DarkGrey, LinkText);
+    // The settings close the open activity; its windows with input are asked first.
+    if (!Activity_May_Close())
+        return;
+    WindowGeometry::setColours(m_LblSettings, DarkGrey, LinkText);
     Open_Settings();
     setEnabled(false);
 }
@@ -257,31 +265,47 @@ FrmSettings* FrmMain::Open_Settings() {
     // Not a child: disabling the main window must not disable the settings window.
     m_settings = new FrmSettings(m_state);
     connect(m_settings, &EntryWindow::closed, this, &FrmMain::Settings_Closed);
-    m_settings->show();
+    SubWindows::showOwned(m_settings, this);
     m_settings->unsetCursor();
     return m_settings;
 }
 
 void FrmMain::Settings_Closed() {
+    if (m_closing)
+        return;
     Form_Initialize();
     show();
     unsetCursor();
     setEnabled(true);
-    WindowGeometry::setBackground(m_LblSettings, LightGrey, LinkText);
+    WindowGeometry::setColours(m_LblSettings, LightGrey, LinkText);
 }
 
 void FrmMain::LblUtilities_Click() {
-    WindowGeometry::setBackground(m_LblUtilities, DarkGrey, palette().color(QPalette::WindowText));
+    WindowGeometry::setColours(m_LblUtilities, DarkGrey, palette().color(QPalette::WindowText));
     const QPoint below = mapToGlobal(QPoint(m_LblUtilities->x() + Twips::toPixels(60),
                                             m_ShpHeader->y() + m_ShpHeader->height() + Twips::toPixels(400)));
     auto* menu = new FrmUtilities(m_state, this);
+    connect(menu, &FrmUtilities::closed, this, &FrmMain::Utilities_Closed);
     menu->move(below);
     menu->show();
 }
 
-void FrmMain::Utilities_Closed() { WindowGeometry::setBackground(m_LblUtilities, LightGrey, LinkText); }
+void FrmMain::Utilities_Closed() { WindowGeometry::setColours(m_LblUtilities, LightGrey, LinkText); }
 
+// The windows the main window owns close before it, and before the meet database: each
+// with input asks its cancel question first, and one "No" keeps the program open.
 void FrmMain::closeEvent(QCloseEvent* event) {
+    const QList<QWidget*> owned = SubWindows::ownedBy(this);
+    for (QWidget* window : owned) {
+        auto* entry = qobject_cast<EntryWindow*>(window);
+        if (entry && !entry->Query_Close()) {
+            event->ignore();
+            return;
+        }
+    }
+    m_closing = true;
+    for (QWidget* window : owned)
+        window->close();
     if (m_currentActivity != 0)
         Close_Current_Activity();
     m_state.MeetDb.close();

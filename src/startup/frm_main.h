@@ -2,6 +2,7 @@
 
 #include "startup/activity_windows.h"
 #include "ui/activity_host.h"
+#include "ui/activity_window.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -27,7 +28,7 @@ public:
     int CurrentActivity() const override { return m_currentActivity; }
     void setHostEnabled(bool enabled) override { setEnabled(enabled); }
     QWidget* hostWindow() override { return this; }
-    QWidget* activityWindow() const { return m_activityWindow; }
+    ActivityWindow* activityWindow() const { return m_activityWindow; }
     QString panelTag(int menu) const { return m_panelTags.at(menu); }
     QString divisionText() const;
     FrmSettings* settingsWindow() const;
@@ -45,7 +46,7 @@ public slots:
     void LblUtilities_Click();
     // Runs when the settings window closes.
     void Settings_Closed();
-    // Called by the utilities menu when it closes.
+    // Runs when the utilities menu closes.
     void Utilities_Closed();
 
 protected:
@@ -56,6 +57,7 @@ private:
     void buildPanels();
     QPushButton* makeButton(const QString& objectName, const QString& caption, QWidget* parent);
     bool Division_Selected();
+    bool Activity_May_Close();
     void Open_Activity(int n);
     void Unload_Activity();
     void Position_Activity();
@@ -65,8 +67,9 @@ private:
     ActivityFactory m_factory;
     int m_currentMenu = 0;
     int m_currentActivity = 0;
+    bool m_closing = false;
     std::array<QString, 5> m_panelTags{"0", "0", "0", "0", "0"};
-    QPointer<QWidget> m_activityWindow;
+    QPointer<ActivityWindow> m_activityWindow;
     QPointer<FrmSettings> m_settings;
 
     QFrame* m_ShpHeader = nullptr;

@@ -4,10 +4,10 @@
 #include "database/class_lineup.h"
 #include "database/db_exception.h"
 #include "database/meet_backup.h"
-#include "startup/frm_main.h"
 #include "startup/region_settings.h"
 #include "ui/run_state.h"
-#include "ui/db_error_reporter.h"
+#include "ui/activity_host.h"
+#include "ui/error_reporter.h"
 #include "ui/messages.h"
 #include "ui/window_geometry.h"
 
@@ -17,7 +17,7 @@
 #include <QPushButton>
 
 FrmSettings::FrmSettings(RunState& state, QWidget* parent)
-    : EntryWindow(QStringLiteral("FrmSettings"), QStringLiteral("Settings"), 8625, 6405, parent), m_state(state) {
+    : EntryWindow(state, QStringLiteral("FrmSettings"), QStringLiteral("Settings"), 8625, 6405, parent) {
     addTitleLabel(QStringLiteral("District Setup Information"), 480, 600);
 
     auto* region = new QLabel(QStringLiteral("Region"), this);
@@ -31,14 +31,8 @@ FrmSettings::FrmSettings(RunState& state, QWidget* parent)
     m_cbClassVersion->setObjectName(QStringLiteral("cbClassVersion"));
     WindowGeometry::place(m_cbClassVersion, 1440, 2700, 5745, 390);
 
-    m_CmdSubmit = new QPushButton(QStringLiteral("Submit"), this);
-    m_CmdSubmit->setObjectName(QStringLiteral("CmdSubmit"));
-    WindowGeometry::place(m_CmdSubmit, 2520, 4800, 1560, 480);
-    m_CmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    m_CmdCancel->setObjectName(QStringLiteral("CmdCancel"));
-    WindowGeometry::place(m_CmdCancel, 4560, 4800, 1560, 480);
-    connect(m_CmdSubmit, &QPushButton::clicked, this, &FrmSettings::CmdSubmit_Click);
-    connect(m_CmdCancel, &QPushButton::clicked, this, &FrmSettings::CmdCancel_Click);
+    m_CmdSubmit = addSubmitButton(QStringLiteral("CmdSubmit"), QStringLiteral("Submit"), {2520, 4800, 1560, 480});
+    m_CmdCancel = addCancelButton({4560, 4800, 1560, 480});
 
     Form_Load();
 }
@@ -54,34 +48,37 @@ void FrmSettings::Form_Load() {
 
     m_cbClassVersion->addItems({QStringLiteral("My Region uses the standard class line up"),
                                 QStringLiteral("My Region uses the modified class lineup")});
-    runReportingDbErrors(m_state.messages, [this] {
+    runReportingErrors(m_state.messages, [this] {
         m_classVersion = static_cast<int>(ClassLineup::formOfClass2(ClassData::className(m_state.db(), 2)));
     });
     m_cbClassVersion->setCurrentIndex(m_classVersion);
 }
 
-void FrmSettings::CmdSubmit_Click() {
-    Messages& messages = m_state.messages;
-    if (!messages.ask(Messages::confirmTitle(),
-                      QStringLiteral("These settings are vital to the programs operation and should not be changed "
-                                     "once information is entered into the program. Are you sure you want to "
-                                     "continue?")))
-        return;
+QString FrmSettings::saveQuestion() const {
+    return QStringLiteral("These settings are vital to the programs operation and should not be changed once "
+                          "information is entered into the program. Are you sure you want to continue?");
+}
+
+bool FrmSettings::Validate_Input() {
     const QString letter = m_TxtRegionLetter->text();
     if (letter.isEmpty()) {
-        messages.notice(Messages::appTitle(),
-                        QStringLiteral("The Region must be specified before you may save these settings."));
-        return;
+        m_state.messages.notice(Messages::appTitle(),
+                                QStringLiteral("The Region must be specified before you may save these settings."));
+        return false;
     }
     const QString invalid = RegionSettings::validate(letter);
     if (!invalid.isEmpty()) {
-        messages.notice(Messages::appTitle(), invalid);
-        return;
+        m_state.messages.notice(Messages::appTitle(), invalid);
+        return false;
     }
+    return true;
+}
+
+bool FrmSettings::Store_Input() {
+    const QString letter = m_TxtRegionLetter->text();
     m_state.CurrentRegion = letter;
     RegionSettings::write(letter);
-    if (Apply_Class_Version())
-        close();
+    return Apply_Class_Version();
 }
 
 // Answers false when the engine refused the switch; the user has been told and the
@@ -90,17 +87,9 @@ bool FrmSettings::Apply_Class_Version() {
     const int chosen = m_cbClassVersion->currentIndex();
     if (chosen == m_classVersion)
         return true;
-    return runReportingDbErrors(m_state.messages, [&] {
+    return runReportingErrors(m_state.messages, [&] {
         MeetBackup::beforeBulkChange(m_state.MeetDb, QStringLiteral("line-up"));
         ClassData::update(m_state.db(), ClassLineup::fittingAndShowing(static_cast<ClassLineup::Form>(chosen)));
         m_classVersion = chosen;
     });
-}
-
-void FrmSettings::CmdCancel_Click() {
-    if (!m_state.messages.ask(Messages::confirmTitle(),
-                              QStringLiteral("Cancelling will result in a loss of all changes. Are you sure you want "
-                                             "to continue?")))
-        return;
-    close();
 }

@@ -5,7 +5,6 @@
 class QComboBox;
 class QLineEdit;
 class QPushButton;
-class RunState;
 
 // Region settings: the region letter (settings store) and the class line-up form
 // (classes 2 and 3 of the meet database). While it is open the main window is
@@ -17,15 +16,15 @@ public:
 
     int ClassVersion() const { return m_classVersion; }
 
-public slots:
-    void CmdSubmit_Click();
-    void CmdCancel_Click();
+protected:
+    QString saveQuestion() const override;
+    bool Validate_Input() override;
+    bool Store_Input() override;
 
 private:
     void Form_Load();
     bool Apply_Class_Version();
 
-    RunState& m_state;
     QLineEdit* m_TxtRegionLetter = nullptr;
     QComboBox* m_cbClassVersion = nullptr;
     QPushButton* m_CmdSubmit = nullptr;

@@ -1,8 +1,9 @@
 #include "startup/frm_utilities.h"
 
 #include "registration/frm_assign_numbers.h"
-#include "startup/frm_main.h"
+#include "ui/activity_host.h"
 #include "ui/run_state.h"
+#include "ui/sub_windows.h"
 #include "ui/clickable_label.h"
 #include "ui/messages.h"
 #include "ui/window_geometry.h"
@@ -40,9 +41,7 @@ void FrmUtilities::LblAssignNum_Click() {
     auto* numbers = new FrmAssignNumbers(m_state);
     if (m_state.host)
         m_state.host->setHostEnabled(false);
-    numbers->show();
-    numbers->raise();
-    numbers->activateWindow();
+    SubWindows::showOwned(numbers, parentWidget());
 }
 void FrmUtilities::LblExport_Click() {
     notAvailable();
@@ -52,7 +51,6 @@ void FrmUtilities::LblImport_Click() {
 }
 
 void FrmUtilities::closeEvent(QCloseEvent* event) {
-    if (auto* main = qobject_cast<FrmMain*>(parentWidget()))
-        main->Utilities_Closed();
+    emit closed();
     QFrame::closeEvent(event);
 }

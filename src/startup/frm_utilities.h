@@ -12,6 +12,10 @@ class FrmUtilities : public QFrame {
 public:
     FrmUtilities(RunState& state, QWidget* owner);
 
+signals:
+    // The menu has closed (it closes when it loses the focus).
+    void closed();
+
 public slots:
     void LblAssignNum_Click();
     void LblExport_Click();

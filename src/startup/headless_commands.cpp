@@ -2,6 +2,7 @@
 
 #include "reports/print_command.h"
 #include "startup/backup_commands.h"
+#include "startup/printable_reports.h"
 #include "startup/command_line.h"
 #include "startup/region_settings.h"
 #include "ui/run_state.h"
@@ -23,7 +24,7 @@ int usageError(const QString& error, const QString& more = {}) {
 
 int runHeadlessCommand(RunState& state, const StartOptions& options, const CommandLine& commandLine) {
     const bool print = commandLine.command == QLatin1String("print");
-    const PrintRegistry registry = PrintRegistry::standard();
+    const PrintRegistry registry = printableReports();
     PrintCommand::Parsed parsed;
     // A bad argument is a usage error before anything is opened or created.
     if (print) {

@@ -1,14 +1,27 @@
 #include "ui/entry_window.h"
 
+#include "ui/messages.h"
+#include "ui/run_state.h"
+#include "ui/standard_questions.h"
 #include "ui/twips.h"
 #include "ui/window_geometry.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 
-EntryWindow::EntryWindow(const QString& objectName, const QString& title, int widthTwips, int heightTwips,
-                         QWidget* parent)
-    : QWidget(parent, Qt::Window) {
+namespace {
+constexpr int CaptionHeight = 280;
+constexpr int CaptionAboveGap = 300; // from the caption's top to the box's top
+constexpr int CaptionLeftWidth = 1300;
+constexpr int CaptionLeftGap = 40;
+} // namespace
+
+EntryWindow::EntryWindow(RunState& state, const QString& objectName, const QString& title, int widthTwips,
+                         int heightTwips, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_state(state) {
     setObjectName(objectName);
     setWindowTitle(title);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -28,6 +41,84 @@ QLabel* EntryWindow::addTitleLabel(const QString& caption, int topTwips, int hei
     label->setAlignment(Qt::AlignCenter);
     WindowGeometry::place(label, 120, topTwips, Twips::fromPixels(width()) - 240, heightTwips);
     return label;
+}
+
+QLabel* EntryWindow::addCaption(const QString& caption, QRect twips) {
+    auto* label = new QLabel(caption, this);
+    WindowGeometry::place(label, twips.x(), twips.y(), twips.width(), twips.height());
+    return label;
+}
+
+void EntryWindow::placeCaption(const QString& caption, QRect boxTwips, CaptionAt at) {
+    if (at == CaptionAt::Above)
+        addCaption(caption, QRect(boxTwips.x(), boxTwips.y() - CaptionAboveGap, boxTwips.width(), CaptionHeight));
+    else
+        addCaption(caption, QRect(boxTwips.x() - CaptionLeftGap - CaptionLeftWidth, boxTwips.y() + 45,
+                                  CaptionLeftWidth, 300));
+}
+
+QLineEdit* EntryWindow::addTextBox(const QString& objectName, const QString& caption, QRect boxTwips, int maxLength,
+                                   CaptionAt at) {
+    placeCaption(caption, boxTwips, at);
+    auto* box = new QLineEdit(this);
+    box->setObjectName(objectName);
+    box->setMaxLength(maxLength);
+    box->setAccessibleName(caption);
+    WindowGeometry::place(box, boxTwips.x(), boxTwips.y(), boxTwips.width(), boxTwips.height());
+    return box;
+}
+
+QComboBox* EntryWindow::addComboBox(const QString& objectName, const QString& caption, QRect boxTwips,
+                                    CaptionAt at) {
+    placeCaption(caption, boxTwips, at);
+    auto* box = new QComboBox(this);
+    box->setObjectName(objectName);
+    box->setAccessibleName(caption);
+    WindowGeometry::place(box, boxTwips.x(), boxTwips.y(), boxTwips.width(), boxTwips.height());
+    return box;
+}
+
+QPushButton* EntryWindow::addSubmitButton(const QString& objectName, const QString& caption, QRect twips) {
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(objectName);
+    WindowGeometry::place(button, twips.x(), twips.y(), twips.width(), twips.height());
+    connect(button, &QPushButton::clicked, this, &EntryWindow::CmdSubmit_Click);
+    return button;
+}
+
+QPushButton* EntryWindow::addCancelButton(QRect twips) {
+    auto* button = new QPushButton(QStringLiteral("Cancel"), this);
+    button->setObjectName(QStringLiteral("CmdCancel"));
+    WindowGeometry::place(button, twips.x(), twips.y(), twips.width(), twips.height());
+    connect(button, &QPushButton::clicked, this, &EntryWindow::CmdCancel_Click);
+    return button;
+}
+
+QString EntryWindow::saveQuestion() const { return StandardQuestions::saveText(); }
+
+bool EntryWindow::Validate_Input() {
+    const QString error = validationError();
+    if (error.isEmpty())
+        return true;
+    m_state.messages.notice(QStringLiteral("Submit Error"), error);
+    return false;
+}
+
+void EntryWindow::CmdSubmit_Click() {
+    if (!m_state.messages.ask(Messages::confirmTitle(), saveQuestion()))
+        return;
+    if (Validate_Input() && Store_Input())
+        close();
+}
+
+bool EntryWindow::Query_Close() {
+    activateWindow();
+    return StandardQuestions::confirmCancel(m_state.messages);
+}
+
+void EntryWindow::CmdCancel_Click() {
+    if (StandardQuestions::confirmCancel(m_state.messages))
+        close();
 }
 
 void EntryWindow::closeEvent(QCloseEvent* event) {

@@ -1,26 +1,71 @@
 #pragma once
 
+#include <QRect>
 #include <QWidget>
 
+class QComboBox;
 class QLabel;
+class QLineEdit;
+class QPushButton;
+class RunState;
 
 // A window opened over other windows to add or edit one record: a top-level window,
 // centred on the screen, deleted when closed, and announcing its closing so that the
 // window that opened it can enable itself again and read the database afresh.
+//
+// Its Submit and Cancel run one flow: Submit asks the save question, validates, stores
+// and closes; Cancel asks the cancel question and closes. Each window supplies the
+// validation and the store.
 class EntryWindow : public QWidget {
     Q_OBJECT
 public:
-    EntryWindow(const QString& objectName, const QString& title, int widthTwips, int heightTwips,
+    EntryWindow(RunState& state, const QString& objectName, const QString& title, int widthTwips, int heightTwips,
                 QWidget* parent = nullptr);
 
     // Centres the window on a screen of the given size in twips.
     void centreOn(int screenWidthTwips, int screenHeightTwips);
 
+    // Asked before the window would be closed from outside (its activity changes, the
+    // program closes): the window's own cancel question. True when its input may go.
+    virtual bool Query_Close();
+
+public slots:
+    void CmdSubmit_Click();
+    void CmdCancel_Click();
+
 signals:
     void closed();
 
 protected:
+    // Where the caption of a labelled box stands.
+    enum class CaptionAt { Above, Left };
+
     // The large bold title label across the top of the window.
     QLabel* addTitleLabel(const QString& caption, int topTwips = 120, int heightTwips = 500);
+    // A plain caption at a place in twips.
+    QLabel* addCaption(const QString& caption, QRect twips);
+    // A text box at `boxTwips` with its caption above it or left of it.
+    QLineEdit* addTextBox(const QString& objectName, const QString& caption, QRect boxTwips, int maxLength,
+                          CaptionAt at = CaptionAt::Above);
+    QComboBox* addComboBox(const QString& objectName, const QString& caption, QRect boxTwips,
+                           CaptionAt at = CaptionAt::Above);
+    // The Submit button (whatever its caption) and the Cancel button, wired to the flow.
+    QPushButton* addSubmitButton(const QString& objectName, const QString& caption, QRect twips);
+    QPushButton* addCancelButton(QRect twips);
+
+    // The question asked before storing; the standard save question unless a window has its own.
+    virtual QString saveQuestion() const;
+    // Checks the input; false after telling the user what is wrong. By default the
+    // window's validationError() is shown as a "Submit Error".
+    virtual bool Validate_Input();
+    virtual QString validationError() const { return {}; }
+    // Stores the input; false, with the user told why, when it was not stored.
+    virtual bool Store_Input() { return true; }
+
     void closeEvent(QCloseEvent* event) override;
+
+    RunState& m_state;
+
+private:
+    void placeCaption(const QString& caption, QRect boxTwips, CaptionAt at);
 };

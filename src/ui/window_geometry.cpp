@@ -3,6 +3,7 @@
 #include "ui/twips.h"
 
 #include <QColor>
+#include <QPushButton>
 #include <QWidget>
 
 namespace WindowGeometry {
@@ -22,8 +23,17 @@ void place(QWidget* child, int leftTwips, int topTwips, int widthTwips, int heig
     child->setGeometry(Twips::toPixels(QRect(leftTwips, topTwips, widthTwips, heightTwips)));
 }
 
-void setBackground(QWidget* widget, const QColor& background, const QColor& text) {
-    widget->setStyleSheet(QStringLiteral("background-color: %1; color: %2;").arg(background.name(), text.name()));
+void setColours(QWidget* widget, const QColor& background, const QColor& text) {
+    const QFont font = widget->window()->font();
+    const QString look = QStringLiteral("background-color: %1; color: %2; font-family: \"%3\"; font-size: %4pt;")
+                             .arg(background.name(), text.name(), font.family())
+                             .arg(font.pointSizeF());
+    if (qobject_cast<QPushButton*>(widget))
+        widget->setStyleSheet(QStringLiteral("QPushButton { %1 border: 1px solid #404040; padding: 2px; } "
+                                             "QPushButton:pressed { background-color: #a0a0a0; }")
+                                  .arg(look));
+    else
+        widget->setStyleSheet(look);
 }
 
 } // namespace WindowGeometry

@@ -16,7 +16,9 @@ void centre(QWidget* window, int screenWidthTwips, int screenHeightTwips, int ra
 // Places a child at (left, top) with size (width, height), all in twips.
 void place(QWidget* child, int leftTwips, int topTwips, int widthTwips, int heightTwips);
 
-// A plain flat background colour on a widget (buttons, labels used as links).
-void setBackground(QWidget* widget, const QColor& background, const QColor& text);
+// The one way a widget (a menu button, a label used as a link) is coloured: a flat
+// background and a text colour, in the font of its window (a style sheet without a font
+// would drop it). Buttons keep a thin border and darken while pressed.
+void setColours(QWidget* widget, const QColor& background, const QColor& text);
 
 } // namespace WindowGeometry

@@ -25,6 +25,7 @@ private slots:
     void recognisesUnusableFiles_data();
     void recognisesUnusableFiles();
     void likePatternMatchesTypedTextLiterally();
+    void textOrdersAndComparesCaseBlindForEveryLetter();
 };
 
 void MeetDatabaseTest::createsTheNineTablesWithTheirColumnsInOrder() {
@@ -223,6 +224,27 @@ void MeetDatabaseTest::likePatternMatchesTypedTextLiterally() {
     QCOMPARE(find("ë"), QStringList{QString::fromUtf8("Zoë")});
     QCOMPARE(find("\\"), QStringList{"back\\slash"});
     QCOMPARE(find("brien"), QStringList{"O'Brien"});
+    // Case is ignored for every letter, not only A to Z.
+    QCOMPARE(find(QString::fromUtf8("ZOË")), QStringList{QString::fromUtf8("Zoë")});
+    QCOMPARE(find(QString::fromUtf8("Ë")), QStringList{QString::fromUtf8("Zoë")});
+}
+
+// Text columns order and compare without regard to case for every letter, accented letters
+// among their base letters, on the program's connections; the file's schema keeps the
+// engine's own collation name.
+void MeetDatabaseTest::textOrdersAndComparesCaseBlindForEveryLetter() {
+    MeetFixture meet;
+    const QStringList names{"Zoë's Stables", "éire riders", "Éire Riders", "Eagle", "alder", "ZEBRA", "Ölberg"};
+    for (const QString& name : names)
+        meet.exec("INSERT INTO TblTeam (TeamName, Division) VALUES (?, 'A')", {name});
+    QStringList ordered;
+    auto q = Sql::exec(meet.db(), "SELECT TeamName FROM TblTeam ORDER BY TeamName, TeamCode");
+    while (q.next())
+        ordered << q.value(0).toString();
+    QCOMPARE(ordered, QStringList({"alder", "Eagle", "éire riders", "Éire Riders", "Ölberg", "ZEBRA", "Zoë's Stables"}));
+    QCOMPARE(meet.scalar("SELECT count(*) FROM TblTeam WHERE TeamName = ?", {"ÉIRE RIDERS"}).toInt(), 2);
+    QCOMPARE(meet.scalar("SELECT count(*) FROM TblTeam WHERE TeamName = ?", {"Eire Riders"}).toInt(), 0);
+    QVERIFY(meet.scalar("SELECT sql FROM sqlite_schema WHERE name = 'TblTeam'").toString().contains("COLLATE NOCASE"));
 }
 
 CORRAVIN_TEST(MeetDatabaseTest)

@@ -5,6 +5,7 @@
 #include "ui/standard_questions.h"
 
 #include <QLabel>
+#include <QPointer>
 #include <QSignalSpy>
 
 namespace {
@@ -37,6 +38,7 @@ private slots:
     void listsTeamsAndCoachesHeadCoachesFirst();
     void addStoresEveryFieldForTheChosenTeam();
     void editKeepsTheTeamAndClearsTheCoachSelection();
+    void savingACoachDeletedMeanwhileSaysSo();
     void unknownPositionIsEditedAsAssistant();
     void refusalsBeforeAChoice();
     void deleteAsksThenRemovesOneCoach();
@@ -151,6 +153,33 @@ void CoachWindowsTest::editKeepsTheTeamAndClearsTheCoachSelection() {
     QCOMPARE(meet.scalar("SELECT LastName || TeamCode FROM TblCoach WHERE CoachCode = ?", {coach}).toString(),
              "Smyth" + QString::number(team));
     QCOMPARE(entries(coachList(mgmt)), QStringList({"Smyth, John - Head Coach"}));
+}
+
+// A coach deleted while its window was open is not "saved": the user is told and the
+// window stays open with the input.
+void CoachWindowsTest::savingACoachDeletedMeanwhileSaysSo() {
+    MeetFixture meet;
+    const qint32 coach = Seed::coach(meet, Seed::team(meet, "Lakeside"), "John", "Smith");
+    FrmCoachMgmt mgmt(*meet.state);
+    mgmt.Form_Activate();
+    chooseTeam(mgmt, 0);
+    clickCoach(mgmt, 0);
+    mgmt.CmdEditCoach_Click();
+    QPointer<FrmCoach> window = mgmt.coachWindow();
+    setText(window, "TxtLast", "Smyth");
+    meet.exec("DELETE FROM TblCoach WHERE CoachCode = ?", {coach});
+    meet.messages.expectConfirm(StandardQuestions::saveText(), true)
+        .expectAppNotice("The selected coach no longer exists.")
+        .expectConfirm("Clicking OK will delete the selected Coach and cannot be undone. Are you sure you want to "
+                       "continue?",
+                       true)
+        .expectAppNotice("The selected coach no longer exists.");
+    window->CmdSubmit_Click();
+    QVERIFY(window && window->isVisible());
+    QCOMPARE(control<QLineEdit>(window, "TxtLast")->text(), QString("Smyth"));
+    mgmt.CmdDeleteCoach_Click();
+    VERIFY_MESSAGES(meet.messages);
+    QCOMPARE(meet.count("TblCoach"), 0);
 }
 
 void CoachWindowsTest::unknownPositionIsEditedAsAssistant() {

@@ -1,5 +1,6 @@
 #include "registration/frm_coach_mgmt.h"
 #include "registration/frm_rider_mgmt.h"
+#include "registration/registration_reports.h"
 #include "registration_fixture.h"
 #include "reports/frm_report_preview.h"
 #include "reports/print_command.h"
@@ -122,7 +123,9 @@ void ListReportsTest::printCommandWritesBothListsOrRefuses() {
     request.pdf = out.filePath("list.pdf");
     if (!seed)
         meet.messages.expectAppNotice(expected);
-    const PrintCommand::Status status = PrintCommand::run(*meet.state, request, PrintRegistry::standard());
+    PrintRegistry registry;
+    RegistrationReports::addPrintable(registry);
+    const PrintCommand::Status status = PrintCommand::run(*meet.state, request, registry);
     VERIFY_MESSAGES(meet.messages);
     QCOMPARE(status, seed ? PrintCommand::Printed : PrintCommand::Refused);
     QCOMPARE(QFile::exists(request.pdf), seed);

@@ -4,6 +4,7 @@
 #include "test_main.h"
 #include "ui/standard_questions.h"
 
+#include <QPointer>
 #include <QSignalSpy>
 
 namespace {
@@ -44,6 +45,7 @@ private slots:
     void saveValidatesInOrder();
     void addStoresTheNumberAsTypedAndRepeatsTheSearch();
     void editKeepsItsOwnNumberAndTeam();
+    void savingARiderDeletedMeanwhileSaysSo();
     void refusedStoreLeavesNothingAndKeepsTheInput();
     void searchMatchesTypedTextLiterally_data();
     void searchMatchesTypedTextLiterally();
@@ -152,6 +154,27 @@ void RiderWindowsTest::editKeepsItsOwnNumberAndTeam() {
     QCOMPARE(meet.count("TblPerson"), 1);
 }
 
+void RiderWindowsTest::savingARiderDeletedMeanwhileSaysSo() {
+    MeetFixture meet;
+    Seed::rider(meet, Seed::team(meet, "Lakeside"), "Anna", "Smith", "7");
+    FrmRiderMgmt mgmt(*meet.state);
+    search(mgmt, 0, "smith");
+    pickResult(mgmt, 0);
+    mgmt.CmdEdit_Click();
+    QPointer<FrmRider> window = mgmt.riderWindow();
+    setText(window, "RiderListBoxArray_2", "Smith-Jones");
+    // Deleted from the still-enabled management window while the rider window is open.
+    meet.messages.expectConfirm(DeleteQuestion, true);
+    mgmt.CmdDelete_Click();
+    meet.messages.expectConfirm(StandardQuestions::saveText(), true)
+        .expectAppNotice("The selected rider no longer exists.");
+    window->CmdSave_Click();
+    VERIFY_MESSAGES(meet.messages);
+    QVERIFY(window && window->isVisible());
+    QCOMPARE(control<QLineEdit>(window, "RiderListBoxArray_2")->text(), QString("Smith-Jones"));
+    QCOMPARE(meet.count("TblPerson"), 0);
+}
+
 void RiderWindowsTest::refusedStoreLeavesNothingAndKeepsTheInput() {
     MeetFixture meet;
     Seed::team(meet, "Lakeside");
@@ -181,6 +204,7 @@ void RiderWindowsTest::searchMatchesTypedTextLiterally_data() {
     QTest::addColumn<QStringList>("found");
     QTest::newRow("last name, apostrophe") << 0 << "o'b" << QStringList{"7 - O'Brien, Zoë (Lake_side)"};
     QTest::newRow("first name, non-ASCII") << 1 << "oë" << QStringList{"7 - O'Brien, Zoë (Lake_side)"};
+    QTest::newRow("case of every letter") << 1 << "ZOË" << QStringList{"7 - O'Brien, Zoë (Lake_side)"};
     QTest::newRow("percent is literal") << 0 << "%" << QStringList{"12 - 100% Pure, Al (Oak)"};
     QTest::newRow("underscore is literal") << 3 << "e_s" << QStringList{"7 - O'Brien, Zoë (Lake_side)"};
     QTest::newRow("star is literal") << 1 << "*" << QStringList{" - Star*, Bo* (Oak)"};

@@ -14,7 +14,7 @@ namespace {
 // for which it answers the message its window would show.
 PrintRegistry testRegistry() {
     PrintRegistry registry;
-    registry.add({QStringLiteral("sample"), PrintRegistry::Division | PrintRegistry::Order, PrintRegistry::Division,
+    registry.add({QStringLiteral("sample"), QStringLiteral("RptSample"), PrintRegistry::Division | PrintRegistry::Order, PrintRegistry::Division,
                   [](RunState&, const PrintRequest& request) {
                       if (request.division == QLatin1String("D"))
                           return PreparedReport::refused(QStringLiteral("There are currently no riders entered."));

@@ -3,6 +3,7 @@
 #include "test_main.h"
 
 #include "reports/report_catalogue.h"
+#include "reports/report_data_source.h"
 #include "reports/report_layout.h"
 #include "reports/report_painter.h"
 
@@ -15,11 +16,10 @@ class ReportCatalogueTest : public QObject {
 private slots:
     void namedControlsAndFixedCaptions_data();
     void namedControlsAndFixedCaptions();
-    void commandsAndEndings_data();
-    void commandsAndEndings();
+    void everyReportBindsToItsCommand();
     void filledReportsFitTheirPages_data();
     void filledReportsFitTheirPages();
-    void listFootersNumberThePages();
+    void listPagesNumberedAndContinued();
 };
 
 void ReportCatalogueTest::namedControlsAndFixedCaptions_data() {
@@ -77,31 +77,29 @@ void ReportCatalogueTest::namedControlsAndFixedCaptions() {
         QVERIFY(r->setCaption(section, control, QStringLiteral("Region: C")));
 }
 
-void ReportCatalogueTest::commandsAndEndings_data() {
-    QTest::addColumn<QString>("report");
-    QTest::addColumn<QString>("command");
-    QTest::addColumn<bool>("closesActivity");
-    QTest::newRow("class sheet") << "RptClassEntries" << "ClassEntryReports" << false;
-    QTest::newRow("relay sheet") << "RptClassEntries17" << "ClassEntryReports17" << false;
-    QTest::newRow("coaches") << "RptCoachList" << "TeamCoachsReport" << false;
-    QTest::newRow("riders") << "RptRiderList" << "RiderListReports_Grouping" << false;
-    QTest::newRow("slot sheets") << "RptSlotSheets" << "SlotSheetsReport_Grouping" << false;
-    QTest::newRow("agenda") << "RptJudgeAgenda" << "JudgeAgenda_Grouping" << false;
-    QTest::newRow("cards") << "RptJudgesCards" << "" << true;
-    QTest::newRow("results") << "RptIndividualResults" << "RptTeam" << true;
-    QTest::newRow("standings") << "RptTeamStandings" << "" << true;
-}
-
-void ReportCatalogueTest::commandsAndEndings() {
-    QFETCH(QString, report);
-    QFETCH(QString, command);
-    QFETCH(bool, closesActivity);
-    const std::unique_ptr<Report> r = ReportCatalogue::create(report);
-    QCOMPARE(r->dataMember(), command);
-    QCOMPARE(r->closesCommand(), !command.isEmpty());
-    QCOMPARE(r->closesActivity(), closesActivity);
+// The data source knows every command a catalogue report prints, by either of its names,
+// and each such report binds to the command's rows once they are open.
+void ReportCatalogueTest::everyReportBindsToItsCommand() {
+    MeetFixture meet;
+    ReportDataSource& data = ReportDataSource::of(*meet.state);
+    for (const QString& name : ReportCatalogue::names()) {
+        const std::unique_ptr<Report> report = ReportCatalogue::create(name.toUpper());
+        QVERIFY2(report, qPrintable(name));
+        QCOMPARE(report->name(), name);
+        const QString command = report->dataMember();
+        QCOMPARE(report->closesCommand(), !command.isEmpty());
+        if (command.isEmpty())
+            continue;
+        QVERIFY2(ReportDataSource::isCommand(command) && ReportDataSource::isCommand("rs" + command),
+                 qPrintable(command));
+        QVERIFY(!report->bindCommand(data));
+        data.open("rs" + command, QStringLiteral("SELECT 1 AS One"));
+        QVERIFY2(report->bindCommand(data), qPrintable(name));
+        data.close(command);
+    }
+    QCOMPARE(ReportDataSource::commandNames().size(), 7);
     QVERIFY(!ReportCatalogue::create(QStringLiteral("RptNothing")));
-    QCOMPARE(ReportCatalogue::names().size(), 9);
+    QVERIFY(!ReportDataSource::isCommand(QStringLiteral("Nothing")));
 }
 
 void ReportCatalogueTest::filledReportsFitTheirPages_data() {
@@ -141,10 +139,14 @@ void ReportCatalogueTest::filledReportsFitTheirPages() {
     }
 }
 
-void ReportCatalogueTest::listFootersNumberThePages() {
+void ReportCatalogueTest::listPagesNumberedAndContinued() {
     MeetFixture meet;
     const LaidOutReport laid = ReportLayout::layout(*CatalogueSamples::filled("RptRiderList", meet.programFolder()));
     QVERIFY(laid.pageCount() > 1);
+    const QString mark = u' ' + ReportLayout::ContinuedMark;
+    QString team;
+    bool teamGoesOn = false;
+    int continued = 0;
     for (int p = 0; p < laid.pageCount(); ++p) {
         const LaidOutPage& page = laid.pages[size_t(p)];
         QStringList footer;
@@ -153,7 +155,21 @@ void ReportCatalogueTest::listFootersNumberThePages() {
                 footer << item.text;
         QCOMPARE(footer, (QStringList{"Page", QString::number(p + 1), "of", QString::number(laid.pageCount())}));
         QCOMPARE(page.texts("LblTitle"), QStringList{"Complete Rider's List"});
+
+        // A page that goes on with a team opens with the team's header marked as continued.
+        const QStringList teams = page.texts("txtTeamName");
+        QVERIFY(!teams.isEmpty());
+        if (teamGoesOn)
+            QCOMPARE(teams[0], team + mark);
+        else
+            QVERIFY(!teams[0].endsWith(mark));
+        continued += teamGoesOn ? 1 : 0;
+        team = teams.back().endsWith(mark) ? team : teams.back();
+        auto lastBody = std::find_if(page.items.rbegin(), page.items.rend(),
+                                     [](const PlacedItem& item) { return item.section != "PageFooter"; });
+        teamGoesOn = lastBody->section != QLatin1String("RiderListReports_Grouping_Footer");
     }
+    QVERIFY(continued > 0);
 }
 
 CORRAVIN_TEST(ReportCatalogueTest)

@@ -5,7 +5,8 @@
 #include "reports/frm_report_preview.h"
 #include "reports/report_data_source.h"
 #include "reports/report_catalogue.h"
-#include "startup/frm_main.h"
+#include "reports/report_preparation.h"
+#include "ui/activity_host.h"
 #include "ui/twips.h"
 
 #include <QComboBox>
@@ -17,6 +18,21 @@
 namespace {
 
 std::unique_ptr<Report> sample() { return std::make_unique<Report>(SampleReport::make(2, 12)); }
+
+// Stands in for the main window: activity 12 is open in `window` until the host closes it.
+class FakeHost : public ActivityHost {
+public:
+    int CurrentActivity() const override { return window ? 12 : 0; }
+    void Close_Current_Activity() override {
+        if (window)
+            window->deleteLater();
+        window = nullptr;
+    }
+    void setHostEnabled(bool) override {}
+    QWidget* hostWindow() override { return nullptr; }
+
+    QPointer<QWidget> window = new QWidget;
+};
 
 } // namespace
 
@@ -31,6 +47,7 @@ private slots:
     void closingRunsTheTerminateStepOnce();
     void closingClosesTheActivityWhereTheCatalogueSays_data();
     void closingClosesTheActivityWhereTheCatalogueSays();
+    void aFaultWhilePreparingIsReported();
 };
 
 void ReportPreviewTest::placedFromTheScreenSize() {
@@ -132,19 +149,38 @@ void ReportPreviewTest::closingClosesTheActivityWhereTheCatalogueSays() {
     QFETCH(QString, report);
     QFETCH(bool, closes);
     MeetFixture meet;
-    FrmMain main(*meet.state);
-        main.Select_Activity(12); // "Rider Results" needs no division
-    QCOMPARE(main.CurrentActivity(), 12);
-    QPointer<QWidget> activity = main.activityWindow();
+    FakeHost host;
+    meet.state->host = &host;
+    QPointer<QWidget> activity = host.window;
 
     QPointer<FrmReportPreview> preview =
         FrmReportPreview::Show(*meet.state, ReportCatalogue::create(report), activity.data());
     preview->close();
-    QCOMPARE(main.CurrentActivity(), closes ? 0 : 12);
+    QCOMPARE(host.CurrentActivity(), closes ? 0 : 12);
     // Closing the activity took its window away, and with it nothing of the closed preview.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!preview);
     QCOMPARE(activity.isNull(), closes);
+    meet.state->host = nullptr;
+    delete activity;
+}
+
+// A fault while preparing (here a report name the catalogue lacks) is told to the user
+// and nothing is shown; the program goes on.
+void ReportPreviewTest::aFaultWhilePreparingIsReported() {
+    MeetFixture meet;
+    meet.messages.expectNotice(Messages::appTitle(),
+                               "Corravin could not finish this action:\n\nRptNothing is no report of the catalogue",
+                               Messages::Icon::Critical);
+    QWidget* shown = ReportPreparation::show(
+        *meet.state,
+        [&] {
+            return ReportPreparation::fromCommand(*meet.state, "RptNothing", [](const QSqlDatabase&) { return RowSet(); },
+                                                  "never shown");
+        },
+        nullptr);
+    QVERIFY(!shown);
+    VERIFY_MESSAGES(meet.messages);
 }
 
 CORRAVIN_TEST(ReportPreviewTest)

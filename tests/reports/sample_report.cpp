@@ -49,6 +49,7 @@ Report make(int teams, int riderCount) {
         ReportFont::bolded(12);
     ReportSection& team = report.addSection(QStringLiteral("Team_Header"), S::GroupHeader, 350, 1);
     add(team, QStringLiteral("txtTeamName"), K::Field, {300, 0, 6000, 300}, QStringLiteral("TeamName"));
+    add(team, QStringLiteral("CountTeam"), K::Count, {9000, 0, 1800, 300}, QStringLiteral("RiderNumber"));
     ReportSection& detail = report.addSection(QStringLiteral("Detail"), S::Detail, 280);
     add(detail, QStringLiteral("txtRiderNumber"), K::Field, {600, 0, 900, 260}, QStringLiteral("RiderNumber"));
     add(detail, QStringLiteral("txtRider"), K::Field, {1600, 0, 6000, 260}, QStringLiteral("Rider"));

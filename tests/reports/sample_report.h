@@ -3,7 +3,8 @@
 #include "reports/report.h"
 
 // A report made in the test: riders grouped by division and team, with points summed per
-// team, per division and over the report, a picture in the page header and page numbers.
+// team, per division and over the report, riders counted in the team header, a picture
+// in the page header and page numbers.
 namespace SampleReport {
 
 // Rider rows with fields Division, TeamName, RiderNumber, Rider, Points; `teams` teams per

@@ -1,4 +1,4 @@
-#include "registration/back_number.h"
+#include "database/back_number.h"
 
 #include <limits>
 

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QList>
+#include <QSqlDatabase>
+#include <QString>
+#include <optional>
+
+// Teams, riders, entries and relay pairings as the class entry windows read and write them.
+namespace EntryData {
+
+struct Team {
+    qint32 TeamCode;
+    QString TeamName;
+    QString Division;
+};
+
+struct Rider {
+    qint32 RiderIndex;
+    QString FirstName;
+    QString LastName;
+    QString RiderNumber;
+};
+
+struct Entry {
+    int ClassNumber;
+    qint32 RiderIndex;
+};
+
+struct Pairing {
+    qint32 RiderIndex;     // the entrant
+    qint32 PartnerIndex;
+    QString PartnerNumber;
+    QString PartnerFirst;
+    QString PartnerLast;
+};
+
+// The teams of a division by name.
+QList<Team> teamsOfDivision(const QSqlDatabase& db, const QString& division);
+std::optional<Team> team(const QSqlDatabase& db, qint32 teamCode);
+// The riders of a team in back number order (as text), which is the grid's row order.
+QList<Rider> ridersOfTeam(const QSqlDatabase& db, qint32 teamCode);
+QList<Entry> entriesOfTeam(const QSqlDatabase& db, qint32 teamCode);
+QList<Pairing> pairingsOfTeam(const QSqlDatabase& db, qint32 teamCode);
+
+// Replaces every entry and pairing of the team's riders by the given ones, in one
+// transaction: on failure the team's old rows stay as they were. Rows of other teams are
+// never touched.
+void replaceTeamEntries(const QSqlDatabase& db, qint32 teamCode, const QList<Entry>& entries,
+                        const QList<Pairing>& pairings);
+
+} // namespace EntryData

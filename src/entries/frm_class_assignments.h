@@ -1,0 +1,48 @@
+#pragma once
+
+#include "entries/entry_data.h"
+#include "ui/entry_window.h"
+
+class CheckBoxGrid;
+class QLineEdit;
+class QPushButton;
+
+// The class entry grid ("Class Assignments") of one team: a row per rider, a column per
+// class and a column of relay partners. Submit replaces the team's entries and pairings
+// by what the grid shows.
+class frmClassAssignments : public EntryWindow {
+    Q_OBJECT
+public:
+    explicit frmClassAssignments(RunState& state, QWidget* parent = nullptr);
+
+    // Builds the grid for the team; false, with the user told why, when it cannot be shown.
+    bool InitializeForm(qint32 rcvdteamCode);
+
+    CheckBoxGrid& grid() const { return *m_grid; }
+    qint32 GridTeamCode() const { return m_GridTeamCode; }
+
+    // The window's Submit button is named CmdApply.
+    void CmdApply_Click() { CmdSubmit_Click(); }
+
+protected:
+    QString saveQuestion() const override;
+    bool Validate_Input() override;
+    bool Store_Input() override;
+
+private:
+    void Load_Existing_Entries(const QList<EntryData::Entry>& entries, const QList<EntryData::Pairing>& pairings);
+    void Fill_Partner_Lists();
+    // The partner box text of a row whose class 17 box is ticked, empty otherwise.
+    bool partnerEnabled(int row) const;
+    QString partnerText(int row) const;
+    // The team's rider with that back number (compared by value), or -1.
+    int rowOfNumber(const QString& number) const;
+    bool refuse(const QString& text);
+
+    CheckBoxGrid* m_grid = nullptr;
+    qint32 m_GridTeamCode = -1;
+    QList<EntryData::Rider> m_riders;
+    QLineEdit* m_TxtTeam = nullptr;
+    QPushButton* m_CmdApply = nullptr;
+    QPushButton* m_CmdCancel = nullptr;
+};

@@ -1,0 +1,71 @@
+#include "entries/frm_entries.h"
+
+#include "entries/entry_data.h"
+#include "entries/frm_class_assignments.h"
+#include "ui/error_reporter.h"
+#include "ui/keyed_entries.h"
+#include "ui/messages.h"
+#include "ui/run_state.h"
+#include "ui/window_geometry.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+
+FrmEntries::FrmEntries(RunState& state, QWidget* parent) : ActivityWindow(parent), m_state(state) {
+    setObjectName(QStringLiteral("FrmEntries"));
+    setWindowTitle(QStringLiteral("Rider Entries"));
+    setAutoFillBackground(true);
+    auto* title = new QLabel(QStringLiteral("Rider Entries"), this);
+    title->setObjectName(QStringLiteral("LblTitle"));
+    title->setFont(QFont(QStringLiteral("Times New Roman"), 18, QFont::Bold));
+    title->setAlignment(Qt::AlignCenter);
+    WindowGeometry::place(title, 120, 240, 8385, 600);
+
+    auto* team = new QLabel(QStringLiteral("Team"), this);
+    team->setObjectName(QStringLiteral("LblTeam"));
+    WindowGeometry::place(team, 1680, 2235, 900, 330);
+    m_CbTeamName = new QComboBox(this);
+    m_CbTeamName->setObjectName(QStringLiteral("CbTeamName"));
+    m_CbTeamName->setAccessibleName(QStringLiteral("Team"));
+    WindowGeometry::place(m_CbTeamName, 2640, 2200, 4200, 360);
+
+    auto* add = new QPushButton(QStringLiteral("Add Entries"), this);
+    add->setObjectName(QStringLiteral("CmdSubmit"));
+    WindowGeometry::place(add, 3600, 3240, 2100, 495);
+    connect(add, &QPushButton::clicked, this, &FrmEntries::CmdSubmit_Click);
+}
+
+void FrmEntries::Set_Division(const QString& RcvdDivision) {
+    m_division = RcvdDivision;
+    m_CbTeamName->clear();
+    runReportingErrors(m_state.messages, [this] {
+        for (const EntryData::Team& team : EntryData::teamsOfDivision(m_state.db(), m_division))
+            KeyedEntries::append(m_CbTeamName, team.TeamName, team.TeamCode);
+    });
+    m_CbTeamName->setCurrentIndex(-1);
+}
+
+void FrmEntries::CmdSubmit_Click() {
+    Messages& messages = m_state.messages;
+    const qint64 teamCode = KeyedEntries::keyAt(m_CbTeamName, m_CbTeamName->currentIndex());
+    if (teamCode < 0) {
+        messages.notice(Messages::appTitle(), QStringLiteral("Please Provide the Team to be Entered"));
+        return;
+    }
+    bool hasRiders = false;
+    if (!runReportingErrors(messages, [&] {
+            hasRiders = !EntryData::ridersOfTeam(m_state.db(), static_cast<qint32>(teamCode)).isEmpty();
+        }))
+        return;
+    if (!hasRiders) {
+        messages.notice(Messages::appTitle(), QStringLiteral("There are currently no riders for the selected team."));
+        return;
+    }
+    auto* grid = new frmClassAssignments(m_state);
+    if (!grid->InitializeForm(static_cast<qint32>(teamCode))) {
+        grid->deleteLater();
+        return;
+    }
+    openSubWindow(m_state, grid, Beneath::Disabled, [this] { m_CbTeamName->setFocus(); });
+}

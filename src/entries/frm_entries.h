@@ -1,0 +1,25 @@
+#pragma once
+
+#include "ui/activity_window.h"
+
+class QComboBox;
+class RunState;
+
+// The "Rider Entries" activity: picks a team of the chosen division and opens the class
+// entry grid for it.
+class FrmEntries : public ActivityWindow {
+    Q_OBJECT
+public:
+    explicit FrmEntries(RunState& state, QWidget* parent = nullptr);
+
+    void Set_Division(const QString& RcvdDivision) override;
+    QString division() const { return m_division; }
+
+public slots:
+    void CmdSubmit_Click();
+
+private:
+    RunState& m_state;
+    QString m_division;
+    QComboBox* m_CbTeamName = nullptr;
+};

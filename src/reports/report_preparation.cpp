@@ -1,0 +1,40 @@
+#include "reports/report_preparation.h"
+
+#include "reports/frm_report_preview.h"
+#include "reports/report_catalogue.h"
+#include "ui/error_reporter.h"
+#include "ui/messages.h"
+#include "ui/run_state.h"
+
+#include <stdexcept>
+
+namespace ReportPreparation {
+
+PreparedReport fromCommand(RunState& state, const QString& reportName, const ReportDataSource::Source& source,
+                           const QString& noRowsMessage) {
+    std::unique_ptr<Report> report = ReportCatalogue::create(reportName);
+    if (!report)
+        throw std::invalid_argument(QStringLiteral("%1 is no report of the catalogue").arg(reportName).toStdString());
+    const QString command = report->dataMember();
+    ReportDataSource& data = ReportDataSource::of(state);
+    data.open(command, source);
+    if (data.noRows(command)) {
+        data.close(command);
+        return PreparedReport::refused(noRowsMessage);
+    }
+    report->bindCommand(data);
+    return PreparedReport::of(std::move(report));
+}
+
+QWidget* show(RunState& state, const std::function<PreparedReport()>& prepare, QWidget* owner) {
+    PreparedReport prepared;
+    if (!runReportingErrors(state.messages, [&] { prepared = prepare(); }))
+        return nullptr;
+    if (!prepared.report) {
+        state.messages.notice(Messages::appTitle(), prepared.message);
+        return nullptr;
+    }
+    return FrmReportPreview::Show(state, std::move(prepared.report), owner);
+}
+
+} // namespace ReportPreparation

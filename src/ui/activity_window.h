@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+
+class EntryWindow;
+class RunState;
+
+// A window the main window opens as one of its activities. The main window hands it the
+// chosen division and asks reports to load through these functions; a window overrides
+// the ones its activity takes. An activity may have one sub-window open (an entry window
+// or a grid) over it.
+class ActivityWindow : public QWidget {
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
+    ~ActivityWindow() override;
+
+    virtual void Set_Division(const QString& RcvdDivision) { Q_UNUSED(RcvdDivision) }
+    virtual void Load_Report() {}
+    // Asked before the activity is closed or changed: an open sub-window asks its own
+    // cancel question. False when the user chose to keep it.
+    virtual bool Query_Unload();
+
+    EntryWindow* subWindow() const;
+
+protected:
+    // Whether the windows beneath an open sub-window (this one and the main window) are
+    // disabled while it is open.
+    enum class Beneath { StayEnabled, Disabled };
+
+    // Shows `window` owned by this one. When it closes, the windows beneath are enabled
+    // again and `onClosed` runs.
+    void openSubWindow(RunState& state, EntryWindow* window, Beneath beneath,
+                       const std::function<void()>& onClosed = {});
+
+private:
+    void setBeneathEnabled(bool enabled);
+
+    QPointer<EntryWindow> m_subWindow;
+    RunState* m_state = nullptr;
+    bool m_beneathDisabled = false;
+};

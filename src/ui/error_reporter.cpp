@@ -1,0 +1,35 @@
+#include "ui/error_reporter.h"
+
+#include "database/db_exception.h"
+#include "ui/messages.h"
+
+void reportDbError(Messages& messages, const DbException& error) {
+    messages.notice(Messages::appTitle(),
+                    QStringLiteral("The meet database reported an error:\n\n%1").arg(error.engineText()),
+                    Messages::Icon::Critical);
+}
+
+void reportError(Messages& messages, const std::exception& error) {
+    messages.notice(Messages::appTitle(),
+                    QStringLiteral("Corravin could not finish this action:\n\n%1").arg(QString::fromUtf8(error.what())),
+                    Messages::Icon::Critical);
+}
+
+void reportUnknownError(Messages& messages) {
+    messages.notice(Messages::appTitle(), QStringLiteral("Corravin could not finish this action."),
+                    Messages::Icon::Critical);
+}
+
+bool runReportingErrors(Messages& messages, const std::function<void()>& action) {
+    try {
+        action();
+        return true;
+    } catch (const DbException& error) {
+        reportDbError(messages, error);
+    } catch (const std::exception& error) {
+        reportError(messages, error);
+    } catch (...) {
+        reportUnknownError(messages);
+    }
+    return false;
+}
