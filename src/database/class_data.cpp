@@ -6,8 +6,8 @@
 namespace ClassData {
 
 QList<ClassRow> all(const QSqlDatabase& db) {
-    QSqlQuery q = Sql::exec(db, QStringLiteral("SELECT ClassNumber, ClassName, MaxEntries, ImagePath FROM TblClass "
-                                               "ORDER BY ClassNumber"));
+    CheckedQuery q = Sql::exec(db, QStringLiteral("SELECT ClassNumber, ClassName, MaxEntries, ImagePath FROM TblClass "
+                                                  "ORDER BY ClassNumber"));
     QList<ClassRow> rows;
     while (q.next())
         rows.append({q.value(0).toInt(), q.value(1).toString(), q.value(2).toDouble(), q.value(3).toString()});

@@ -3,22 +3,52 @@
 #include "database/class_data.h"
 #include "database/class_lineup.h"
 #include "database/db_exception.h"
+#include "database/meet_file_check.h"
 #include "database/sql.h"
 #include "database/transaction_guard.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSqlQuery>
+#include <QLockFile>
 #include <stdexcept>
 
 Cls_Db_Manager::Cls_Db_Manager(const QString& programFolder) : m_programFolder(programFolder) {}
 
+namespace {
+constexpr int CreationWaitMs = 60000;       // a creation takes about a second
+constexpr int CreationLockStaleMs = 120000; // a lock this old is left by a start that died
+
+QString shown(const QString& path) { return QDir::toNativeSeparators(path); }
+} // namespace
+
 bool Cls_Db_Manager::Build_Database(const QString& dbname, const LabelDrawer& drawLabels) {
-    if (QFileInfo::exists(dbname))
+    if (QFileInfo::exists(dbname) || QFileInfo(dbname).isSymLink())
         return false;
 
-    const QString building = dbname + QStringLiteral(".building");
+    // One creation at a time: a second first start waits here and then finds the finished file.
+    QLockFile creating(dbname + QStringLiteral(".creating"));
+    creating.setStaleLockTime(CreationLockStaleMs);
+    if (!creating.tryLock(CreationWaitMs))
+        throw std::runtime_error(QStringLiteral("The meet database %1 is being created by another start of Corravin, "
+                                                "which has not finished. Try again in a moment.")
+                                     .arg(shown(dbname))
+                                     .toStdString());
+    if (QFileInfo::exists(dbname))
+        return false;
+    // A journal without its database holds a write of a meet database that was moved away;
+    // a new file beside it would receive that write at its first opening.
+    const QStringList orphans = MeetFileCheck::companions(dbname);
+    if (!orphans.isEmpty())
+        throw std::runtime_error(QStringLiteral("No new meet database was created because %1 is still there: it "
+                                                "belongs with a meet database that was moved away. Put that file "
+                                                "back as %2, or move %1 away as well.")
+                                     .arg(shown(orphans.first()), shown(dbname))
+                                     .toStdString());
+
+    // Private to this process, so nothing another start does can touch it.
+    const QString building = dbname + QStringLiteral(".building-%1").arg(QCoreApplication::applicationPid());
     QFile::remove(building);
     try {
         Create_DB_File(building, m_db);
@@ -37,9 +67,8 @@ bool Cls_Db_Manager::Build_Database(const QString& dbname, const LabelDrawer& dr
         m_db.close();
 
         if (!QFile::rename(building, dbname))
-            throw std::runtime_error(QStringLiteral("The meet database could not be saved as %1.")
-                                         .arg(QDir::toNativeSeparators(dbname))
-                                         .toStdString());
+            throw std::runtime_error(
+                QStringLiteral("The meet database could not be saved as %1.").arg(shown(dbname)).toStdString());
     } catch (...) {
         m_db.close();
         QFile::remove(building);
@@ -61,29 +90,5 @@ void Cls_Db_Manager::Build_Table(const QSqlDatabase& db, const MeetSchema::Table
 }
 
 QString Cls_Db_Manager::Check_Meet_Database(const QString& path) {
-    const QString shown = QDir::toNativeSeparators(path);
-    const QString notUsable = QStringLiteral("The file %1 is not a usable meet database").arg(shown);
-    try {
-        DbConnection connection;
-        connection.open(path, DbConnection::Mode::ReadOnly);
-        const QString check = Sql::scalar(connection.db(), QStringLiteral("PRAGMA quick_check")).toString();
-        if (check != QLatin1String("ok"))
-            return QStringLiteral("%1: the file is damaged (%2).").arg(notUsable, check);
-        for (const MeetSchema::Table& table : MeetSchema::tables()) {
-            QStringList found;
-            QSqlQuery q = Sql::exec(connection.db(), QStringLiteral("SELECT name FROM pragma_table_info(?)"),
-                                    {table.name});
-            while (q.next())
-                found << q.value(0).toString();
-            if (found.isEmpty())
-                return QStringLiteral("%1: the table %2 is missing.").arg(notUsable, table.name);
-            for (const MeetSchema::Field& field : table.fields)
-                if (!found.contains(field.name, Qt::CaseInsensitive))
-                    return QStringLiteral("%1: the field %2 of the table %3 is missing.")
-                        .arg(notUsable, field.name, table.name);
-        }
-    } catch (const DbException& error) {
-        return QStringLiteral("%1: %2").arg(notUsable, error.engineText().section(u'\n', 0, 0));
-    }
-    return {};
+    return MeetFileCheck::examine(path, MeetFileCheck::Use::ReadOnly).message;
 }

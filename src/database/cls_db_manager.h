@@ -17,8 +17,9 @@ public:
 
     // Creates the meet database at `dbname` with its tables and class line-up, and has
     // `drawLabels` draw the label images, unless a file is already there (then nothing is
-    // touched). The file is built under a temporary name and renamed into place only when
-    // complete. Answers whether it created the file; throws DbException or
+    // touched). The file is built under a name private to this process and renamed into
+    // place only when complete; a second start that comes meanwhile waits and then uses the
+    // finished file. Answers whether it created the file; throws DbException or
     // std::runtime_error on failure.
     bool Build_Database(const QString& dbname, const LabelDrawer& drawLabels);
 
@@ -29,7 +30,7 @@ public:
     static void Create_DB_File(const QString& path, DbConnection& connection);
     static void Build_Table(const QSqlDatabase& db, const MeetSchema::Table& table);
 
-    // Empty when the file is a sound meet database; otherwise why it is not.
+    // Empty when the file is a sound meet database; otherwise why it is not (see MeetFileCheck).
     static QString Check_Meet_Database(const QString& path);
 
 private:

@@ -16,19 +16,22 @@ QString nextConnectionName() {
 
 DbConnection::~DbConnection() { close(); }
 
-void DbConnection::open(const QString& path, Mode mode) {
+void DbConnection::open(const QString& path, Mode mode, int lockWaitMs) {
     close();
     const QString name = nextConnectionName();
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         db.setDatabaseName(path);
+        QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(lockWaitMs);
         if (mode == Mode::ReadOnly)
-            db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+            options += QStringLiteral(";QSQLITE_OPEN_READONLY");
+        db.setConnectOptions(options);
         if (!db.open()) {
             const QString why = db.lastError().text();
+            const QString code = db.lastError().nativeErrorCode();
             db = QSqlDatabase();
             QSqlDatabase::removeDatabase(name);
-            throw DbException(QStringLiteral("Could not open %1: %2").arg(path, why));
+            throw DbException(QStringLiteral("Could not open %1: %2").arg(path, why), code);
         }
     }
     m_name = name;

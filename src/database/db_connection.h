@@ -14,8 +14,11 @@ public:
     DbConnection(const DbConnection&) = delete;
     DbConnection& operator=(const DbConnection&) = delete;
 
+    // How long a statement waits for a lock held by another program before it fails.
+    static constexpr int DefaultLockWaitMs = 5000;
+
     // Opens (or, in ReadWrite mode, creates) the file; throws DbException on failure.
-    void open(const QString& path, Mode mode = Mode::ReadWrite);
+    void open(const QString& path, Mode mode = Mode::ReadWrite, int lockWaitMs = DefaultLockWaitMs);
     void close();
 
     bool isOpen() const { return !m_name.isEmpty(); }

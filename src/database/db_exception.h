@@ -3,13 +3,21 @@
 #include <QString>
 #include <stdexcept>
 
+class QSqlError;
+
 // A statement the engine refused or could not run. Carries the engine's own text so
 // the user sees what failed; windows catch it and report it through DbErrorReporter.
 class DbException : public std::runtime_error {
 public:
-    explicit DbException(const QString& engineText);
+    explicit DbException(const QString& engineText, const QString& engineCode = {});
+    // The engine's error with the statement it came from.
+    DbException(const QSqlError& error, const QString& statement);
+
     QString engineText() const { return m_engineText; }
+    // The engine's own error number as text ("5" when the file is locked), empty when unknown.
+    QString engineCode() const { return m_engineCode; }
 
 private:
     QString m_engineText;
+    QString m_engineCode;
 };

@@ -8,18 +8,13 @@
 namespace Sql {
 
 namespace {
-QString describe(const QSqlError& error, const QString& statement) {
-    QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
-    return QStringLiteral("%1\n\nStatement: %2").arg(text, statement.simplified());
-}
-
 QSqlQuery prepared(const QSqlDatabase& db, const QString& statement) {
     if (!db.isOpen())
         throw DbException(QStringLiteral("The database is not open.\n\nStatement: %1").arg(statement.simplified()));
     QSqlQuery query(db);
     query.setForwardOnly(true);
     if (!query.prepare(statement))
-        throw DbException(describe(query.lastError(), statement));
+        throw DbException(query.lastError(), statement);
     return query;
 }
 
@@ -27,14 +22,14 @@ void run(QSqlQuery& query, const QVariantList& values, const QString& statement)
     for (int i = 0; i < values.size(); ++i)
         query.bindValue(i, values.at(i));
     if (!query.exec())
-        throw DbException(describe(query.lastError(), statement));
+        throw DbException(query.lastError(), statement);
 }
 } // namespace
 
-QSqlQuery exec(const QSqlDatabase& db, const QString& statement, const QVariantList& values) {
+CheckedQuery exec(const QSqlDatabase& db, const QString& statement, const QVariantList& values) {
     QSqlQuery query = prepared(db, statement);
     run(query, values, statement);
-    return query;
+    return CheckedQuery(std::move(query), statement);
 }
 
 void execEach(const QSqlDatabase& db, const QString& statement, const QList<QVariantList>& rows) {
@@ -44,12 +39,12 @@ void execEach(const QSqlDatabase& db, const QString& statement, const QList<QVar
 }
 
 QVariant scalar(const QSqlDatabase& db, const QString& statement, const QVariantList& values) {
-    QSqlQuery query = exec(db, statement, values);
+    CheckedQuery query = exec(db, statement, values);
     return query.next() ? query.value(0) : QVariant();
 }
 
 QList<QVariantMap> rows(const QSqlDatabase& db, const QString& statement, const QVariantList& values) {
-    QSqlQuery query = exec(db, statement, values);
+    CheckedQuery query = exec(db, statement, values);
     QList<QVariantMap> result;
     while (query.next()) {
         const QSqlRecord record = query.record();

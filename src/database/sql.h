@@ -1,15 +1,17 @@
 #pragma once
 
+#include "database/checked_query.h"
+
 #include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QVariant>
 #include <QVariantList>
 
 // The one way SQL reaches the engine: every statement is prepared and every value
-// bound, in order, to its '?' placeholder. Failures throw DbException with the engine's text.
+// bound, in order, to its '?' placeholder. Failures throw DbException with the engine's text,
+// also when they come part-way through the rows of a query (see CheckedQuery).
 namespace Sql {
 
-QSqlQuery exec(const QSqlDatabase& db, const QString& statement, const QVariantList& values = {});
+CheckedQuery exec(const QSqlDatabase& db, const QString& statement, const QVariantList& values = {});
 
 // Runs one statement once per row of values, prepared once; throws DbException at the
 // first row the engine refuses (callers bracket the run in a TransactionGuard).

@@ -13,7 +13,7 @@ const QString TeamRiders = QStringLiteral("SELECT RiderIndex FROM TblPerson WHER
 } // namespace
 
 QList<Team> teamsOfDivision(const QSqlDatabase& db, const QString& division) {
-    QSqlQuery query = Sql::exec(
+    CheckedQuery query = Sql::exec(
         db, QStringLiteral("SELECT TeamCode, TeamName, Division FROM TblTeam WHERE Division = ? ORDER BY TeamName, TeamCode"),
         {division});
     QList<Team> teams;
@@ -23,7 +23,7 @@ QList<Team> teamsOfDivision(const QSqlDatabase& db, const QString& division) {
 }
 
 std::optional<Team> team(const QSqlDatabase& db, qint32 teamCode) {
-    QSqlQuery query =
+    CheckedQuery query =
         Sql::exec(db, QStringLiteral("SELECT TeamCode, TeamName, Division FROM TblTeam WHERE TeamCode = ?"), {teamCode});
     if (!query.next())
         return std::nullopt;
@@ -31,7 +31,7 @@ std::optional<Team> team(const QSqlDatabase& db, qint32 teamCode) {
 }
 
 QList<Rider> ridersOfTeam(const QSqlDatabase& db, qint32 teamCode) {
-    QSqlQuery query = Sql::exec(db,
+    CheckedQuery query = Sql::exec(db,
                                 QStringLiteral("SELECT RiderIndex, FirstName, LastName, RiderNumber FROM TblPerson "
                                                "WHERE TeamCode = ? ORDER BY RiderNumber, RiderIndex"),
                                 {teamCode});
@@ -43,7 +43,7 @@ QList<Rider> ridersOfTeam(const QSqlDatabase& db, qint32 teamCode) {
 }
 
 QList<Entry> entriesOfTeam(const QSqlDatabase& db, qint32 teamCode) {
-    QSqlQuery query = Sql::exec(db,
+    CheckedQuery query = Sql::exec(db,
                                 QStringLiteral("SELECT TblEntry.ClassNumber, TblEntry.RiderIndex FROM TblEntry "
                                                "INNER JOIN TblPerson ON TblEntry.RiderIndex = TblPerson.RiderIndex "
                                                "WHERE TblPerson.TeamCode = ? ORDER BY TblPerson.RiderNumber"),
@@ -55,7 +55,7 @@ QList<Entry> entriesOfTeam(const QSqlDatabase& db, qint32 teamCode) {
 }
 
 QList<Pairing> pairingsOfTeam(const QSqlDatabase& db, qint32 teamCode) {
-    QSqlQuery query = Sql::exec(
+    CheckedQuery query = Sql::exec(
         db,
         QStringLiteral("SELECT TblPairing.RiderIndex, TblPairing.PartnerIndex, TblPairing.PartnerNumber, "
                        "TblPairing.PartnerFirst, TblPairing.PartnerLast FROM TblPairing "

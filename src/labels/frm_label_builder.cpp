@@ -1,9 +1,11 @@
 #include "labels/frm_label_builder.h"
 
+#include "database/checked_file_writer.h"
 #include "database/class_data.h"
 #include "labels/label_files.h"
 #include "labels/label_text.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFont>
 #include <QFontMetricsF>
@@ -69,9 +71,16 @@ QImage FrmLabelBuilder::Draw_Label(const QImage& blank, const QString& text) con
 }
 
 void FrmLabelBuilder::save(const QImage& image, const QString& path) const {
-    if (!image.save(path, "BMP"))
-        throw std::runtime_error(
-            QStringLiteral("The label image %1 could not be written.").arg(QDir::toNativeSeparators(path)).toStdString());
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QString error = image.save(&buffer, "BMP") ? QString() : QStringLiteral("the image could not be encoded");
+    if (error.isEmpty())
+        error = CheckedFileWriter::write(path, bytes);
+    if (!error.isEmpty())
+        throw std::runtime_error(QStringLiteral("The label image %1 could not be written: %2.")
+                                     .arg(QDir::toNativeSeparators(path), error)
+                                     .toStdString());
 }
 
 void FrmLabelBuilder::Build_Labels(const QSqlDatabase& db, const QString& programFolder) {

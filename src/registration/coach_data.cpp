@@ -12,7 +12,7 @@ const QString SelectCoaches =
                    "Position, TeamCode FROM TblCoach ");
 const QString CoachOrder = QStringLiteral(" ORDER BY Position DESC, LastName, CoachCode");
 
-QList<CoachRow> read(QSqlQuery query) {
+QList<CoachRow> read(CheckedQuery query) {
     QList<CoachRow> coaches;
     while (query.next()) {
         CoachRow c;
@@ -54,11 +54,11 @@ std::optional<CoachRow> find(const QSqlDatabase& db, qint32 coachCode) {
 }
 
 qint32 insert(const QSqlDatabase& db, const CoachRow& coach) {
-    QSqlQuery query = Sql::exec(db,
-                                QStringLiteral("INSERT INTO TblCoach (FirstName, LastName, Address, City, Zip, "
-                                               "\"Primary\", Secondary, Email, Position, TeamCode) "
-                                               "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-                                fields(coach));
+    CheckedQuery query = Sql::exec(db,
+                                   QStringLiteral("INSERT INTO TblCoach (FirstName, LastName, Address, City, Zip, "
+                                                  "\"Primary\", Secondary, Email, Position, TeamCode) "
+                                                  "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+                                   fields(coach));
     return query.lastInsertId().toInt();
 }
 

@@ -2,6 +2,7 @@
 
 #include "database/db_exception.h"
 #include "database/back_number.h"
+#include "database/meet_backup.h"
 #include "registration/numbering_data.h"
 #include "registration/rider_data.h"
 #include "registration/team_data.h"
@@ -251,6 +252,9 @@ void FrmAssignNumbers::submitRange(QLineEdit* from, QLineEdit* to, Order order, 
 }
 
 bool FrmAssignNumbers::Write_Numbers(const NumberArrangement& arrangement) {
+    if (!runReportingErrors(m_state.messages,
+                            [&] { MeetBackup::beforeBulkChange(m_state.MeetDb, QStringLiteral("numbering")); }))
+        return false;
     bool written = false;
     try {
         NumberingData::writeNumbers(m_state.db(), NumberingData::writingOrder(m_state.db()), arrangement.numbers);

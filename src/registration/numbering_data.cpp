@@ -9,7 +9,7 @@
 namespace NumberingData {
 
 std::vector<qint32> writingOrder(const QSqlDatabase& db) {
-    QSqlQuery query =
+    CheckedQuery query =
         Sql::exec(db, QStringLiteral("SELECT TblPerson.RiderIndex FROM TblTeam INNER JOIN TblPerson "
                                      "ON TblTeam.TeamCode = TblPerson.TeamCode ORDER BY TblTeam.Division, "
                                      "TblTeam.TeamName, TblTeam.TeamCode, TblPerson.LastName, "

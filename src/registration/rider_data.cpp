@@ -15,7 +15,7 @@ const QString RiderColumns =
                    "TblPerson.Address, TblPerson.City, TblPerson.Zip, TblPerson.TeamCode");
 const QString SelectRiders = QStringLiteral("SELECT ") + RiderColumns + QStringLiteral(" FROM TblPerson ");
 
-RiderRow riderAt(const QSqlQuery& query) {
+RiderRow riderAt(const CheckedQuery& query) {
     RiderRow r;
     r.RiderIndex = query.value(0).toInt();
     r.RiderNumber = query.value(1).toString();
@@ -28,7 +28,7 @@ RiderRow riderAt(const QSqlQuery& query) {
     return r;
 }
 
-QList<RiderRow> read(QSqlQuery query) {
+QList<RiderRow> read(CheckedQuery query) {
     QList<RiderRow> riders;
     while (query.next())
         riders.append(riderAt(query));
@@ -52,7 +52,7 @@ QString columnOf(SearchField field) {
 } // namespace
 
 QList<RiderHit> search(const QSqlDatabase& db, SearchField field, const QString& typed) {
-    QSqlQuery query =
+    CheckedQuery query =
         Sql::exec(db,
                   QStringLiteral("SELECT TblPerson.RiderIndex, TblPerson.RiderNumber, TblPerson.FirstName, "
                                  "TblPerson.LastName, TblTeam.TeamName FROM TblPerson INNER JOIN TblTeam "
@@ -83,7 +83,7 @@ int count(const QSqlDatabase& db) {
 }
 
 QList<RiderListRow> completeList(const QSqlDatabase& db) {
-    QSqlQuery query =
+    CheckedQuery query =
         Sql::exec(db, QStringLiteral("SELECT ") + RiderColumns +
                           QStringLiteral(", TblTeam.Division, TblTeam.TeamName FROM TblPerson INNER JOIN TblTeam "
                                          "ON TblPerson.TeamCode = TblTeam.TeamCode ORDER BY TblTeam.Division, "
@@ -101,13 +101,14 @@ qint32 store(const QSqlDatabase& db, const RiderRow& rider) {
     TransactionGuard transaction(db);
     qint32 index = rider.RiderIndex;
     if (index < 0) {
-        QSqlQuery query = Sql::exec(db,
-                                    QStringLiteral("INSERT INTO TblPerson (RiderNumber, FirstName, LastName, Address, "
-                                                   "City, Zip, TeamCode) VALUES (?, ?, ?, ?, ?, ?, ?)"),
-                                    values);
+        CheckedQuery query =
+            Sql::exec(db,
+                      QStringLiteral("INSERT INTO TblPerson (RiderNumber, FirstName, LastName, Address, "
+                                     "City, Zip, TeamCode) VALUES (?, ?, ?, ?, ?, ?, ?)"),
+                      values);
         index = query.lastInsertId().toInt();
     } else {
-        const QSqlQuery query =
+        const CheckedQuery query =
             Sql::exec(db,
                       QStringLiteral("UPDATE TblPerson SET RiderNumber = ?, FirstName = ?, LastName = ?, Address = ?, "
                                      "City = ?, Zip = ?, TeamCode = ? WHERE RiderIndex = ?"),
@@ -120,10 +121,10 @@ qint32 store(const QSqlDatabase& db, const RiderRow& rider) {
 }
 
 bool numberHeldByOther(const QSqlDatabase& db, const QString& number, qint32 exceptIndex) {
-    QSqlQuery query = Sql::exec(db,
-                                QStringLiteral("SELECT RiderNumber FROM TblPerson WHERE RiderIndex <> ? "
-                                               "AND RiderNumber IS NOT NULL AND RiderNumber <> ''"),
-                                {exceptIndex});
+    CheckedQuery query = Sql::exec(db,
+                                   QStringLiteral("SELECT RiderNumber FROM TblPerson WHERE RiderIndex <> ? "
+                                                  "AND RiderNumber IS NOT NULL AND RiderNumber <> ''"),
+                                   {exceptIndex});
     while (query.next())
         if (BackNumber::same(query.value(0).toString(), number))
             return true;

@@ -10,7 +10,7 @@ namespace TeamData {
 namespace {
 const QString SelectTeams = QStringLiteral("SELECT TeamCode, TeamName, Division, District FROM TblTeam ");
 
-QList<TeamRow> read(QSqlQuery query) {
+QList<TeamRow> read(CheckedQuery query) {
     QList<TeamRow> teams;
     while (query.next())
         teams.append(
@@ -35,7 +35,7 @@ std::optional<TeamRow> find(const QSqlDatabase& db, qint32 teamCode) {
 }
 
 qint32 insert(const QSqlDatabase& db, const TeamRow& team) {
-    QSqlQuery query =
+    CheckedQuery query =
         Sql::exec(db, QStringLiteral("INSERT INTO TblTeam (TeamName, Division, District) VALUES (?, ?, ?)"),
                   {team.TeamName, team.Division, team.District});
     return query.lastInsertId().toInt();

@@ -1,5 +1,6 @@
 #include "reports/frm_report_preview.h"
 
+#include "reports/print_command.h"
 #include "reports/report_layout.h"
 #include "reports/report_page_view.h"
 #include "reports/report_painter.h"
@@ -107,6 +108,10 @@ void FrmReportPreview::CmdSavePdf_Click() {
         return;
     if (!path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
         path += QStringLiteral(".pdf");
+    if (const QString refused = PrintCommand::outputRefusal(m_state, path); !refused.isEmpty()) {
+        m_state.messages.notice(Messages::appTitle(), refused, Messages::Icon::Critical);
+        return;
+    }
     const QString error = ReportPainter::writePdfFile(m_pages, path);
     if (!error.isEmpty())
         m_state.messages.notice(Messages::appTitle(),

@@ -2,6 +2,8 @@
 
 #include "database/db_exception.h"
 #include "database/divisions.h"
+#include "database/owned_files.h"
+#include "labels/label_files.h"
 #include "reports/report_data_source.h"
 #include "reports/report_layout.h"
 #include "reports/report_painter.h"
@@ -104,10 +106,21 @@ QString usage(const PrintRegistry& registry) {
                              : names.join(QStringLiteral(", ")));
 }
 
+QString outputRefusal(const RunState& state, const QString& path) {
+    const QString why = OwnedFiles::refusal(path, state.meetDatabasePath(), {LabelFiles::folder(state.ProgramFolder)});
+    if (why.isEmpty())
+        return {};
+    return QStringLiteral("The report was not written to %1: %2.").arg(QDir::toNativeSeparators(path), why);
+}
+
 Status run(RunState& state, const PrintRequest& request, const PrintRegistry& registry) {
     const PrintRegistry::Entry* entry = registry.find(request.report);
     if (!entry)
         return Usage;
+    if (const QString refused = outputRefusal(state, request.pdf); !refused.isEmpty()) {
+        state.messages.notice(Messages::appTitle(), refused, Messages::Icon::Critical);
+        return Refused;
+    }
     PreparedReport prepared;
     try {
         prepared = entry->prepare(state, request);

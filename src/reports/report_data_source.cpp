@@ -54,7 +54,7 @@ const RowSet& ReportDataSource::open(const QString& command, const Source& sourc
 
 const RowSet& ReportDataSource::open(const QString& command, const QString& statement, const QVariantList& values) {
     return open(command, [&](const QSqlDatabase& db) {
-        QSqlQuery query = Sql::exec(db, statement, values);
+        CheckedQuery query = Sql::exec(db, statement, values);
         return RowSet::fromQuery(commandOf(command), query);
     });
 }

@@ -1,12 +1,14 @@
 #include "reports/report_painter.h"
 
+#include "database/checked_file_writer.h"
+
+#include <QBuffer>
 #include <QFontMetricsF>
 #include <QHash>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QSaveFile>
 #include <cmath>
 
 namespace {
@@ -125,17 +127,13 @@ QString writePdf(const LaidOutReport& report, QIODevice& device) {
 }
 
 QString writePdfFile(const LaidOutReport& report, const QString& path) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    const QString error = writePdf(report, file);
-    if (!error.isEmpty()) {
-        file.cancelWriting();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    const QString error = writePdf(report, buffer);
+    if (!error.isEmpty())
         return error;
-    }
-    if (!file.commit())
-        return file.errorString();
-    return {};
+    return CheckedFileWriter::write(path, bytes);
 }
 
 void print(const LaidOutReport& report, QPrinter& printer) {

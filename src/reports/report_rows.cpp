@@ -29,7 +29,7 @@ RowSet::RowSet(QString name, QStringList fields)
 RowSet::RowSet(QString name, std::shared_ptr<const RowFields> fields)
     : m_name(std::move(name)), m_fields(std::move(fields)) {}
 
-RowSet RowSet::fromQuery(const QString& name, QSqlQuery& query) {
+RowSet RowSet::fromQuery(const QString& name, CheckedQuery& query) {
     const QSqlRecord record = query.record();
     QStringList names;
     for (int i = 0; i < record.count(); ++i)

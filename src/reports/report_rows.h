@@ -1,7 +1,8 @@
 #pragma once
 
+#include "database/checked_query.h"
+
 #include <QHash>
-#include <QSqlQuery>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -32,7 +33,7 @@ public:
     RowSet(QString name, std::shared_ptr<const RowFields> fields);
 
     // Every row of an executed query, columns in the query's order.
-    static RowSet fromQuery(const QString& name, QSqlQuery& query);
+    static RowSet fromQuery(const QString& name, CheckedQuery& query);
 
     const QString& name() const { return m_name; }
     const QStringList& fields() const { return m_fields->names(); }

@@ -19,11 +19,15 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
             result.command = argument;
         }
     }
-    if (!result.command.isEmpty() && result.command != QLatin1String("create-meet") &&
-        result.command != QLatin1String("print"))
+    const QStringList commands{QStringLiteral("create-meet"), QStringLiteral("print"), QStringLiteral("backup"),
+                               QStringLiteral("restore")};
+    if (!result.command.isEmpty() && !commands.contains(result.command))
         result.error = QStringLiteral("unknown command %1").arg(result.command);
-    else if (result.command == QLatin1String("create-meet") && !result.commandArguments.isEmpty())
-        result.error = QStringLiteral("create-meet takes no arguments");
+    else if ((result.command == QLatin1String("create-meet") || result.command == QLatin1String("backup")) &&
+             !result.commandArguments.isEmpty())
+        result.error = QStringLiteral("%1 takes no arguments").arg(result.command);
+    else if (result.command == QLatin1String("restore") && result.commandArguments.size() != 1)
+        result.error = QStringLiteral("restore takes one backup file");
     return result;
 }
 
@@ -31,6 +35,8 @@ QString CommandLine::usage() {
     return QStringLiteral(
         "usage: corravin [--program-folder DIR]\n"
         "       corravin [--program-folder DIR] create-meet\n"
+        "       corravin [--program-folder DIR] backup\n"
+        "       corravin [--program-folder DIR] restore FILE\n"
         "       corravin [--program-folder DIR] print REPORT [--division X] [--class N] [--team NAME]\n"
         "                [--order random|sequential] --pdf FILE");
 }

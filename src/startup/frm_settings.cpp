@@ -3,6 +3,7 @@
 #include "database/class_data.h"
 #include "database/class_lineup.h"
 #include "database/db_exception.h"
+#include "database/meet_backup.h"
 #include "startup/region_settings.h"
 #include "ui/run_state.h"
 #include "ui/activity_host.h"
@@ -87,6 +88,7 @@ bool FrmSettings::Apply_Class_Version() {
     if (chosen == m_classVersion)
         return true;
     return runReportingErrors(m_state.messages, [&] {
+        MeetBackup::beforeBulkChange(m_state.MeetDb, QStringLiteral("line-up"));
         ClassData::update(m_state.db(), ClassLineup::fittingAndShowing(static_cast<ClassLineup::Form>(chosen)));
         m_classVersion = chosen;
     });

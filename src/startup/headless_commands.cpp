@@ -1,6 +1,7 @@
 #include "startup/headless_commands.h"
 
 #include "reports/print_command.h"
+#include "startup/backup_commands.h"
 #include "startup/printable_reports.h"
 #include "startup/command_line.h"
 #include "startup/region_settings.h"
@@ -32,8 +33,16 @@ int runHeadlessCommand(RunState& state, const StartOptions& options, const Comma
             return usageError(parsed.error, PrintCommand::usage(registry));
     }
 
+    if (commandLine.command == QLatin1String("backup"))
+        return runBackupCommand(state, options);
+    if (commandLine.command == QLatin1String("restore"))
+        return runRestoreCommand(state, options, commandLine.commandArguments.first());
+
+    StartOptions checked = options;
+    if (print) // printing only reads, so a meet database on a read-only disk can still be printed
+        checked.use = MeetFileCheck::Use::ReadOnly;
     SubMain subMain(state);
-    if (const auto status = subMain.Prepare(options))
+    if (const auto status = subMain.Prepare(checked))
         return *status;
 
     if (commandLine.command == QLatin1String("create-meet")) {

@@ -1,8 +1,8 @@
 #include "startup/sub_main.h"
 
-#include "database/cls_db_manager.h"
-#include "ui/meet_creation.h"
 #include "database/db_exception.h"
+#include "database/meet_backup.h"
+#include "ui/meet_creation.h"
 #include "reports/report_data_source.h"
 #include "startup/frm_main.h"
 #include "startup/region_settings.h"
@@ -48,8 +48,7 @@ std::optional<int> SubMain::Prepare(const StartOptions& options) {
     }
 
     m_state.CurrentRegion.clear();
-    m_state.ProgramFolder = QDir::cleanPath(
-        options.programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : QDir(options.programFolder).absolutePath());
+    m_state.ProgramFolder = programFolderOf(options);
     const QString path = m_state.meetDatabasePath();
     try {
         if (!QDir(m_state.ProgramFolder).exists())
@@ -57,12 +56,11 @@ std::optional<int> SubMain::Prepare(const StartOptions& options) {
                                          .arg(QDir::toNativeSeparators(m_state.ProgramFolder))
                                          .toStdString());
         MeetCreation::build(m_state.ProgramFolder, path);
-        const QString unusable = Cls_Db_Manager::Check_Meet_Database(path);
-        if (!unusable.isEmpty()) {
-            m_state.messages.notice(Messages::appTitle(),
-                                    unusable + QStringLiteral("\n\nMove the file away to have a new meet database "
-                                                              "created, or put the right file in its place."),
-                                    Messages::Icon::Critical);
+        // An interrupted write is finished here; only a file that really is no meet database
+        // is reported as one, and a locked or read-only file is called so.
+        const MeetFileVerdict verdict = MeetFileCheck::examine(path, options.use);
+        if (!verdict.usable()) {
+            m_state.messages.notice(Messages::appTitle(), verdict.message, Messages::Icon::Critical);
             return 1;
         }
         m_state.MeetDb.open(path);
@@ -81,10 +79,22 @@ std::optional<int> SubMain::Prepare(const StartOptions& options) {
     return std::nullopt;
 }
 
+QString SubMain::programFolderOf(const StartOptions& options) {
+    return QDir::cleanPath(options.programFolder.isEmpty() ? QCoreApplication::applicationDirPath()
+                                                           : QDir(options.programFolder).absolutePath());
+}
+
 std::optional<int> SubMain::Main(const StartOptions& options) {
     const QString stored = RegionSettings::read();
     if (const auto status = Prepare(options))
         return status;
+    // The file is known sound now: keep a copy of it as it was at this start. Without one the
+    // meet can still go on, so a failure is told, not fatal.
+    try {
+        MeetBackup::make(m_state.MeetDb, QStringLiteral("start"));
+    } catch (const DbException& error) {
+        m_state.messages.notice(Messages::appTitle(), error.engineText(), Messages::Icon::Exclamation);
+    }
 
     // The main window builds its title from the region when it is made, so the region is set first.
     if (stored != RegionSettings::notSet())

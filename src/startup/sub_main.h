@@ -1,5 +1,7 @@
 #pragma once
 
+#include "database/meet_file_check.h"
+
 #include <QSize>
 #include <QString>
 #include <optional>
@@ -11,6 +13,9 @@ class RunState;
 struct StartOptions {
     QString programFolder;             // empty: the executable's folder
     std::optional<QSize> screenTwips;  // empty: the primary screen's size
+    // The windowed program writes; a headless command that only reads (print, backup) may
+    // also use a meet database that cannot be written.
+    MeetFileCheck::Use use = MeetFileCheck::Use::ReadWrite;
 };
 
 // Program start-up: refuses small screens, has the meet database created when missing,
@@ -25,10 +30,14 @@ public:
     // program must end (the user has been told why), nothing when it may go on.
     std::optional<int> Prepare(const StartOptions& options);
 
-    // Prepare, then the windows. Answers the exit status when the program must end.
+    // Prepare, a backup of the meet database, then the windows. Answers the exit status
+    // when the program must end.
     std::optional<int> Main(const StartOptions& options);
 
     FrmMain* mainForm() const;
+
+    // The program folder the options name: the executable's folder unless one is given.
+    static QString programFolderOf(const StartOptions& options);
 
 private:
     RunState& m_state;

@@ -31,7 +31,7 @@ private slots:
 void MeetDatabaseTest::createsTheNineTablesWithTheirColumnsInOrder() {
     MeetFixture meet;
     QStringList tables;
-    QSqlQuery q = Sql::exec(meet.db(), "SELECT name FROM sqlite_schema WHERE type = 'table' AND name LIKE 'Tbl%' "
+    auto q = Sql::exec(meet.db(), "SELECT name FROM sqlite_schema WHERE type = 'table' AND name LIKE 'Tbl%' "
                                        "ORDER BY name");
     while (q.next())
         tables << q.value(0).toString();
@@ -40,7 +40,7 @@ void MeetDatabaseTest::createsTheNineTablesWithTheirColumnsInOrder() {
 
     auto columns = [&](const QString& table) {
         QStringList found;
-        QSqlQuery c = Sql::exec(meet.db(), "SELECT name || ':' || type FROM pragma_table_info(?)", {table});
+        auto c = Sql::exec(meet.db(), "SELECT name || ':' || type FROM pragma_table_info(?)", {table});
         while (c.next())
             found << c.value(0).toString();
         return found.join(' ');
@@ -117,7 +117,7 @@ void MeetDatabaseTest::autoNumbersAreAssignedAndNeverReused() {
 
 void MeetDatabaseTest::holdsTheStandardLineup() {
     MeetFixture meet;
-    QSqlQuery q = Sql::exec(meet.db(), "SELECT ClassNumber, ClassName, MaxEntries, ImagePath FROM TblClass "
+    auto q = Sql::exec(meet.db(), "SELECT ClassNumber, ClassName, MaxEntries, ImagePath FROM TblClass "
                                        "ORDER BY ClassNumber");
     QStringList found;
     while (q.next())
@@ -211,7 +211,7 @@ void MeetDatabaseTest::likePatternMatchesTypedTextLiterally() {
         meet.exec("INSERT INTO TblTeam (TeamName, Division) VALUES (?, 'A')", {QString::fromUtf8(name)});
     auto find = [&](const QString& typed) {
         QStringList names;
-        QSqlQuery q = Sql::exec(meet.db(), "SELECT TeamName FROM TblTeam WHERE TeamName LIKE ? ESCAPE '\\' "
+        auto q = Sql::exec(meet.db(), "SELECT TeamName FROM TblTeam WHERE TeamName LIKE ? ESCAPE '\\' "
                                            "ORDER BY TeamCode",
                                 {Sql::containsPattern(typed)});
         while (q.next())
@@ -238,7 +238,7 @@ void MeetDatabaseTest::textOrdersAndComparesCaseBlindForEveryLetter() {
     for (const QString& name : names)
         meet.exec("INSERT INTO TblTeam (TeamName, Division) VALUES (?, 'A')", {name});
     QStringList ordered;
-    QSqlQuery q = Sql::exec(meet.db(), "SELECT TeamName FROM TblTeam ORDER BY TeamName, TeamCode");
+    auto q = Sql::exec(meet.db(), "SELECT TeamName FROM TblTeam ORDER BY TeamName, TeamCode");
     while (q.next())
         ordered << q.value(0).toString();
     QCOMPARE(ordered, QStringList({"alder", "Eagle", "éire riders", "Éire Riders", "Ölberg", "ZEBRA", "Zoë's Stables"}));

@@ -1,3 +1,4 @@
+#include "database/meet_backup.h"
 #include "database/sql.h"
 #include "registration/frm_assign_numbers.h"
 #include "registration/number_arrangement.h"
@@ -33,7 +34,7 @@ QList<qint32> seedMeet(const MeetFixture& meet, int riders) {
 // Rider numbers in writing order.
 QStringList numbersInWritingOrder(const MeetFixture& meet) {
     QStringList numbers;
-    QSqlQuery q = Sql::exec(meet.db(), "SELECT RiderNumber FROM TblTeam INNER JOIN TblPerson ON TblTeam.TeamCode = "
+    auto q = Sql::exec(meet.db(), "SELECT RiderNumber FROM TblTeam INNER JOIN TblPerson ON TblTeam.TeamCode = "
                                        "TblPerson.TeamCode ORDER BY Division, TeamName, LastName, FirstName");
     while (q.next())
         numbers << q.value(0).toString();
@@ -173,6 +174,9 @@ void NumberingTest::rangeRuns() {
         QCOMPARE(allNumbers(meet), before);
         QCOMPARE(control<QLineEdit>(&window, random ? "TxtRandRange1" : "TxtSeqRange1")->text(), from);
     }
+    // A run that writes numbers is preceded by a backup.
+    if (succeeded)
+        QVERIFY(MeetBackup::list(meet.databasePath()).value(0).endsWith("-numbering.mdb"));
     // The tree is read afresh after a run, successful or not.
     if (succeeded || messages.first() == WriteFailed) {
         const QStringList now = numbersInWritingOrder(meet);

@@ -155,7 +155,7 @@ void StartUpTest::reportsAFileThatIsNotAMeetDatabase() {
     file.close();
     meet.messages.expectNotice("Corravin",
                                "The file " + QDir::toNativeSeparators(meet.databasePath()) +
-                                   " is not a usable meet database: file is not a database\n\nMove the file away to "
+                                   " is not a usable meet database: file is not a database.\n\nMove the file away to "
                                    "have a new meet database created, or put the right file in its place.",
                                Messages::Icon::Critical);
     SubMain subMain(*meet.state);

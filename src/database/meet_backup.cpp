@@ -1,0 +1,193 @@
+#include "database/meet_backup.h"
+
+#include "database/db_connection.h"
+#include "database/db_exception.h"
+#include "database/meet_file_check.h"
+#include "database/sql.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QThread>
+#include <filesystem>
+#include <stdexcept>
+
+namespace MeetBackup {
+
+namespace {
+
+QString shown(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+
+QString baseName(const QString& meetDbPath) {
+    return QFileInfo(meetDbPath).completeBaseName();
+}
+
+// Backup names sort by time: base-yyyyMMdd-HHmmss-zzz-reason.mdb
+QRegularExpression backupName(const QString& meetDbPath) {
+    return QRegularExpression(QStringLiteral("^%1-\\d{8}-\\d{6}-\\d{3}(-[a-z-]+)?\\.mdb$")
+                                  .arg(QRegularExpression::escape(baseName(meetDbPath))),
+                              QRegularExpression::CaseInsensitiveOption);
+}
+
+// A name not yet taken in the backup folder.
+QString newBackupPath(const QString& meetDbPath, const QString& reason) {
+    const QDir dir(folder(meetDbPath));
+    for (;;) {
+        const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"));
+        const QString path = dir.filePath(QStringLiteral("%1-%2-%3.mdb").arg(baseName(meetDbPath), stamp, reason));
+        if (!QFileInfo::exists(path))
+            return path;
+        QThread::msleep(1);
+    }
+}
+
+QString partialName(const QString& path) {
+    return path + QStringLiteral(".partial-%1").arg(QCoreApplication::applicationPid());
+}
+
+// Has the engine write a consistent copy of the open database `db` to `target`, which must
+// not exist, checks it and renames it into place; no partial file is left on failure.
+void copyInto(const QSqlDatabase& db, const QString& target) {
+    const QString partial = partialName(target);
+    QFile::remove(partial);
+    try {
+        Sql::exec(db, QStringLiteral("VACUUM INTO ?"), {partial});
+        const MeetFileVerdict copy = MeetFileCheck::examine(partial, MeetFileCheck::Use::ReadOnly);
+        if (!copy.usable())
+            throw DbException(QStringLiteral("the copy is not sound: %1").arg(copy.reason));
+        if (!QFile::rename(partial, target))
+            throw DbException(QStringLiteral("the copy could not be named %1").arg(shown(target)));
+    } catch (const DbException& error) {
+        QFile::remove(partial);
+        throw DbException(QStringLiteral("No backup of the meet database could be made in %1: %2")
+                              .arg(shown(target), error.engineText()),
+                          error.engineCode());
+    }
+}
+
+void prune(const QString& meetDbPath) {
+    const QStringList all = list(meetDbPath);
+    for (qsizetype i = 0; i + Kept < all.size(); ++i)
+        QFile::remove(all.at(i));
+}
+
+QString makeFolder(const QString& meetDbPath) {
+    const QString dir = folder(meetDbPath);
+    if (!QDir().mkpath(dir))
+        throw DbException(QStringLiteral("No backup of the meet database could be made: the folder %1 could not be "
+                                         "created.")
+                              .arg(shown(dir)));
+    return dir;
+}
+
+// Keeps a file that is not a sound meet database aside as it is, with the journal that
+// belongs with it, so a restore never throws anything away.
+QString keepAsideAsFound(const QString& meetDbPath) {
+    const QString kept = newBackupPath(meetDbPath, QStringLiteral("replaced"));
+    if (!QFile::copy(meetDbPath, kept))
+        throw std::runtime_error(QStringLiteral("The current meet database could not be kept as %1, so nothing was "
+                                                "restored.")
+                                     .arg(shown(kept))
+                                     .toStdString());
+    for (const QString& companion : MeetFileCheck::companions(meetDbPath))
+        if (!QFile::rename(companion, kept + companion.mid(meetDbPath.size())))
+            throw std::runtime_error(QStringLiteral("%1 could not be moved away, so nothing was restored.")
+                                         .arg(shown(companion))
+                                         .toStdString());
+    return kept;
+}
+
+} // namespace
+
+QString folder(const QString& meetDbPath) {
+    return QFileInfo(meetDbPath).dir().filePath(QStringLiteral("Backups"));
+}
+
+QStringList list(const QString& meetDbPath) {
+    const QDir dir(folder(meetDbPath));
+    const QRegularExpression pattern = backupName(meetDbPath);
+    QStringList found;
+    for (const QString& name : dir.entryList(QDir::Files, QDir::Name))
+        if (pattern.match(name).hasMatch())
+            found << dir.filePath(name);
+    return found;
+}
+
+QString make(const DbConnection& meetDb, const QString& reason) {
+    makeFolder(meetDb.path());
+    const QString path = newBackupPath(meetDb.path(), reason);
+    copyInto(meetDb.db(), path);
+    prune(meetDb.path());
+    return path;
+}
+
+void beforeBulkChange(const DbConnection& meetDb, const QString& change) {
+    try {
+        make(meetDb, change);
+    } catch (const DbException& error) {
+        throw DbException(QStringLiteral("%1\n\nThe change was not made.").arg(error.engineText()), error.engineCode());
+    }
+}
+
+QString restore(const QString& backupFile, const QString& meetDbPath) {
+    auto refuse = [&](const QString& why) {
+        return std::runtime_error(QStringLiteral("%1 was not restored: %2").arg(shown(backupFile), why).toStdString());
+    };
+    const QFileInfo source(backupFile);
+    if (source.exists() && source.canonicalFilePath() == QFileInfo(meetDbPath).canonicalFilePath())
+        throw refuse(QStringLiteral("it is the meet database itself"));
+    const MeetFileVerdict backup = MeetFileCheck::examine(backupFile, MeetFileCheck::Use::ReadOnly);
+    if (!backup.usable())
+        throw refuse(QStringLiteral("it is not a healthy meet database (%1)").arg(backup.reason));
+
+    const bool present = QFileInfo::exists(meetDbPath) || QFileInfo(meetDbPath).isSymLink();
+    const MeetFileVerdict current =
+        present ? MeetFileCheck::examine(meetDbPath, MeetFileCheck::Use::ReadWrite) : MeetFileVerdict{};
+    if (present && current.kind != MeetFileVerdict::Kind::Usable && current.kind != MeetFileVerdict::Kind::Unusable)
+        throw refuse(current.message);
+
+    // The copy first: keeping the current file aside prunes old backups, maybe `backupFile`.
+    makeFolder(meetDbPath);
+    const QString restoring = meetDbPath + QStringLiteral(".restoring-%1").arg(QCoreApplication::applicationPid());
+    try {
+        QFile::remove(restoring);
+        DbConnection from;
+        from.open(backupFile, DbConnection::Mode::ReadOnly);
+        copyInto(from.db(), restoring);
+    } catch (const DbException& error) {
+        throw refuse(error.engineText());
+    }
+
+    QString kept;
+    try {
+        if (present && current.usable()) {
+            DbConnection now;
+            now.open(meetDbPath);
+            kept = make(now, QStringLiteral("before-restore"));
+        } else if (present) {
+            kept = keepAsideAsFound(meetDbPath);
+        }
+        std::error_code error;
+        // Replaces the current file in one step: there is never a moment without a meet database.
+        std::filesystem::rename(restoring.toStdU16String(), meetDbPath.toStdU16String(), error);
+        if (error)
+            throw std::runtime_error(
+                QStringLiteral("%1 could not be put in place of %2: %3")
+                    .arg(shown(backupFile), shown(meetDbPath), QString::fromStdString(error.message()))
+                    .toStdString());
+    } catch (const DbException& error) {
+        QFile::remove(restoring);
+        throw refuse(error.engineText());
+    } catch (...) {
+        QFile::remove(restoring);
+        throw;
+    }
+    return kept;
+}
+
+} // namespace MeetBackup

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class DbConnection;
+
+// Time-stamped copies of the meet database in the folder "Backups" beside it, taken by the
+// engine from the open database (a consistent snapshot, also while other connections
+// read or write), checked, and renamed into place when complete. The newest 20 are kept.
+namespace MeetBackup {
+
+constexpr int Kept = 20;
+
+QString folder(const QString& meetDbPath);
+
+// The backups of the meet database at `meetDbPath`, oldest first.
+QStringList list(const QString& meetDbPath);
+
+// Makes a backup of the open meet database; `reason` ends its name ("start", "line-up").
+// Answers its path; throws DbException with the cause when no sound backup could be made.
+QString make(const DbConnection& meetDb, const QString& reason);
+
+// A backup before a change of many rows. Throws DbException, saying the change was not
+// made, when the backup fails: callers run it before the change, inside their error report.
+void beforeBulkChange(const DbConnection& meetDb, const QString& change);
+
+// Puts the backup `backupFile` in place of the meet database at `meetDbPath`, after keeping
+// the current file (if any) aside in the backup folder. Refuses a file that is not a healthy
+// meet database, and a current file that is locked, read-only or not a file. Answers the
+// path the current file was kept as (empty when there was none); throws
+// std::runtime_error with the cause when nothing was restored.
+QString restore(const QString& backupFile, const QString& meetDbPath);
+
+} // namespace MeetBackup

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// What start-up (and restore) learn about the file at the meet database path before it is
+// used: whether it is a sound meet database, and if not, whether it is merely locked or
+// read-only (then nothing is wrong with it) or really not a meet database.
+struct MeetFileVerdict {
+    enum class Kind { Usable, Locked, ReadOnly, NotAFile, Unusable };
+    Kind kind = Kind::Usable;
+    QString reason;  // short cause, e.g. "the table TblClass is missing"
+    QString message; // what the user is told, with what to do; empty when usable
+
+    bool usable() const { return kind == Kind::Usable; }
+};
+
+namespace MeetFileCheck {
+
+enum class Use { ReadWrite, ReadOnly };
+
+// How long a lock held by another program is waited for before it is reported.
+constexpr int LockWaitMs = 5000;
+
+// Examines the file at `path`. An interrupted write (a hot rollback journal or a WAL file
+// beside it) is first finished by the engine, which needs the file writable; a file that
+// `use` is ReadWrite for must be writable. Nothing else is changed, and a file that is not
+// a regular file is never opened (a named pipe would hang the program).
+MeetFileVerdict examine(const QString& path, Use use, int lockWaitMs = LockWaitMs);
+
+// The engine's files that belong with the database at `path` and exist now (journal, WAL).
+QStringList companions(const QString& path);
+
+} // namespace MeetFileCheck

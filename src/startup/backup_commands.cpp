@@ -1,0 +1,52 @@
+#include "startup/backup_commands.h"
+
+#include "database/db_exception.h"
+#include "database/meet_backup.h"
+#include "startup/sub_main.h"
+#include "ui/messages.h"
+#include "ui/run_state.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <cstdio>
+#include <stdexcept>
+
+namespace {
+QString shown(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+} // namespace
+
+int runBackupCommand(RunState& state, StartOptions options) {
+    options.use = MeetFileCheck::Use::ReadOnly; // a backup only reads the meet database
+    SubMain subMain(state);
+    if (const auto status = subMain.Prepare(options))
+        return *status;
+    try {
+        std::printf("%s\n", qPrintable(shown(MeetBackup::make(state.MeetDb, QStringLiteral("on-demand")))));
+    } catch (const DbException& error) {
+        state.messages.notice(Messages::appTitle(), error.engineText(), Messages::Icon::Critical);
+        return 1;
+    }
+    return 0;
+}
+
+int runRestoreCommand(RunState& state, const StartOptions& options, const QString& backupFile) {
+    state.ProgramFolder = SubMain::programFolderOf(options);
+    try {
+        if (!QDir(state.ProgramFolder).exists())
+            throw std::runtime_error(
+                QStringLiteral("The program folder %1 does not exist.").arg(shown(state.ProgramFolder)).toStdString());
+        const QString kept = MeetBackup::restore(QFileInfo(backupFile).absoluteFilePath(), state.meetDatabasePath());
+        std::printf(
+            "%s\n",
+            qPrintable(QStringLiteral("Restored %1 as %2.").arg(shown(backupFile), shown(state.meetDatabasePath()))));
+        if (!kept.isEmpty())
+            std::printf("%s\n",
+                        qPrintable(QStringLiteral("The meet database it replaced is kept as %1.").arg(shown(kept))));
+    } catch (const std::exception& error) {
+        state.messages.notice(Messages::appTitle(), QString::fromStdString(error.what()), Messages::Icon::Critical);
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,254 @@
+#include "database/db_exception.h"
+#include "database/meet_file_check.h"
+#include "database/sql.h"
+#include "database/transaction_guard.h"
+#include "meet_fixture.h"
+#include "ui/meet_creation.h"
+#include "test_main.h"
+
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTest>
+#include <QThread>
+#include <cstdio>
+#include <cstdlib>
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+const char* WriterRole = "CORRAVIN_TEST_INTERRUPTED_WRITER";
+constexpr int RowsBefore = 3;
+
+// Started as a child with WriterRole set, this binary becomes a writer that is killed in the
+// middle of a transaction: it changes every team and adds thousands more, with so small a
+// cache that changed pages reach the file before any commit, says "ready" and waits.
+[[maybe_unused]] const bool interruptedWriterRole = [] {
+    const QString path = qEnvironmentVariable(WriterRole);
+    if (path.isEmpty())
+        return false;
+    int argc = 1;
+    char name[] = "interrupted-writer";
+    char* argv[] = {name, nullptr};
+    QCoreApplication app(argc, argv);
+    DbConnection connection;
+    connection.open(path);
+    const QSqlDatabase db = connection.db();
+    Sql::exec(db, "PRAGMA cache_size = 10");
+    Sql::exec(db, "BEGIN");
+    Sql::exec(db, "UPDATE TblTeam SET TeamName = 'Half written'");
+    for (int i = 0; i < 3000; ++i)
+        Sql::exec(db, "INSERT INTO TblTeam (TeamName, Division, District) VALUES (?, 'A', '1')",
+                  {QString("Team %1 of an interrupted import").arg(i)});
+    std::printf("ready\n");
+    std::fflush(stdout);
+    QThread::sleep(120);
+    std::_Exit(0);
+}();
+
+QByteArray digest(const QString& path) {
+    QFile file(path);
+    if (!QFileInfo(path).isFile()) // opening a named pipe would wait for a writer
+        return {};
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
+}
+
+bool run(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    return process.waitForFinished(10000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+}
+
+// Puts the meet database on a disk that cannot be written, as the user running the test
+// feels it: file modes do not stop root, so root gets a read-only mount instead.
+bool moveOntoReadOnlyDisk(MeetFixture& meet, const QString& mountPoint, QString& path) {
+    meet.state->MeetDb.close();
+    QDir().mkpath(mountPoint);
+    path = QDir(mountPoint).filePath("QARNReduzuduv2006.mdb");
+#ifdef Q_OS_UNIX
+    if (::geteuid() == 0) {
+        if (!run("mount", {"-t", "tmpfs", "-o", "size=4m", "tmpfs", mountPoint}))
+            return false;
+        return QFile::copy(meet.databasePath(), path) && run("mount", {"-o", "remount,ro", mountPoint});
+    }
+#endif
+    return QFile::copy(meet.databasePath(), path) && QFile::setPermissions(path, QFile::ReadOwner) &&
+           QFile::setPermissions(mountPoint, QFile::ReadOwner | QFile::ExeOwner);
+}
+
+} // namespace
+
+class MeetSafetyTest : public QObject {
+    Q_OBJECT
+private slots:
+    void startUpCheckNamesEachFault_data();
+    void startUpCheckNamesEachFault();
+    void interruptedWriteIsRecoveredAsBeforeIt();
+    void readErrorAfterTheFirstRowIsAnError();
+    void journalOfAMovedMeetDatabaseBlocksANewOne();
+};
+
+void MeetSafetyTest::startUpCheckNamesEachFault_data() {
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("told"); // part of the message
+    using K = MeetFileVerdict::Kind;
+    QTest::newRow("sound") << "sound" << int(K::Usable) << "";
+    QTest::newRow("locked by another connection") << "locked" << int(K::Locked) << "is in use by another program";
+    QTest::newRow("read-only disk") << "read-only" << int(K::ReadOnly) << "cannot be written";
+    QTest::newRow("column of another type")
+        << "type" << int(K::Unusable)
+        << "the field RiderNumber of the table TblPerson is of type INTEGER instead of TEXT";
+    QTest::newRow("folder at the path") << "folder" << int(K::NotAFile) << "is taken by a folder";
+#ifdef Q_OS_UNIX
+    QTest::newRow("named pipe at the path") << "pipe" << int(K::NotAFile) << "is taken by a special file";
+#endif
+    QTest::newRow("damaged file with its journal")
+        << "journal" << int(K::Unusable) << "Move the file away together with ";
+}
+
+void MeetSafetyTest::startUpCheckNamesEachFault() {
+    QFETCH(QString, fault);
+    QFETCH(int, kind);
+    QFETCH(QString, told);
+    MeetFixture meet;
+    QString path = meet.databasePath();
+    const QString mountPoint = meet.programFolder() + "/readonly";
+    DbConnection holder;
+    if (fault == "locked") {
+        holder.open(path);
+        Sql::exec(holder.db(), "BEGIN EXCLUSIVE");
+    } else if (fault == "read-only") {
+        if (!moveOntoReadOnlyDisk(meet, mountPoint, path))
+            QSKIP("no read-only disk can be made here");
+    } else if (fault == "type") {
+        meet.exec("ALTER TABLE TblPerson RENAME COLUMN RiderNumber TO OldNumber");
+        meet.exec("ALTER TABLE TblPerson ADD COLUMN RiderNumber INTEGER");
+    } else if (fault == "journal") {
+        QFile file(path + "-journal");
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("journal");
+        file.close();
+        meet.state->MeetDb.close();
+        QVERIFY(QFile::remove(path));
+        QFile garbage(path);
+        QVERIFY(garbage.open(QIODevice::WriteOnly));
+        garbage.write(QByteArray(4096, 'x'));
+    } else if (fault == "folder" || fault == "pipe") {
+        meet.state->MeetDb.close();
+        QVERIFY(QFile::remove(path));
+#ifdef Q_OS_UNIX
+        QVERIFY(fault == "folder" ? QDir().mkdir(path) : ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+#endif
+    }
+    meet.state->MeetDb.close();
+    const QByteArray before = digest(path);
+
+    QElapsedTimer waited;
+    waited.start();
+    const MeetFileVerdict verdict = MeetFileCheck::examine(path, MeetFileCheck::Use::ReadWrite, 300);
+    QVERIFY2(waited.elapsed() < 3000, "the check must not hang");
+    QCOMPARE(int(verdict.kind), kind);
+    QVERIFY2(verdict.message.contains(told), qPrintable(verdict.message));
+    if (!told.isEmpty())
+        QVERIFY2(verdict.message.contains(QDir::toNativeSeparators(path)), qPrintable(verdict.message));
+    // Only a file that is really not a meet database is said to be one worth moving away.
+    QCOMPARE(verdict.message.contains("Move "),
+             kind == int(MeetFileVerdict::Kind::NotAFile) || kind == int(MeetFileVerdict::Kind::Unusable));
+    if (fault == "journal")
+        QVERIFY(verdict.message.contains(QDir::toNativeSeparators(path + "-journal")));
+    QCOMPARE(digest(path), before);
+    if (fault == "read-only")
+        run("umount", {mountPoint});
+}
+
+void MeetSafetyTest::interruptedWriteIsRecoveredAsBeforeIt() {
+    MeetFixture meet;
+    for (int i = 0; i < RowsBefore; ++i)
+        meet.exec("INSERT INTO TblTeam (TeamName, Division) VALUES (?, 'B')", {QString("Team %1").arg(i)});
+    const QString path = meet.databasePath();
+    meet.state->MeetDb.close();
+    const QByteArray before = digest(path);
+
+    QProcess writer;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(WriterRole, path);
+    writer.setProcessEnvironment(environment);
+    writer.start(QCoreApplication::applicationFilePath(), {});
+    QVERIFY(writer.waitForReadyRead(30000));
+    QCOMPARE(writer.readAll().trimmed(), QByteArray("ready"));
+    writer.kill();
+    QVERIFY(writer.waitForFinished(10000));
+    // What a crash leaves: a journal, and a file that holds half the transaction.
+    QVERIFY(QFile::exists(path + "-journal"));
+    QVERIFY(digest(path) != before);
+
+    const MeetFileVerdict verdict = MeetFileCheck::examine(path, MeetFileCheck::Use::ReadWrite);
+    QVERIFY2(verdict.usable(), qPrintable(verdict.message));
+    QVERIFY(!QFile::exists(path + "-journal"));
+    meet.state->MeetDb.open(path);
+    QCOMPARE(meet.count("TblTeam"), RowsBefore);
+    QCOMPARE(meet.scalar("SELECT count(*) FROM TblTeam WHERE TeamName LIKE 'Team _'").toInt(), RowsBefore);
+}
+
+void MeetSafetyTest::readErrorAfterTheFirstRowIsAnError() {
+    MeetFixture meet(false);
+    const QString path = meet.programFolder() + "/rows.db";
+    {
+        DbConnection connection;
+        connection.open(path);
+        Sql::exec(connection.db(), "CREATE TABLE Numbers (Text TEXT)");
+        TransactionGuard transaction(connection.db());
+        Sql::execEach(connection.db(), "INSERT INTO Numbers (Text) VALUES (?)",
+                      QList<QVariantList>(200, QVariantList{QString(400, 'n')}));
+        transaction.commit();
+    }
+    // Zeros over the last page, the last leaf of the table: the engine reads the first
+    // rows and fails when the scan gets there.
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.seek(file.size() - 4096));
+    file.write(QByteArray(4096, '\0'));
+    file.close();
+
+    DbConnection connection;
+    connection.open(path);
+    int read = 0;
+    try {
+        CheckedQuery rows = Sql::exec(connection.db(), "SELECT Text FROM Numbers");
+        while (rows.next())
+            ++read;
+        QFAIL("the rows ran out without an error");
+    } catch (const DbException& error) {
+        QVERIFY2(error.engineText().contains("malformed"), qPrintable(error.engineText()));
+    }
+    QVERIFY(read > 0);
+    QVERIFY_THROWS_EXCEPTION(DbException, Sql::rows(connection.db(), "SELECT Text FROM Numbers"));
+}
+
+void MeetSafetyTest::journalOfAMovedMeetDatabaseBlocksANewOne() {
+    MeetFixture meet(false);
+    QFile journal(meet.databasePath() + "-journal");
+    QVERIFY(journal.open(QIODevice::WriteOnly));
+    journal.write(QByteArray(512, 'j'));
+    journal.close();
+    try {
+        MeetCreation::build(meet.programFolder(), meet.databasePath());
+        QFAIL("a new meet database was built beside a journal that is not its own");
+    } catch (const std::runtime_error& error) {
+        QVERIFY2(QString(error.what()).contains(QDir::toNativeSeparators(journal.fileName())), error.what());
+    }
+    QCOMPARE(QDir(meet.programFolder()).entryList(QDir::Files | QDir::Hidden),
+             QStringList{"QARNReduzuduv2006.mdb-journal"});
+}
+
+CORRAVIN_TEST(MeetSafetyTest)
+#include "meet_safety_test.moc"

@@ -1,0 +1,228 @@
+#include "database/checked_file_writer.h"
+#include "database/class_data.h"
+#include "database/meet_backup.h"
+#include "database/meet_file_check.h"
+#include "database/sql.h"
+#include "meet_fixture.h"
+#include "startup/frm_main.h"
+#include "startup/frm_settings.h"
+#include "startup/region_settings.h"
+#include "startup/sub_main.h"
+#include "test_main.h"
+
+#include <QComboBox>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTest>
+
+namespace {
+
+QByteArray digest(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
+}
+
+struct Outcome {
+    int status;
+    QString output;
+    QString errors;
+};
+
+QProcess* startCorravin(const QStringList& arguments) {
+    auto* process = new QProcess;
+    process->start(QString(CORRAVIN_BINARY_DIR) + "/corravin", arguments);
+    return process;
+}
+
+Outcome finish(QProcess* process) {
+    process->waitForFinished(60000);
+    Outcome outcome{process->exitCode(), QString::fromLocal8Bit(process->readAllStandardOutput()).trimmed(),
+                    QString::fromLocal8Bit(process->readAllStandardError())};
+    delete process;
+    return outcome;
+}
+
+Outcome runCorravin(const MeetFixture& meet, QStringList arguments) {
+    return finish(startCorravin(QStringList{"--program-folder", meet.programFolder()} + arguments));
+}
+
+int teams(const QString& path) {
+    DbConnection connection;
+    connection.open(path, DbConnection::Mode::ReadOnly);
+    return Sql::scalar(connection.db(), "SELECT count(*) FROM TblTeam").toInt();
+}
+
+} // namespace
+
+class SafeStartTest : public QObject {
+    Q_OBJECT
+private slots:
+    void fullDiskDuringCreationEndsTheStartAndLeavesNoFile();
+    void twoFirstStartsAtOnceShareOneMeetDatabase();
+    void lockedMeetDatabaseIsReportedAndLeftAlone();
+    void pdfNeverReplacesAFileTheProgramKeeps_data();
+    void pdfNeverReplacesAFileTheProgramKeeps();
+    void backupsAtStartAndBeforeALineupSwitchKeepTheNewest20();
+    void restorePutsABackupBackAndRefusesADamagedFile();
+};
+
+void SafeStartTest::fullDiskDuringCreationEndsTheStartAndLeavesNoFile() {
+    MeetFixture meet(false);
+    RegionSettings::write("B");
+    CheckedFileWriter::simulateFullDiskAfter(50000); // a few of the 36 label images fit
+    SubMain failing(*meet.state);
+    const auto status = failing.Main({meet.programFolder(), QSize(12000, 9000)});
+    CheckedFileWriter::simulateFullDiskAfter(-1);
+    QCOMPARE(status, std::optional<int>(1));
+    const QStringList shown = meet.messages.shown();
+    QCOMPARE(shown.size(), 1);
+    QVERIFY2(shown.first().contains("could not be written: No space left on device"), qPrintable(shown.first()));
+    meet.messages.reset();
+    QCOMPARE(QDir(meet.programFolder()).entryList({"*.mdb*"}, QDir::Files | QDir::Hidden), QStringList());
+    // The images that were written are whole; no empty or half-written file is left.
+    const QFileInfoList images = QDir(meet.programFolder() + "/LabelFiles").entryInfoList(QDir::Files | QDir::Hidden);
+    QVERIFY(!images.isEmpty() && images.size() < 36);
+    for (const QFileInfo& image : images)
+        QVERIFY2(image.suffix() == "bmp" && image.size() == images.first().size(), qPrintable(image.fileName()));
+
+    SubMain next(*meet.state);
+    QVERIFY(!next.Main({meet.programFolder(), QSize(12000, 9000)}));
+    QCOMPARE(QDir(meet.programFolder() + "/LabelFiles").entryList(QDir::Files).size(), 36);
+    VERIFY_MESSAGES(meet.messages);
+}
+
+void SafeStartTest::twoFirstStartsAtOnceShareOneMeetDatabase() {
+    MeetFixture meet(false);
+    const QStringList arguments{"--program-folder", meet.programFolder(), "create-meet"};
+    QProcess* first = startCorravin(arguments);
+    QProcess* second = startCorravin(arguments);
+    const Outcome one = finish(first);
+    const Outcome two = finish(second);
+    QVERIFY2(one.status == 0 && two.status == 0, qPrintable(one.errors + two.errors));
+    QCOMPARE(one.output, two.output);
+    QVERIFY(MeetFileCheck::examine(meet.databasePath(), MeetFileCheck::Use::ReadWrite).usable());
+    QCOMPARE(QDir(meet.programFolder()).entryList(QDir::Files | QDir::Hidden), QStringList{"QARNReduzuduv2006.mdb"});
+}
+
+void SafeStartTest::lockedMeetDatabaseIsReportedAndLeftAlone() {
+    MeetFixture meet;
+    meet.exec("INSERT INTO TblTeam (TeamName, Division) VALUES ('Oak Hill', 'A')");
+    // Read before the lock: closing any handle on the file drops this process's locks on it.
+    const QByteArray before = digest(meet.databasePath());
+    meet.exec("BEGIN EXCLUSIVE");
+    meet.exec("INSERT INTO TblTeam (TeamName, Division) VALUES ('Pending', 'A')");
+    const Outcome outcome = runCorravin(meet, {"create-meet"});
+    QCOMPARE(outcome.status, 1);
+    QVERIFY2(outcome.errors.contains("The meet database " + QDir::toNativeSeparators(meet.databasePath()) +
+                                     " is in use by another program") &&
+                 !outcome.errors.contains("Move"),
+             qPrintable(outcome.errors));
+    meet.exec("ROLLBACK");
+    QCOMPARE(digest(meet.databasePath()), before);
+    QCOMPARE(meet.count("TblTeam"), 1);
+}
+
+void SafeStartTest::pdfNeverReplacesAFileTheProgramKeeps_data() {
+    QTest::addColumn<QString>("target"); // relative to the program folder
+    QTest::newRow("meet database") << "QARNReduzuduv2006.mdb";
+    QTest::newRow("meet database in another case") << "qarnreduzuduv2006.MDB";
+    QTest::newRow("its journal") << "QARNReduzuduv2006.mdb-journal";
+    QTest::newRow("through a link") << "link.pdf";
+    QTest::newRow("label image") << "LabelFiles/formWfandS.bmp";
+    QTest::newRow("backup") << "Backups/kept.mdb";
+}
+
+void SafeStartTest::pdfNeverReplacesAFileTheProgramKeeps() {
+    QFETCH(QString, target);
+    MeetFixture meet;
+    QDir(meet.programFolder()).mkdir("Backups");
+    QFile::link(meet.databasePath(), meet.programFolder() + "/link.pdf");
+    const QString path = meet.programFolder() + "/" + target;
+    const QByteArray before = digest(path);
+    const QByteArray meetBefore = digest(meet.databasePath());
+    const Outcome outcome = runCorravin(meet, {"print", "coach-list", "--pdf", path});
+    QCOMPARE(outcome.status, 1);
+    QVERIFY2(outcome.errors.contains("The report was not written to"), qPrintable(outcome.errors));
+    QCOMPARE(digest(path), before);
+    QCOMPARE(digest(meet.databasePath()), meetBefore);
+}
+
+void SafeStartTest::backupsAtStartAndBeforeALineupSwitchKeepTheNewest20() {
+    MeetFixture meet;
+    const QString folder = MeetBackup::folder(meet.databasePath());
+    QVERIFY(QDir().mkpath(folder));
+    for (int day = 1; day <= 25; ++day)
+        QVERIFY(QFile::copy(
+            meet.databasePath(),
+            QString("%1/QARNReduzuduv2006-200101%2-120000-000-start.mdb").arg(folder).arg(day, 2, 10, QChar('0'))));
+    QFile notes(folder + "/notes.txt");
+    QVERIFY(notes.open(QIODevice::WriteOnly));
+    notes.close();
+    meet.state->MeetDb.close();
+    RegionSettings::write("C");
+
+    SubMain subMain(*meet.state);
+    QVERIFY(!subMain.Main({meet.programFolder(), QSize(12000, 9000)}));
+    QStringList backups = MeetBackup::list(meet.databasePath());
+    QCOMPARE(backups.size(), MeetBackup::Kept);
+    QVERIFY(backups.first().endsWith("-20010107-120000-000-start.mdb"));
+    QVERIFY(!backups.last().startsWith(folder + "/QARNReduzuduv2006-2001"));
+    QVERIFY(QFile::exists(folder + "/notes.txt"));
+
+    FrmMain* main = subMain.mainForm();
+    main->LblSettings_Click();
+    main->settingsWindow()->findChild<QComboBox*>("cbClassVersion")->setCurrentIndex(1);
+    meet.messages.expectConfirm("These settings are vital to the programs operation and should not be changed once "
+                                "information is entered into the program. Are you sure you want to continue?",
+                                true);
+    main->settingsWindow()->CmdSubmit_Click();
+    VERIFY_MESSAGES(meet.messages);
+    QCOMPARE(ClassData::className(meet.db(), 2), QString("Hunt Seat Fitting & Showing"));
+    backups = MeetBackup::list(meet.databasePath());
+    QCOMPARE(backups.size(), MeetBackup::Kept);
+    QVERIFY(backups.last().endsWith("-line-up.mdb"));
+    DbConnection backup;
+    backup.open(backups.last(), DbConnection::Mode::ReadOnly);
+    QCOMPARE(ClassData::className(backup.db(), 2), QString("Saddle Seat Fitting and Showing"));
+}
+
+void SafeStartTest::restorePutsABackupBackAndRefusesADamagedFile() {
+    MeetFixture meet;
+    meet.exec("INSERT INTO TblTeam (TeamName, Division) VALUES ('Oak Hill', 'A')");
+    meet.state->MeetDb.close();
+    const Outcome backup = runCorravin(meet, {"backup"});
+    QCOMPARE(backup.status, 0);
+    QVERIFY2(backup.output.endsWith("-on-demand.mdb") && QFile::exists(backup.output), qPrintable(backup.errors));
+
+    meet.state->MeetDb.open(meet.databasePath());
+    meet.exec("INSERT INTO TblTeam (TeamName, Division) VALUES ('Later', 'A')");
+    meet.state->MeetDb.close();
+    const Outcome restored = runCorravin(meet, {"restore", backup.output});
+    QCOMPARE(restored.status, 0);
+    QCOMPARE(teams(meet.databasePath()), 1);
+    const QStringList backups = MeetBackup::list(meet.databasePath());
+    QVERIFY(backups.last().endsWith("-before-restore.mdb"));
+    QVERIFY(restored.output.contains(QDir::toNativeSeparators(backups.last())));
+    QCOMPARE(teams(backups.last()), 2);
+    QVERIFY(MeetFileCheck::examine(meet.databasePath(), MeetFileCheck::Use::ReadWrite).usable());
+
+    QFile damaged(meet.programFolder() + "/damaged.mdb");
+    QVERIFY(QFile::copy(backup.output, damaged.fileName()));
+    QVERIFY(damaged.open(QIODevice::ReadWrite));
+    damaged.seek(4096); // the pages after the schema
+    damaged.write(QByteArray(8192, '\x7f'));
+    damaged.close();
+    const QByteArray before = digest(meet.databasePath());
+    const Outcome refused = runCorravin(meet, {"restore", damaged.fileName()});
+    QCOMPARE(refused.status, 1);
+    QVERIFY2(refused.errors.contains("is not a healthy meet database"), qPrintable(refused.errors));
+    QCOMPARE(digest(meet.databasePath()), before);
+    QCOMPARE(MeetBackup::list(meet.databasePath()), backups);
+}
+
+CORRAVIN_TEST(SafeStartTest)
+#include "safe_start_test.moc"
