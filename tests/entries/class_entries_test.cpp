@@ -63,7 +63,7 @@ void click(CheckBoxGrid& grid, int row, int classNumber) { grid.box(row, classNu
 
 QStringList rows(MeetFixture& meet, const QString& statement) {
     QStringList all;
-    QSqlQuery query = Sql::exec(meet.db(), statement);
+    auto query = Sql::exec(meet.db(), statement);
     while (query.next())
         all << query.value(0).toString();
     return all;

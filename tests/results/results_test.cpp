@@ -1,0 +1,290 @@
+#include "meet_fixture.h"
+#include "test_main.h"
+
+#include "database/sql.h"
+#include "reports/print_registry.h"
+#include "reports/report_layout.h"
+#include "results/frm_place_assign.h"
+#include "results/frm_placings.h"
+#include "results/results_reports.h"
+#include "results/standings.h"
+#include "ui/standard_questions.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+const QString Duplicate = "The current placings cannot be saved. Make sure you do not have the same person placing "
+                          "twice under the same judge";
+
+// A small meet: division B with teams Hawks (riders 101, 102, 9) and Owls (rider 10),
+// division A with team Ants (rider 103); judges Ellis and Adams on class 5 of division B.
+struct ResultsMeet {
+    MeetFixture meet;
+    QMap<QString, qint32> riders; // by back number
+    qint32 adams = 0;
+    qint32 ellis = 0;
+
+    ResultsMeet() {
+        const qint32 hawks = team("Hawks", "B");
+        const qint32 owls = team("Owls", "B");
+        const qint32 ants = team("Ants", "A");
+        rider(hawks, "101", "Ann", "Lee");
+        rider(hawks, "102", "Bo", "Ray");
+        rider(hawks, "9", "Cy", "Fox");
+        rider(owls, "10", "Di", "Orr");
+        rider(ants, "103", "Ed", "Kim");
+        ellis = judge("Mary", "Ellis");
+        adams = judge("Sam", "Adams");
+        for (const qint32 judgeId : {ellis, adams})
+            meet.exec("INSERT INTO TblClassJudges (JudgeID, ClassNumber, Division) VALUES (?, 5, 'B')", {judgeId});
+        for (const char* number : {"101", "102", "9", "10", "103"})
+            enter(number, 5);
+    }
+    qint32 team(const QString& name, const QString& division) {
+        meet.exec("INSERT INTO TblTeam (TeamName, Division, District) VALUES (?, ?, '1')", {name, division});
+        return meet.scalar("SELECT max(TeamCode) FROM TblTeam").toInt();
+    }
+    void rider(qint32 team, const QString& number, const QString& first, const QString& last) {
+        meet.exec("INSERT INTO TblPerson (FirstName, LastName, TeamCode, RiderNumber) VALUES (?, ?, ?, ?)",
+                  {first, last, team, number});
+        riders[number] = meet.scalar("SELECT max(RiderIndex) FROM TblPerson").toInt();
+    }
+    qint32 judge(const QString& first, const QString& last) {
+        meet.exec("INSERT INTO TblJudge (FirstName, LastName) VALUES (?, ?)", {first, last});
+        return meet.scalar("SELECT max(JudgeID) FROM TblJudge").toInt();
+    }
+    void enter(const QString& number, int classNumber) {
+        meet.exec("INSERT INTO TblEntry (ClassNumber, RiderIndex) VALUES (?, ?)", {classNumber, riders[number]});
+    }
+    void place(int classNumber, int place, const QString& number, qint32 judgeId, const QString& division = "B") {
+        meet.exec("INSERT INTO TblPlacing (ClassNumber, Place, Division, RiderIndex, Points, JudgeID) "
+                  "VALUES (?, ?, ?, ?, ?, ?)",
+                  {classNumber, place, division, riders[number], 11 - place, judgeId});
+    }
+    QStringList placings() {
+        QStringList all;
+        auto query = Sql::exec(meet.db(), "SELECT JudgeID || ':' || Place || ':' || RiderIndex || ':' || "
+                                          "CAST(Points AS INTEGER) FROM TblPlacing ORDER BY JudgeID, Place");
+        while (query.next())
+            all << query.value(0).toString();
+        return all;
+    }
+    QString row(qint32 judgeId, int place, const QString& number) {
+        return QString("%1:%2:%3:%4").arg(judgeId).arg(place).arg(riders[number]).arg(11 - place);
+    }
+};
+
+void choose(FrmPlaceAssign& window, int column, int place, const QString& startsWith) {
+    QComboBox* list = window.placeList(column, place);
+    const int index = list->findText(startsWith, Qt::MatchStartsWith);
+    QVERIFY2(index >= 0, qPrintable(startsWith));
+    list->setCurrentIndex(index);
+}
+
+QStringList texts(const QComboBox* list) {
+    QStringList all;
+    for (int i = 0; i < list->count(); ++i)
+        all << list->itemText(i);
+    return all;
+}
+
+QStringList pageTexts(const Report& report) {
+    QStringList all;
+    const LaidOutReport pages = ReportLayout::layout(report);
+    for (const LaidOutPage& page : pages.pages)
+        for (const PlacedItem& item : page.items)
+            if (!item.text.trimmed().isEmpty())
+                all << item.text;
+    return all;
+}
+} // namespace
+
+class ResultsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void placingsRefuse();
+    void placingWindowListsTheDivisionsEntrantsAndSaves();
+    void reopeningShowsStoredChoicesAndALeftRider();
+    void relayEntriesCarryTheirPartner();
+    void standingsRankEveryTeam();
+    void standingsRefuseWithoutTeamsOrPlacings();
+    void individualResultsListRidersWithTotals();
+};
+
+void ResultsTest::placingsRefuse() {
+    ResultsMeet m;
+    FrmPlacings placings(*m.meet.state);
+    placings.Set_Division("B");
+    auto* classes = placings.findChild<QComboBox*>("CbClass");
+    QCOMPARE(classes->itemText(4), QString("5 - Saddle Seat Pattern"));
+    m.meet.messages.expectAppNotice("You must provide the class you are trying to place.")
+        .expectAppNotice("You must first assign judges to this class");
+    placings.CmdAddPlacings_Click();
+    classes->setCurrentIndex(5); // class 6: no judges
+    placings.CmdAddPlacings_Click();
+    m.meet.exec("INSERT INTO TblClassJudges (JudgeID, ClassNumber, Division) VALUES (?, 6, 'B'), (?, 6, 'B')",
+                {m.adams, m.ellis});
+    m.meet.messages.expectAppNotice("There are currently no riders entered in this class.");
+    placings.CmdAddPlacings_Click();
+    VERIFY_MESSAGES(m.meet.messages);
+    QVERIFY(!placings.subWindow());
+    classes->setCurrentIndex(4);
+    placings.CmdAddPlacings_Click();
+    QVERIFY(placings.subWindow() && !placings.isEnabled());
+    placings.subWindow()->close();
+    QVERIFY(placings.isEnabled());
+}
+
+void ResultsTest::placingWindowListsTheDivisionsEntrantsAndSaves() {
+    ResultsMeet m;
+    m.place(5, 1, "10", m.adams);
+    m.place(5, 2, "102", m.adams, "A"); // another division's row is never touched
+    FrmPlaceAssign window(*m.meet.state);
+    window.setAttribute(Qt::WA_DeleteOnClose, false);
+    QVERIFY(window.InitializeForm("B", 5));
+    // Judges by last name; the division's riders by number as text (10 before 101, 9 last).
+    QCOMPARE(window.findChild<QLineEdit*>("TxtJudge_1")->text(), QString("Sam Adams"));
+    QCOMPARE(window.findChild<QLineEdit*>("TxtJudge_2")->text(), QString("Mary Ellis"));
+    QCOMPARE(texts(window.placeList(2, 10)),
+             QStringList({"N/A", "10 - Di Orr", "101 - Ann Lee", "102 - Bo Ray", "9 - Cy Fox"}));
+    QCOMPARE(window.findChild<QLabel*>("TxtClass")->text(), QString("Class 5 - Saddle Seat Pattern"));
+
+    choose(window, 1, 1, "101");
+    choose(window, 1, 3, "101");
+    QSignalSpy closed(&window, &EntryWindow::closed);
+    m.meet.messages.expectConfirm(StandardQuestions::saveText(), true).expectAppNotice(Duplicate);
+    window.CmdSubmit_Click();
+    VERIFY_MESSAGES(m.meet.messages);
+    QCOMPARE(closed.count(), 0);
+
+    choose(window, 1, 1, "N/A");
+    choose(window, 1, 1, "102"); // 1st and 3rd only under Adams
+    choose(window, 2, 4, "101"); // the same rider under the other judge
+    m.meet.messages.expectConfirm(StandardQuestions::saveText(), true);
+    window.CmdSubmit_Click();
+    VERIFY_MESSAGES(m.meet.messages);
+    QCOMPARE(closed.count(), 1);
+    // Division A's row stays; judge Ellis was entered first.
+    QCOMPARE(m.placings(), QStringList({m.row(m.ellis, 4, "101"), m.row(m.adams, 1, "102"), m.row(m.adams, 2, "102"),
+                                        m.row(m.adams, 3, "101")}));
+    QCOMPARE(m.meet.scalar("SELECT count(*) FROM TblPlacing WHERE Division = 'A'").toInt(), 1);
+
+    // Every list on "N/A" clears the class in the division.
+    FrmPlaceAssign again(*m.meet.state);
+    QVERIFY(again.InitializeForm("B", 5));
+    for (int column = 1; column <= 2; ++column)
+        for (int place = 1; place <= 10; ++place)
+            again.placeList(column, place)->setCurrentIndex(0);
+    m.meet.messages.expectConfirm(StandardQuestions::saveText(), true);
+    again.CmdSubmit_Click();
+    VERIFY_MESSAGES(m.meet.messages);
+    QCOMPARE(m.meet.scalar("SELECT count(*) FROM TblPlacing WHERE Division = 'B'").toInt(), 0);
+}
+
+// A stored choice comes back in the row of its place and the column of its judge; a
+// placing whose rider has left the class shows as its own entry and survives a save.
+void ResultsTest::reopeningShowsStoredChoicesAndALeftRider() {
+    ResultsMeet m;
+    m.place(5, 2, "9", m.ellis);
+    m.place(5, 7, "102", m.adams);
+    m.meet.exec("DELETE FROM TblEntry WHERE RiderIndex = ?", {m.riders["102"]});
+    FrmPlaceAssign window(*m.meet.state);
+    window.setAttribute(Qt::WA_DeleteOnClose, false);
+    QVERIFY(window.InitializeForm("B", 5));
+    QCOMPARE(window.placeList(2, 2)->currentText(), QString("9 - Cy Fox"));
+    QCOMPARE(window.placeList(1, 7)->currentText(), QString("102 - Bo Ray (no longer entered)"));
+    QCOMPARE(window.placeList(1, 2)->currentText(), QString("N/A"));
+    choose(window, 1, 1, "101");
+    m.meet.messages.expectConfirm(StandardQuestions::saveText(), true);
+    window.CmdSubmit_Click();
+    VERIFY_MESSAGES(m.meet.messages);
+    QCOMPARE(m.meet.scalar("SELECT count(*) FROM TblPlacing").toInt(), 3);
+    QCOMPARE(m.meet.scalar("SELECT Place FROM TblPlacing WHERE RiderIndex = ?", {m.riders["102"]}).toInt(), 7);
+}
+
+void ResultsTest::relayEntriesCarryTheirPartner() {
+    ResultsMeet m;
+    for (const qint32 judgeId : {m.ellis, m.adams})
+        m.meet.exec("INSERT INTO TblClassJudges (JudgeID, ClassNumber, Division) VALUES (?, 17, 'B')", {judgeId});
+    m.enter("101", 17);
+    m.meet.exec("INSERT INTO TblPairing (RiderIndex, PartnerIndex, PartnerNumber, PartnerFirst, PartnerLast) "
+                "VALUES (?, ?, '102', 'Bo', 'Ray')",
+                {m.riders["101"], m.riders["102"]});
+    FrmPlaceAssign window(*m.meet.state);
+    window.setAttribute(Qt::WA_DeleteOnClose, false);
+    QVERIFY(window.InitializeForm("B", 17));
+    QCOMPARE(texts(window.placeList(1, 1)), QStringList({"N/A", "101 - Ann Lee and 102 - Bo Ray"}));
+    choose(window, 1, 1, "101");
+    m.meet.messages.expectConfirm(StandardQuestions::saveText(), true);
+    window.CmdSubmit_Click();
+    VERIFY_MESSAGES(m.meet.messages);
+    QCOMPARE(m.meet.scalar("SELECT RiderIndex FROM TblPlacing").toInt(), m.riders["101"]);
+}
+
+void ResultsTest::standingsRankEveryTeam() {
+    using ResultData::Team;
+    using ResultData::TeamPlacing;
+    const QList<Team> teams{{1, "Zebras", "B"}, {2, "Hawks", "B"}, {3, "Owls", "B"}, {4, "Ants", "B"}};
+    const QList<TeamPlacing> placings{
+        {2, 2, 1, 10}, {2, 2, 2, 9}, {2, 2, 3, 8}, // Hawks: class 2 by two judges
+        {3, 4, 3, 8},  {3, 4, 5, 6},               // Owls: class 4 only
+        {1, 4, 1, 10}, {1, 4, 9, 2}, {1, 9, 8, 3}, {1, 18, 1, 10}, // Zebras, a class outside the grid left out
+        {7, 1, 1, 10}};                                           // a team of another division
+    const QList<StandingsRow> rows = Standings::Compute_Standings(teams, placings);
+    QStringList order;
+    for (const StandingsRow& row : rows)
+        order << QString("%1 %2").arg(row.TeamName).arg(row.TotalPoints);
+    QCOMPARE(order, QStringList({"Hawks 27", "Zebras 15", "Owls 14", "Ants 0"}));
+    QCOMPARE(rows[0].Placings[2], QString("1,2,3"));
+    QCOMPARE(rows[0].Points[2], QString("27"));
+    QCOMPARE(rows[2].Placings[4], QString("3,5"));
+    QCOMPARE(rows[2].Points[4], QString("14"));
+    QCOMPARE(rows[2].Placings[1], QString(" "));
+    QCOMPARE(rows[3].Points[17], QString(" "));
+
+    // Equal totals by name.
+    const QList<StandingsRow> tied =
+        Standings::Compute_Standings({{1, "Zebras", "B"}, {2, "Éire", "B"}}, {{1, 3, 1, 10}, {2, 3, 1, 10}});
+    QCOMPARE(tied[0].TeamName, QString("Éire"));
+}
+
+void ResultsTest::standingsRefuseWithoutTeamsOrPlacings() {
+    MeetFixture meet;
+    PrintRequest request;
+    request.division = "C";
+    QCOMPARE(ResultsReports::prepareStandings(*meet.state, request).message,
+             QString("There are currently no teams entered."));
+    meet.exec("INSERT INTO TblTeam (TeamName, Division, District) VALUES ('Hawks', 'C', '1')");
+    QCOMPARE(ResultsReports::prepareStandings(*meet.state, request).message,
+             QString("There are currently no placings recorded."));
+    QCOMPARE(ResultsReports::prepareRiderResults(*meet.state, request).report->name(),
+             QString("RptIndividualResults"));
+}
+
+void ResultsTest::individualResultsListRidersWithTotals() {
+    ResultsMeet m;
+    m.meet.state->CurrentRegion = "Q";
+    m.place(5, 1, "101", m.adams);
+    m.place(5, 3, "101", m.ellis);
+    m.place(5, 2, "103", m.adams, "A");
+    const PreparedReport prepared = ResultsReports::prepareRiderResults(*m.meet.state, PrintRequest{});
+    QVERIFY(prepared.report);
+    const QStringList text = pageTexts(*prepared.report);
+    const QString joined = text.join('|');
+    // Division A's team first; riders by number as text; a rider without placings listed.
+    QVERIFY(joined.indexOf("Ants") < joined.indexOf("Hawks"));
+    QVERIFY(joined.indexOf("Hawks") < joined.indexOf("Owls"));
+    QVERIFY(joined.indexOf("Ann Lee") < joined.indexOf("Bo Ray"));
+    QVERIFY(joined.indexOf("Bo Ray") < joined.indexOf("Cy Fox"));
+    QVERIFY(text.contains("Individual Results Report - Region Q"));
+    QVERIFY(text.contains("Sam Adams") && text.contains("Mary Ellis"));
+    // Ann Lee: 10 + 8 points, also the team's total.
+    QCOMPARE(text.count("18"), 2);
+}
+
+CORRAVIN_TEST(ResultsTest)
+#include "results_test.moc"
