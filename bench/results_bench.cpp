@@ -1,0 +1,126 @@
+#include "database/sql.h"
+#include "database/transaction_guard.h"
+#include "results/frm_place_assign.h"
+#include "results/result_data.h"
+#include "results/standings.h"
+#include "ui/file_dialogs.h"
+#include "ui/meet_creation.h"
+#include "ui/messages.h"
+#include "ui/run_state.h"
+
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+class ResultsBenchMessages : public Messages {
+public:
+    void notice(const QString&, const QString&, Icon) override {}
+    bool ask(const QString&, const QString&, Icon) override { return true; }
+};
+
+class ResultsBenchDialogs : public FileDialogs {
+public:
+    QString openFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+    QString saveFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+    QString pickFolder(QWidget*, const QString&, const QString&) override { return {}; }
+};
+
+// Ten times a realistic meet: 200 teams (50 a division) of 25 riders; each rider entered in
+// three classes; every class of every division placed ten deep by its two judges; class 5
+// of division A has 200 entries.
+struct ResultsBenchMeet {
+    ResultsBenchMessages messages;
+    ResultsBenchDialogs dialogs;
+    QTemporaryDir folder;
+    RunState state{messages, dialogs};
+
+    ResultsBenchMeet() {
+        state.ScreenWidth = 12000;
+        state.ScreenHeight = 9000;
+        state.ProgramFolder = folder.path();
+        MeetCreation::build(folder.path(), state.meetDatabasePath());
+        state.MeetDb.open(state.meetDatabasePath());
+        const QSqlDatabase db = state.db();
+        TransactionGuard transaction(db);
+        Sql::exec(db, QStringLiteral("INSERT INTO TblJudge (FirstName, LastName) VALUES ('Sam', 'Adams'), ('Mary', 'Ellis')"));
+        QList<QVariantList> teams, riders, entries, placings, judges;
+        int rider = 0;
+        for (int t = 0; t < 200; ++t) {
+            const QString division(QChar(u'A' + t % 4));
+            teams.append({QStringLiteral("Team %1").arg(t), division});
+            for (int r = 0; r < 25; ++r) {
+                ++rider;
+                riders.append({QStringLiteral("First%1").arg(rider), QStringLiteral("Last%1").arg(rider), t + 1,
+                               QString::number(rider % 1000)});
+                for (int k = 0; k < 3; ++k)
+                    entries.append({1 + (rider + 5 * k) % 17, rider});
+                if (division == QLatin1String("A") && r < 8)
+                    entries.append({5, rider});
+            }
+        }
+        for (const char* division : {"A", "B", "C", "D"})
+            for (int c = 1; c <= 17; ++c)
+                for (int judge = 1; judge <= 2; ++judge) {
+                    judges.append({judge, c, QString::fromLatin1(division)});
+                    for (int place = 1; place <= 10; ++place)
+                        placings.append({c, place, QString::fromLatin1(division), 1 + (c * 37 + place * 101 + judge * 13) % rider,
+                                         11 - place, judge});
+                }
+        Sql::execEach(db, QStringLiteral("INSERT INTO TblTeam (TeamName, Division, District) VALUES (?, ?, '1')"), teams);
+        Sql::execEach(db,
+                      QStringLiteral("INSERT INTO TblPerson (FirstName, LastName, TeamCode, RiderNumber) VALUES (?, ?, ?, ?)"),
+                      riders);
+        Sql::execEach(db, QStringLiteral("INSERT INTO TblEntry (ClassNumber, RiderIndex) VALUES (?, ?)"), entries);
+        Sql::execEach(db, QStringLiteral("INSERT INTO TblClassJudges (JudgeID, ClassNumber, Division) VALUES (?, ?, ?)"),
+                      judges);
+        Sql::execEach(db,
+                      QStringLiteral("INSERT INTO TblPlacing (ClassNumber, Place, Division, RiderIndex, Points, JudgeID) "
+                                     "VALUES (?, ?, ?, ?, ?, ?)"),
+                      placings);
+        transaction.commit();
+    }
+};
+
+ResultsBenchMeet& resultsMeet() {
+    static ResultsBenchMeet meet;
+    return meet;
+}
+
+void BM_ComputeStandings(benchmark::State& run) {
+    const QSqlDatabase db = resultsMeet().state.db();
+    for (auto _ : run) {
+        const QList<StandingsRow> rows = Standings::Compute_Standings(ResultData::teamsOfDivision(db, QStringLiteral("B")),
+                                                                      ResultData::teamPlacings(db, QStringLiteral("B")));
+        benchmark::DoNotOptimize(rows.size());
+    }
+}
+
+// Baseline: the same sums as one bare aggregate statement.
+void BM_BareStandingsAggregate(benchmark::State& run) {
+    const QSqlDatabase db = resultsMeet().state.db();
+    for (auto _ : run) {
+        auto query = Sql::exec(db, QStringLiteral("SELECT TblPerson.TeamCode, TblPlacing.ClassNumber, sum(Points) "
+                                                  "FROM TblPlacing INNER JOIN TblPerson ON TblPlacing.RiderIndex = "
+                                                  "TblPerson.RiderIndex WHERE TblPlacing.Division = 'B' "
+                                                  "GROUP BY TblPerson.TeamCode, TblPlacing.ClassNumber"));
+        int rows = 0;
+        while (query.next())
+            ++rows;
+        benchmark::DoNotOptimize(rows);
+    }
+}
+
+void BM_OpenPlacingsWindow(benchmark::State& run) {
+    for (auto _ : run) {
+        FrmPlaceAssign window(resultsMeet().state);
+        window.setAttribute(Qt::WA_DeleteOnClose, false);
+        benchmark::DoNotOptimize(window.InitializeForm(QStringLiteral("A"), 5));
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_ComputeStandings)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BareStandingsAggregate)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenPlacingsWindow)->Unit(benchmark::kMillisecond);
