@@ -10,7 +10,7 @@
 
 namespace {
 
-const QStringList Divisions = {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D")};
+const QStringList KnownDivisions = {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D")};
 
 QString optionName(int option) {
     switch (option) {
@@ -52,7 +52,7 @@ Parsed parse(const QStringList& arguments, const PrintRegistry& registry) {
         if (argument == QLatin1String("--division")) {
             option = PrintRegistry::Division;
             request.division = value.toUpper();
-            if (!Divisions.contains(request.division))
+            if (!KnownDivisions.contains(request.division))
                 return fail(QStringLiteral("the division must be A, B, C or D, not %1").arg(value));
         } else if (argument == QLatin1String("--class")) {
             option = PrintRegistry::Class;

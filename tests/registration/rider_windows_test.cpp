@@ -1,10 +1,12 @@
 #include "registration/frm_rider.h"
 #include "registration/frm_rider_mgmt.h"
-#include "registration_fixture.h"
+#include "seed.h"
 #include "test_main.h"
 #include "ui/standard_questions.h"
+#include "window_driver.h"
 
 #include <QSignalSpy>
+#include <QTest>
 
 namespace {
 const QString MissingInformation =
@@ -12,7 +14,7 @@ const QString MissingInformation =
     "'last name', 'team', and 'rider number' and try again.";
 const QString InvalidNumber = "The specified rider number is invalid.";
 const QString NumberTaken = "The specified rider number is currently assigned to another rider.";
-const QString DeleteQuestion =
+const QString RiderDeleteQuestion =
     "You are about to delete the selected rider. This action cannot be undone. Are you sure you want to continue?";
 
 void fillRider(QWidget* window, const QStringList& boxes, int team) {
@@ -262,10 +264,10 @@ void RiderWindowsTest::deleteAsksThenRemoves() {
     FrmRiderMgmt mgmt(*meet.state);
     search(mgmt, 0, "Smith");
     pickResult(mgmt, 1);
-    meet.messages.expectConfirm(DeleteQuestion, false);
+    meet.messages.expectConfirm(RiderDeleteQuestion, false);
     mgmt.CmdDelete_Click();
     QCOMPARE(meet.count("TblPerson"), 2);
-    meet.messages.expectConfirm(DeleteQuestion, true);
+    meet.messages.expectConfirm(RiderDeleteQuestion, true);
     mgmt.CmdDelete_Click();
     VERIFY_MESSAGES(meet.messages);
     QCOMPARE(meet.scalar("SELECT group_concat(FirstName) FROM TblPerson").toString(), QString("Anna"));
