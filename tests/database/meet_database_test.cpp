@@ -114,6 +114,8 @@ void MeetDatabaseTest::autoNumbersAreAssignedAndNeverReused() {
     QCOMPARE(meet.scalar("SELECT TeamCode FROM TblTeam WHERE TeamName = 'Three'").toInt(), 3);
 }
 
+// A new meet holds the class line-up, classes numbered from 1 without a gap, each with
+// label images of its own drawn beside the database.
 void MeetDatabaseTest::holdsTheLineupWithALabelPerClass() {
     MeetFixture meet;
     const QList<ClassRow>& lineup = ClassLineup::standard();
@@ -138,20 +140,6 @@ void MeetDatabaseTest::holdsTheLineupWithALabelPerClass() {
     }
     QCOMPARE(k, lineup.size());
     QCOMPARE(lineup.at(ClassLineup::RelayClassNumber - 1).ClassName, QString("Two Person Relay"));
-
-    // The two forms the settings window switches between keep the images and sizes of
-    // classes 2 and 3, and each is recognised again from the class-2 name it writes.
-    QCOMPARE(ClassLineup::formOfClass2(lineup.at(1).ClassName), ClassLineup::Form::Standard);
-    for (const ClassLineup::Form form : {ClassLineup::Form::Standard, ClassLineup::Form::Modified}) {
-        const QList<ClassRow> rows = ClassLineup::fittingAndShowing(form);
-        QCOMPARE(ClassLineup::formOfClass2(rows.at(0).ClassName), form);
-        const bool swapped = form == ClassLineup::Form::Modified;
-        for (int i : {0, 1}) {
-            QCOMPARE(rows.at(i).ClassNumber, i + 2);
-            QCOMPARE(rows.at(i).ImagePath, lineup.at(swapped ? 2 - i : 1 + i).ImagePath);
-            QCOMPARE(rows.at(i).MaxEntries, lineup.at(swapped ? 2 - i : 1 + i).MaxEntries);
-        }
-    }
 }
 
 void MeetDatabaseTest::leavesAnExistingFileUntouched() {
