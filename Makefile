@@ -1,13 +1,17 @@
 # make run  : install what is missing, build, start the program
 # make test : install what is missing, build, run every test headless
 # make bench: build and run the benchmarks
+# make dev  : a normal (non-unity) build in build-dev/, for editing; make dev-test runs its tests
 
+# run, test and bench share a unity build: most of a build is parsing Qt headers, and a
+# unity build parses them once per batch of sources instead of once per source.
 BUILD_DIR ?= build
+DEV_DIR ?= build-dev
 PACKAGES := cmake ninja-build g++ qt6-base-dev libqt6sql6-sqlite libsqlite3-dev libgl-dev fonts-liberation \
             poppler-utils libbenchmark-dev xvfb xauth
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: setup configure build run test bench clean
+.PHONY: setup configure build run test bench dev dev-test clean
 
 setup:
 	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; done); \
@@ -16,10 +20,14 @@ setup:
 	  $(SUDO) apt-get update && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y --no-install-recommends $$missing; \
 	fi
 
-$(BUILD_DIR)/build.ninja:
-	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# Configures folder $(1) with unity build $(2) (ON or OFF), unless it is configured so already.
+define configure_folder
+	@grep -qx 'CMAKE_UNITY_BUILD:BOOL=$(2)' $(1)/CMakeCache.txt 2>/dev/null && [ -f $(1)/build.ninja ] || \
+	  cmake -S . -B $(1) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_UNITY_BUILD:BOOL=$(2)
+endef
 
-configure: setup $(BUILD_DIR)/build.ninja
+configure: setup
+	$(call configure_folder,$(BUILD_DIR),ON)
 
 build: configure
 	cmake --build $(BUILD_DIR)
@@ -28,10 +36,18 @@ run: build
 	./$(BUILD_DIR)/corravin
 
 test: build
-	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen LANG=C.UTF-8 ctest --output-on-failure
+	cd $(BUILD_DIR) && ctest --output-on-failure
 
-bench: build
+bench: configure
+	cmake --build $(BUILD_DIR) --target corravin_bench
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bench/corravin_bench
 
+dev: setup
+	$(call configure_folder,$(DEV_DIR),OFF)
+	cmake --build $(DEV_DIR)
+
+dev-test: dev
+	cd $(DEV_DIR) && ctest --output-on-failure
+
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(DEV_DIR)

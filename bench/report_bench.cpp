@@ -14,14 +14,14 @@
 // team sums, page headers and "Page n of N" footers.
 namespace {
 
-constexpr int Teams = 167;
+constexpr int ReportTeams = 167;
 constexpr int RidersPerTeam = 26;
 
 Report benchReport() {
     using Kind = ReportSection::Kind;
     RowSet riders(QStringLiteral("Riders"), {"Division", "TeamName", "RiderNumber", "Rider", "City", "Points"});
     int number = 1;
-    for (int t = 0; t < Teams; ++t)
+    for (int t = 0; t < ReportTeams; ++t)
         for (int r = 0; r < RidersPerTeam; ++r, ++number)
             riders.append({QString(QChar(u'A' + t % 4)), QStringLiteral("Team number %1").arg(t), QString::number(number),
                            QStringLiteral("Rider %1 Lastname").arg(number), QStringLiteral("Springfield"), double(r % 11)});

@@ -9,6 +9,10 @@ namespace CatalogueLayouts {
 constexpr int PortraitWidth = 10800;
 constexpr int LandscapeWidth = 14400;
 
+// The alignments the layouts share.
+inline constexpr Qt::Alignment Centred = Qt::AlignCenter;
+inline constexpr Qt::Alignment Right = Qt::AlignRight | Qt::AlignVCenter;
+
 void classEntries(Report& report);
 void classEntries17(Report& report);
 void slotSheets(Report& report);

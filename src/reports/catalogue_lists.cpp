@@ -5,7 +5,7 @@ using Kind = ReportSection::Kind;
 
 namespace {
 
-const Qt::Alignment Centred = Qt::AlignCenter;
+using CatalogueLayouts::Centred;
 
 // The page footer of the two complete lists: "Page", "%p", "of", "%P" as four labels.
 void listPageFooter(Report& report) {

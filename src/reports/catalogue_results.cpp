@@ -5,8 +5,8 @@ using Kind = ReportSection::Kind;
 
 namespace {
 
-const Qt::Alignment Centred = Qt::AlignCenter;
-const Qt::Alignment Right = Qt::AlignRight | Qt::AlignVCenter;
+using CatalogueLayouts::Centred;
+using CatalogueLayouts::Right;
 
 // One judge's card of the three side by side, `left` twips from the section's edge.
 void judgeCard(SectionBuilder& band, int slot, int left, int width) {

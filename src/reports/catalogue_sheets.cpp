@@ -5,8 +5,8 @@ using Kind = ReportSection::Kind;
 
 namespace {
 
-const Qt::Alignment Centred = Qt::AlignCenter;
-const Qt::Alignment Right = Qt::AlignRight | Qt::AlignVCenter;
+using CatalogueLayouts::Centred;
+using CatalogueLayouts::Right;
 
 // Report header "Section4", page footer "Section3": the same on both class sheets.
 void classSheetFrame(Report& report) {

@@ -25,8 +25,8 @@ constexpr int RuleTop = 1750;
 constexpr int BarThickness = 255;
 constexpr int PartnerWidth = 735;
 constexpr int PartnerHeight = 375;
-constexpr int ButtonWidth = 1815;
-constexpr int ButtonHeight = 495;
+constexpr int GridButtonWidth = 1815;
+constexpr int GridButtonHeight = 495;
 
 // Rounded to the nearest whole number, halves to the even neighbour.
 int roundEven(double value) { return static_cast<int>(std::nearbyint(value)); }
@@ -241,10 +241,10 @@ void CheckBoxGrid::Chbvscroll_Change(int value) {
 }
 
 void CheckBoxGrid::placeButtons(QPushButton* submit, QPushButton* cancel) const {
-    const int top = m_heightTwips - 525 - BarThickness - ButtonHeight;
+    const int top = m_heightTwips - 525 - BarThickness - GridButtonHeight;
     const int third = roundEven(m_widthTwips / 6.0);
-    WindowGeometry::place(submit, 2 * third - ButtonWidth / 2, top, ButtonWidth, ButtonHeight);
-    WindowGeometry::place(cancel, 4 * third - ButtonWidth / 2, top, ButtonWidth, ButtonHeight);
+    WindowGeometry::place(submit, 2 * third - GridButtonWidth / 2, top, GridButtonWidth, GridButtonHeight);
+    WindowGeometry::place(cancel, 4 * third - GridButtonWidth / 2, top, GridButtonWidth, GridButtonHeight);
     submit->show();
     cancel->show();
 }

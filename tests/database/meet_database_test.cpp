@@ -9,6 +9,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QSet>
 #include <QSqlQuery>
 #include <QTest>
 
@@ -19,7 +20,7 @@ private slots:
     void engineEnforcesTheFieldRules_data();
     void engineEnforcesTheFieldRules();
     void autoNumbersAreAssignedAndNeverReused();
-    void holdsTheStandardLineup();
+    void holdsTheLineupWithALabelPerClass();
     void leavesAnExistingFileUntouched();
     void failedCreationLeavesNoMeetDatabase();
     void recognisesUnusableFiles_data();
@@ -115,25 +116,32 @@ void MeetDatabaseTest::autoNumbersAreAssignedAndNeverReused() {
     QCOMPARE(meet.scalar("SELECT TeamCode FROM TblTeam WHERE TeamName = 'Three'").toInt(), 3);
 }
 
-void MeetDatabaseTest::holdsTheStandardLineup() {
+// A new meet holds the class line-up, classes numbered from 1 without a gap, each with
+// label images of its own drawn beside the database.
+void MeetDatabaseTest::holdsTheLineupWithALabelPerClass() {
     MeetFixture meet;
+    const QList<ClassRow>& lineup = ClassLineup::standard();
     auto q = Sql::exec(meet.db(), "SELECT ClassNumber, ClassName, MaxEntries, ImagePath FROM TblClass "
                                        "ORDER BY ClassNumber");
-    QStringList found;
-    while (q.next())
-        found << QString("%1|%2|%3|%4").arg(q.value(0).toInt()).arg(q.value(1).toString()).arg(q.value(2).toDouble())
-                     .arg(q.value(3).toString());
-    const QStringList expected{
-        "1|Western Fitting and Showing|4|WfandS.bmp",   "2|Saddle Seat Fitting and Showing|4|SSFandS.bmp",
-        "3|Hunt Seat Fitting and Showing|4|HSFandS.bmp", "4|Saddle Seat Equitation|4|SSE.bmp",
-        "5|Saddle Seat Pattern|3|SSP.bmp",               "6|Saddle Seat Bareback|4|SSBB.bmp",
-        "7|Hunt Seat Equitation|4|HSE.bmp",              "8|Hunt Seat Bareback|4|HSBB.bmp",
-        "9|Hunt Seat Over Fences|3|HSOF.bmp",            "10|Western Equitation|4|WE.bmp",
-        "11|Western Bareback|4|WBB.bmp",                 "12|Western Riding / Reining|3|WR.bmp",
-        "13|Trail|3|T.bmp",                              "14|Flag Race|4|FR.bmp",
-        "15|Cloverleaf Race|4|CR.bmp",                   "16|Timed Event|4|TE.bmp",
-        "17|Two Person Relay|3|2PR.bmp"};
-    QCOMPARE(found, expected);
+    const QDir labels(meet.programFolder() + "/LabelFiles");
+    QSet<QString> images;
+    qsizetype k = 0;
+    for (; q.next(); ++k) {
+        QVERIFY(k < lineup.size());
+        const ClassRow& row = lineup.at(k);
+        QCOMPARE(q.value(0).toInt(), int(k + 1));
+        QCOMPARE(q.value(0).toInt(), row.ClassNumber);
+        QCOMPARE(q.value(1).toString(), row.ClassName);
+        QCOMPARE(q.value(2).toDouble(), row.MaxEntries);
+        QCOMPARE(q.value(3).toString(), row.ImagePath);
+        // Each class has label images of its own, one for the windows and one for reports.
+        QVERIFY2(!images.contains(row.ImagePath), qPrintable(row.ImagePath));
+        images.insert(row.ImagePath);
+        QVERIFY2(labels.exists("form" + row.ImagePath) && labels.exists("report" + row.ImagePath),
+                 qPrintable(row.ImagePath));
+    }
+    QCOMPARE(k, lineup.size());
+    QCOMPARE(lineup.at(ClassLineup::RelayClassNumber - 1).ClassName, QString("Two Person Relay"));
 }
 
 void MeetDatabaseTest::leavesAnExistingFileUntouched() {

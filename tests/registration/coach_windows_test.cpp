@@ -1,15 +1,17 @@
 #include "registration/frm_coach.h"
 #include "registration/frm_coach_mgmt.h"
-#include "registration_fixture.h"
+#include "seed.h"
 #include "test_main.h"
 #include "ui/standard_questions.h"
+#include "window_driver.h"
 
 #include <QLabel>
 #include <QPointer>
 #include <QSignalSpy>
+#include <QTest>
 
 namespace {
-const QString DeleteQuestion =
+const QString CoachDeleteQuestion =
     "Clicking OK will delete the selected Coach and cannot be undone. Are you sure you want to continue?";
 
 QComboBox* teamBox(FrmCoachMgmt& mgmt) {
@@ -220,10 +222,10 @@ void CoachWindowsTest::deleteAsksThenRemovesOneCoach() {
     mgmt.Form_Activate();
     chooseTeam(mgmt, 0);
     clickCoach(mgmt, 1);
-    meet.messages.expectConfirm(DeleteQuestion, false);
+    meet.messages.expectConfirm(CoachDeleteQuestion, false);
     mgmt.CmdDeleteCoach_Click();
     QCOMPARE(meet.count("TblCoach"), 2);
-    meet.messages.expectConfirm(DeleteQuestion, true);
+    meet.messages.expectConfirm(CoachDeleteQuestion, true);
     mgmt.CmdDeleteCoach_Click();
     VERIFY_MESSAGES(meet.messages);
     QCOMPARE(meet.scalar("SELECT group_concat(LastName) FROM TblCoach").toString(), QString("Smith"));

@@ -1,14 +1,15 @@
 #include "registration/frm_coach_mgmt.h"
 #include "registration/frm_rider_mgmt.h"
 #include "registration/registration_reports.h"
-#include "registration_fixture.h"
 #include "reports/frm_report_preview.h"
 #include "reports/print_command.h"
+#include "seed.h"
 #include "test_main.h"
 
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTest>
 
 namespace {
 QStringList allTexts(const LaidOutReport& pages) {

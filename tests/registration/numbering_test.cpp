@@ -2,13 +2,15 @@
 #include "database/sql.h"
 #include "registration/frm_assign_numbers.h"
 #include "registration/number_arrangement.h"
-#include "registration_fixture.h"
+#include "seed.h"
 #include "startup/frm_main.h"
 #include "startup/frm_utilities.h"
 #include "test_main.h"
+#include "window_driver.h"
 
 #include <QApplication>
 #include <QPointer>
+#include <QTest>
 #include <QTreeWidget>
 #include <algorithm>
 #include <map>
@@ -18,7 +20,9 @@ const QString RangeTooSmall = "The range provided is not large enough for the cu
 const QString RangeInvalid = "The range provided is invalid. Please check it and try again.";
 const QString WriteFailed = "A unexpected error has occurred. Please try your request again.";
 
-// Riders whose writing order (division, team name, last, first) differs from their insertion order.
+// Rider k joins Oak (division C), Birch (B) and Alder (B) in turn, last names running down
+// as k goes up: numbers go to Alder's riders, then Birch's, then Oak's, each team's by last
+// name, an order unlike the insertion order.
 QList<qint32> seedMeet(const MeetFixture& meet, int riders) {
     const qint32 oakC = Seed::team(meet, "Oak", "C");
     const qint32 birchB = Seed::team(meet, "Birch", "B");
@@ -31,13 +35,21 @@ QList<qint32> seedMeet(const MeetFixture& meet, int riders) {
     return indexes;
 }
 
-// Rider numbers in writing order.
-QStringList numbersInWritingOrder(const MeetFixture& meet) {
+// Rider numbers as the tree lists them, top to bottom, riders of teams only.
+QStringList numbersInTree(FrmAssignNumbers& window) {
     QStringList numbers;
-    auto q = Sql::exec(meet.db(), "SELECT RiderNumber FROM TblTeam INNER JOIN TblPerson ON TblTeam.TeamCode = "
-                                       "TblPerson.TeamCode ORDER BY Division, TeamName, LastName, FirstName");
-    while (q.next())
-        numbers << q.value(0).toString();
+    const QTreeWidgetItem* root = window.node("Root");
+    for (int t = 0; t < root->childCount(); ++t)
+        for (int r = 0; r < root->child(t)->childCount(); ++r)
+            numbers << root->child(t)->child(r)->text(0).section(')', 0, 0).mid(1);
+    return numbers;
+}
+
+// Sorted by value; texts that are not numbers come first, in text order.
+QStringList sortedAsNumbers(QStringList numbers) {
+    std::sort(numbers.begin(), numbers.end(), [](const QString& a, const QString& b) {
+        return a.toInt() != b.toInt() ? a.toInt() < b.toInt() : a < b;
+    });
     return numbers;
 }
 
@@ -105,15 +117,15 @@ void NumberingTest::rangeRuns_data() {
     QTest::addColumn<QString>("from");
     QTest::addColumn<QString>("to");
     QTest::addColumn<QStringList>("messages");
-    QTest::addColumn<QStringList>("written"); // in writing order; empty: every rider keeps the old number
+    QTest::addColumn<QStringList>("written"); // by rider, first seeded first; empty: none written
     const QString seqDone = "The sequential number assignment was successful.";
     const QString randDone = "The random number assignment was successful.";
     QTest::newRow("sequential from 100") << false << 4 << "100"
-                                         << "103" << QStringList{seqDone} << QStringList{"100", "101", "102", "103"};
+                                         << "103" << QStringList{seqDone} << QStringList{"103", "101", "100", "102"};
     QTest::newRow("boxes in reverse order") << false << 3 << "20"
-                                            << "5" << QStringList{seqDone} << QStringList{"5", "6", "7"};
+                                            << "5" << QStringList{seqDone} << QStringList{"7", "6", "5"};
     QTest::newRow("negative numbers") << false << 3 << "-99"
-                                      << "-97" << QStringList{seqDone} << QStringList{"-99", "-98", "-97"};
+                                      << "-97" << QStringList{seqDone} << QStringList{"-97", "-98", "-99"};
     QTest::newRow("range one short") << false << 11 << "1"
                                      << "10" << QStringList{RangeTooSmall} << QStringList{};
     QTest::newRow("random range one short") << true << 11 << "1"
@@ -168,9 +180,11 @@ void NumberingTest::rangeRuns() {
     const bool succeeded = messages.first().endsWith("successful.");
     QCOMPARE(shown(window, frame), !succeeded);
     QCOMPARE(shown(window, "FraButtons"), succeeded);
-    if (!written.isEmpty())
-        QCOMPARE(numbersInWritingOrder(meet), written);
-    else if (!succeeded) {
+    if (!written.isEmpty()) {
+        QCOMPARE(allNumbers(meet), written.join(','));
+        // The tree lists the riders in the order the numbers were handed out.
+        QCOMPARE(numbersInTree(window), sortedAsNumbers(written));
+    } else if (!succeeded) {
         QCOMPARE(allNumbers(meet), before);
         QCOMPARE(control<QLineEdit>(&window, random ? "TxtRandRange1" : "TxtSeqRange1")->text(), from);
     }
@@ -178,10 +192,8 @@ void NumberingTest::rangeRuns() {
     if (succeeded)
         QVERIFY(MeetBackup::list(meet.databasePath()).value(0).endsWith("-numbering.mdb"));
     // The tree is read afresh after a run, successful or not.
-    if (succeeded || messages.first() == WriteFailed) {
-        const QStringList now = numbersInWritingOrder(meet);
-        QCOMPARE(window.node("Root")->child(0)->child(0)->text(0).section(')', 0, 0).mid(1), now.first());
-    }
+    if (succeeded || messages.first() == WriteFailed)
+        QCOMPARE(sortedAsNumbers(numbersInTree(window)), sortedAsNumbers(allNumbers(meet).split(',')));
 }
 
 void NumberingTest::randomRunGivesEachRiderADifferentNumberOfTheRange() {
@@ -197,14 +209,11 @@ void NumberingTest::randomRunGivesEachRiderADifferentNumberOfTheRange() {
     meet.messages.expectAppNotice("The random number assignment was successful.");
     window.CmdRandSubmit_Click();
     VERIFY_MESSAGES(meet.messages);
-    QStringList numbers = numbersInWritingOrder(meet);
+    const QStringList numbers = sortedAsNumbers(numbersInTree(window));
     QCOMPARE(numbers.size(), 10);
-    std::vector<int> values;
-    for (const QString& n : numbers)
-        values.push_back(n.toInt());
-    std::sort(values.begin(), values.end());
-    QVERIFY(std::adjacent_find(values.begin(), values.end()) == values.end());
-    QVERIFY(values.front() >= 1 && values.back() <= 11);
+    QVERIFY(std::adjacent_find(numbers.begin(), numbers.end()) == numbers.end());
+    QVERIFY(numbers.first().toInt() >= 1 && numbers.last().toInt() <= 11);
+    QCOMPARE(sortedAsNumbers(allNumbers(meet).split(',')), sortedAsNumbers(QStringList(numbers) << "55"));
     QCOMPARE(meet.scalar("SELECT RiderNumber FROM TblPerson WHERE RiderIndex = ?", {orphan}).toString(), QString("55"));
 }
 

@@ -1,11 +1,13 @@
 #include "registration/frm_rider.h"
 #include "registration/frm_rider_mgmt.h"
-#include "registration_fixture.h"
+#include "seed.h"
 #include "test_main.h"
 #include "ui/standard_questions.h"
+#include "window_driver.h"
 
 #include <QPointer>
 #include <QSignalSpy>
+#include <QTest>
 
 namespace {
 const QString MissingInformation =
@@ -13,7 +15,7 @@ const QString MissingInformation =
     "'last name', 'team', and 'rider number' and try again.";
 const QString InvalidNumber = "The specified rider number is invalid.";
 const QString NumberTaken = "The specified rider number is currently assigned to another rider.";
-const QString DeleteQuestion =
+const QString RiderDeleteQuestion =
     "You are about to delete the selected rider. This action cannot be undone. Are you sure you want to continue?";
 
 void fillRider(QWidget* window, const QStringList& boxes, int team) {
@@ -164,7 +166,7 @@ void RiderWindowsTest::savingARiderDeletedMeanwhileSaysSo() {
     QPointer<FrmRider> window = mgmt.riderWindow();
     setText(window, "RiderListBoxArray_2", "Smith-Jones");
     // Deleted from the still-enabled management window while the rider window is open.
-    meet.messages.expectConfirm(DeleteQuestion, true);
+    meet.messages.expectConfirm(RiderDeleteQuestion, true);
     mgmt.CmdDelete_Click();
     meet.messages.expectConfirm(StandardQuestions::saveText(), true)
         .expectAppNotice("The selected rider no longer exists.");
@@ -286,10 +288,10 @@ void RiderWindowsTest::deleteAsksThenRemoves() {
     FrmRiderMgmt mgmt(*meet.state);
     search(mgmt, 0, "Smith");
     pickResult(mgmt, 1);
-    meet.messages.expectConfirm(DeleteQuestion, false);
+    meet.messages.expectConfirm(RiderDeleteQuestion, false);
     mgmt.CmdDelete_Click();
     QCOMPARE(meet.count("TblPerson"), 2);
-    meet.messages.expectConfirm(DeleteQuestion, true);
+    meet.messages.expectConfirm(RiderDeleteQuestion, true);
     mgmt.CmdDelete_Click();
     VERIFY_MESSAGES(meet.messages);
     QCOMPARE(meet.scalar("SELECT group_concat(FirstName) FROM TblPerson").toString(), QString("Anna"));

@@ -1,15 +1,17 @@
 #include "registration/frm_team.h"
 #include "registration/frm_team_mgmt.h"
-#include "registration_fixture.h"
+#include "seed.h"
 #include "test_main.h"
 #include "ui/standard_questions.h"
+#include "window_driver.h"
 
 #include <QSignalSpy>
+#include <QTest>
 
 namespace {
 const QString SubmitError = "Submit Error";
 const QString DeleteError = "Delete Error";
-const QString DeleteQuestion = "You are about to delete the selected team and coaches assigned to it. This action "
+const QString TeamDeleteQuestion = "You are about to delete the selected team and coaches assigned to it. This action "
                                "cannot be undone. Are you sure you want to continue?";
 
 QListWidget* teamList(FrmTeamMgmt& mgmt) {
@@ -209,11 +211,11 @@ void TeamWindowsTest::deleteRemovesTheTeamAndItsCoachesOnly() {
     mgmt.Form_Activate();
     clickTeam(mgmt, 0);
 
-    meet.messages.expectConfirm(DeleteQuestion, false);
+    meet.messages.expectConfirm(TeamDeleteQuestion, false);
     mgmt.CmdDeleteTeam_Click();
     QCOMPARE(meet.count("TblTeam"), 2);
 
-    meet.messages.expectConfirm(DeleteQuestion, true);
+    meet.messages.expectConfirm(TeamDeleteQuestion, true);
     mgmt.CmdDeleteTeam_Click();
     VERIFY_MESSAGES(meet.messages);
     QCOMPARE(meet.scalar("SELECT group_concat(TeamCode) FROM TblTeam").toInt(), kept);

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QStringList>
+#include <QWidget>
+#include <source_location>
+#include <type_traits>
+
+// Driving a window as the secretary would: its controls found by their object names.
+
+// Records a failure of the current test, at the test's line: the window has no control of
+// that class and name.
+void failMissingControl(QWidget* window, const char* className, const QString& name, const std::source_location& at);
+
+// Finds a control of a window by its name. A missing control fails the current test only:
+// the test goes on to its end with a hidden stand-in (owned by the window) instead of
+// crashing, so the other tests of the binary still run. (An exception would not do: Qt Test
+// 6.4 reports an exception thrown out of a test function and then ends the whole binary.)
+template <typename T>
+T* control(QWidget* window, const QString& name, const std::source_location& at = std::source_location::current()) {
+    static_assert(std::is_constructible_v<T, QWidget*>, "control<T> needs a widget class built from a parent");
+    if (T* found = window->findChild<T*>(name))
+        return found;
+    failMissingControl(window, T::staticMetaObject.className(), name, at);
+    T* standIn = new T(window);
+    standIn->setObjectName(name);
+    standIn->hide();
+    return standIn;
+}
+
+inline void setText(QWidget* window, const QString& name, const QString& text,
+                    const std::source_location& at = std::source_location::current()) {
+    control<QLineEdit>(window, name, at)->setText(text);
+}
+
+inline void choose(QWidget* window, const QString& name, int index,
+                   const std::source_location& at = std::source_location::current()) {
+    control<QComboBox>(window, name, at)->setCurrentIndex(index);
+}
+
+// The texts a list or a combo box shows, top to bottom.
+QStringList entries(QListWidget* list);
+QStringList entries(QComboBox* combo);
+
+// Runs the deferred deletes of windows that closed themselves.
+void flushClosedWindows();
