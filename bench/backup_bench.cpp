@@ -11,11 +11,11 @@
 
 namespace {
 
-constexpr int Teams = 200;
-constexpr int RidersPerTeam = 25;
-constexpr int Classes = 17;
-constexpr int JudgesPerClass = 2;
-constexpr int Places = 10;
+constexpr int BackupTeams = 200;
+constexpr int BackupRidersPerTeam = 25;
+constexpr int BackupClasses = 17;
+constexpr int BackupJudgesPerClass = 2;
+constexpr int BackupPlaces = 10;
 const char* Divisions[] = {"A", "B", "C", "D"};
 
 // Ten times a realistic meet: 200 teams, 5,000 riders each entered in three classes, two
@@ -23,25 +23,25 @@ const char* Divisions[] = {"A", "B", "C", "D"};
 void fillLargeMeet(const QSqlDatabase& db) {
     TransactionGuard transaction(db);
     QList<QVariantList> teams, coaches, riders, entries, judges, assignments, placings;
-    for (int t = 1; t <= Teams; ++t) {
+    for (int t = 1; t <= BackupTeams; ++t) {
         teams.append({QString("Team %1").arg(t), Divisions[t % 4], QString::number(t % 30)});
         for (int c = 0; c < 2; ++c)
             coaches.append({"Coach", QString("Of team %1").arg(t), "12 Barn Road", "Springfield", "12345", "Head", t});
-        for (int r = 0; r < RidersPerTeam; ++r) {
-            const int rider = (t - 1) * RidersPerTeam + r + 1;
+        for (int r = 0; r < BackupRidersPerTeam; ++r) {
+            const int rider = (t - 1) * BackupRidersPerTeam + r + 1;
             riders.append({QString("Rider%1").arg(rider), "Lastname", "1 Lane", "Town", "12345", t,
                            QString::number(rider % 1000)});
             for (int e = 0; e < 3; ++e)
-                entries.append({(rider + e * 5) % Classes + 1, rider});
+                entries.append({(rider + e * 5) % BackupClasses + 1, rider});
         }
     }
     for (int j = 1; j <= 8; ++j)
         judges.append({QString("Judge%1").arg(j), "Smith"});
     for (const char* division : Divisions)
-        for (int cls = 1; cls <= Classes; ++cls)
-            for (int judge = 1; judge <= JudgesPerClass; ++judge) {
+        for (int cls = 1; cls <= BackupClasses; ++cls)
+            for (int judge = 1; judge <= BackupJudgesPerClass; ++judge) {
                 assignments.append({judge, cls, division});
-                for (int place = 1; place <= Places; ++place)
+                for (int place = 1; place <= BackupPlaces; ++place)
                     placings.append({cls, place, place * 37 + cls, 11 - place, division, judge});
             }
     Sql::execEach(db, "INSERT INTO TblTeam (TeamName, Division, District) VALUES (?, ?, ?)", teams);

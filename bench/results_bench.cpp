@@ -1,4 +1,8 @@
+#include "bare_pdf.h"
 #include "database/sql.h"
+#include "reports/print_registry.h"
+#include "reports/report_painter.h"
+#include "results/results_reports.h"
 #include "database/transaction_guard.h"
 #include "results/frm_place_assign.h"
 #include "results/result_data.h"
@@ -8,6 +12,7 @@
 #include "ui/messages.h"
 #include "ui/run_state.h"
 
+#include <QBuffer>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -119,8 +124,33 @@ void BM_OpenPlacingsWindow(benchmark::State& run) {
     }
 }
 
+// The individual results of the whole meet (200 teams, 5,000 riders) laid out and written
+// as PDF, beside the same text drawn bare.
+void BM_RiderResultsToPdf(benchmark::State& run) {
+    int pages = 0;
+    for (auto _ : run) {
+        const PreparedReport prepared = ResultsReports::prepareRiderResults(resultsMeet().state, PrintRequest{});
+        const LaidOutReport laid = ReportLayout::layout(*prepared.report);
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        ReportPainter::writePdf(laid, buffer);
+        pages = laid.pageCount();
+    }
+    run.counters["pages"] = pages;
+}
+
+void BM_BareRiderResultsPdf(benchmark::State& run) {
+    const PreparedReport prepared = ResultsReports::prepareRiderResults(resultsMeet().state, PrintRequest{});
+    const BarePdf bare(ReportLayout::layout(*prepared.report));
+    for (auto _ : run)
+        benchmark::DoNotOptimize(bare.write());
+    run.counters["pages"] = bare.pageCount();
+}
+
 } // namespace
 
+BENCHMARK(BM_RiderResultsToPdf)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_BareRiderResultsPdf)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_ComputeStandings)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BareStandingsAggregate)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenPlacingsWindow)->Unit(benchmark::kMillisecond);
