@@ -4,6 +4,8 @@
 #include "registration/frm_coach_mgmt.h"
 #include "registration/frm_rider_mgmt.h"
 #include "registration/frm_team_mgmt.h"
+#include "reports/frm_class_sheets.h"
+#include "reports/frm_slot_sheets.h"
 #include "startup/activity_catalog.h"
 #include "startup/activity_placeholder.h"
 
@@ -15,8 +17,12 @@ ActivityWindow* createActivityWindow(int activity, RunState& state, QWidget* par
         return new FrmCoachMgmt(state, parent);
     case 3:
         return new FrmRiderMgmt(state, parent);
+    case 6:
+        return new FrmSlotSheets(state, parent);
     case 8:
         return new FrmEntries(state, parent);
+    case 9:
+        return new FrmClassSheets(state, parent);
     default:
         return new ActivityPlaceholder(ActivityCatalog::get(activity).caption, parent);
     }
