@@ -34,43 +34,49 @@ QStringList slotTeamChoices(const FrmSlotSheets& sheets) {
 class SlotSheetsTest : public QObject {
     Q_OBJECT
 private slots:
-    void createAllPrintsOneSheetPerTeamWithRiders();
+    void createAllAndSinglePrintTeamsWithRiders();
     void refusals_data();
     void refusals();
-    void createSinglePrintsTheChosenTeamByItsKey();
     void headImagesFollowTheLineUpAndBoxesStandUnderThem();
     void printCommandWritesSheets_data();
     void printCommandWritesSheets();
 };
 
-void SlotSheetsTest::createAllPrintsOneSheetPerTeamWithRiders() {
+// One sheet per team with riders, in name order; a single sheet for the chosen team.
+void SlotSheetsTest::createAllAndSinglePrintTeamsWithRiders() {
     MeetFixture meet;
     meet.state->CurrentRegion = "C";
-    const qint32 oak = SheetSeed::team(meet, "Oak", "B");
+    const qint32 ohara = SheetSeed::team(meet, "O'Hara's Stable", "B");
     for (const char* number : {"20", "100", "3"})
-        SheetSeed::rider(meet, oak, number);
+        SheetSeed::rider(meet, ohara, number);
     SheetSeed::rider(meet, SheetSeed::team(meet, "Birch", "B"), "5");
     SheetSeed::team(meet, "Empty", "B");
-    SheetSeed::rider(meet, SheetSeed::team(meet, "Oak", "A"), "77");
+    SheetSeed::rider(meet, SheetSeed::team(meet, "O'Hara's Stable", "A"), "77");
 
     FrmSlotSheets sheets(*meet.state);
     sheets.Set_Division("B");
-    QCOMPARE(slotTeamChoices(sheets), QStringList({"Birch", "Empty", "Oak"}));
+    QCOMPARE(slotTeamChoices(sheets), QStringList({"Birch", "Empty", "O'Hara's Stable"}));
     sheets.CmdAll_Click();
     const LaidOutReport& laid = slotSheetPages(sheets);
     QVERIFY(laid.landscape);
     QCOMPARE(laid.pageCount(), 2);
     QCOMPARE(laid.pages[0].texts("txtTeamName"), QStringList({"Birch"}));
     QCOMPARE(laid.pages[0].texts("txtRiderNumber"), QStringList({"5"}));
-    QCOMPARE(laid.pages[1].texts("txtTeamName"), QStringList({"Oak"}));
+    QCOMPARE(laid.pages[1].texts("txtTeamName"), QStringList({"O'Hara's Stable"}));
     QCOMPARE(laid.pages[1].texts("txtRiderNumber"), QStringList({"100", "20", "3"}));
     QCOMPARE(laid.pages[1].texts("txtFirstName"), QStringList({"First100", "First20", "First3"}));
     QCOMPARE(SheetSeed::texts(laid, "txtDivision"), QStringList({"B", "B"}));
     QCOMPARE(SheetSeed::texts(laid, "LblTitle"), QStringList({"Region C", "Region C"}));
 
+    // The single sheet is the chosen team's, found by its key: not the team of that name in A.
+    SheetSeed::choose(&sheets, "CbTeam", "O'Hara's Stable");
+    sheets.CmdSingle_Click();
+    QCOMPARE(SheetSeed::texts(slotSheetPages(sheets), "txtRiderNumber"), QStringList({"100", "20", "3"}));
+    QCOMPARE(SheetSeed::texts(slotSheetPages(sheets), "txtDivision"), QStringList({"B"}));
+
     // A division change refills the team list at once.
     sheets.Set_Division("A");
-    QCOMPARE(slotTeamChoices(sheets), QStringList({"Oak"}));
+    QCOMPARE(slotTeamChoices(sheets), QStringList({"O'Hara's Stable"}));
     VERIFY_MESSAGES(meet.messages);
 }
 
@@ -105,26 +111,6 @@ void SlotSheetsTest::refusals() {
     single ? sheets.CmdSingle_Click() : sheets.CmdAll_Click();
     VERIFY_MESSAGES(meet.messages);
     QVERIFY(!sheets.reportWindow());
-}
-
-// Two teams of one name in different divisions: the chosen one is printed, found by its key.
-void SlotSheetsTest::createSinglePrintsTheChosenTeamByItsKey() {
-    MeetFixture meet;
-    const qint32 ours = SheetSeed::team(meet, "O'Hara's Stable", "B");
-    SheetSeed::rider(meet, ours, "12");
-    SheetSeed::rider(meet, ours, "11");
-    SheetSeed::rider(meet, SheetSeed::team(meet, "O'Hara's Stable", "A"), "99");
-    SheetSeed::rider(meet, SheetSeed::team(meet, "Ash", "B"), "5");
-    FrmSlotSheets sheets(*meet.state);
-    sheets.Set_Division("B");
-    SheetSeed::choose(&sheets, "CbTeam", "O'Hara's Stable");
-    sheets.CmdSingle_Click();
-    const LaidOutReport& laid = slotSheetPages(sheets);
-    QCOMPARE(laid.pageCount(), 1);
-    QCOMPARE(SheetSeed::texts(laid, "txtTeamName"), QStringList({"O'Hara's Stable"}));
-    QCOMPARE(SheetSeed::texts(laid, "txtDivision"), QStringList({"B"}));
-    QCOMPARE(SheetSeed::texts(laid, "txtRiderNumber"), QStringList({"11", "12"}));
-    VERIFY_MESSAGES(meet.messages);
 }
 
 // After the line-up switch each class column shows the image of the class it now holds;
