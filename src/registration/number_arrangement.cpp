@@ -1,13 +1,12 @@
 #include "registration/number_arrangement.h"
 
+#include "ui/program_random.h"
+
 #include <numeric>
 
 namespace NumberArrangements {
 
-std::mt19937& generator() {
-    static std::mt19937 engine{std::random_device{}()};
-    return engine;
-}
+std::mt19937& generator() { return ProgramRandom::generator(); }
 
 NumberArrangement sequential(int riderCount, int low, int high) {
     NumberArrangement arrangement;

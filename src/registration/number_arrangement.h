@@ -14,7 +14,7 @@ struct NumberArrangement {
 
 namespace NumberArrangements {
 
-// The one generator behind every random draw, seeded once per run.
+// The program's one generator (ProgramRandom), which every random draw shares.
 std::mt19937& generator();
 
 // Every number of low..high (low not above high) once, in ascending order.

@@ -4,6 +4,8 @@
 #include "registration/frm_coach_mgmt.h"
 #include "registration/frm_rider_mgmt.h"
 #include "registration/frm_team_mgmt.h"
+#include "reports/frm_class_sheets.h"
+#include "reports/frm_slot_sheets.h"
 #include "results/frm_placings.h"
 #include "results/frm_rider_results.h"
 #include "results/frm_team_standings.h"
@@ -18,8 +20,12 @@ ActivityWindow* createActivityWindow(int activity, RunState& state, QWidget* par
         return new FrmCoachMgmt(state, parent);
     case 3:
         return new FrmRiderMgmt(state, parent);
+    case 6:
+        return new FrmSlotSheets(state, parent);
     case 8:
         return new FrmEntries(state, parent);
+    case 9:
+        return new FrmClassSheets(state, parent);
     case 10:
         return new FrmPlacings(state, parent);
     case 11:

@@ -1,0 +1,150 @@
+#include "database/sql.h"
+#include "database/transaction_guard.h"
+#include "reports/report_layout.h"
+#include "reports/report_painter.h"
+#include "reports/sheet_reports.h"
+#include "ui/file_dialogs.h"
+#include "ui/meet_creation.h"
+#include "ui/messages.h"
+#include "ui/run_state.h"
+
+#include <QBuffer>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+// The slot sheets of a division of 50 teams with 25 riders each: 50 landscape pages, each
+// with the 18 label images as column heads and a row of boxes per rider.
+namespace {
+
+constexpr int SheetBenchTeams = 50;
+constexpr int SheetBenchRidersPerTeam = 25;
+
+class SheetBenchMessages : public Messages {
+public:
+    void notice(const QString&, const QString&, Icon) override {}
+    bool ask(const QString&, const QString&, Icon) override { return true; }
+};
+
+class SheetBenchDialogs : public FileDialogs {
+public:
+    QString openFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+    QString saveFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+    QString pickFolder(QWidget*, const QString&, const QString&) override { return {}; }
+};
+
+struct SheetBenchMeet {
+    SheetBenchMessages messages;
+    SheetBenchDialogs dialogs;
+    QTemporaryDir folder;
+    RunState state{messages, dialogs};
+
+    SheetBenchMeet() {
+        state.ScreenWidth = 12000;
+        state.ScreenHeight = 9000;
+        state.CurrentRegion = QStringLiteral("C");
+        state.ProgramFolder = folder.path();
+        MeetCreation::build(folder.path(), state.meetDatabasePath());
+        state.MeetDb.open(state.meetDatabasePath());
+        const QSqlDatabase db = state.db();
+        TransactionGuard transaction(db);
+        QList<QVariantList> riders;
+        for (int t = 1; t <= SheetBenchTeams; ++t) {
+            Sql::exec(db, QStringLiteral("INSERT INTO TblTeam (TeamName, Division, District) VALUES (?, 'B', '1')"),
+                      {QStringLiteral("Riding Club of the Valley %1").arg(t)});
+            for (int r = 0; r < SheetBenchRidersPerTeam; ++r)
+                riders.append({QStringLiteral("Firstname%1").arg(r), QStringLiteral("Lastname-of-rider%1").arg(t), t,
+                               QString::number(100 + (t * SheetBenchRidersPerTeam + r) % 900)});
+        }
+        Sql::execEach(db,
+                      QStringLiteral("INSERT INTO TblPerson (FirstName, LastName, TeamCode, RiderNumber) "
+                                     "VALUES (?, ?, ?, ?)"),
+                      riders);
+        transaction.commit();
+    }
+    ~SheetBenchMeet() { state.MeetDb.close(); }
+};
+
+SheetBenchMeet& sheetBenchMeet() {
+    static SheetBenchMeet meet;
+    return meet;
+}
+
+} // namespace
+
+// What `print slot-sheets --division B` does: read the riders, lay out the pages, write the PDF.
+static void BM_SlotSheetsToPdf(benchmark::State& state) {
+    RunState& run = sheetBenchMeet().state;
+    int pages = 0;
+    qint64 bytes = 0;
+    for (auto _ : state) {
+        const PreparedReport prepared = SheetReports::prepareSlotSheets(run, QStringLiteral("B"));
+        const LaidOutReport laid = ReportLayout::layout(*prepared.report);
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        ReportPainter::writePdf(laid, buffer);
+        pages = laid.pageCount();
+        bytes = buffer.size();
+    }
+    state.counters["pages"] = pages;
+    state.counters["bytes"] = static_cast<double>(bytes);
+}
+BENCHMARK(BM_SlotSheetsToPdf)->Unit(benchmark::kMillisecond)->MinTime(3.0);
+
+// Baseline: the same texts, images and boxes at the same places, drawn with a bare
+// QPainter on a QPdfWriter; nothing read, laid out, fitted or looked up.
+static void BM_Baseline_SlotSheetsBarePdf(benchmark::State& state) {
+    const PreparedReport prepared = SheetReports::prepareSlotSheets(sheetBenchMeet().state, QStringLiteral("B"));
+    const LaidOutReport laid = ReportLayout::layout(*prepared.report);
+    struct Drawn {
+        PlacedItem::Kind kind;
+        QRect rect;
+        QString text;
+        QFont font;
+        QImage image;
+    };
+    std::vector<std::vector<Drawn>> pages;
+    for (const LaidOutPage& page : laid.pages) {
+        pages.emplace_back();
+        for (const PlacedItem& item : page.items) {
+            QFont font(item.font.family);
+            font.setPixelSize(static_cast<int>(item.font.points * 20));
+            font.setBold(item.font.bold);
+            pages.back().push_back({item.kind, item.rect, item.text, font, item.image});
+        }
+    }
+    for (auto _ : state) {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        writer.setResolution(1440);
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Landscape, QMarginsF()));
+        QPainter painter(&writer);
+        painter.setPen(QPen(Qt::black, 15));
+        for (size_t p = 0; p < pages.size(); ++p) {
+            if (p > 0)
+                writer.newPage();
+            for (const Drawn& item : pages[p]) {
+                switch (item.kind) {
+                case PlacedItem::Kind::Text:
+                    painter.setFont(item.font);
+                    painter.drawText(item.rect, Qt::AlignLeft | Qt::AlignVCenter, item.text);
+                    break;
+                case PlacedItem::Kind::Image:
+                    painter.drawImage(item.rect, item.image);
+                    break;
+                case PlacedItem::Kind::Box:
+                    painter.drawRect(item.rect);
+                    break;
+                case PlacedItem::Kind::Line:
+                    painter.drawLine(item.rect.topLeft(), item.rect.bottomRight());
+                    break;
+                }
+            }
+        }
+    }
+    state.counters["pages"] = static_cast<double>(pages.size());
+}
+BENCHMARK(BM_Baseline_SlotSheetsBarePdf)->Unit(benchmark::kMillisecond)->MinTime(3.0);

@@ -1,0 +1,66 @@
+#include "reports/frm_class_sheets.h"
+
+#include "database/class_data.h"
+#include "reports/report_preparation.h"
+#include "ui/error_reporter.h"
+#include "ui/keyed_entries.h"
+#include "ui/messages.h"
+#include "ui/run_state.h"
+#include "ui/window_geometry.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+
+FrmClassSheets::FrmClassSheets(RunState& state, QWidget* parent) : ActivityWindow(parent), m_state(state) {
+    setObjectName(QStringLiteral("FrmClassSheets"));
+    setWindowTitle(QStringLiteral("Class Sheets"));
+    setAutoFillBackground(true);
+    auto* title = new QLabel(QStringLiteral("Class Sheets"), this);
+    title->setObjectName(QStringLiteral("LblTitle"));
+    title->setFont(QFont(QStringLiteral("Times New Roman"), 18, QFont::Bold));
+    title->setAlignment(Qt::AlignCenter);
+    WindowGeometry::place(title, 120, 240, 8385, 600);
+
+    auto* caption = new QLabel(QStringLiteral("Class"), this);
+    caption->setObjectName(QStringLiteral("LblClass"));
+    WindowGeometry::place(caption, 1680, 2235, 900, 330);
+    m_CbClass = new QComboBox(this);
+    m_CbClass->setObjectName(QStringLiteral("CbClass"));
+    m_CbClass->setAccessibleName(QStringLiteral("Class"));
+    caption->setBuddy(m_CbClass);
+    WindowGeometry::place(m_CbClass, 2640, 2200, 4200, 360);
+
+    auto* random = new QPushButton(QStringLiteral("Random Order"), this);
+    random->setObjectName(QStringLiteral("CmdRandom"));
+    WindowGeometry::place(random, 1680, 3240, 2400, 495);
+    connect(random, &QPushButton::clicked, this, &FrmClassSheets::CmdRandom_Click);
+    auto* sequential = new QPushButton(QStringLiteral("Sequential Order"), this);
+    sequential->setObjectName(QStringLiteral("cmdSequential"));
+    WindowGeometry::place(sequential, 4440, 3240, 2400, 495);
+    connect(sequential, &QPushButton::clicked, this, &FrmClassSheets::cmdSequential_Click);
+
+    runReportingErrors(m_state.messages, [this] {
+        for (const ClassRow& row : ClassData::all(m_state.db()))
+            KeyedEntries::append(m_CbClass, SheetReports::classChoiceText(row.ClassNumber, row.ClassName),
+                                 row.ClassNumber);
+    });
+    m_CbClass->setCurrentIndex(-1);
+}
+
+void FrmClassSheets::Set_Division(const QString& RcvdDivision) { m_division = RcvdDivision; }
+
+void FrmClassSheets::CmdRandom_Click() { Print_Sheet(SheetReports::Order::Random); }
+
+void FrmClassSheets::cmdSequential_Click() { Print_Sheet(SheetReports::Order::Sequential); }
+
+void FrmClassSheets::Print_Sheet(SheetReports::Order order) {
+    const qint64 classNumber = KeyedEntries::keyAt(m_CbClass, m_CbClass->currentIndex());
+    if (classNumber < 0) {
+        m_state.messages.notice(Messages::appTitle(), QStringLiteral("Please Enter Which Class the Class Sheet is for"));
+        return;
+    }
+    m_classNumber = static_cast<int>(classNumber);
+    m_reportWindow = ReportPreparation::show(
+        m_state, [&] { return SheetReports::prepareClassSheet(m_state, m_division, m_classNumber, order); }, this);
+}

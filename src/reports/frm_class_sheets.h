@@ -1,0 +1,35 @@
+#pragma once
+
+#include "reports/sheet_reports.h"
+#include "ui/activity_window.h"
+
+#include <QPointer>
+
+class QComboBox;
+class RunState;
+
+// The "Class Sheets" activity: the riders of the chosen division entered in one class,
+// printed in a random order or by rider number.
+class FrmClassSheets : public ActivityWindow {
+    Q_OBJECT
+public:
+    explicit FrmClassSheets(RunState& state, QWidget* parent = nullptr);
+
+    void Set_Division(const QString& RcvdDivision) override;
+    QString division() const { return m_division; }
+    // The preview of the last sheet shown, while it is open.
+    QWidget* reportWindow() const { return m_reportWindow; }
+
+public slots:
+    void CmdRandom_Click();
+    void cmdSequential_Click();
+
+private:
+    void Print_Sheet(SheetReports::Order order);
+
+    RunState& m_state;
+    QString m_division;
+    int m_classNumber = 0; // the class of the last run
+    QComboBox* m_CbClass = nullptr;
+    QPointer<QWidget> m_reportWindow;
+};

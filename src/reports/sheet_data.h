@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QList>
+#include <QSqlDatabase>
+#include <QString>
+
+// What the class sheets and slot sheets read from the meet database.
+namespace SheetData {
+
+// One rider entered in a class; the partner fields are filled for the relay class only.
+struct ClassEntryLine {
+    QString RiderNum;
+    QString Firstname;
+    QString LastName;
+    QString TeamName;
+    QString PartnerNumber;
+    QString PartnerFirst;
+    QString PartnerLast;
+};
+
+struct TeamChoice {
+    qint32 TeamCode;
+    QString TeamName;
+};
+
+// One rider of a team as a slot sheet lists it.
+struct SlotLine {
+    qint32 TeamCode;
+    QString TeamName;
+    QString Division;
+    QString FirstName;
+    QString LastName;
+    QString RiderNumber;
+};
+
+// The riders of the division's teams entered in the class, in rider-number text order
+// (then by record, so equal numbers keep one order). For the relay class only entrants
+// with a stored partner are listed, with the partner's fields.
+QList<ClassEntryLine> classEntries(const QSqlDatabase& db, const QString& division, int classNumber);
+
+// The teams of a division by name.
+QList<TeamChoice> teamsOfDivision(const QSqlDatabase& db, const QString& division);
+// The teams of a division that bear the name (compared without regard to case).
+QList<TeamChoice> teamsNamed(const QSqlDatabase& db, const QString& division, const QString& teamName);
+
+// The riders of every team of the division, team by team in name order, each team's
+// riders in rider-number text order. Teams without riders have no lines.
+QList<SlotLine> slotLinesOfDivision(const QSqlDatabase& db, const QString& division);
+// The riders of one team, in rider-number text order.
+QList<SlotLine> slotLinesOfTeam(const QSqlDatabase& db, qint32 teamCode);
+
+} // namespace SheetData

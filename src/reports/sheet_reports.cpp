@@ -1,0 +1,141 @@
+#include "reports/sheet_reports.h"
+
+#include "database/class_data.h"
+#include "database/class_lineup.h"
+#include "labels/label_files.h"
+#include "reports/print_registry.h"
+#include "reports/report_preparation.h"
+#include "reports/row_shaping.h"
+#include "reports/sheet_data.h"
+#include "ui/program_random.h"
+#include "ui/run_state.h"
+
+#include <algorithm>
+
+namespace SheetReports {
+
+namespace {
+
+const QString SlotHeader = QStringLiteral("SlotSheetsReport_Grouping_Header");
+const QString NoRidersOfTeam = QStringLiteral("There are currently no riders for the selected team.");
+
+bool isTimedClass(int classNumber) { return classNumber >= 14 && classNumber <= 16; }
+
+RowSet classSheetRows(const QList<SheetData::ClassEntryLine>& lines) {
+    RowSet rows(QStringLiteral("ClassEntryReports"), {"RiderNum", "Firstname", "LastName", "TeamName", "PartnerNumber",
+                                                      "PartnerFirst", "PartnerLast"});
+    for (const SheetData::ClassEntryLine& l : lines)
+        rows.append({l.RiderNum, l.Firstname, l.LastName, l.TeamName, l.PartnerNumber, l.PartnerFirst, l.PartnerLast});
+    return rows;
+}
+
+// One group per team (by its key, so two teams of one name stay apart), riders under it.
+RowSet slotSheetRows(const QList<SheetData::SlotLine>& lines) {
+    RowSet riders(QStringLiteral("SlotSheetsReport"),
+                  {"TeamCode", "TeamName", "Division", "FirstName", "LastName", "RiderNumber"});
+    for (const SheetData::SlotLine& l : lines)
+        riders.append({l.TeamCode, l.TeamName, l.Division, l.FirstName, l.LastName, l.RiderNumber});
+    return RowShaping::group(riders, {QStringLiteral("TeamCode"), QStringLiteral("TeamName"), QStringLiteral("Division")},
+                             QStringLiteral("SlotSheetsReport_Grouping"));
+}
+
+// The title and the column heads: each class's report label image by class number, then
+// the relay partner image.
+void labelSlotHeader(RunState& state, Report& report) {
+    report.setCaption(SlotHeader, QStringLiteral("LblTitle"), QStringLiteral("Region ") + state.CurrentRegion);
+    for (const ClassRow& row : ClassData::all(state.db()))
+        report.setPicture(SlotHeader, QStringLiteral("Class%1").arg(row.ClassNumber),
+                          LabelFiles::path(state.ProgramFolder, LabelFiles::reportPrefix(), row.ImagePath));
+    report.setPicture(SlotHeader, QStringLiteral("RelayPartner"),
+                      LabelFiles::path(state.ProgramFolder, LabelFiles::reportPrefix(), LabelFiles::relayPartnerImage()));
+    report.setWideReport(Report::WideLandscape);
+}
+
+PreparedReport slotSheets(RunState& state, const ReportDataSource::Source& source, const QString& noRowsMessage) {
+    PreparedReport prepared =
+        ReportPreparation::fromCommand(state, QStringLiteral("RptSlotSheets"), source, noRowsMessage);
+    if (prepared.report)
+        labelSlotHeader(state, *prepared.report);
+    return prepared;
+}
+
+PreparedReport slotSheetsOfTeams(RunState& state, const QList<SheetData::TeamChoice>& teams) {
+    return slotSheets(
+        state,
+        [&](const QSqlDatabase& db) {
+            QList<SheetData::SlotLine> lines;
+            for (const SheetData::TeamChoice& team : teams)
+                lines << SheetData::slotLinesOfTeam(db, team.TeamCode);
+            return slotSheetRows(lines);
+        },
+        NoRidersOfTeam);
+}
+
+PreparedReport printClassSheet(RunState& state, const PrintRequest& request) {
+    return prepareClassSheet(state, request.division, request.classNumber,
+                             request.order == QLatin1String("random") ? Order::Random : Order::Sequential);
+}
+
+// The command line names a team: every team of that name in the division is printed.
+PreparedReport printSlotSheets(RunState& state, const PrintRequest& request) {
+    if (request.team.isEmpty())
+        return prepareSlotSheets(state, request.division);
+    const QList<SheetData::TeamChoice> teams = SheetData::teamsNamed(state.db(), request.division, request.team);
+    if (teams.isEmpty())
+        return PreparedReport::refused(
+            QStringLiteral("There is no team named %1 in the %2 Division.").arg(request.team, request.division));
+    return slotSheetsOfTeams(state, teams);
+}
+
+} // namespace
+
+QString classChoiceText(int classNumber, const QString& className) {
+    return QString::number(classNumber) + QStringLiteral(" - ") + className;
+}
+
+PreparedReport prepareClassSheet(RunState& state, const QString& division, int classNumber, Order order) {
+    const bool relay = classNumber == ClassLineup::RelayClassNumber;
+    const QString reportName = relay ? QStringLiteral("RptClassEntries17") : QStringLiteral("RptClassEntries");
+    PreparedReport prepared = ReportPreparation::fromCommand(
+        state, reportName,
+        [&](const QSqlDatabase& db) {
+            QList<SheetData::ClassEntryLine> lines = SheetData::classEntries(db, division, classNumber);
+            if (order == Order::Random)
+                std::shuffle(lines.begin(), lines.end(), ProgramRandom::generator());
+            return classSheetRows(lines);
+        },
+        QStringLiteral("There are currently no riders entered in the specified class."));
+    if (!prepared.report)
+        return prepared;
+    Report& report = *prepared.report;
+    report.setCaption(QStringLiteral("Section4"), QStringLiteral("LblReportTitle"),
+                      QStringLiteral("QARN Region ") + state.CurrentRegion + QStringLiteral(" Class Sheet"));
+    report.setCaption(QStringLiteral("Section2"), QStringLiteral("RhTitle"),
+                      QStringLiteral("Rider List for Division ") + division + QStringLiteral(", Class: ") +
+                          classChoiceText(classNumber, ClassData::className(state.db(), classNumber)));
+    if (!relay && isTimedClass(classNumber)) {
+        report.setVisible(QStringLiteral("Section2"), QStringLiteral("LblTime"), true);
+        report.setVisible(QStringLiteral("Section1"), QStringLiteral("LnTime"), true);
+    }
+    return prepared;
+}
+
+PreparedReport prepareSlotSheets(RunState& state, const QString& division) {
+    return slotSheets(
+        state, [&](const QSqlDatabase& db) { return slotSheetRows(SheetData::slotLinesOfDivision(db, division)); },
+        QStringLiteral("There are currently no teams or riders entered in the %1 Division.").arg(division));
+}
+
+PreparedReport prepareSlotSheet(RunState& state, qint32 teamCode) {
+    return slotSheetsOfTeams(state, {{teamCode, QString()}});
+}
+
+void addPrintable(PrintRegistry& registry) {
+    const int classSheetOptions = PrintRegistry::Division | PrintRegistry::Class | PrintRegistry::Order;
+    registry.add({QStringLiteral("class-sheet"), QStringLiteral("RptClassEntries"), classSheetOptions,
+                  classSheetOptions, printClassSheet});
+    registry.add({QStringLiteral("slot-sheets"), QStringLiteral("RptSlotSheets"),
+                  PrintRegistry::Division | PrintRegistry::Team, PrintRegistry::Division, printSlotSheets});
+}
+
+} // namespace SheetReports
