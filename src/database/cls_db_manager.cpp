@@ -77,6 +77,42 @@ bool Cls_Db_Manager::Build_Database(const QString& dbname, const LabelDrawer& dr
     return true;
 }
 
+void Cls_Db_Manager::Build_Export_Database(const QString& path, const ExportRows& rows) {
+    const QString building = path + QStringLiteral(".building-%1").arg(QCoreApplication::applicationPid());
+    QFile::remove(building);
+    DbConnection file;
+    try {
+        Create_DB_File(building, file);
+        Sql::exec(file.db(), QStringLiteral("PRAGMA journal_mode = OFF"));
+        TransactionGuard transaction(file.db());
+        for (const MeetSchema::Table& table : MeetSchema::exportTables())
+            Build_Table(file.db(), table);
+        Sql::execEach(file.db(),
+                      QStringLiteral("INSERT INTO TblCoach (FirstName, LastName, Position, TeamCode, CoachCode) "
+                                     "VALUES (?, ?, ?, ?, ?)"),
+                      rows.coaches);
+        Sql::execEach(file.db(),
+                      QStringLiteral("INSERT INTO TblPerson (RiderIndex, FirstName, LastName, TeamCode, RiderNumber) "
+                                     "VALUES (?, ?, ?, ?, ?)"),
+                      rows.persons);
+        Sql::execEach(file.db(),
+                      QStringLiteral("INSERT INTO TblTeam (TeamCode, TeamName, Division, District) VALUES (?, ?, ?, ?)"),
+                      rows.teams);
+        transaction.commit();
+        file.close();
+        if (QFileInfo::exists(path) && !QFile::remove(path))
+            throw std::runtime_error(
+                QStringLiteral("The file %1 could not be replaced.").arg(shown(path)).toStdString());
+        if (!QFile::rename(building, path))
+            throw std::runtime_error(
+                QStringLiteral("The export file could not be saved as %1.").arg(shown(path)).toStdString());
+    } catch (...) {
+        file.close();
+        QFile::remove(building);
+        throw;
+    }
+}
+
 void Cls_Db_Manager::Populate_Class() { ClassData::insert(m_db.db(), ClassLineup::standard()); }
 
 void Cls_Db_Manager::Create_DB_File(const QString& path, DbConnection& connection) {

@@ -23,6 +23,18 @@ public:
     // std::runtime_error on failure.
     bool Build_Database(const QString& dbname, const LabelDrawer& drawLabels);
 
+    // The rows of an export file, each in its table's column order.
+    struct ExportRows {
+        QList<QVariantList> coaches;
+        QList<QVariantList> persons;
+        QList<QVariantList> teams;
+    };
+    // Writes an export file at `path` with the three export tables and the rows. It is
+    // built under a name private to this process and put in place (over a file that is
+    // there) only when complete; on failure nothing at `path` has changed. Throws
+    // DbException or std::runtime_error.
+    static void Build_Export_Database(const QString& path, const ExportRows& rows);
+
     // Fills TblClass of the database being built with the standard line-up.
     void Populate_Class();
 

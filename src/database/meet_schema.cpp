@@ -55,7 +55,8 @@ QString columnDefinition(const Field& field) {
         return QStringLiteral("%1 INTEGER%2 CHECK (%1 BETWEEN -32768 AND 32767)")
             .arg(col, field.primaryKey ? QStringLiteral(" CONSTRAINT PrimaryKey PRIMARY KEY") : QString());
     case T::Int32:
-        return QStringLiteral("%1 INTEGER CHECK (%1 BETWEEN -2147483648 AND 2147483647)").arg(col);
+        return QStringLiteral("%1 INTEGER%2 CHECK (%1 BETWEEN -2147483648 AND 2147483647)")
+            .arg(col, field.primaryKey ? QStringLiteral(" CONSTRAINT PrimaryKey PRIMARY KEY") : QString());
     case T::AutoNumber:
         return QStringLiteral("%1 INTEGER CONSTRAINT PrimaryKey PRIMARY KEY AUTOINCREMENT "
                               "CHECK (%1 BETWEEN -2147483648 AND 2147483647)")
@@ -63,10 +64,11 @@ QString columnDefinition(const Field& field) {
     case T::Single:
         return col + QStringLiteral(" REAL");
     case T::Text:
-        return QStringLiteral("%1 TEXT COLLATE NOCASE CHECK (length(%1) BETWEEN %2 AND %3)")
+        return QStringLiteral("%1 TEXT COLLATE NOCASE%4 CHECK (length(%1) BETWEEN %2 AND %3)")
             .arg(col)
             .arg(field.zeroLengthAllowed ? 0 : 1)
-            .arg(field.length);
+            .arg(field.length)
+            .arg(field.primaryKey ? QStringLiteral(" NOT NULL CONSTRAINT PrimaryKey PRIMARY KEY") : QString());
     case T::LongText:
         return col + (field.zeroLengthAllowed ? QStringLiteral(" TEXT COLLATE NOCASE")
                                               : QStringLiteral(" TEXT COLLATE NOCASE CHECK (length(%1) > 0)").arg(col));
@@ -74,7 +76,28 @@ QString columnDefinition(const Field& field) {
     return col;
 }
 
+QList<Table> buildExportTables() {
+    Field riderNumber = text("RiderNumber", 3, false);
+    riderNumber.primaryKey = true;
+    return {
+        {"TblCoach",
+         {text("FirstName", 50, false), text("LastName", 50, false), text("Position", 50, false),
+          number("TeamCode", T::Int32), number("CoachCode", T::Int32, true)}},
+        {"TblPerson",
+         {number("RiderIndex", T::Int32), text("FirstName", 50, false), text("LastName", 50, false),
+          number("TeamCode", T::Int32), riderNumber}},
+        {"TblTeam",
+         {number("TeamCode", T::Int32, true), text("TeamName", 50, false), text("Division", 1, false),
+          text("District", 3, true)}},
+    };
+}
+
 } // namespace
+
+const QList<Table>& exportTables() {
+    static const QList<Table> all = buildExportTables();
+    return all;
+}
 
 const QList<Table>& tables() {
     static const QList<Table> all = buildTables();

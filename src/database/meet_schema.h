@@ -26,6 +26,10 @@ struct Table {
 const QList<Table>& tables();
 const Table& table(const QString& name);
 
+// The three tables of an export file for the state level, in creation order: keys kept
+// from the meet database (no auto-numbers), every text but District non-empty.
+const QList<Table>& exportTables();
+
 // CREATE TABLE text for one table: STRICT, COLLATE NOCASE text, CHECK constraints for
 // lengths, zero-length rules and integer ranges, AUTOINCREMENT keys.
 QString createStatement(const Table& table);

@@ -1,5 +1,6 @@
 #include "startup/frm_utilities.h"
 
+#include "exchange/frm_data_export.h"
 #include "registration/frm_assign_numbers.h"
 #include "ui/activity_host.h"
 #include "ui/run_state.h"
@@ -44,7 +45,20 @@ void FrmUtilities::LblAssignNum_Click() {
     SubWindows::showOwned(numbers, parentWidget());
 }
 void FrmUtilities::LblExport_Click() {
-    notAvailable();
+    close();
+    RunState& state = m_state;
+    if (state.host)
+        state.host->Close_Current_Activity();
+    auto* window = new FrmDataExport(state);
+    if (state.host)
+        state.host->setHostEnabled(false);
+    connect(window, &EntryWindow::closed, window, [&state] {
+        if (!state.host)
+            return;
+        state.host->setHostEnabled(true);
+        state.host->Close_Current_Activity();
+    });
+    SubWindows::showOwned(window, parentWidget());
 }
 void FrmUtilities::LblImport_Click() {
     notAvailable();

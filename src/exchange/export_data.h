@@ -1,0 +1,31 @@
+#pragma once
+
+#include "database/cls_db_manager.h"
+
+#include <QList>
+#include <QSqlDatabase>
+#include <QString>
+#include <QStringList>
+
+// What the export to the state reads from the meet database, and the check that the
+// chosen teams fit the export file's tables.
+namespace ExportData {
+
+struct Team {
+    qint32 TeamCode;
+    QString TeamName;
+    QString Division;
+};
+
+// Every team, by division and name: the export window's list.
+QList<Team> teams(const QSqlDatabase& db);
+
+// The rows of the chosen teams (by team code) in the export tables' column order.
+Cls_Db_Manager::ExportRows rowsOf(const QSqlDatabase& db, const QList<qint32>& teamCodes);
+
+// Why rows cannot go into the export file, one line per row naming its team (and rider or
+// coach): an empty name, a rider number that is empty, longer than three characters or
+// the same as another exported rider's (compared by value). Empty when all fit.
+QStringList unexportable(const QSqlDatabase& db, const QList<qint32>& teamCodes);
+
+} // namespace ExportData

@@ -1,0 +1,112 @@
+#include "exchange/frm_data_export.h"
+
+#include "database/cls_db_manager.h"
+#include "exchange/cls_folder_browser.h"
+#include "exchange/export_data.h"
+#include "ui/error_reporter.h"
+#include "ui/messages.h"
+#include "ui/run_state.h"
+#include "ui/window_geometry.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace {
+constexpr int FirstRowTop = 1300;
+constexpr int RowStep = 400;
+} // namespace
+
+FrmDataExport::FrmDataExport(RunState& state, QWidget* parent)
+    : EntryWindow(state, QStringLiteral("FrmDataExport"), QStringLiteral("Data Export Utility"), 8400, 6600, parent) {
+    addTitleLabel(QStringLiteral("Data Export Utility"), 240, 600)->setObjectName(QStringLiteral("LblTitle"));
+    m_TeamScroll = new QScrollBar(Qt::Vertical, this);
+    m_TeamScroll->setObjectName(QStringLiteral("TeamScroll"));
+    m_TeamScroll->setEnabled(false);
+    m_TeamScroll->setRange(0, 0);
+    WindowGeometry::place(m_TeamScroll, 7000, FirstRowTop - 100, 255, RowsInView * RowStep);
+    connect(m_TeamScroll, &QScrollBar::valueChanged, this, &FrmDataExport::TeamScroll_Change);
+    m_CmdExport = new QPushButton(QStringLiteral("Export"), this);
+    m_CmdExport->setObjectName(QStringLiteral("CmdExport"));
+    WindowGeometry::place(m_CmdExport, 2160, 5700, 1560, 480);
+    connect(m_CmdExport, &QPushButton::clicked, this, &FrmDataExport::CmdExport_Click);
+    addCancelButton({4680, 5700, 1560, 480});
+    centreOn(m_state.ScreenWidth, m_state.ScreenHeight);
+    Load_Team_List();
+}
+
+QString FrmDataExport::exportFileName(const QString& folder, const QString& region) {
+    return QDir(folder).filePath(QStringLiteral("Region") + region + QStringLiteral("-2006.mdb"));
+}
+
+void FrmDataExport::Load_Team_List() {
+    QList<ExportData::Team> teams;
+    runReportingErrors(m_state.messages, [&] { teams = ExportData::teams(m_state.db()); });
+    for (int i = 1; i <= teams.size(); ++i) {
+        const ExportData::Team& team = teams[i - 1];
+        auto* label = new QLabel(team.TeamName + QStringLiteral(" (") + team.Division + u')', this);
+        label->setObjectName(QStringLiteral("LblTeamArray_%1").arg(i));
+        auto* tick = new QCheckBox(this);
+        tick->setObjectName(QStringLiteral("CbArray_%1").arg(i));
+        tick->setAccessibleName(label->text());
+        m_rows.push_back({label, tick, team.TeamCode});
+    }
+    m_CmdExport->setEnabled(!m_rows.empty());
+    if (teamCount() > RowsInView) {
+        m_TeamScroll->setRange(0, teamCount() - RowsInView);
+        m_TeamScroll->setSingleStep(1);
+        m_TeamScroll->setPageStep(1);
+        m_TeamScroll->setEnabled(true);
+    }
+    TeamScroll_Change(0);
+}
+
+// Rows value + 1 to value + 10 are in view, from the first row's place down; ticks stay.
+void FrmDataExport::TeamScroll_Change(int value) {
+    for (int i = 1; i <= teamCount(); ++i) {
+        const Row& row = m_rows[static_cast<size_t>(i - 1)];
+        const bool inView = i > value && i <= value + RowsInView;
+        if (inView) {
+            const int top = FirstRowTop + RowStep * (i - value - 1);
+            WindowGeometry::place(row.label, 2000, top, 4200, 330);
+            WindowGeometry::place(row.tick, 6300, top - 50, 375, 375);
+        }
+        row.label->setVisible(inView);
+        row.tick->setVisible(inView);
+    }
+}
+
+void FrmDataExport::CmdExport_Click() {
+    Messages& messages = m_state.messages;
+    const QString folder = Cls_Folder_Browser(m_state.fileDialogs).OpenDirectoryTV(QString(), this);
+    if (folder.isEmpty())
+        return;
+    const QString path = exportFileName(folder, m_state.CurrentRegion);
+    if (QFileInfo::exists(path) &&
+        !messages.ask(QStringLiteral("File Overwrite Warning"),
+                      QStringLiteral("A export file already exists at that location. Would you like to overwrite it?"),
+                      Messages::Icon::None))
+        return;
+    QList<qint32> chosen;
+    for (const Row& row : m_rows)
+        if (row.tick->isChecked())
+            chosen << row.teamCode;
+    bool exported = false;
+    runReportingErrors(messages, [&] {
+        const QStringList problems = ExportData::unexportable(m_state.db(), chosen);
+        if (!problems.isEmpty()) {
+            messages.notice(Messages::appTitle(),
+                            QStringLiteral("Nothing was exported: these rows cannot go into the export file.\n\n") +
+                                problems.join(u'\n'),
+                            Messages::Icon::Exclamation);
+            return;
+        }
+        Cls_Db_Manager::Build_Export_Database(path, ExportData::rowsOf(m_state.db(), chosen));
+        exported = true;
+    });
+    if (exported)
+        close();
+}
