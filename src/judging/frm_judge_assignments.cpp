@@ -9,7 +9,7 @@
 #include "ui/twips.h"
 #include "ui/window_geometry.h"
 
-#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <algorithm>
 
@@ -17,11 +17,14 @@ FrmJudgeAssignments::FrmJudgeAssignments(RunState& state, QWidget* parent)
     : EntryWindow(state, QStringLiteral("FrmJudgeAssignments"), QStringLiteral("Class Judging Assignments"),
                   state.ScreenWidth - 100, state.ScreenHeight - 600, parent) {
     m_grid = new CheckBoxGrid(this, {1875, false, false, QStringLiteral("lblJudge")});
-    m_TxtTitle = new QLineEdit(this);
+    // Locked, and two lines high: the title is wider than the room left of the class titles.
+    m_TxtTitle = new QPlainTextEdit(this);
     m_TxtTitle->setObjectName(QStringLiteral("TxtTitle"));
     m_TxtTitle->setReadOnly(true);
     m_TxtTitle->setAccessibleName(QStringLiteral("Division"));
-    WindowGeometry::place(m_TxtTitle, 360, 1320, 2175, 375);
+    m_TxtTitle->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_TxtTitle->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    WindowGeometry::place(m_TxtTitle, 360, 1080, 2175, 615);
     m_CmdApply = addSubmitButton(QStringLiteral("CmdApply"), QStringLiteral("Submit"), {});
     m_CmdCancel = addCancelButton({});
     centreOn(m_state.ScreenWidth, m_state.ScreenHeight);
@@ -29,8 +32,7 @@ FrmJudgeAssignments::FrmJudgeAssignments(RunState& state, QWidget* parent)
 
 bool FrmJudgeAssignments::InitializeForm(const QString& RcvdDivision) {
     m_GridDivision = RcvdDivision;
-    m_TxtTitle->setText(QStringLiteral("Judge Assigments Division ") + RcvdDivision);
-    m_TxtTitle->setCursorPosition(0);
+    m_TxtTitle->setPlainText(QStringLiteral("Judge Assigments Division ") + RcvdDivision);
     move(Twips::toPixels(QPoint(50, 50)));
     QList<ClassRow> classes;
     if (!runReportingErrors(m_state.messages, [&] {

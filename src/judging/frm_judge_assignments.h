@@ -4,7 +4,7 @@
 #include "ui/entry_window.h"
 
 class CheckBoxGrid;
-class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
 
 // The judge assignment grid ("Class Judging Assignments") of one division: a row per
@@ -40,7 +40,7 @@ private:
     QString m_GridDivision;
     QList<JudgeRow> m_judges;
     QList<JudgeData::Assignment> m_stored;
-    QLineEdit* m_TxtTitle = nullptr;
+    QPlainTextEdit* m_TxtTitle = nullptr;
     QPushButton* m_CmdApply = nullptr;
     QPushButton* m_CmdCancel = nullptr;
 };

@@ -41,7 +41,7 @@ void setRaised(QCheckBox* box, bool raised) {
     box->setAutoFillBackground(raised);
     if (raised) {
         QPalette shaded = box->palette();
-        shaded.setColor(QPalette::Window, QColor(0xb8, 0xb8, 0xb8));
+        shaded.setColor(box->backgroundRole(), QColor(0xb8, 0xb8, 0xb8));
         box->setPalette(shaded);
     } else {
         box->setPalette(QPalette());

@@ -9,7 +9,7 @@
 
 #include <QCheckBox>
 #include <QLabel>
-#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QListWidget>
 #include <QPointer>
 #include <QScrollBar>
@@ -93,8 +93,8 @@ void JudgeAssignmentsTest::smallestScreenFitsFourteenClasses() {
     QVERIFY(grid.horizontalBar()->isVisibleTo(window.get()));
     QCOMPARE(grid.horizontalBar()->maximum(), 3);
     QVERIFY(!grid.verticalBar()->isVisibleTo(window.get()));
-    QCOMPARE(window->findChild<QLineEdit*>("TxtTitle")->text(), QString("Judge Assigments Division B"));
-    QVERIFY(window->findChild<QLineEdit*>("TxtTitle")->isReadOnly());
+    QCOMPARE(window->findChild<QPlainTextEdit*>("TxtTitle")->toPlainText(), QString("Judge Assigments Division B"));
+    QVERIFY(window->findChild<QPlainTextEdit*>("TxtTitle")->isReadOnly());
     QCOMPARE(window->findChild<QLabel*>("lblJudge_2")->text(), QString("Judge2, Last2"));
     QCOMPARE(window->findChild<QLabel*>("lblJudge_1")->y(), Twips::toPixels(1875));
     QVERIFY(!window->findChild<QWidget*>("lblclassnumarray_1") && !window->findChild<QWidget*>("SubtitleLine"));
