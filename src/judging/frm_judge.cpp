@@ -38,7 +38,9 @@ FrmJudge::FrmJudge(RunState& state, QWidget* parent)
     centreOn(m_state.ScreenWidth, m_state.ScreenHeight);
 }
 
-void FrmJudge::Initialize_Add() { m_editMode = false; }
+void FrmJudge::Initialize_Add() {
+    m_editMode = false;
+}
 
 bool FrmJudge::Initialize_Edit(qint32 JudgeEdit) {
     m_editMode = true;
@@ -85,7 +87,8 @@ bool FrmJudge::Store_Input() {
     judge.Memo = m_TxtMemo->toPlainText();
     bool stored = false;
     if (!runReportingErrors(m_state.messages, [&] {
-            stored = m_editMode ? JudgeData::update(m_state.db(), judge) : (JudgeData::insert(m_state.db(), judge), true);
+            stored =
+                m_editMode ? JudgeData::update(m_state.db(), judge) : (JudgeData::insert(m_state.db(), judge), true);
         }))
         return false;
     if (!stored)

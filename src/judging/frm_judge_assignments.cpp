@@ -123,7 +123,6 @@ bool FrmJudgeAssignments::Validate_Input() {
 
 bool FrmJudgeAssignments::Store_Input() {
     const QList<JudgeData::Assignment> ticked = tickedAssignments();
-    return runReportingErrors(m_state.messages, [&] {
-        JudgeData::replaceDivisionAssignments(m_state.db(), m_GridDivision, ticked);
-    });
+    return runReportingErrors(m_state.messages,
+                              [&] { JudgeData::replaceDivisionAssignments(m_state.db(), m_GridDivision, ticked); });
 }

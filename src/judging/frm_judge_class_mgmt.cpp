@@ -27,7 +27,9 @@ FrmJudgeClassMgmt::FrmJudgeClassMgmt(RunState& state, QWidget* parent) : Activit
     connect(m_CmdDisplayReport, &QPushButton::clicked, this, &FrmJudgeClassMgmt::CmdDisplayReport_Click);
 }
 
-void FrmJudgeClassMgmt::Set_Division(const QString& RcvdDivision) { m_division = RcvdDivision; }
+void FrmJudgeClassMgmt::Set_Division(const QString& RcvdDivision) {
+    m_division = RcvdDivision;
+}
 
 FrmJudgeAssignments* FrmJudgeClassMgmt::assignmentWindow() const {
     return qobject_cast<FrmJudgeAssignments*>(subWindow());
@@ -46,4 +48,6 @@ void FrmJudgeClassMgmt::CmdAssignclasses_Click() {
     });
 }
 
-void FrmJudgeClassMgmt::CmdDisplayReport_Click() { m_agenda = JudgingReports::showAgenda(m_state, m_division, this); }
+void FrmJudgeClassMgmt::CmdDisplayReport_Click() {
+    m_agenda = JudgingReports::showAgenda(m_state, m_division, this);
+}

@@ -57,7 +57,8 @@ void FrmJudgeMgmt::CmdAddJudge_Click() {
 
 void FrmJudgeMgmt::CmdEditJudge_Click() {
     if (m_selectedJudge == -1) {
-        m_state.messages.notice(Messages::appTitle(), QStringLiteral("You must first select the Judge you want to edit."));
+        m_state.messages.notice(Messages::appTitle(),
+                                QStringLiteral("You must first select the Judge you want to edit."));
         return;
     }
     auto* window = new FrmJudge(m_state);

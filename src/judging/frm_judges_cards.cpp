@@ -17,6 +17,10 @@ FrmJudgesCards::FrmJudgesCards(RunState& state, QWidget* parent) : ActivityWindo
     WindowGeometry::place(title, 120, 240, 8385, 600);
 }
 
-void FrmJudgesCards::Set_Division(const QString& RcvdDivision) { m_division = RcvdDivision; }
+void FrmJudgesCards::Set_Division(const QString& RcvdDivision) {
+    m_division = RcvdDivision;
+}
 
-void FrmJudgesCards::Load_Report() { m_cards = JudgingReports::showCards(m_state, m_division, this); }
+void FrmJudgesCards::Load_Report() {
+    m_cards = JudgingReports::showCards(m_state, m_division, this);
+}

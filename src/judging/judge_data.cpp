@@ -31,8 +31,8 @@ QList<JudgeRow> readJudges(QSqlQuery query) {
 }
 
 QVariantList judgeValues(const JudgeRow& judge) {
-    return {judge.FirstName, judge.LastName, judge.Address, judge.City,  judge.State,
-            judge.Zip,       judge.PhoneNumber, judge.Email, judge.Memo};
+    return {judge.FirstName, judge.LastName,    judge.Address, judge.City, judge.State,
+            judge.Zip,       judge.PhoneNumber, judge.Email,   judge.Memo};
 }
 } // namespace
 
@@ -45,7 +45,8 @@ QList<JudgeRow> inGridOrder(const QSqlDatabase& db) {
 }
 
 std::optional<JudgeRow> find(const QSqlDatabase& db, qint32 judgeId) {
-    const QList<JudgeRow> found = readJudges(Sql::exec(db, SelectJudges + QStringLiteral("WHERE JudgeID = ?"), {judgeId}));
+    const QList<JudgeRow> found =
+        readJudges(Sql::exec(db, SelectJudges + QStringLiteral("WHERE JudgeID = ?"), {judgeId}));
     if (found.isEmpty())
         return std::nullopt;
     return found.first();
@@ -62,10 +63,11 @@ qint32 insert(const QSqlDatabase& db, const JudgeRow& judge) {
 bool update(const QSqlDatabase& db, const JudgeRow& judge) {
     QVariantList values = judgeValues(judge);
     values << judge.JudgeID;
-    return Sql::exec(db,
-                     QStringLiteral("UPDATE TblJudge SET FirstName = ?, LastName = ?, Address = ?, City = ?, State = ?, "
-                                    "Zip = ?, PhoneNumber = ?, Email = ?, Memo = ? WHERE JudgeID = ?"),
-                     values)
+    return Sql::exec(
+               db,
+               QStringLiteral("UPDATE TblJudge SET FirstName = ?, LastName = ?, Address = ?, City = ?, State = ?, "
+                              "Zip = ?, PhoneNumber = ?, Email = ?, Memo = ? WHERE JudgeID = ?"),
+               values)
                .numRowsAffected() == 1;
 }
 
@@ -84,8 +86,8 @@ bool hasPlacings(const QSqlDatabase& db, qint32 judgeId) {
 }
 
 QList<Assignment> assignmentsOfDivision(const QSqlDatabase& db, const QString& division) {
-    QSqlQuery query = Sql::exec(
-        db, QStringLiteral("SELECT JudgeID, ClassNumber FROM TblClassJudges WHERE Division = ?"), {division});
+    QSqlQuery query =
+        Sql::exec(db, QStringLiteral("SELECT JudgeID, ClassNumber FROM TblClassJudges WHERE Division = ?"), {division});
     QList<Assignment> assignments;
     while (query.next())
         assignments.append({query.value(1).toInt(), query.value(0).toInt()});
@@ -103,8 +105,8 @@ QList<AssignedJudge> agendaOfDivision(const QSqlDatabase& db, const QString& div
         {division});
     QList<AssignedJudge> judges;
     while (query.next())
-        judges.append({query.value(0).toInt(), query.value(1).toString(), query.value(2).toString(),
-                       query.value(3).toString()});
+        judges.append(
+            {query.value(0).toInt(), query.value(1).toString(), query.value(2).toString(), query.value(3).toString()});
     return judges;
 }
 
@@ -117,13 +119,12 @@ QList<PlacedJudge> placedJudgesOfDivision(const QSqlDatabase& db, const QString&
         {division});
     QList<PlacedJudge> placed;
     while (query.next())
-        placed.append({query.value(0).toInt(), query.value(1).toInt(), query.value(2).toString(),
-                       query.value(3).toString()});
+        placed.append(
+            {query.value(0).toInt(), query.value(1).toInt(), query.value(2).toString(), query.value(3).toString()});
     return placed;
 }
 
-void replaceDivisionAssignments(const QSqlDatabase& db, const QString& division,
-                                const QList<Assignment>& assignments) {
+void replaceDivisionAssignments(const QSqlDatabase& db, const QString& division, const QList<Assignment>& assignments) {
     TransactionGuard transaction(db);
     Sql::exec(db, QStringLiteral("DELETE FROM TblClassJudges WHERE Division = ?"), {division});
     QList<QVariantList> rows;

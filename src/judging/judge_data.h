@@ -54,7 +54,7 @@ std::optional<JudgeRow> find(const QSqlDatabase& db, qint32 judgeId);
 // Adds a judge and answers the key the engine gave it.
 qint32 insert(const QSqlDatabase& db, const JudgeRow& judge);
 bool update(const QSqlDatabase& db, const JudgeRow& judge); // false: no such judge
-bool remove(const QSqlDatabase& db, qint32 judgeId);       // false: no such judge
+bool remove(const QSqlDatabase& db, qint32 judgeId);        // false: no such judge
 
 bool hasAssignments(const QSqlDatabase& db, qint32 judgeId);
 bool hasPlacings(const QSqlDatabase& db, qint32 judgeId);
@@ -67,7 +67,6 @@ QList<PlacedJudge> placedJudgesOfDivision(const QSqlDatabase& db, const QString&
 
 // Replaces every assignment of the division by the given ones, in one transaction: on
 // failure the division's old rows stay as they were. Other divisions are never touched.
-void replaceDivisionAssignments(const QSqlDatabase& db, const QString& division,
-                                const QList<Assignment>& assignments);
+void replaceDivisionAssignments(const QSqlDatabase& db, const QString& division, const QList<Assignment>& assignments);
 
 } // namespace JudgeData

@@ -17,7 +17,9 @@ namespace {
 constexpr int JudgeCardsPerRow = 3;
 const char* const JudgeCardFields[] = {"Division", "ClassNumber", "ClassName", "Judge"};
 
-QString agendaJudgeName(const JudgeData::AssignedJudge& judge) { return judge.FirstName + u' ' + judge.LastName; }
+QString agendaJudgeName(const JudgeData::AssignedJudge& judge) {
+    return judge.FirstName + u' ' + judge.LastName;
+}
 
 RowSet judgeAgendaRows(const QSqlDatabase& db, const QString& division) {
     RowSet judges(QStringLiteral("JudgeAgenda"), {"Judge", "ClassNumber", "ClassName", "Division"});
@@ -75,9 +77,13 @@ RowSet Build_Card_Rows(const QSqlDatabase& db, const QString& division) {
     return cards;
 }
 
-PreparedReport prepareAgenda(RunState& state, const PrintRequest& request) { return judgeAgendaOf(state, request.division); }
+PreparedReport prepareAgenda(RunState& state, const PrintRequest& request) {
+    return judgeAgendaOf(state, request.division);
+}
 
-PreparedReport prepareCards(RunState& state, const PrintRequest& request) { return judgesCardsOf(state, request.division); }
+PreparedReport prepareCards(RunState& state, const PrintRequest& request) {
+    return judgesCardsOf(state, request.division);
+}
 
 QWidget* showAgenda(RunState& state, const QString& division, QWidget* owner) {
     QPointer<QWidget> returnTo(owner);
@@ -97,7 +103,8 @@ QWidget* showAgenda(RunState& state, const QString& division, QWidget* owner) {
 }
 
 QWidget* showCards(RunState& state, const QString& division, QWidget* owner) {
-    return ReportPreparation::show(state, [&] { return judgesCardsOf(state, division); }, owner);
+    return ReportPreparation::show(
+        state, [&] { return judgesCardsOf(state, division); }, owner);
 }
 
 void addPrintable(PrintRegistry& registry) {

@@ -5,13 +5,11 @@
 #include "judging/frm_judges_cards.h"
 #include "judging/judging_reports.h"
 #include "reports/frm_report_preview.h"
-#include "reports/print_registry.h"
+#include "reports/print_command.h"
 #include "reports/report_layout.h"
 
-#include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -34,7 +32,7 @@ QStringList cardSlots(const RowSet& cards, int row) {
     for (int s = 1; s <= 3; ++s) {
         const QString judge = cards.value(row, QString("C%1Judge").arg(s)).toString();
         cardTexts << (judge == " " ? QString("_")
-                               : cards.value(row, QString("C%1ClassNumber").arg(s)).toString() + ':' + judge);
+                                   : cards.value(row, QString("C%1ClassNumber").arg(s)).toString() + ':' + judge);
     }
     return cardTexts;
 }
@@ -80,7 +78,8 @@ void JudgingReportsTest::cardsRunThreeToARow() {
     QCOMPARE(cardSlots(cards, 0), QStringList({"1:Zed Adams", "1:Mary Ellis", "2:Zed Adams"}));
     QCOMPARE(cardSlots(cards, rows - 1), lastRow);
     QCOMPARE(cards.value(0, "C2Division").toString(), QString("B"));
-    QCOMPARE(cards.value(0, "C3ClassName").toString(), meet.scalar("SELECT ClassName FROM TblClass WHERE ClassNumber = 2").toString());
+    QCOMPARE(cards.value(0, "C3ClassName").toString(),
+             meet.scalar("SELECT ClassName FROM TblClass WHERE ClassNumber = 2").toString());
 
     // The activity shows them landscape, two card rows a page, each card headed by the region.
     FrmJudgesCards window(*meet.state);
@@ -137,44 +136,32 @@ void JudgingReportsTest::noAssignmentsNoReport() {
     QVERIFY(!agenda.agendaWindow() && !cards.cardsWindow());
 }
 
-// The program's own print command, with the region from the settings store.
+// The print command prints from the same preparing code, or says why not.
 void JudgingReportsTest::printsFromTheCommandLine() {
     MeetFixture meet;
+    meet.state->CurrentRegion = "C";
     seedTwoJudgesPerClass(meet, 17, "B");
-    QTemporaryDir config;
-    QDir(config.path()).mkpath("Corravin");
-    QFile settings(config.filePath("Corravin/Corravin.conf"));
-    QVERIFY(settings.open(QIODevice::WriteOnly));
-    settings.write("[ProgramConst]\nRegionLetter=C\n");
-    settings.close();
-    auto print = [&](const QString& report, const QString& division, QString* errors = nullptr) {
-        QProcess program;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("XDG_CONFIG_HOME", config.path());
-        environment.insert("QT_QPA_PLATFORM", "offscreen");
-        program.setProcessEnvironment(environment);
-        program.start(CORRAVIN_BINARY_DIR "/corravin", {"--program-folder", meet.programFolder(), "print", report,
-                                                        "--division", division, "--pdf", config.filePath(report + division + ".pdf")});
-        program.waitForFinished(60000);
-        if (errors)
-            *errors = QString::fromLocal8Bit(program.readAllStandardError());
-        return program.exitCode();
+    PrintRegistry registry;
+    JudgingReports::addPrintable(registry);
+    const QString pdf = meet.programFolder() + "/judging.pdf";
+    auto print = [&](const QString& report, const QString& division) {
+        const PrintCommand::Parsed parsed =
+            PrintCommand::parse({report, "--division", division, "--pdf", pdf}, registry);
+        return parsed.error.isEmpty() ? PrintCommand::run(*meet.state, parsed.request, registry) : PrintCommand::Usage;
     };
-    QCOMPARE(print("judges-cards", "b"), 0);
-    const QString cards = pdfText(config.filePath("judges-cardsb.pdf"));
+    QCOMPARE(print("judges-cards", "b"), PrintCommand::Printed);
+    const QString cards = pdfText(pdf);
     // 12 rows of three cards: 34 filled and two blank ones to fill in by hand.
     QCOMPARE(cards.count("Region C Judges Card"), 36);
     QCOMPARE(cards.count("Mary Ellis"), 17);
-    QVERIFY(cards.contains("Divsion:") && cards.contains("Judges Initials"));
-    QCOMPARE(print("judging-agenda", "B"), 0);
-    const QString agenda = pdfText(config.filePath("judging-agendaB.pdf"));
-    QVERIFY(agenda.contains("Judging Assignment List") && agenda.contains("Region: C, Division: B"));
-    QVERIFY(agenda.indexOf("Zed Adams") < agenda.indexOf("Mary Ellis"));
-
-    QString errors;
-    QCOMPARE(print("judging-agenda", "D", &errors), 1);
-    QVERIFY2(errors.contains(NoAgenda), qPrintable(errors));
-    QVERIFY(!QFile::exists(config.filePath("judging-agendaD.pdf")));
+    QCOMPARE(print("judging-agenda", "B"), PrintCommand::Printed);
+    QVERIFY(pdfText(pdf).contains("Region: C, Division: B"));
+    QVERIFY(QFile::remove(pdf));
+    meet.messages.expectAppNotice(NoAgenda);
+    QCOMPARE(print("judging-agenda", "D"), PrintCommand::Refused);
+    VERIFY_MESSAGES(meet.messages);
+    QVERIFY(!QFile::exists(pdf));
+    QCOMPARE(print("judges-cards", ""), PrintCommand::Usage);
 }
 
 CORRAVIN_TEST(JudgingReportsTest)
