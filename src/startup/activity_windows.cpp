@@ -1,6 +1,9 @@
 #include "startup/activity_windows.h"
 
 #include "entries/frm_entries.h"
+#include "judging/frm_judge_class_mgmt.h"
+#include "judging/frm_judge_mgmt.h"
+#include "judging/frm_judges_cards.h"
 #include "registration/frm_coach_mgmt.h"
 #include "registration/frm_rider_mgmt.h"
 #include "registration/frm_team_mgmt.h"
@@ -20,8 +23,14 @@ ActivityWindow* createActivityWindow(int activity, RunState& state, QWidget* par
         return new FrmCoachMgmt(state, parent);
     case 3:
         return new FrmRiderMgmt(state, parent);
+    case 4:
+        return new FrmJudgeMgmt(state, parent);
+    case 5:
+        return new FrmJudgeClassMgmt(state, parent);
     case 6:
         return new FrmSlotSheets(state, parent);
+    case 7:
+        return new FrmJudgesCards(state, parent);
     case 8:
         return new FrmEntries(state, parent);
     case 9:

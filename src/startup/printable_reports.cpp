@@ -1,5 +1,6 @@
 #include "startup/printable_reports.h"
 
+#include "judging/judging_reports.h"
 #include "registration/registration_reports.h"
 #include "reports/sheet_reports.h"
 #include "results/results_reports.h"
@@ -9,5 +10,6 @@ PrintRegistry printableReports() {
     RegistrationReports::addPrintable(registry);
     ResultsReports::addPrintable(registry);
     SheetReports::addPrintable(registry);
+    JudgingReports::addPrintable(registry);
     return registry;
 }

@@ -31,13 +31,21 @@ constexpr int GridButtonHeight = 495;
 // Rounded to the nearest whole number, halves to the even neighbour.
 int roundEven(double value) { return static_cast<int>(std::nearbyint(value)); }
 
-// A disabled, unticked box of a full class looks raised; every other box is flat.
+// A disabled, unticked box of a full class stands out on a shaded cell; every other box
+// is flat. A palette, not a style sheet: a full column of a long grid changes at once, and
+// parsing a style sheet per box made loading a fully judged division three times slower.
 void setRaised(QCheckBox* box, bool raised) {
     if (box->property("raised").toBool() == raised)
         return;
     box->setProperty("raised", raised);
-    box->setStyleSheet(raised ? QStringLiteral("QCheckBox { border: 2px outset #b0b0b0; background: #d8d8d8; }")
-                              : QString());
+    box->setAutoFillBackground(raised);
+    if (raised) {
+        QPalette shaded = box->palette();
+        shaded.setColor(box->backgroundRole(), QColor(0xb8, 0xb8, 0xb8));
+        box->setPalette(shaded);
+    } else {
+        box->setPalette(QPalette());
+    }
 }
 } // namespace
 

@@ -1,0 +1,145 @@
+#include "database/sql.h"
+#include "judging/frm_judge_assignments.h"
+#include "judging/judging_reports.h"
+#include "reports/print_registry.h"
+#include "reports/report_layout.h"
+#include "reports/report_painter.h"
+#include "ui/check_box_grid.h"
+#include "ui/file_dialogs.h"
+#include "ui/meet_creation.h"
+#include "ui/messages.h"
+#include "ui/run_state.h"
+
+#include <QBuffer>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+class JudgingBenchMessages : public Messages {
+public:
+    void notice(const QString&, const QString&, Icon) override {}
+    bool ask(const QString&, const QString&, Icon) override { return true; }
+};
+
+class JudgingBenchDialogs : public FileDialogs {
+public:
+    QString openFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+    QString saveFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+    QString pickFolder(QWidget*, const QString&, const QString&) override { return {}; }
+};
+
+// A meet with `judges` judges, two of them on each of the 17 classes of division B, on a
+// 12000 by 9000 screen.
+struct JudgingBenchMeet {
+    JudgingBenchMessages messages;
+    JudgingBenchDialogs dialogs;
+    QTemporaryDir folder;
+    RunState state{messages, dialogs};
+
+    explicit JudgingBenchMeet(int judges) {
+        state.ScreenWidth = 12000;
+        state.ScreenHeight = 9000;
+        state.CurrentRegion = QStringLiteral("C");
+        state.ProgramFolder = folder.path();
+        MeetCreation::build(folder.path(), state.meetDatabasePath());
+        state.MeetDb.open(state.meetDatabasePath());
+        QList<QVariantList> rows;
+        for (int i = 0; i < judges; ++i)
+            rows.append({QStringLiteral("First%1").arg(i), QStringLiteral("Last%1").arg(i)});
+        Sql::execEach(state.db(), QStringLiteral("INSERT INTO TblJudge (FirstName, LastName) VALUES (?, ?)"), rows);
+        QList<QVariantList> assignments;
+        for (int c = 1; c <= CheckBoxGrid::Classes; ++c)
+            for (int j = 0; j < 2; ++j)
+                assignments.append({1 + (2 * c + j) % judges, c});
+        Sql::execEach(state.db(),
+                      QStringLiteral("INSERT INTO TblClassJudges (JudgeID, ClassNumber, Division) VALUES (?, ?, 'B')"),
+                      assignments);
+    }
+};
+
+// Opening the grid for division B (a row per judge, 17 boxes a row) and one row scrolled.
+void BM_OpenJudgeGridAndScroll(benchmark::State& run) {
+    JudgingBenchMeet meet(static_cast<int>(run.range(0)));
+    for (auto _ : run) {
+        FrmJudgeAssignments grid(meet.state);
+        grid.setAttribute(Qt::WA_DeleteOnClose, false);
+        benchmark::DoNotOptimize(grid.InitializeForm(QStringLiteral("B")));
+        grid.grid().verticalBar()->setValue(1);
+    }
+}
+
+// Baseline: the same number of bare check boxes and row captions, made and placed.
+void BM_Baseline_BareJudgeGridControls(benchmark::State& run) {
+    const int judges = static_cast<int>(run.range(0));
+    for (auto _ : run) {
+        QWidget window;
+        for (int r = 0; r < judges; ++r) {
+            (new QLabel(QStringLiteral("First, Last"), &window))->setGeometry(24, 125 + 40 * r, 145, 25);
+            for (int c = 0; c < CheckBoxGrid::Classes; ++c)
+                (new QCheckBox(&window))->setGeometry(184 + 40 * c, 125 + 40 * r, 25, 25);
+        }
+        benchmark::DoNotOptimize(window.children().size());
+    }
+}
+
+// The division's 34 cards read, laid out and written as PDF.
+void BM_JudgesCardsPdf(benchmark::State& run) {
+    JudgingBenchMeet meet(40);
+    PrintRequest request;
+    request.division = QStringLiteral("B");
+    int pages = 0;
+    for (auto _ : run) {
+        const PreparedReport prepared = JudgingReports::prepareCards(meet.state, request);
+        const LaidOutReport laid = ReportLayout::layout(*prepared.report);
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        ReportPainter::writePdf(laid, buffer);
+        pages = laid.pageCount();
+    }
+    run.counters["pages"] = pages;
+}
+
+// Baseline: the same texts and boxes at the same places, drawn with a bare QPainter on a
+// QPdfWriter, with nothing read, laid out or looked up.
+void BM_Baseline_CardsBarePdf(benchmark::State& run) {
+    JudgingBenchMeet meet(40);
+    PrintRequest request;
+    request.division = QStringLiteral("B");
+    const LaidOutReport laid = ReportLayout::layout(*JudgingReports::prepareCards(meet.state, request).report);
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(200);
+    for (auto _ : run) {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        writer.setResolution(1440);
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Landscape, QMarginsF()));
+        QPainter painter(&writer);
+        painter.setFont(font);
+        for (size_t p = 0; p < laid.pages.size(); ++p) {
+            if (p > 0)
+                writer.newPage();
+            for (const PlacedItem& item : laid.pages[p].items) {
+                if (item.kind == PlacedItem::Kind::Text)
+                    painter.drawText(item.rect, Qt::AlignLeft | Qt::AlignVCenter, item.text);
+                else
+                    painter.drawRect(item.rect);
+            }
+        }
+    }
+    run.counters["pages"] = static_cast<double>(laid.pages.size());
+}
+
+} // namespace
+
+BENCHMARK(BM_OpenJudgeGridAndScroll)->Arg(100)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Baseline_BareJudgeGridControls)->Arg(100)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_JudgesCardsPdf)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Baseline_CardsBarePdf)->Unit(benchmark::kMillisecond);

@@ -1,0 +1,117 @@
+#include "judging/judging_reports.h"
+
+#include "judging/judge_data.h"
+#include "reports/print_registry.h"
+#include "reports/report_catalogue.h"
+#include "reports/report_preparation.h"
+#include "reports/row_shaping.h"
+#include "ui/run_state.h"
+
+#include <QPointer>
+#include <QWidget>
+
+namespace JudgingReports {
+
+namespace {
+
+constexpr int JudgeCardsPerRow = 3;
+const char* const JudgeCardFields[] = {"Division", "ClassNumber", "ClassName", "Judge"};
+
+QString agendaJudgeName(const JudgeData::AssignedJudge& judge) {
+    return judge.FirstName + u' ' + judge.LastName;
+}
+
+RowSet judgeAgendaRows(const QSqlDatabase& db, const QString& division) {
+    RowSet judges(QStringLiteral("JudgeAgenda"), {"Judge", "ClassNumber", "ClassName", "Division"});
+    for (const JudgeData::AssignedJudge& judge : JudgeData::agendaOfDivision(db, division))
+        judges.append({agendaJudgeName(judge), judge.ClassNumber, judge.ClassName, division});
+    return RowShaping::group(judges, {QStringLiteral("ClassNumber"), QStringLiteral("ClassName")},
+                             QStringLiteral("JudgeAgenda_Grouping"));
+}
+
+PreparedReport judgesCardsOf(RunState& state, const QString& division) {
+    RowSet cards = Build_Card_Rows(state.db(), division);
+    if (cards.isEmpty())
+        return PreparedReport::refused(
+            QStringLiteral("There are currently no judging assignments entered for the %1 Division.").arg(division));
+    std::unique_ptr<Report> report = ReportCatalogue::create(QStringLiteral("RptJudgesCards"));
+    report->setDataSource(std::move(cards));
+    report->setWideReport(Report::WideLandscape);
+    for (int slot = 1; slot <= JudgeCardsPerRow; ++slot)
+        report->setCaption(QStringLiteral("Section1"), QStringLiteral("C%1lblRegion").arg(slot),
+                           QStringLiteral("Region ") + state.CurrentRegion + QStringLiteral(" Judges Card"));
+    return PreparedReport::of(std::move(report));
+}
+
+PreparedReport judgeAgendaOf(RunState& state, const QString& division) {
+    PreparedReport prepared = ReportPreparation::fromCommand(
+        state, QStringLiteral("RptJudgeAgenda"), [&](const QSqlDatabase& db) { return judgeAgendaRows(db, division); },
+        QStringLiteral("There are currently no judging assignments entered."));
+    if (prepared.report)
+        prepared.report->setCaption(QStringLiteral("ReportHeader"), QStringLiteral("LblShow"),
+                                    QStringLiteral("Region: ") + state.CurrentRegion + QStringLiteral(", Division: ") +
+                                        division);
+    return prepared;
+}
+
+} // namespace
+
+RowSet Build_Card_Rows(const QSqlDatabase& db, const QString& division) {
+    QStringList fields;
+    for (int slot = 1; slot <= JudgeCardsPerRow; ++slot)
+        for (const char* field : JudgeCardFields)
+            fields << QStringLiteral("C%1%2").arg(slot).arg(QLatin1String(field));
+    RowSet cards(QStringLiteral("JudgesCards"), fields);
+    const QList<JudgeData::AssignedJudge> judges = JudgeData::agendaOfDivision(db, division);
+    for (qsizetype first = 0; first < judges.size(); first += JudgeCardsPerRow) {
+        QVariantList row;
+        for (qsizetype i = first; i < first + JudgeCardsPerRow; ++i) {
+            if (i < judges.size())
+                row << division << QString::number(judges[i].ClassNumber) << judges[i].ClassName
+                    << agendaJudgeName(judges[i]);
+            else
+                row << QStringLiteral(" ") << QStringLiteral(" ") << QStringLiteral(" ") << QStringLiteral(" ");
+        }
+        cards.append(row);
+    }
+    return cards;
+}
+
+PreparedReport prepareAgenda(RunState& state, const PrintRequest& request) {
+    return judgeAgendaOf(state, request.division);
+}
+
+PreparedReport prepareCards(RunState& state, const PrintRequest& request) {
+    return judgesCardsOf(state, request.division);
+}
+
+QWidget* showAgenda(RunState& state, const QString& division, QWidget* owner) {
+    QPointer<QWidget> returnTo(owner);
+    return ReportPreparation::show(
+        state,
+        [&] {
+            PreparedReport prepared = judgeAgendaOf(state, division);
+            // Closing the agenda returns to the window that showed it.
+            if (prepared.report)
+                prepared.report->setOnTerminate([returnTo] {
+                    if (returnTo)
+                        returnTo->activateWindow();
+                });
+            return prepared;
+        },
+        owner);
+}
+
+QWidget* showCards(RunState& state, const QString& division, QWidget* owner) {
+    return ReportPreparation::show(
+        state, [&] { return judgesCardsOf(state, division); }, owner);
+}
+
+void addPrintable(PrintRegistry& registry) {
+    registry.add({QStringLiteral("judging-agenda"), QStringLiteral("RptJudgeAgenda"), PrintRegistry::Division,
+                  PrintRegistry::Division, prepareAgenda});
+    registry.add({QStringLiteral("judges-cards"), QStringLiteral("RptJudgesCards"), PrintRegistry::Division,
+                  PrintRegistry::Division, prepareCards});
+}
+
+} // namespace JudgingReports
