@@ -1,6 +1,7 @@
 #include "startup/frm_utilities.h"
 
 #include "exchange/frm_data_export.h"
+#include "exchange/frm_data_import.h"
 #include "registration/frm_assign_numbers.h"
 #include "ui/activity_host.h"
 #include "ui/run_state.h"
@@ -32,11 +33,6 @@ ClickableLabel* FrmUtilities::addEntry(const QString& objectName, const QString&
     return entry;
 }
 
-void FrmUtilities::notAvailable() {
-    close();
-    m_state.messages.notice(Messages::appTitle(), QStringLiteral("This function is not available yet."));
-}
-
 void FrmUtilities::LblAssignNum_Click() {
     close();
     auto* numbers = new FrmAssignNumbers(m_state);
@@ -61,7 +57,17 @@ void FrmUtilities::LblExport_Click() {
     SubWindows::showOwned(window, parentWidget());
 }
 void FrmUtilities::LblImport_Click() {
-    notAvailable();
+    close();
+    RunState& state = m_state;
+    auto* window = new FrmDataImport(state);
+    if (state.host)
+        state.host->setHostEnabled(false);
+    connect(window, &EntryWindow::closed, window, [&state] {
+        if (state.host)
+            state.host->setHostEnabled(true);
+    });
+    SubWindows::showOwned(window, parentWidget());
+    window->Import_Data();
 }
 
 void FrmUtilities::closeEvent(QCloseEvent* event) {

@@ -26,7 +26,6 @@ protected:
 
 private:
     ClickableLabel* addEntry(const QString& objectName, const QString& caption, int top);
-    void notAvailable();
 
     RunState& m_state;
 };

@@ -334,12 +334,6 @@ void NumberingTest::utilitiesOpenTheNumberWindowOverADisabledMainWindow() {
     flushClosedWindows();
     QVERIFY(!numbers);
 
-    auto* again = new FrmUtilities(*meet.state, &main);
-    again->show();
-    meet.messages.expectAppNotice("This function is not available yet.");
-    again->LblImport_Click();
-    VERIFY_MESSAGES(meet.messages);
-    QVERIFY(main.isEnabled());
 }
 
 CORRAVIN_TEST(NumberingTest)

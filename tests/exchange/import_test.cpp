@@ -1,0 +1,190 @@
+#include "meet_fixture.h"
+#include "seed.h"
+#include "test_main.h"
+#include "window_driver.h"
+
+#include "database/db_connection.h"
+#include "database/sql.h"
+#include "exchange/frm_data_import.h"
+#include "startup/frm_main.h"
+#include "startup/frm_utilities.h"
+
+#include <QApplication>
+#include <QCryptographicHash>
+#include <QFile>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+
+namespace {
+// A district file as the district level writes it; `damage` is run on it before it closes.
+QString writeDistrictFile(const QString& folder, const QString& name,
+                          const std::function<void(const QSqlDatabase&)>& damage = {}) {
+    const QString path = folder + "/" + name;
+    DbConnection file;
+    file.open(path, DbConnection::Mode::ReadWrite);
+    const QSqlDatabase db = file.db();
+    Sql::exec(db, "CREATE TABLE TblTeam (TeamCode INTEGER, TeamName TEXT, Division TEXT, District TEXT)");
+    Sql::exec(db, "CREATE TABLE TblCoach (TeamCode INTEGER, CoachCode INTEGER, FirstName TEXT, LastName TEXT, "
+                  "Position TEXT, Address TEXT, City TEXT, Zip TEXT, \"Primary\" TEXT, Secondary TEXT, Email TEXT)");
+    Sql::exec(db, "CREATE TABLE tblperson (teamcode INTEGER, ridernumber TEXT, firstname TEXT, lastname TEXT, "
+                  "address TEXT, city TEXT, zip TEXT)");
+    Sql::exec(db, "INSERT INTO TblTeam VALUES (1, 'Hawks', 'B', '7'), (2, 'Owls', 'A', '7')");
+    Sql::exec(db, "INSERT INTO TblCoach VALUES (1, 5, 'Ann', 'Lee', 'Head Coach', '', '', '', '', '', '')");
+    Sql::exec(db, "INSERT INTO tblperson VALUES (1, '7', 'Bo', 'Ray', '', '', ''), (1, '7', 'Cy', 'Fox', '', '', ''), "
+                  "(2, '12', 'Di', 'Orr', '1 Main St', 'Town', '12345')");
+    if (damage)
+        damage(db);
+    return path;
+}
+
+QByteArray digest(const QString& path) {
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
+}
+
+QStringList treeTexts(const QTreeWidgetItem* node, int depth = 0) {
+    QStringList texts{QString(depth * 2, ' ') + node->text(0)};
+    for (int i = 0; i < node->childCount(); ++i)
+        texts << treeTexts(node->child(i), depth + 1);
+    return texts;
+}
+} // namespace
+
+class ImportTest : public QObject {
+    Q_OBJECT
+private slots:
+    void districtIdentifierFromTheFileName_data();
+    void districtIdentifierFromTheFileName();
+    void showsTheFileAndImportsEveryTeamAsNew();
+    void cancelledDialogClosesTheWindow();
+    void brokenFilesAreRefusedWithTheMeetUnchanged_data();
+    void brokenFilesAreRefusedWithTheMeetUnchanged();
+};
+
+void ImportTest::districtIdentifierFromTheFileName_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("identifier");
+    QTest::newRow("usual") << "District7-2006.MDB" << "7";
+    QTest::newRow("longer, lower-case extension") << "DistrictNorth-2006.mdb" << "North";
+    QTest::newRow("last District counts") << "District1District22-2006.MDB" << "22";
+    QTest::newRow("no identifier") << "District-2006.MDB" << "District-2006";
+    QTest::newRow("other form") << "teams.mdb" << "teams";
+}
+
+void ImportTest::districtIdentifierFromTheFileName() {
+    QFETCH(QString, name);
+    QFETCH(QString, identifier);
+    QCOMPARE(FrmDataImport::districtIdentifier(name), identifier);
+}
+
+void ImportTest::showsTheFileAndImportsEveryTeamAsNew() {
+    MeetFixture meet;
+    const qint32 old = Seed::team(meet, "Lakeside", "C");
+    Seed::rider(meet, old, "Al", "Old", "012");
+    QTemporaryDir folder;
+    const QString path = writeDistrictFile(folder.path(), "District7-2006.MDB");
+    FrmMain main(*meet.state);
+    main.show();
+    auto* menu = new FrmUtilities(*meet.state, &main);
+    menu->show();
+    meet.dialogs.queue(path);
+    menu->LblImport_Click();
+    QPointer<FrmDataImport> window;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* found = qobject_cast<FrmDataImport*>(w); found && found->isVisible())
+            window = found;
+    QVERIFY(window);
+    QVERIFY(!main.isEnabled());
+    auto* tree = control<QTreeWidget>(window, "TVImportSelect");
+    QCOMPARE(treeTexts(tree->topLevelItem(0)),
+             QStringList({"District 7", "  A - Owls", "    Coaches", "    Riders", "      Di Orr", "  B - Hawks",
+                          "    Coaches", "      Ann Lee - Head Coach", "    Riders", "      Cy Fox", "      Bo Ray"}));
+
+    for (int round = 1; round <= 2; ++round) {
+        // The second time, the first import's riders hold the numbers too.
+        meet.messages.expectAppNotice("Data Import Successful\n\nThese imported riders have back numbers that riders "
+                                      "of the meet already have; give them new numbers:\n12 Di Orr" +
+                                      QString(round == 2 ? "\n7 Cy Fox\n7 Bo Ray" : ""));
+        window->CmdImport_Click();
+        VERIFY_MESSAGES(meet.messages);
+        if (round == 1) {
+            QVERIFY(main.isEnabled());
+            flushClosedWindows();
+            QVERIFY(!window);
+            window = new FrmDataImport(*meet.state);
+            meet.dialogs.queue(path);
+            QVERIFY(window->Import_Data());
+        }
+    }
+    window->close();
+    // Every team twice, with new numbers; the meet's own rows untouched.
+    QCOMPARE(meet.scalar("SELECT group_concat(TeamName, ',') FROM (SELECT TeamName FROM TblTeam ORDER BY TeamCode)")
+                 .toString(),
+             QString("Lakeside,Owls,Hawks,Owls,Hawks"));
+    QCOMPARE(meet.count("TblCoach"), 2);
+    QCOMPARE(meet.count("TblPerson"), 7);
+    QCOMPARE(meet.scalar("SELECT count(*) FROM TblPerson WHERE TeamCode = ? AND LastName = 'Old'", {old}).toInt(), 1);
+    QCOMPARE(meet.scalar("SELECT Address || City || Zip FROM TblPerson WHERE FirstName = 'Di' LIMIT 1").toString(),
+             QString("1 Main StTown12345"));
+}
+
+void ImportTest::cancelledDialogClosesTheWindow() {
+    MeetFixture meet;
+    FrmDataImport window(*meet.state);
+    window.setAttribute(Qt::WA_DeleteOnClose, false);
+    QSignalSpy closed(&window, &EntryWindow::closed);
+    meet.dialogs.queue("");
+    QVERIFY(!window.Import_Data());
+    QCOMPARE(closed.count(), 1);
+    QCOMPARE(meet.dialogs.captions(), QStringList{"Select Import File"});
+}
+
+void ImportTest::brokenFilesAreRefusedWithTheMeetUnchanged_data() {
+    QTest::addColumn<QString>("statement");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("table missing") << "DROP TABLE TblCoach" << "the table TblCoach is missing";
+    QTest::newRow("field missing") << "ALTER TABLE TblTeam DROP COLUMN District"
+                                   << "the field District of the table TblTeam is missing";
+    QTest::newRow("key not a number") << "UPDATE TblTeam SET TeamCode = 'x' WHERE TeamName = 'Owls'"
+                                      << "in row 1 of the table TblTeam the field TeamCode is not a whole number";
+    QTest::newRow("empty name") << "UPDATE tblperson SET lastname = '' WHERE firstname = 'Di'"
+                                << "in row 3 of the table TblPerson the field LastName is empty";
+    QTest::newRow("huge text") << "UPDATE TblCoach SET City = printf('%.9999c', 'x')"
+                               << "in row 1 of the table TblCoach the field City is longer than 50 characters";
+    QTest::newRow("number too long") << "UPDATE tblperson SET ridernumber = '1234' WHERE firstname = 'Bo'"
+                                     << "in row 2 of the table TblPerson the field RiderNumber is longer than 3 "
+                                        "characters";
+}
+
+// Each kind of broken file is refused with the file's name and its first problem, before
+// anything is written: the meet database is the same to the byte.
+void ImportTest::brokenFilesAreRefusedWithTheMeetUnchanged() {
+    QFETCH(QString, statement);
+    QFETCH(QString, why);
+    MeetFixture meet;
+    Seed::team(meet, "Lakeside", "C");
+    QTemporaryDir folder;
+    const QString path =
+        writeDistrictFile(folder.path(), "District3-2006.MDB", [&](const QSqlDatabase& db) { Sql::exec(db, statement); });
+    meet.state->MeetDb.close();
+    const QByteArray before = digest(meet.databasePath());
+    meet.state->MeetDb.open(meet.databasePath());
+    FrmDataImport window(*meet.state);
+    window.setAttribute(Qt::WA_DeleteOnClose, false);
+    meet.dialogs.queue(path);
+    meet.messages.expectNotice(Messages::appTitle(),
+                               QString("The file District3-2006.MDB cannot be imported: %1.").arg(why),
+                               Messages::Icon::Exclamation);
+    QVERIFY(!window.Import_Data());
+    VERIFY_MESSAGES(meet.messages);
+    meet.state->MeetDb.close();
+    QCOMPARE(digest(meet.databasePath()), before);
+    meet.state->MeetDb.open(meet.databasePath());
+}
+
+CORRAVIN_TEST(ImportTest)
+#include "import_test.moc"
