@@ -1,16 +1,14 @@
 #include "exchange/frm_data_export.h"
 
-#include "database/cls_db_manager.h"
 #include "exchange/cls_folder_browser.h"
 #include "exchange/export_data.h"
+#include "exchange/export_run.h"
 #include "ui/error_reporter.h"
 #include "ui/messages.h"
 #include "ui/run_state.h"
 #include "ui/window_geometry.h"
 
 #include <QCheckBox>
-#include <QDir>
-#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -36,10 +34,6 @@ FrmDataExport::FrmDataExport(RunState& state, QWidget* parent)
     addCancelButton({4680, 5700, 1560, 480});
     centreOn(m_state.ScreenWidth, m_state.ScreenHeight);
     Load_Team_List();
-}
-
-QString FrmDataExport::exportFileName(const QString& folder, const QString& region) {
-    return QDir(folder).filePath(QStringLiteral("Region") + region + QStringLiteral("-2006.mdb"));
 }
 
 void FrmDataExport::Load_Team_List() {
@@ -80,33 +74,13 @@ void FrmDataExport::TeamScroll_Change(int value) {
 }
 
 void FrmDataExport::CmdExport_Click() {
-    Messages& messages = m_state.messages;
     const QString folder = Cls_Folder_Browser(m_state.fileDialogs).OpenDirectoryTV(QString(), this);
     if (folder.isEmpty())
-        return;
-    const QString path = exportFileName(folder, m_state.CurrentRegion);
-    if (QFileInfo::exists(path) &&
-        !messages.ask(QStringLiteral("File Overwrite Warning"),
-                      QStringLiteral("A export file already exists at that location. Would you like to overwrite it?"),
-                      Messages::Icon::None))
         return;
     QList<qint32> chosen;
     for (const Row& row : m_rows)
         if (row.tick->isChecked())
             chosen << row.teamCode;
-    bool exported = false;
-    runReportingErrors(messages, [&] {
-        const QStringList problems = ExportData::unexportable(m_state.db(), chosen);
-        if (!problems.isEmpty()) {
-            messages.notice(Messages::appTitle(),
-                            QStringLiteral("Nothing was exported: these rows cannot go into the export file.\n\n") +
-                                problems.join(u'\n'),
-                            Messages::Icon::Exclamation);
-            return;
-        }
-        Cls_Db_Manager::Build_Export_Database(path, ExportData::rowsOf(m_state.db(), chosen));
-        exported = true;
-    });
-    if (exported)
+    if (ExportRun::exportTeams(m_state, folder, chosen))
         close();
 }

@@ -19,9 +19,6 @@ public:
 
     explicit FrmDataExport(RunState& state, QWidget* parent = nullptr);
 
-    // The export file's name for the region in `folder`.
-    static QString exportFileName(const QString& folder, const QString& region);
-
     int teamCount() const { return static_cast<int>(m_rows.size()); }
     QCheckBox* tickBox(int row) const { return m_rows[static_cast<size_t>(row - 1)].tick; } // rows from 1
 

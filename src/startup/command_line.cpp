@@ -20,7 +20,7 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
         }
     }
     const QStringList commands{QStringLiteral("create-meet"), QStringLiteral("print"), QStringLiteral("backup"),
-                               QStringLiteral("restore")};
+                               QStringLiteral("restore"), QStringLiteral("export"), QStringLiteral("import")};
     if (!result.command.isEmpty() && !commands.contains(result.command))
         result.error = QStringLiteral("unknown command %1").arg(result.command);
     else if ((result.command == QLatin1String("create-meet") || result.command == QLatin1String("backup")) &&
@@ -28,6 +28,8 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
         result.error = QStringLiteral("%1 takes no arguments").arg(result.command);
     else if (result.command == QLatin1String("restore") && result.commandArguments.size() != 1)
         result.error = QStringLiteral("restore takes one backup file");
+    else if (result.command == QLatin1String("import") && result.commandArguments.size() != 1)
+        result.error = QStringLiteral("import takes one district file");
     return result;
 }
 
@@ -37,6 +39,8 @@ QString CommandLine::usage() {
         "       corravin [--program-folder DIR] create-meet\n"
         "       corravin [--program-folder DIR] backup\n"
         "       corravin [--program-folder DIR] restore FILE\n"
+        "       corravin [--program-folder DIR] export --folder DIR [--division X] [--team NAME]\n"
+        "       corravin [--program-folder DIR] import FILE\n"
         "       corravin [--program-folder DIR] print REPORT [--division X] [--class N] [--team NAME]\n"
         "                [--order random|sequential] --pdf FILE");
 }

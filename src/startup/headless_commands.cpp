@@ -4,6 +4,7 @@
 #include "startup/backup_commands.h"
 #include "startup/printable_reports.h"
 #include "startup/command_line.h"
+#include "startup/exchange_commands.h"
 #include "startup/region_settings.h"
 #include "ui/run_state.h"
 #include "startup/sub_main.h"
@@ -33,6 +34,12 @@ int runHeadlessCommand(RunState& state, const StartOptions& options, const Comma
             return usageError(parsed.error, PrintCommand::usage(registry));
     }
 
+    if (commandLine.command == QLatin1String("export")) {
+        const QString error = ExchangeCommands::exportUsageError(commandLine.commandArguments);
+        if (!error.isEmpty())
+            return usageError(error);
+    }
+
     if (commandLine.command == QLatin1String("backup"))
         return runBackupCommand(state, options);
     if (commandLine.command == QLatin1String("restore"))
@@ -48,6 +55,14 @@ int runHeadlessCommand(RunState& state, const StartOptions& options, const Comma
     if (commandLine.command == QLatin1String("create-meet")) {
         std::printf("%s\n", qPrintable(QDir::toNativeSeparators(state.meetDatabasePath())));
         return 0;
+    }
+    if (commandLine.command == QLatin1String("export") || commandLine.command == QLatin1String("import")) {
+        const QString region = RegionSettings::read();
+        if (region != RegionSettings::notSet())
+            state.CurrentRegion = region;
+        return commandLine.command == QLatin1String("export")
+                   ? ExchangeCommands::runExport(state, commandLine.commandArguments)
+                   : ExchangeCommands::runImport(state, commandLine.commandArguments.first());
     }
     if (print) {
         const QString region = RegionSettings::read();

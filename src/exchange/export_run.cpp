@@ -1,0 +1,42 @@
+#include "exchange/export_run.h"
+
+#include "database/cls_db_manager.h"
+#include "exchange/export_data.h"
+#include "ui/error_reporter.h"
+#include "ui/messages.h"
+#include "ui/run_state.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace ExportRun {
+
+QString fileName(const QString& folder, const QString& region) {
+    return QDir(folder).filePath(QStringLiteral("Region") + region + QStringLiteral("-2006.mdb"));
+}
+
+bool exportTeams(RunState& state, const QString& folder, const QList<qint32>& teamCodes) {
+    Messages& messages = state.messages;
+    const QString path = fileName(folder, state.CurrentRegion);
+    if (QFileInfo::exists(path) &&
+        !messages.ask(QStringLiteral("File Overwrite Warning"),
+                      QStringLiteral("A export file already exists at that location. Would you like to overwrite it?"),
+                      Messages::Icon::None))
+        return false;
+    bool exported = false;
+    runReportingErrors(messages, [&] {
+        const QStringList problems = ExportData::unexportable(state.db(), teamCodes);
+        if (!problems.isEmpty()) {
+            messages.notice(Messages::appTitle(),
+                            QStringLiteral("Nothing was exported: these rows cannot go into the export file.\n\n") +
+                                problems.join(u'\n'),
+                            Messages::Icon::Exclamation);
+            return;
+        }
+        Cls_Db_Manager::Build_Export_Database(path, ExportData::rowsOf(state.db(), teamCodes));
+        exported = true;
+    });
+    return exported;
+}
+
+} // namespace ExportRun

@@ -1,0 +1,96 @@
+#include "startup/exchange_commands.h"
+
+#include "database/divisions.h"
+#include "database/district_file.h"
+#include "exchange/export_data.h"
+#include "exchange/export_run.h"
+#include "exchange/import_data.h"
+#include "ui/error_reporter.h"
+#include "ui/messages.h"
+#include "ui/run_state.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <cstdio>
+
+namespace ExchangeCommands {
+
+namespace {
+struct ExportOptions {
+    QString folder;
+    QString division;
+    QString team;
+    QString error;
+};
+
+ExportOptions parseExport(const QStringList& arguments) {
+    ExportOptions options;
+    for (qsizetype i = 0; i < arguments.size(); i += 2) {
+        const QString& option = arguments[i];
+        if (i + 1 >= arguments.size() || arguments[i + 1].isEmpty()) {
+            options.error = QStringLiteral("%1 needs a value").arg(option);
+            return options;
+        }
+        const QString& value = arguments[i + 1];
+        if (option == QLatin1String("--folder"))
+            options.folder = value;
+        else if (option == QLatin1String("--division"))
+            options.division = value.toUpper();
+        else if (option == QLatin1String("--team"))
+            options.team = value;
+        else
+            options.error = QStringLiteral("unknown option %1").arg(option);
+        if (!options.error.isEmpty())
+            return options;
+    }
+    if (options.folder.isEmpty())
+        options.error = QStringLiteral("export needs --folder DIR");
+    else if (!options.division.isEmpty() && !Divisions::isDivision(options.division))
+        options.error = QStringLiteral("the division must be A, B, C or D, not %1").arg(options.division);
+    return options;
+}
+} // namespace
+
+QString exportUsageError(const QStringList& arguments) { return parseExport(arguments).error; }
+
+int runExport(RunState& state, const QStringList& arguments) {
+    const ExportOptions options = parseExport(arguments);
+    if (!QFileInfo(options.folder).isDir()) {
+        state.messages.notice(Messages::appTitle(),
+                              QStringLiteral("The folder %1 does not exist.").arg(QDir::toNativeSeparators(options.folder)));
+        return 1;
+    }
+    QList<qint32> chosen;
+    if (!runReportingErrors(state.messages, [&] {
+            for (const ExportData::Team& team : ExportData::teams(state.db()))
+                if ((options.division.isEmpty() || team.Division == options.division) &&
+                    (options.team.isEmpty() || team.TeamName.compare(options.team, Qt::CaseInsensitive) == 0))
+                    chosen << team.TeamCode;
+        }))
+        return 1;
+    if (!ExportRun::exportTeams(state, options.folder, chosen))
+        return 1;
+    std::printf("%s: %lld teams\n",
+                qPrintable(QDir::toNativeSeparators(ExportRun::fileName(options.folder, state.CurrentRegion))),
+                static_cast<long long>(chosen.size()));
+    return 0;
+}
+
+int runImport(RunState& state, const QString& file) {
+    const DistrictFile::Read read = DistrictFile::read(file);
+    if (!read.problem.isEmpty()) {
+        state.messages.notice(Messages::appTitle(), read.problem, Messages::Icon::Exclamation);
+        return 1;
+    }
+    QStringList clashes;
+    if (!runReportingErrors(state.messages, [&] { clashes = ImportData::importAll(state.db(), read.content); }))
+        return 1;
+    std::printf("Data Import Successful: %lld teams, %lld coaches, %lld riders\n",
+                static_cast<long long>(read.content.teams.size()), static_cast<long long>(read.content.coaches.size()),
+                static_cast<long long>(read.content.riders.size()));
+    for (const QString& clash : clashes)
+        std::printf("back number already in the meet: %s\n", qPrintable(clash));
+    return 0;
+}
+
+} // namespace ExchangeCommands

@@ -1,0 +1,108 @@
+#include "district_files.h"
+#include "test_main.h"
+
+#include "database/district_file.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+struct Run {
+    int status;
+    QString out;
+    QString err;
+};
+
+Run corravin(const QString& programFolder, const QStringList& arguments) {
+    QProcess program;
+    program.start(QStringLiteral(CORRAVIN_BINARY_DIR "/corravin"), QStringList{"--program-folder", programFolder} + arguments);
+    program.waitForFinished(60000);
+    return {program.exitCode(), QString::fromLocal8Bit(program.readAllStandardOutput()),
+            QString::fromLocal8Bit(program.readAllStandardError())};
+}
+} // namespace
+
+class ExchangeCommandsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void exportAndImportFromTheCommandLine();
+    void damagedDistrictFilesNeverCrashTheReader();
+};
+
+// The headless commands run the windows' code: an import fills a new meet, an export of one
+// division writes only its teams, and refusals and bad arguments get their statuses.
+void ExchangeCommandsTest::exportAndImportFromTheCommandLine() {
+    QTemporaryDir program;
+    QTemporaryDir files;
+    const QString district = writeDistrictFile(files.path(), "District7-2006.MDB");
+    Run run = corravin(program.path(), {"import", district});
+    QCOMPARE(run.status, 0);
+    QVERIFY2(run.out.contains("Data Import Successful: 2 teams, 1 coaches, 3 riders"), qPrintable(run.out));
+
+    const QString out = files.filePath("a");
+    const QString outB = files.filePath("b");
+    QDir().mkpath(out);
+    QDir().mkpath(outB);
+    run = corravin(program.path(), {"export", "--folder", out, "--division", "a"});
+    QCOMPARE(run.status, 0);
+    const QStringList written = QDir(out).entryList(QDir::Files);
+    QCOMPARE(written.size(), 1);
+    DbConnection file;
+    file.open(QDir(out).filePath(written.first()), DbConnection::Mode::ReadOnly);
+    QCOMPARE(Sql::scalar(file.db(), "SELECT group_concat(TeamName) FROM TblTeam").toString(), QString("Owls"));
+    QCOMPARE(Sql::scalar(file.db(), "SELECT group_concat(RiderNumber) FROM TblPerson").toString(), QString("12"));
+    file.close();
+    // Hawks' two riders numbered 7 cannot both go into an export file: nothing is written.
+    run = corravin(program.path(), {"export", "--folder", outB, "--division", "B"});
+    QCOMPARE(run.status, 1);
+    QVERIFY2(run.err.contains("has the rider number 7, which another exported rider has"), qPrintable(run.err));
+    QVERIFY(QDir(outB).entryList(QDir::Files).isEmpty());
+
+    run = corravin(program.path(), {"export", "--folder", out, "--team", "owls"});
+    QCOMPARE(run.status, 1); // the file is there and a headless run answers the overwrite question No
+    QVERIFY(run.err.contains("Would you like to overwrite it?"));
+    QCOMPARE(corravin(program.path(), {"export"}).status, 2);
+    QCOMPARE(corravin(program.path(), {"export", "--folder", out, "--division", "Z"}).status, 2);
+    QCOMPARE(corravin(program.path(), {"import"}).status, 2);
+    run = corravin(program.path(), {"import", files.filePath("missing.mdb")});
+    QCOMPARE(run.status, 1);
+    QVERIFY(run.err.contains("cannot be imported"));
+}
+
+// Hundreds of damaged copies of a district file (cut short, bytes flipped): each is either
+// read whole and sound or refused with a reason; none crashes or hangs the reader.
+void ExchangeCommandsTest::damagedDistrictFilesNeverCrashTheReader() {
+    QTemporaryDir files;
+    const QString sound = writeDistrictFile(files.path(), "District1-2006.MDB");
+    QFile original(sound);
+    QVERIFY(original.open(QIODevice::ReadOnly));
+    const QByteArray bytes = original.readAll();
+    QRandomGenerator random(2006);
+    int refused = 0;
+    for (int i = 0; i < 300; ++i) {
+        QByteArray damaged = bytes;
+        if (i % 3 == 0)
+            damaged.truncate(random.bounded(bytes.size()));
+        else
+            for (int flips = 1 + i % 7; flips > 0; --flips)
+                damaged[random.bounded(damaged.size())] = char(random.bounded(256));
+        const QString path = files.filePath(QString("District%1-2006.MDB").arg(i));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(damaged) == damaged.size());
+        file.close();
+        const DistrictFile::Read read = DistrictFile::read(path);
+        if (!read.problem.isEmpty()) {
+            ++refused;
+            QVERIFY2(read.problem.startsWith(QString("The file District%1-2006.MDB cannot be imported: ").arg(i)),
+                     qPrintable(read.problem));
+            QVERIFY(read.content.teams.isEmpty() && read.content.riders.isEmpty());
+        }
+    }
+    QVERIFY(refused > 100);
+}
+
+CORRAVIN_TEST(ExchangeCommandsTest)
+#include "exchange_commands_test.moc"
