@@ -44,4 +44,16 @@ bool same(const QString& a, const QString& b) {
     return a == b;
 }
 
+bool Set::contains(const QString& number) const {
+    const std::optional<qint16> v = value(number);
+    return v ? m_values.contains(*v) : m_texts.contains(number);
+}
+
+void Set::insert(const QString& number) {
+    if (const std::optional<qint16> v = value(number))
+        m_values.insert(*v);
+    else
+        m_texts.insert(number);
+}
+
 } // namespace BackNumber

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSet>
 #include <QString>
 #include <optional>
 
@@ -18,5 +19,16 @@ std::optional<QString> plain(const QString& text);
 
 // Same back number: equal values when both have one, otherwise equal texts.
 bool same(const QString& a, const QString& b);
+
+// A set of back numbers that answers "is the same back number already in?" at once.
+class Set {
+public:
+    bool contains(const QString& number) const;
+    void insert(const QString& number);
+
+private:
+    QSet<qint16> m_values;
+    QSet<QString> m_texts; // numbers without a value, compared as typed
+};
 
 } // namespace BackNumber

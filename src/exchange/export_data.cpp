@@ -3,6 +3,9 @@
 #include "database/back_number.h"
 #include "database/sql.h"
 
+#include <QHash>
+#include <QSqlRecord>
+
 namespace ExportData {
 
 QList<Team> teams(const QSqlDatabase& db) {
@@ -14,63 +17,77 @@ QList<Team> teams(const QSqlDatabase& db) {
     return all;
 }
 
+namespace {
+// Every row of a table's columns, grouped by team code, each group in the statement's order.
+QHash<qint64, QList<QVariantList>> byTeam(const QSqlDatabase& db, const QString& statement, int teamColumn) {
+    QHash<qint64, QList<QVariantList>> groups;
+    auto query = Sql::exec(db, statement);
+    const int columns = query.record().count();
+    while (query.next()) {
+        QVariantList values;
+        for (int c = 0; c < columns; ++c)
+            values << query.value(c);
+        groups[values.at(teamColumn).toLongLong()] << values;
+    }
+    return groups;
+}
+} // namespace
+
 Cls_Db_Manager::ExportRows rowsOf(const QSqlDatabase& db, const QList<qint32>& teamCodes) {
+    const auto teams = byTeam(db, QStringLiteral("SELECT TeamCode, TeamName, Division, District FROM TblTeam"), 0);
+    const auto coaches = byTeam(db,
+                                QStringLiteral("SELECT FirstName, LastName, Position, TeamCode, CoachCode FROM TblCoach "
+                                               "ORDER BY CoachCode"),
+                                3);
+    const auto riders = byTeam(db,
+                               QStringLiteral("SELECT RiderIndex, FirstName, LastName, TeamCode, RiderNumber "
+                                              "FROM TblPerson ORDER BY RiderIndex"),
+                               3);
     Cls_Db_Manager::ExportRows rows;
     for (const qint32 code : teamCodes) {
-        auto team = Sql::exec(db, QStringLiteral("SELECT TeamCode, TeamName, Division, District FROM TblTeam "
-                                                 "WHERE TeamCode = ?"),
-                              {code});
-        while (team.next())
-            rows.teams.append({team.value(0), team.value(1), team.value(2), team.value(3).toString()});
-        auto coaches = Sql::exec(db, QStringLiteral("SELECT FirstName, LastName, Position, TeamCode, CoachCode "
-                                                    "FROM TblCoach WHERE TeamCode = ? ORDER BY CoachCode"),
-                                 {code});
-        while (coaches.next())
-            rows.coaches.append({coaches.value(0), coaches.value(1), coaches.value(2), coaches.value(3),
-                                 coaches.value(4)});
-        auto riders = Sql::exec(db, QStringLiteral("SELECT RiderIndex, FirstName, LastName, TeamCode, RiderNumber "
-                                                   "FROM TblPerson WHERE TeamCode = ? ORDER BY RiderIndex"),
-                                {code});
-        while (riders.next())
-            rows.persons.append({riders.value(0), riders.value(1), riders.value(2), riders.value(3),
-                                 riders.value(4).toString()});
+        for (QVariantList team : teams.value(code)) {
+            team[3] = team[3].toString(); // District may be empty, never missing
+            rows.teams << team;
+        }
+        rows.coaches << coaches.value(code);
+        for (QVariantList rider : riders.value(code)) {
+            rider[4] = rider[4].toString();
+            rows.persons << rider;
+        }
     }
     return rows;
 }
 
 QStringList unexportable(const QSqlDatabase& db, const QList<qint32>& teamCodes) {
+    const auto teams = byTeam(db, QStringLiteral("SELECT TeamCode, TeamName FROM TblTeam"), 0);
+    const auto coaches = byTeam(
+        db, QStringLiteral("SELECT FirstName, LastName, TeamCode FROM TblCoach ORDER BY CoachCode"), 2);
+    const auto riders = byTeam(
+        db, QStringLiteral("SELECT FirstName, LastName, RiderNumber, TeamCode FROM TblPerson ORDER BY RiderIndex"), 3);
     QStringList problems;
-    QStringList numbers; // the exported riders' numbers so far
+    BackNumber::Set numbers; // the exported riders' numbers so far
     for (const qint32 code : teamCodes) {
-        const QString team = Sql::scalar(db, QStringLiteral("SELECT TeamName FROM TblTeam WHERE TeamCode = ?"), {code})
-                                 .toString();
-        auto coaches = Sql::exec(db, QStringLiteral("SELECT FirstName, LastName FROM TblCoach WHERE TeamCode = ? "
-                                                    "ORDER BY CoachCode"),
-                                 {code});
-        while (coaches.next())
-            if (coaches.value(0).toString().isEmpty() || coaches.value(1).toString().isEmpty())
+        const QString team = teams.value(code).value(0).value(1).toString();
+        for (const QVariantList& coach : coaches.value(code))
+            if (coach[0].toString().isEmpty() || coach[1].toString().isEmpty())
                 problems << QStringLiteral("%1: the coach %2 %3 has no full name.")
-                                .arg(team, coaches.value(0).toString(), coaches.value(1).toString());
-        auto riders = Sql::exec(db, QStringLiteral("SELECT FirstName, LastName, RiderNumber FROM TblPerson "
-                                                   "WHERE TeamCode = ? ORDER BY RiderIndex"),
-                                {code});
-        while (riders.next()) {
-            const QString rider = (riders.value(0).toString() + u' ' + riders.value(1).toString()).trimmed();
-            const QString number = riders.value(2).toString();
+                                .arg(team, coach[0].toString(), coach[1].toString());
+        for (const QVariantList& rider : riders.value(code)) {
+            const QString name = (rider[0].toString() + u' ' + rider[1].toString()).trimmed();
+            const QString number = rider[2].toString();
             QString why;
-            if (riders.value(0).toString().isEmpty() || riders.value(1).toString().isEmpty())
+            if (rider[0].toString().isEmpty() || rider[1].toString().isEmpty())
                 why = QStringLiteral("has no full name");
             else if (number.isEmpty())
                 why = QStringLiteral("has no rider number");
             else if (number.size() > BackNumber::MaxLength)
                 why = QStringLiteral("has a rider number longer than three characters");
-            else if (std::any_of(numbers.begin(), numbers.end(),
-                                 [&](const QString& other) { return BackNumber::same(other, number); }))
+            else if (numbers.contains(number))
                 why = QStringLiteral("has the rider number %1, which another exported rider has").arg(number);
             if (!why.isEmpty())
-                problems << QStringLiteral("%1: the rider %2 %3.").arg(team, rider, why);
+                problems << QStringLiteral("%1: the rider %2 %3.").arg(team, name, why);
             if (!number.isEmpty())
-                numbers << number;
+                numbers.insert(number);
         }
     }
     return problems;

@@ -4,48 +4,56 @@
 #include "database/sql.h"
 #include "database/transaction_guard.h"
 
+#include <QHash>
+
 namespace ImportData {
 
 QStringList importAll(const QSqlDatabase& db, const DistrictFile::Content& content) {
-    QStringList held;
+    BackNumber::Set held;
     auto numbers = Sql::exec(db, QStringLiteral("SELECT RiderNumber FROM TblPerson WHERE RiderNumber IS NOT NULL"));
     while (numbers.next())
-        held << numbers.value(0).toString();
+        held.insert(numbers.value(0).toString());
+
+    auto field = [](const QVariantMap& row, const char* name) { return row.value(QLatin1String(name)); };
+    // The file's coaches and riders by the district's team code, in the file's order.
+    QHash<qint64, QList<const QVariantMap*>> coachesOf;
+    QHash<qint64, QList<const QVariantMap*>> ridersOf;
+    for (const QVariantMap& coach : content.coaches)
+        coachesOf[field(coach, "TeamCode").toLongLong()] << &coach;
+    for (const QVariantMap& rider : content.riders)
+        ridersOf[field(rider, "TeamCode").toLongLong()] << &rider;
 
     QStringList clashes;
+    QList<QVariantList> coaches;
+    QList<QVariantList> riders;
     TransactionGuard transaction(db);
+    // Each district team becomes a new meet team with its coaches and riders.
     for (const QVariantMap& team : content.teams) {
-        const qint64 districtCode = team.value(QStringLiteral("TeamCode")).toLongLong();
         auto added = Sql::exec(db, QStringLiteral("INSERT INTO TblTeam (TeamName, Division, District) VALUES (?, ?, ?)"),
-                               {team.value(QStringLiteral("TeamName")), team.value(QStringLiteral("Division")),
-                                team.value(QStringLiteral("District"))});
+                               {field(team, "TeamName"), field(team, "Division"), field(team, "District")});
         const qint32 teamCode = added.lastInsertId().toInt();
-        for (const QVariantMap& coach : content.coaches)
-            if (coach.value(QStringLiteral("TeamCode")).toLongLong() == districtCode)
-                Sql::exec(db,
-                          QStringLiteral("INSERT INTO TblCoach (FirstName, LastName, Position, TeamCode, Address, City, "
-                                         "Zip, \"Primary\", Secondary, Email) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-                          {coach.value(QStringLiteral("FirstName")), coach.value(QStringLiteral("LastName")),
-                           coach.value(QStringLiteral("Position")), teamCode, coach.value(QStringLiteral("Address")),
-                           coach.value(QStringLiteral("City")), coach.value(QStringLiteral("Zip")),
-                           coach.value(QStringLiteral("Primary")), coach.value(QStringLiteral("Secondary")),
-                           coach.value(QStringLiteral("Email"))});
-        for (const QVariantMap& rider : content.riders) {
-            if (rider.value(QStringLiteral("TeamCode")).toLongLong() != districtCode)
-                continue;
-            const QString number = rider.value(QStringLiteral("RiderNumber")).toString();
-            Sql::exec(db,
-                      QStringLiteral("INSERT INTO TblPerson (FirstName, LastName, TeamCode, Address, City, Zip, "
-                                     "RiderNumber) VALUES (?, ?, ?, ?, ?, ?, ?)"),
-                      {rider.value(QStringLiteral("FirstName")), rider.value(QStringLiteral("LastName")), teamCode,
-                       rider.value(QStringLiteral("Address")), rider.value(QStringLiteral("City")),
-                       rider.value(QStringLiteral("Zip")), number.isEmpty() ? QVariant() : QVariant(number)});
-            if (!number.isEmpty() && std::any_of(held.begin(), held.end(),
-                                                 [&](const QString& other) { return BackNumber::same(other, number); }))
-                clashes << number + u' ' + rider.value(QStringLiteral("FirstName")).toString() + u' ' +
-                               rider.value(QStringLiteral("LastName")).toString();
+        const qint64 districtCode = field(team, "TeamCode").toLongLong();
+        for (const QVariantMap* coach : coachesOf.value(districtCode))
+            coaches.append({field(*coach, "FirstName"), field(*coach, "LastName"), field(*coach, "Position"), teamCode,
+                            field(*coach, "Address"), field(*coach, "City"), field(*coach, "Zip"),
+                            field(*coach, "Primary"), field(*coach, "Secondary"), field(*coach, "Email")});
+        for (const QVariantMap* rider : ridersOf.value(districtCode)) {
+            const QString number = field(*rider, "RiderNumber").toString();
+            riders.append({field(*rider, "FirstName"), field(*rider, "LastName"), teamCode, field(*rider, "Address"),
+                           field(*rider, "City"), field(*rider, "Zip"), number.isEmpty() ? QVariant() : QVariant(number)});
+            if (!number.isEmpty() && held.contains(number))
+                clashes << number + u' ' + field(*rider, "FirstName").toString() + u' ' +
+                               field(*rider, "LastName").toString();
         }
     }
+    Sql::execEach(db,
+                  QStringLiteral("INSERT INTO TblCoach (FirstName, LastName, Position, TeamCode, Address, City, Zip, "
+                                 "\"Primary\", Secondary, Email) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+                  coaches);
+    Sql::execEach(db,
+                  QStringLiteral("INSERT INTO TblPerson (FirstName, LastName, TeamCode, Address, City, Zip, RiderNumber) "
+                                 "VALUES (?, ?, ?, ?, ?, ?, ?)"),
+                  riders);
     transaction.commit();
     return clashes;
 }

@@ -1,0 +1,195 @@
+#include "database/cls_db_manager.h"
+#include "database/district_file.h"
+#include "database/sql.h"
+#include "database/transaction_guard.h"
+#include "exchange/export_data.h"
+#include "exchange/import_data.h"
+#include "database/meet_schema.h"
+#include "ui/meet_creation.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSqlRecord>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr int ExchangeTeams = 200;
+constexpr int ExportRiders = 1000;   // back numbers of three characters: at most 1,099 differ by value
+constexpr int DistrictRiders = 5000;
+
+// A meet of 200 teams with a coach each and 1,000 riders numbered 0 to 999, a district file
+// of 200 teams with 5,000 riders, and an empty meet database to import into.
+struct ExchangeMeet {
+    QTemporaryDir folder;
+    QString meetPath = folder.filePath(QStringLiteral("meet.mdb"));
+    QString emptyPath = folder.filePath(QStringLiteral("empty") + QStringLiteral("/meet.mdb"));
+    QString districtPath = folder.filePath(QStringLiteral("District1-2006.MDB"));
+    DbConnection meet;
+    QList<qint32> teamCodes;
+
+    ExchangeMeet() {
+        MeetCreation::build(folder.path(), meetPath);
+        QDir(folder.path()).mkpath(QStringLiteral("empty"));
+        MeetCreation::build(folder.filePath(QStringLiteral("empty")), emptyPath);
+        meet.open(meetPath);
+        const QSqlDatabase db = meet.db();
+        TransactionGuard transaction(db);
+        QList<QVariantList> teams, coaches, riders;
+        for (int t = 1; t <= ExchangeTeams; ++t) {
+            teams.append({QStringLiteral("Team %1").arg(t), QString(QChar(u'A' + t % 4))});
+            coaches.append({QStringLiteral("Coach"), QStringLiteral("Of %1").arg(t), t});
+            teamCodes << t;
+        }
+        for (int r = 0; r < ExportRiders; ++r)
+            riders.append({QStringLiteral("First%1").arg(r), QStringLiteral("Last%1").arg(r), 1 + r % ExchangeTeams,
+                           QString::number(r)});
+        Sql::execEach(db, QStringLiteral("INSERT INTO TblTeam (TeamName, Division, District) VALUES (?, ?, '1')"), teams);
+        Sql::execEach(db,
+                      QStringLiteral("INSERT INTO TblCoach (FirstName, LastName, Position, TeamCode) "
+                                     "VALUES (?, ?, 'Head Coach', ?)"),
+                      coaches);
+        Sql::execEach(db,
+                      QStringLiteral("INSERT INTO TblPerson (FirstName, LastName, TeamCode, RiderNumber) VALUES (?, ?, ?, ?)"),
+                      riders);
+        transaction.commit();
+        writeDistrictFile();
+    }
+
+    void writeDistrictFile() {
+        DbConnection file;
+        file.open(districtPath);
+        const QSqlDatabase db = file.db();
+        Sql::exec(db, QStringLiteral("CREATE TABLE TblTeam (TeamCode INTEGER, TeamName TEXT, Division TEXT, District TEXT)"));
+        Sql::exec(db, QStringLiteral("CREATE TABLE TblCoach (TeamCode INTEGER, CoachCode INTEGER, FirstName TEXT, "
+                                     "LastName TEXT, Position TEXT, Address TEXT, City TEXT, Zip TEXT, \"Primary\" TEXT, "
+                                     "Secondary TEXT, Email TEXT)"));
+        Sql::exec(db, QStringLiteral("CREATE TABLE TblPerson (TeamCode INTEGER, RiderNumber TEXT, FirstName TEXT, "
+                                     "LastName TEXT, Address TEXT, City TEXT, Zip TEXT)"));
+        TransactionGuard transaction(db);
+        QList<QVariantList> teams, coaches, riders;
+        for (int t = 1; t <= ExchangeTeams; ++t) {
+            teams.append({t, QStringLiteral("Team %1").arg(t), QString(QChar(u'A' + t % 4)), QStringLiteral("1")});
+            coaches.append({t, t, QStringLiteral("Coach"), QStringLiteral("Of %1").arg(t)});
+        }
+        for (int r = 0; r < DistrictRiders; ++r)
+            riders.append({1 + r % ExchangeTeams, QString::number(r % 1000), QStringLiteral("First%1").arg(r),
+                           QStringLiteral("Last%1").arg(r)});
+        Sql::execEach(db, QStringLiteral("INSERT INTO TblTeam VALUES (?, ?, ?, ?)"), teams);
+        Sql::execEach(db,
+                      QStringLiteral("INSERT INTO TblCoach VALUES (?, ?, ?, ?, 'Head Coach', '', '', '', '', '', '')"),
+                      coaches);
+        Sql::execEach(db, QStringLiteral("INSERT INTO TblPerson VALUES (?, ?, ?, ?, '', '', '')"), riders);
+        transaction.commit();
+    }
+};
+
+ExchangeMeet& exchangeMeet() {
+    static ExchangeMeet meet;
+    return meet;
+}
+
+void BM_ExportAllTeams(benchmark::State& run) {
+    ExchangeMeet& meet = exchangeMeet();
+    const QString path = meet.folder.filePath(QStringLiteral("RegionB-2006.mdb"));
+    for (auto _ : run) {
+        benchmark::DoNotOptimize(ExportData::unexportable(meet.meet.db(), meet.teamCodes).size());
+        Cls_Db_Manager::Build_Export_Database(path, ExportData::rowsOf(meet.meet.db(), meet.teamCodes));
+    }
+}
+
+// Baseline: the same rows read in one statement per table and inserted into a new file of
+// the same tables in one transaction.
+void BM_BareExportInserts(benchmark::State& run) {
+    ExchangeMeet& meet = exchangeMeet();
+    const QString path = meet.folder.filePath(QStringLiteral("bare-export.mdb"));
+    for (auto _ : run) {
+        QFile::remove(path);
+        DbConnection file;
+        file.open(path);
+        const QSqlDatabase db = file.db();
+        Sql::exec(db, QStringLiteral("PRAGMA journal_mode = OFF"));
+        TransactionGuard transaction(db);
+        for (const MeetSchema::Table& table : MeetSchema::exportTables())
+            Sql::exec(db, MeetSchema::createStatement(table));
+        const struct {
+            const char* select;
+            const char* insert;
+        } copies[] = {
+            {"SELECT FirstName, LastName, Position, TeamCode, CoachCode FROM TblCoach",
+             "INSERT INTO TblCoach VALUES (?, ?, ?, ?, ?)"},
+            {"SELECT RiderIndex, FirstName, LastName, TeamCode, RiderNumber FROM TblPerson",
+             "INSERT INTO TblPerson VALUES (?, ?, ?, ?, ?)"},
+            {"SELECT TeamCode, TeamName, Division, District FROM TblTeam", "INSERT INTO TblTeam VALUES (?, ?, ?, ?)"}};
+        for (const auto& copy : copies) {
+            QList<QVariantList> rows;
+            auto query = Sql::exec(meet.meet.db(), QLatin1String(copy.select));
+            const int columns = query.record().count();
+            while (query.next()) {
+                QVariantList values;
+                for (int c = 0; c < columns; ++c)
+                    values << query.value(c);
+                rows << values;
+            }
+            Sql::execEach(db, QLatin1String(copy.insert), rows);
+        }
+        transaction.commit();
+    }
+}
+
+// The import into an empty meet database, copied fresh (untimed) for every run.
+void BM_ImportDistrictFile(benchmark::State& run) {
+    ExchangeMeet& meet = exchangeMeet();
+    const QString target = meet.folder.filePath(QStringLiteral("import.mdb"));
+    for (auto _ : run) {
+        run.PauseTiming();
+        QFile::remove(target);
+        QFile::copy(meet.emptyPath, target);
+        DbConnection db;
+        db.open(target);
+        run.ResumeTiming();
+        const DistrictFile::Read read = DistrictFile::read(meet.districtPath);
+        benchmark::DoNotOptimize(ImportData::importAll(db.db(), read.content).size());
+    }
+}
+
+// Baseline: the same teams, coaches and riders inserted into an empty meet in one transaction.
+void BM_BareImportInserts(benchmark::State& run) {
+    ExchangeMeet& meet = exchangeMeet();
+    const QString target = meet.folder.filePath(QStringLiteral("bare-import.mdb"));
+    for (auto _ : run) {
+        run.PauseTiming();
+        QFile::remove(target);
+        QFile::copy(meet.emptyPath, target);
+        DbConnection db;
+        db.open(target);
+        run.ResumeTiming();
+        TransactionGuard transaction(db.db());
+        QList<QVariantList> teams, coaches, riders;
+        for (int t = 1; t <= ExchangeTeams; ++t) {
+            teams.append({QStringLiteral("Team %1").arg(t), QString(QChar(u'A' + t % 4))});
+            coaches.append({QStringLiteral("Coach"), QStringLiteral("Of %1").arg(t), t});
+        }
+        for (int r = 0; r < DistrictRiders; ++r)
+            riders.append({QStringLiteral("First%1").arg(r), QStringLiteral("Last%1").arg(r), 1 + r % ExchangeTeams,
+                           QString::number(r % 1000)});
+        Sql::execEach(db.db(), QStringLiteral("INSERT INTO TblTeam (TeamName, Division, District) VALUES (?, ?, '1')"),
+                      teams);
+        Sql::execEach(db.db(),
+                      QStringLiteral("INSERT INTO TblCoach (FirstName, LastName, Position, TeamCode) "
+                                     "VALUES (?, ?, 'Head Coach', ?)"),
+                      coaches);
+        Sql::execEach(db.db(),
+                      QStringLiteral("INSERT INTO TblPerson (FirstName, LastName, TeamCode, RiderNumber) VALUES (?, ?, ?, ?)"),
+                      riders);
+        transaction.commit();
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_ExportAllTeams)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BareExportInserts)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ImportDistrictFile)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BareImportInserts)->Unit(benchmark::kMillisecond);
