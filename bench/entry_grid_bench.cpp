@@ -1,3 +1,4 @@
+#include "bench_facades.h"
 #include "entries/frm_class_assignments.h"
 #include "database/sql.h"
 #include "ui/check_box_grid.h"
@@ -14,23 +15,10 @@
 
 namespace {
 
-class QuietMessages : public Messages {
-public:
-    void notice(const QString&, const QString&, Icon) override {}
-    bool ask(const QString&, const QString&, Icon) override { return true; }
-};
-
-class NoDialogs : public FileDialogs {
-public:
-    QString openFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-    QString saveFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-    QString pickFolder(QWidget*, const QString&, const QString&) override { return {}; }
-};
-
 // A meet with one team of `riders` riders, a few of them entered, on a 12000 by 9000 screen.
 struct GridMeet {
-    QuietMessages messages;
-    NoDialogs dialogs;
+    BenchMessages messages;
+    BenchFileDialogs dialogs;
     QTemporaryDir folder;
     RunState state{messages, dialogs};
 

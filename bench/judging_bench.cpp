@@ -1,3 +1,4 @@
+#include "bench_facades.h"
 #include "database/sql.h"
 #include "judging/frm_judge_assignments.h"
 #include "judging/judging_reports.h"
@@ -22,24 +23,11 @@
 
 namespace {
 
-class JudgingBenchMessages : public Messages {
-public:
-    void notice(const QString&, const QString&, Icon) override {}
-    bool ask(const QString&, const QString&, Icon) override { return true; }
-};
-
-class JudgingBenchDialogs : public FileDialogs {
-public:
-    QString openFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-    QString saveFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-    QString pickFolder(QWidget*, const QString&, const QString&) override { return {}; }
-};
-
 // A meet with `judges` judges, two of them on each of the 17 classes of division B, on a
 // 12000 by 9000 screen.
 struct JudgingBenchMeet {
-    JudgingBenchMessages messages;
-    JudgingBenchDialogs dialogs;
+    BenchMessages messages;
+    BenchFileDialogs dialogs;
     QTemporaryDir folder;
     RunState state{messages, dialogs};
 

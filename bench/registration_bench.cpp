@@ -1,3 +1,4 @@
+#include "bench_facades.h"
 #include "database/cls_db_manager.h"
 #include "ui/meet_creation.h"
 #include "database/meet_schema.h"
@@ -20,20 +21,6 @@
 
 namespace {
 
-class SilentMessages : public Messages {
-public:
-    void notice(const QString&, const QString& text, Icon) override { last = text; }
-    bool ask(const QString&, const QString&, Icon) override { return true; }
-    QString last;
-};
-
-class NoFileDialogs : public FileDialogs {
-public:
-    QString openFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-    QString saveFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-    QString pickFolder(QWidget*, const QString&, const QString&) override { return {}; }
-};
-
 constexpr int Teams = 200;
 constexpr int Riders = 5000;
 
@@ -41,8 +28,8 @@ constexpr int Riders = 5000;
 // numbers 5,000 riders; to time a run of that size the bench meet's RiderNumber holds
 // four characters, with every other rule of the table kept.
 struct BenchMeet {
-    SilentMessages messages;
-    NoFileDialogs dialogs;
+    BenchMessages messages;
+    BenchFileDialogs dialogs;
     QTemporaryDir folder;
     RunState state{messages, dialogs};
 

@@ -1,3 +1,4 @@
+#include "bench_facades.h"
 #include "bare_pdf.h"
 #include "database/sql.h"
 #include "reports/print_registry.h"
@@ -18,25 +19,12 @@
 
 namespace {
 
-class ResultsBenchMessages : public Messages {
-public:
-    void notice(const QString&, const QString&, Icon) override {}
-    bool ask(const QString&, const QString&, Icon) override { return true; }
-};
-
-class ResultsBenchDialogs : public FileDialogs {
-public:
-    QString openFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-    QString saveFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-    QString pickFolder(QWidget*, const QString&, const QString&) override { return {}; }
-};
-
 // Ten times a realistic meet: 200 teams (50 a division) of 25 riders; each rider entered in
 // three classes; every class of every division placed ten deep by its two judges; class 5
 // of division A has 200 entries.
 struct ResultsBenchMeet {
-    ResultsBenchMessages messages;
-    ResultsBenchDialogs dialogs;
+    BenchMessages messages;
+    BenchFileDialogs dialogs;
     QTemporaryDir folder;
     RunState state{messages, dialogs};
 

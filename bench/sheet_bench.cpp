@@ -1,3 +1,4 @@
+#include "bench_facades.h"
 #include "database/sql.h"
 #include "database/transaction_guard.h"
 #include "reports/report_layout.h"
@@ -22,22 +23,9 @@ namespace {
 constexpr int SheetBenchTeams = 50;
 constexpr int SheetBenchRidersPerTeam = 25;
 
-class SheetBenchMessages : public Messages {
-public:
-    void notice(const QString&, const QString&, Icon) override {}
-    bool ask(const QString&, const QString&, Icon) override { return true; }
-};
-
-class SheetBenchDialogs : public FileDialogs {
-public:
-    QString openFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-    QString saveFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-    QString pickFolder(QWidget*, const QString&, const QString&) override { return {}; }
-};
-
 struct SheetBenchMeet {
-    SheetBenchMessages messages;
-    SheetBenchDialogs dialogs;
+    BenchMessages messages;
+    BenchFileDialogs dialogs;
     QTemporaryDir folder;
     RunState state{messages, dialogs};
 
