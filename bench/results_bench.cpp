@@ -83,7 +83,7 @@ ResultsBenchMeet& resultsMeet() {
 void BM_ComputeStandings(benchmark::State& run) {
     const QSqlDatabase db = resultsMeet().state.db();
     for (auto _ : run) {
-        const QList<StandingsRow> rows = Standings::Compute_Standings(ResultData::teamsOfDivision(db, QStringLiteral("B")),
+        const QList<StandingsRow> rows = Standings::Compute_Standings(TeamList::ofDivision(db, QStringLiteral("B")),
                                                                       ResultData::teamPlacings(db, QStringLiteral("B")));
         benchmark::DoNotOptimize(rows.size());
     }

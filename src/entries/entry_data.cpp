@@ -12,24 +12,6 @@ namespace {
 const QString TeamRiders = QStringLiteral("SELECT RiderIndex FROM TblPerson WHERE TeamCode = ?");
 } // namespace
 
-QList<Team> teamsOfDivision(const QSqlDatabase& db, const QString& division) {
-    CheckedQuery query = Sql::exec(
-        db, QStringLiteral("SELECT TeamCode, TeamName, Division FROM TblTeam WHERE Division = ? ORDER BY TeamName, TeamCode"),
-        {division});
-    QList<Team> teams;
-    while (query.next())
-        teams.append({query.value(0).toInt(), query.value(1).toString(), query.value(2).toString()});
-    return teams;
-}
-
-std::optional<Team> team(const QSqlDatabase& db, qint32 teamCode) {
-    CheckedQuery query =
-        Sql::exec(db, QStringLiteral("SELECT TeamCode, TeamName, Division FROM TblTeam WHERE TeamCode = ?"), {teamCode});
-    if (!query.next())
-        return std::nullopt;
-    return Team{query.value(0).toInt(), query.value(1).toString(), query.value(2).toString()};
-}
-
 QList<Rider> ridersOfTeam(const QSqlDatabase& db, qint32 teamCode) {
     CheckedQuery query = Sql::exec(db,
                                 QStringLiteral("SELECT RiderIndex, FirstName, LastName, RiderNumber FROM TblPerson "

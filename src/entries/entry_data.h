@@ -8,12 +8,6 @@
 // Teams, riders, entries and relay pairings as the class entry windows read and write them.
 namespace EntryData {
 
-struct Team {
-    qint32 TeamCode;
-    QString TeamName;
-    QString Division;
-};
-
 struct Rider {
     qint32 RiderIndex;
     QString FirstName;
@@ -34,9 +28,6 @@ struct Pairing {
     QString PartnerLast;
 };
 
-// The teams of a division by name.
-QList<Team> teamsOfDivision(const QSqlDatabase& db, const QString& division);
-std::optional<Team> team(const QSqlDatabase& db, qint32 teamCode);
 // The riders of a team in back number order (as text), which is the grid's row order.
 QList<Rider> ridersOfTeam(const QSqlDatabase& db, qint32 teamCode);
 QList<Entry> entriesOfTeam(const QSqlDatabase& db, qint32 teamCode);

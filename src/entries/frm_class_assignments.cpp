@@ -2,6 +2,7 @@
 
 #include "database/back_number.h"
 #include "database/class_data.h"
+#include "database/team_list.h"
 #include "labels/label_files.h"
 #include "ui/check_box_grid.h"
 #include "ui/error_reporter.h"
@@ -37,12 +38,12 @@ bool frmClassAssignments::InitializeForm(qint32 rcvdteamCode) {
     move(Twips::toPixels(QPoint(50, 50)));
     m_GridTeamCode = rcvdteamCode;
     QList<ClassRow> classes;
-    std::optional<EntryData::Team> team;
+    std::optional<TeamRow> team;
     QList<EntryData::Entry> entries;
     QList<EntryData::Pairing> pairings;
     if (!runReportingErrors(m_state.messages, [&] {
             classes = ClassData::all(m_state.db());
-            team = EntryData::team(m_state.db(), rcvdteamCode);
+            team = TeamList::find(m_state.db(), rcvdteamCode);
             m_riders = EntryData::ridersOfTeam(m_state.db(), rcvdteamCode);
             entries = EntryData::entriesOfTeam(m_state.db(), rcvdteamCode);
             pairings = EntryData::pairingsOfTeam(m_state.db(), rcvdteamCode);
@@ -116,11 +117,6 @@ QString frmClassAssignments::saveQuestion() const {
     return QStringLiteral("This will save all the changes made to this form. There are currently %1 entries for this "
                           "team. Are you sure you want to continue?")
         .arg(m_grid->tickedCount());
-}
-
-bool frmClassAssignments::refuse(const QString& text) {
-    m_state.messages.notice(Messages::appTitle(), text);
-    return false;
 }
 
 // The relay rules, in this order: every entrant names a partner; no partner is named

@@ -32,12 +32,11 @@ protected:
 private:
     void Load_Existing_Entries(const QList<EntryData::Entry>& entries, const QList<EntryData::Pairing>& pairings);
     void Fill_Partner_Lists();
-    // The partner box text of a row whose class 17 box is ticked, empty otherwise.
+    // Whether a row's partner box is open (its class 17 box is ticked), and its text.
     bool partnerEnabled(int row) const;
     QString partnerText(int row) const;
     // The team's rider with that back number (compared by value), or -1.
     int rowOfNumber(const QString& number) const;
-    bool refuse(const QString& text);
 
     CheckBoxGrid* m_grid = nullptr;
     qint32 m_GridTeamCode = -1;

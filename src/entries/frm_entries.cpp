@@ -1,5 +1,6 @@
 #include "entries/frm_entries.h"
 
+#include "database/team_list.h"
 #include "entries/entry_data.h"
 #include "entries/frm_class_assignments.h"
 #include "ui/error_reporter.h"
@@ -40,7 +41,7 @@ void FrmEntries::Set_Division(const QString& RcvdDivision) {
     m_division = RcvdDivision;
     m_CbTeamName->clear();
     runReportingErrors(m_state.messages, [this] {
-        for (const EntryData::Team& team : EntryData::teamsOfDivision(m_state.db(), m_division))
+        for (const TeamRow& team : TeamList::ofDivision(m_state.db(), m_division))
             KeyedEntries::append(m_CbTeamName, team.TeamName, team.TeamCode);
     });
     m_CbTeamName->setCurrentIndex(-1);

@@ -8,15 +8,6 @@
 
 namespace ExportData {
 
-QList<Team> teams(const QSqlDatabase& db) {
-    auto query = Sql::exec(db, QStringLiteral("SELECT TeamCode, TeamName, Division FROM TblTeam "
-                                              "ORDER BY Division, TeamName, TeamCode"));
-    QList<Team> all;
-    while (query.next())
-        all.append({query.value(0).toInt(), query.value(1).toString(), query.value(2).toString()});
-    return all;
-}
-
 namespace {
 // Every row of a table's columns, grouped by team code, each group in the statement's order.
 QHash<qint64, QList<QVariantList>> byTeam(const QSqlDatabase& db, const QString& statement, int teamColumn) {

@@ -11,15 +11,6 @@
 // chosen teams fit the export file's tables.
 namespace ExportData {
 
-struct Team {
-    qint32 TeamCode;
-    QString TeamName;
-    QString Division;
-};
-
-// Every team, by division and name: the export window's list.
-QList<Team> teams(const QSqlDatabase& db);
-
 // The rows of the chosen teams (by team code) in the export tables' column order.
 Cls_Db_Manager::ExportRows rowsOf(const QSqlDatabase& db, const QList<qint32>& teamCodes);
 

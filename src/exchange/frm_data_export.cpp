@@ -1,5 +1,6 @@
 #include "exchange/frm_data_export.h"
 
+#include "database/team_list.h"
 #include "exchange/cls_folder_browser.h"
 #include "exchange/export_data.h"
 #include "exchange/export_run.h"
@@ -37,10 +38,10 @@ FrmDataExport::FrmDataExport(RunState& state, QWidget* parent)
 }
 
 void FrmDataExport::Load_Team_List() {
-    QList<ExportData::Team> teams;
-    runReportingErrors(m_state.messages, [&] { teams = ExportData::teams(m_state.db()); });
+    QList<TeamRow> teams;
+    runReportingErrors(m_state.messages, [&] { teams = TeamList::byDivisionAndName(m_state.db()); });
     for (int i = 1; i <= teams.size(); ++i) {
-        const ExportData::Team& team = teams[i - 1];
+        const TeamRow& team = teams[i - 1];
         auto* label = new QLabel(team.TeamName + QStringLiteral(" (") + team.Division + u')', this);
         label->setObjectName(QStringLiteral("LblTeamArray_%1").arg(i));
         auto* tick = new QCheckBox(this);

@@ -79,11 +79,6 @@ QString FrmJudgeAssignments::saveQuestion() const {
                           "want to continue?");
 }
 
-bool FrmJudgeAssignments::refuse(const QString& text) {
-    m_state.messages.notice(Messages::appTitle(), text);
-    return false;
-}
-
 QList<JudgeData::Assignment> FrmJudgeAssignments::tickedAssignments() const {
     QList<JudgeData::Assignment> ticked;
     for (int r = 1; r <= m_grid->rowCount(); ++r)

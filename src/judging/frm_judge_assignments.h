@@ -34,7 +34,6 @@ protected:
 private:
     QList<JudgeData::Assignment> tickedAssignments() const;
     int rowOfJudge(qint32 judgeId) const;
-    bool refuse(const QString& text);
 
     CheckBoxGrid* m_grid = nullptr;
     QString m_GridDivision;

@@ -6,14 +6,12 @@
 #include "registration/numbering_data.h"
 #include "registration/rider_data.h"
 #include "registration/team_data.h"
-#include "ui/activity_host.h"
 #include "ui/run_state.h"
 #include "ui/error_reporter.h"
 #include "ui/keyed_entries.h"
 #include "ui/messages.h"
 #include "ui/window_geometry.h"
 
-#include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -158,7 +156,7 @@ void FrmAssignNumbers::Load_Tree() {
         QList<QTreeWidgetItem*> teams;
         QHash<qint32, QList<QTreeWidgetItem*>> ridersOfTeam;
         QList<QTreeWidgetItem*> withoutTeam;
-        for (const TeamRow& team : TeamData::byDivisionAndName(m_state.db())) {
+        for (const TeamRow& team : TeamList::byDivisionAndName(m_state.db())) {
             teams << makeNode(QStringLiteral("Team%1").arg(team.TeamCode),
                               team.Division + QStringLiteral(" - ") + team.TeamName, team.TeamCode);
             ridersOfTeam.insert(team.TeamCode, {});
@@ -343,10 +341,4 @@ void FrmAssignNumbers::CmdIndividualExit_Click() {
 
 void FrmAssignNumbers::CmdClose_Click() {
     close();
-}
-
-void FrmAssignNumbers::closeEvent(QCloseEvent* event) {
-    if (m_state.host)
-        m_state.host->setHostEnabled(true);
-    EntryWindow::closeEvent(event);
 }

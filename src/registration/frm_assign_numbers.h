@@ -45,8 +45,6 @@ public slots:
     // Every change is stored as it is made: nothing is lost by closing.
     bool Query_Close() override { return true; }
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     enum class Order { Random, Sequential };

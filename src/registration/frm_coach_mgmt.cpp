@@ -48,7 +48,7 @@ FrmCoachMgmt::FrmCoachMgmt(RunState& state, QWidget* parent)
 // Reads the teams afresh; the team chosen before is chosen again, which refills its coaches.
 void FrmCoachMgmt::Form_Activate() {
     runReportingErrors(m_state.messages, [this] {
-        const QList<TeamRow> teams = TeamData::byName(m_state.db());
+        const QList<TeamRow> teams = TeamList::byName(m_state.db());
         m_CbTeam->clear();
         m_LbCoaches->clear();
         m_LblCurrentTeam->clear();

@@ -46,7 +46,7 @@ FrmRider::FrmRider(RunState& state, QWidget* parent)
 void FrmRider::Form_Load() {
     centreOn(m_state.ScreenWidth, m_state.ScreenHeight);
     runReportingErrors(m_state.messages, [this] {
-        for (const TeamRow& team : TeamData::byName(m_state.db())) {
+        for (const TeamRow& team : TeamList::byName(m_state.db())) {
             KeyedEntries::append(m_LbTeamCode, team.TeamName, team.TeamCode);
         }
     });

@@ -34,7 +34,7 @@ bool FrmTeam::Initialize_Edit(qint32 Team) {
     m_editMode = true;
     m_teamCode = Team;
     std::optional<TeamRow> team;
-    if (!runReportingErrors(m_state.messages, [&] { team = TeamData::find(m_state.db(), Team); }))
+    if (!runReportingErrors(m_state.messages, [&] { team = TeamList::find(m_state.db(), Team); }))
         return false;
     if (!team) {
         m_state.messages.notice(QStringLiteral("Edit Error"), QStringLiteral("The selected team no longer exists."));

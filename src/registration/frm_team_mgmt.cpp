@@ -27,7 +27,7 @@ FrmTeamMgmt::FrmTeamMgmt(RunState& state, QWidget* parent)
 // Reads the teams afresh and selects again the team that was selected before.
 void FrmTeamMgmt::Form_Activate() {
     runReportingErrors(m_state.messages, [this] {
-        const QList<TeamRow> teams = TeamData::byName(m_state.db());
+        const QList<TeamRow> teams = TeamList::byName(m_state.db());
         m_LbTeam->clear();
         for (const TeamRow& team : teams)
             KeyedEntries::append(m_LbTeam, team.TeamName + QStringLiteral(" (") + team.Division + u')', team.TeamCode);

@@ -13,7 +13,7 @@ namespace {
 
 RowSet coachRows(const QSqlDatabase& db) {
     RowSet teams(QStringLiteral("Teams"), {"TeamCode", "TeamName", "Division", "District"});
-    for (const TeamRow& team : TeamData::byDivisionAndName(db))
+    for (const TeamRow& team : TeamList::byDivisionAndName(db))
         teams.append({team.TeamCode, team.TeamName, team.Division, team.District});
     RowSet coaches(QStringLiteral("CoachList"), {"Coach", "FirstName", "LastName", "Address", "City", "Zip", "Primary",
                                                  "Secondary", "Email", "Position", "TeamCode", "CoachCode"});

@@ -155,12 +155,9 @@ bool FrmPlaceAssign::Validate_Input() {
             const qint64 rider = KeyedEntries::keyAt(list, list->currentIndex());
             if (rider < 0)
                 continue;
-            if (placed.contains(rider)) {
-                m_state.messages.notice(Messages::appTitle(),
-                                        QStringLiteral("The current placings cannot be saved. Make sure you do not have "
-                                                       "the same person placing twice under the same judge"));
-                return false;
-            }
+            if (placed.contains(rider))
+                return refuse(QStringLiteral("The current placings cannot be saved. Make sure you do not have the "
+                                             "same person placing twice under the same judge"));
             placed.insert(rider);
         }
     }

@@ -75,16 +75,6 @@ void replacePlacings(const QSqlDatabase& db, int classNumber, const QString& div
     transaction.commit();
 }
 
-QList<Team> teamsOfDivision(const QSqlDatabase& db, const QString& division) {
-    auto query = Sql::exec(
-        db, QStringLiteral("SELECT TeamCode, TeamName, Division FROM TblTeam WHERE Division = ? ORDER BY TeamName, TeamCode"),
-        {division});
-    QList<Team> teams;
-    while (query.next())
-        teams.append({query.value(0).toInt(), query.value(1).toString(), query.value(2).toString()});
-    return teams;
-}
-
 QList<TeamPlacing> teamPlacings(const QSqlDatabase& db, const QString& division) {
     auto query = Sql::exec(db,
                                 QStringLiteral("SELECT TblPerson.TeamCode, TblPlacing.ClassNumber, TblPlacing.Place, "
@@ -98,15 +88,6 @@ QList<TeamPlacing> teamPlacings(const QSqlDatabase& db, const QString& division)
         placings.append({query.value(0).toInt(), query.value(1).toInt(), query.value(2).toInt(),
                          query.value(3).toDouble()});
     return placings;
-}
-
-QList<Team> allTeams(const QSqlDatabase& db) {
-    auto query = Sql::exec(
-        db, QStringLiteral("SELECT TeamCode, TeamName, Division FROM TblTeam ORDER BY Division, TeamName, TeamCode"));
-    QList<Team> teams;
-    while (query.next())
-        teams.append({query.value(0).toInt(), query.value(1).toString(), query.value(2).toString()});
-    return teams;
 }
 
 QList<RiderLine> allRiders(const QSqlDatabase& db) {

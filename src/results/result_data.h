@@ -42,12 +42,6 @@ struct TeamPlacing {
     double Points;
 };
 
-struct Team {
-    qint32 TeamCode;
-    QString TeamName;
-    QString Division;
-};
-
 // The judges assigned to a class in a division, by last name.
 QList<Judge> judgesOfClass(const QSqlDatabase& db, int classNumber, const QString& division);
 // The riders of the division's teams entered in the class, by back number (as text).
@@ -59,7 +53,6 @@ EntrantRow rider(const QSqlDatabase& db, qint32 riderIndex);
 // Replaces every placing of the class in the division by the given ones, in one transaction.
 void replacePlacings(const QSqlDatabase& db, int classNumber, const QString& division, const QList<Placing>& placings);
 
-QList<Team> teamsOfDivision(const QSqlDatabase& db, const QString& division);
 // The division's placings whose rider belongs to a team, by class and place.
 QList<TeamPlacing> teamPlacings(const QSqlDatabase& db, const QString& division);
 
@@ -79,7 +72,6 @@ struct PlacingLine {
     int Place;
     double Points;
 };
-QList<Team> allTeams(const QSqlDatabase& db);        // by division, then name
 QList<RiderLine> allRiders(const QSqlDatabase& db);  // by back number (as text)
 QList<PlacingLine> placingLines(const QSqlDatabase& db); // by class
 

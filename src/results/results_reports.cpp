@@ -1,6 +1,7 @@
 #include "results/results_reports.h"
 
 #include "database/class_data.h"
+#include "database/team_list.h"
 #include "labels/label_files.h"
 #include "reports/print_registry.h"
 #include "reports/report_catalogue.h"
@@ -30,7 +31,7 @@ RowSet standingsRows(const QList<StandingsRow>& standings) {
 
 RowSet riderResultRows(const QSqlDatabase& db) {
     RowSet teams(QStringLiteral("RptTeam"), {"TeamCode", "TeamName", "Division"});
-    for (const ResultData::Team& team : ResultData::allTeams(db))
+    for (const TeamRow& team : TeamList::byDivisionAndName(db))
         teams.append({team.TeamCode, team.TeamName, team.Division});
     RowSet riders(QStringLiteral("RptRider"), {"Rider", "RiderNumber", "RiderIndex", "TeamCode"});
     for (const ResultData::RiderLine& rider : ResultData::allRiders(db))
@@ -49,7 +50,7 @@ RowSet riderResultRows(const QSqlDatabase& db) {
 
 PreparedReport prepareStandings(RunState& state, const PrintRequest& request) {
     const QSqlDatabase db = state.db();
-    const QList<ResultData::Team> teams = ResultData::teamsOfDivision(db, request.division);
+    const QList<TeamRow> teams = TeamList::ofDivision(db, request.division);
     if (teams.isEmpty())
         return PreparedReport::refused(QStringLiteral("There are currently no teams entered."));
     const QList<ResultData::TeamPlacing> placings = ResultData::teamPlacings(db, request.division);

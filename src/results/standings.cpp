@@ -7,7 +7,7 @@
 
 namespace Standings {
 
-QList<StandingsRow> Compute_Standings(const QList<ResultData::Team>& teams,
+QList<StandingsRow> Compute_Standings(const QList<TeamRow>& teams,
                                       const QList<ResultData::TeamPlacing>& placings) {
     struct Tally {
         std::array<QStringList, 18> places;
@@ -15,7 +15,7 @@ QList<StandingsRow> Compute_Standings(const QList<ResultData::Team>& teams,
         qint64 total = 0;
     };
     QHash<qint32, Tally> tallies;
-    for (const ResultData::Team& team : teams)
+    for (const TeamRow& team : teams)
         tallies.insert(team.TeamCode, {});
     // The placings come by class and place, so each class's places are already ascending.
     for (const ResultData::TeamPlacing& placing : placings) {
@@ -28,7 +28,7 @@ QList<StandingsRow> Compute_Standings(const QList<ResultData::Team>& teams,
         tally->total += points;
     }
     QList<StandingsRow> rows;
-    for (const ResultData::Team& team : teams) {
+    for (const TeamRow& team : teams) {
         const Tally& tally = tallies[team.TeamCode];
         StandingsRow row;
         row.TeamName = team.TeamName;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "database/team_list.h"
 #include "results/result_data.h"
 
 #include <QList>
@@ -20,7 +21,7 @@ namespace Standings {
 
 // Every team of the division, placed or not, highest total first and equal totals by
 // team name. Placings of teams outside the list or of classes outside 1 to 17 are left out.
-QList<StandingsRow> Compute_Standings(const QList<ResultData::Team>& teams,
+QList<StandingsRow> Compute_Standings(const QList<TeamRow>& teams,
                                       const QList<ResultData::TeamPlacing>& placings);
 
 } // namespace Standings

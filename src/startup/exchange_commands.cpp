@@ -2,6 +2,7 @@
 
 #include "database/divisions.h"
 #include "database/district_file.h"
+#include "database/team_list.h"
 #include "exchange/export_data.h"
 #include "exchange/export_run.h"
 #include "exchange/import_data.h"
@@ -62,7 +63,7 @@ int runExport(RunState& state, const QStringList& arguments) {
     }
     QList<qint32> chosen;
     if (!runReportingErrors(state.messages, [&] {
-            for (const ExportData::Team& team : ExportData::teams(state.db()))
+            for (const TeamRow& team : TeamList::byDivisionAndName(state.db()))
                 if ((options.division.isEmpty() || team.Division == options.division) &&
                     (options.team.isEmpty() || team.TeamName.compare(options.team, Qt::CaseInsensitive) == 0))
                     chosen << team.TeamCode;

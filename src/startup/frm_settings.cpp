@@ -61,17 +61,10 @@ QString FrmSettings::saveQuestion() const {
 
 bool FrmSettings::Validate_Input() {
     const QString letter = m_TxtRegionLetter->text();
-    if (letter.isEmpty()) {
-        m_state.messages.notice(Messages::appTitle(),
-                                QStringLiteral("The Region must be specified before you may save these settings."));
-        return false;
-    }
+    if (letter.isEmpty())
+        return refuse(QStringLiteral("The Region must be specified before you may save these settings."));
     const QString invalid = RegionSettings::validate(letter);
-    if (!invalid.isEmpty()) {
-        m_state.messages.notice(Messages::appTitle(), invalid);
-        return false;
-    }
-    return true;
+    return invalid.isEmpty() || refuse(invalid);
 }
 
 bool FrmSettings::Store_Input() {

@@ -33,40 +33,37 @@ ClickableLabel* FrmUtilities::addEntry(const QString& objectName, const QString&
     return entry;
 }
 
-void FrmUtilities::LblAssignNum_Click() {
-    close();
-    auto* numbers = new FrmAssignNumbers(m_state);
-    if (m_state.host)
-        m_state.host->setHostEnabled(false);
-    SubWindows::showOwned(numbers, parentWidget());
-}
-void FrmUtilities::LblExport_Click() {
+// The menu's windows stand over the main window, which is disabled until they close.
+void FrmUtilities::openOverMain(EntryWindow* window, const std::function<void()>& afterClose) {
     close();
     RunState& state = m_state;
     if (state.host)
-        state.host->Close_Current_Activity();
-    auto* window = new FrmDataExport(state);
-    if (state.host)
         state.host->setHostEnabled(false);
-    connect(window, &EntryWindow::closed, window, [&state] {
-        if (!state.host)
-            return;
-        state.host->setHostEnabled(true);
-        state.host->Close_Current_Activity();
-    });
-    SubWindows::showOwned(window, parentWidget());
-}
-void FrmUtilities::LblImport_Click() {
-    close();
-    RunState& state = m_state;
-    auto* window = new FrmDataImport(state);
-    if (state.host)
-        state.host->setHostEnabled(false);
-    connect(window, &EntryWindow::closed, window, [&state] {
+    connect(window, &EntryWindow::closed, window, [&state, afterClose] {
         if (state.host)
             state.host->setHostEnabled(true);
+        if (afterClose)
+            afterClose();
     });
     SubWindows::showOwned(window, parentWidget());
+}
+
+void FrmUtilities::LblAssignNum_Click() { openOverMain(new FrmAssignNumbers(m_state)); }
+
+// The export closes the main window's activity when it opens and again when it closes.
+void FrmUtilities::LblExport_Click() {
+    RunState& state = m_state;
+    if (state.host)
+        state.host->Close_Current_Activity();
+    openOverMain(new FrmDataExport(state), [&state] {
+        if (state.host)
+            state.host->Close_Current_Activity();
+    });
+}
+
+void FrmUtilities::LblImport_Click() {
+    auto* window = new FrmDataImport(m_state);
+    openOverMain(window);
     window->Import_Data();
 }
 

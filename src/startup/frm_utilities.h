@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QFrame>
+#include <functional>
 
 class ClickableLabel;
+class EntryWindow;
 class RunState;
 
 // The small drop-down menu under the main window's "Utilities" label. It closes as soon
@@ -26,6 +28,7 @@ protected:
 
 private:
     ClickableLabel* addEntry(const QString& objectName, const QString& caption, int top);
+    void openOverMain(EntryWindow* window, const std::function<void()>& afterClose = {});
 
     RunState& m_state;
 };

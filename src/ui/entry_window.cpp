@@ -104,6 +104,11 @@ bool EntryWindow::Validate_Input() {
     return false;
 }
 
+bool EntryWindow::refuse(const QString& text) {
+    m_state.messages.notice(Messages::appTitle(), text);
+    return false;
+}
+
 void EntryWindow::CmdSubmit_Click() {
     if (!m_state.messages.ask(Messages::confirmTitle(), saveQuestion()))
         return;

@@ -61,6 +61,9 @@ protected:
     virtual QString validationError() const { return {}; }
     // Stores the input; false, with the user told why, when it was not stored.
     virtual bool Store_Input() { return true; }
+    // Tells the user why the input is refused (an OK-only notice with the application's
+    // title) and answers false, for validations to return.
+    bool refuse(const QString& text);
 
     void closeEvent(QCloseEvent* event) override;
 

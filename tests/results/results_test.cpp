@@ -226,9 +226,8 @@ void ResultsTest::relayEntriesCarryTheirPartner() {
 }
 
 void ResultsTest::standingsRankEveryTeam() {
-    using ResultData::Team;
     using ResultData::TeamPlacing;
-    const QList<Team> teams{{1, "Zebras", "B"}, {2, "Hawks", "B"}, {3, "Owls", "B"}, {4, "Ants", "B"}};
+    const QList<TeamRow> teams{{1, "Zebras", "B", "1"}, {2, "Hawks", "B", "1"}, {3, "Owls", "B", "1"}, {4, "Ants", "B", "1"}};
     const QList<TeamPlacing> placings{
         {2, 2, 1, 10}, {2, 2, 2, 9}, {2, 2, 3, 8}, // Hawks: class 2 by two judges
         {3, 4, 3, 8},  {3, 4, 5, 6},               // Owls: class 4 only
@@ -248,7 +247,7 @@ void ResultsTest::standingsRankEveryTeam() {
 
     // Equal totals by name.
     const QList<StandingsRow> tied =
-        Standings::Compute_Standings({{1, "Zebras", "B"}, {2, "Éire", "B"}}, {{1, 3, 1, 10}, {2, 3, 1, 10}});
+        Standings::Compute_Standings({{1, "Zebras", "B", "1"}, {2, "Éire", "B", "1"}}, {{1, 3, 1, 10}, {2, 3, 1, 10}});
     QCOMPARE(tied[0].TeamName, QString("Éire"));
 }
 

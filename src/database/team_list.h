@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QList>
+#include <QSqlDatabase>
+#include <QString>
+#include <optional>
+
+struct TeamRow {
+    qint32 TeamCode = -1;
+    QString TeamName;
+    QString Division;
+    QString District;
+};
+
+// The teams as every window lists them: the one place TblTeam is read by the subsystems,
+// which may not read each other's data modules. Every function throws DbException when the
+// engine refuses.
+namespace TeamList {
+
+QList<TeamRow> byName(const QSqlDatabase& db);
+QList<TeamRow> byDivisionAndName(const QSqlDatabase& db);
+QList<TeamRow> ofDivision(const QSqlDatabase& db, const QString& division); // by name
+std::optional<TeamRow> find(const QSqlDatabase& db, qint32 teamCode);
+
+} // namespace TeamList
