@@ -2,10 +2,12 @@
 
 #include "reports/report_layout.h"
 
-#include <QByteArray>
+#include <QFont>
+#include <QImage>
 
-// The baseline of the report benchmarks: the text of laid-out pages drawn at the same
-// places with a bare QPainter on a QPdfWriter, nothing laid out, looked up or fitted.
+// The baseline of the report benchmarks: what laid-out pages hold (texts, images, boxes,
+// lines) drawn at the same places with a bare QPainter on a QPdfWriter; nothing read,
+// laid out, fitted or looked up.
 class BarePdf {
 public:
     explicit BarePdf(const LaidOutReport& pages);
@@ -14,11 +16,13 @@ public:
     int pageCount() const { return static_cast<int>(m_pages.size()); }
 
 private:
-    struct Line {
+    struct Drawn {
+        PlacedItem::Kind kind;
         QRect rect;
         QString text;
-        bool bold;
+        QFont font;
+        QImage image;
     };
-    std::vector<std::vector<Line>> m_pages;
+    std::vector<std::vector<Drawn>> m_pages;
     bool m_landscape = false;
 };

@@ -1,3 +1,4 @@
+#include "bare_pdf.h"
 #include "bench_facades.h"
 #include "database/sql.h"
 #include "judging/frm_judge_assignments.h"
@@ -14,7 +15,6 @@
 #include <QBuffer>
 #include <QCheckBox>
 #include <QLabel>
-#include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QScrollBar>
@@ -100,29 +100,10 @@ void BM_Baseline_CardsBarePdf(benchmark::State& run) {
     JudgingBenchMeet meet(40);
     PrintRequest request;
     request.division = QStringLiteral("B");
-    const LaidOutReport laid = ReportLayout::layout(*JudgingReports::prepareCards(meet.state, request).report);
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(200);
-    for (auto _ : run) {
-        QBuffer buffer;
-        buffer.open(QIODevice::WriteOnly);
-        QPdfWriter writer(&buffer);
-        writer.setResolution(1440);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Landscape, QMarginsF()));
-        QPainter painter(&writer);
-        painter.setFont(font);
-        for (size_t p = 0; p < laid.pages.size(); ++p) {
-            if (p > 0)
-                writer.newPage();
-            for (const PlacedItem& item : laid.pages[p].items) {
-                if (item.kind == PlacedItem::Kind::Text)
-                    painter.drawText(item.rect, Qt::AlignLeft | Qt::AlignVCenter, item.text);
-                else
-                    painter.drawRect(item.rect);
-            }
-        }
-    }
-    run.counters["pages"] = static_cast<double>(laid.pages.size());
+    const BarePdf bare(ReportLayout::layout(*JudgingReports::prepareCards(meet.state, request).report));
+    for (auto _ : run)
+        benchmark::DoNotOptimize(bare.write());
+    run.counters["pages"] = bare.pageCount();
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "bare_pdf.h"
 #include "bench_facades.h"
 #include "database/sql.h"
 #include "database/transaction_guard.h"
@@ -10,7 +11,6 @@
 #include "ui/run_state.h"
 
 #include <QBuffer>
-#include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QTemporaryDir>
@@ -85,54 +85,9 @@ BENCHMARK(BM_SlotSheetsToPdf)->Unit(benchmark::kMillisecond)->MinTime(3.0);
 // QPainter on a QPdfWriter; nothing read, laid out, fitted or looked up.
 static void BM_Baseline_SlotSheetsBarePdf(benchmark::State& state) {
     const PreparedReport prepared = SheetReports::prepareSlotSheets(sheetBenchMeet().state, QStringLiteral("B"));
-    const LaidOutReport laid = ReportLayout::layout(*prepared.report);
-    struct Drawn {
-        PlacedItem::Kind kind;
-        QRect rect;
-        QString text;
-        QFont font;
-        QImage image;
-    };
-    std::vector<std::vector<Drawn>> pages;
-    for (const LaidOutPage& page : laid.pages) {
-        pages.emplace_back();
-        for (const PlacedItem& item : page.items) {
-            QFont font(item.font.family);
-            font.setPixelSize(static_cast<int>(item.font.points * 20));
-            font.setBold(item.font.bold);
-            pages.back().push_back({item.kind, item.rect, item.text, font, item.image});
-        }
-    }
-    for (auto _ : state) {
-        QBuffer buffer;
-        buffer.open(QIODevice::WriteOnly);
-        QPdfWriter writer(&buffer);
-        writer.setResolution(1440);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Landscape, QMarginsF()));
-        QPainter painter(&writer);
-        painter.setPen(QPen(Qt::black, 15));
-        for (size_t p = 0; p < pages.size(); ++p) {
-            if (p > 0)
-                writer.newPage();
-            for (const Drawn& item : pages[p]) {
-                switch (item.kind) {
-                case PlacedItem::Kind::Text:
-                    painter.setFont(item.font);
-                    painter.drawText(item.rect, Qt::AlignLeft | Qt::AlignVCenter, item.text);
-                    break;
-                case PlacedItem::Kind::Image:
-                    painter.drawImage(item.rect, item.image);
-                    break;
-                case PlacedItem::Kind::Box:
-                    painter.drawRect(item.rect);
-                    break;
-                case PlacedItem::Kind::Line:
-                    painter.drawLine(item.rect.topLeft(), item.rect.bottomRight());
-                    break;
-                }
-            }
-        }
-    }
-    state.counters["pages"] = static_cast<double>(pages.size());
+    const BarePdf bare(ReportLayout::layout(*prepared.report));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(bare.write());
+    state.counters["pages"] = bare.pageCount();
 }
 BENCHMARK(BM_Baseline_SlotSheetsBarePdf)->Unit(benchmark::kMillisecond)->MinTime(3.0);
