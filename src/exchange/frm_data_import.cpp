@@ -25,10 +25,7 @@ FrmDataImport::FrmDataImport(RunState& state, QWidget* parent)
     import->setObjectName(QStringLiteral("CmdImport"));
     WindowGeometry::place(import, 2160, 5700, 1560, 480);
     connect(import, &QPushButton::clicked, this, &FrmDataImport::CmdImport_Click);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("CmdCancel"));
-    WindowGeometry::place(cancel, 4680, 5700, 1560, 480);
-    connect(cancel, &QPushButton::clicked, this, &FrmDataImport::CmdCancel_Click);
+    addCancelButton({4680, 5700, 1560, 480});
     centreOn(m_state.ScreenWidth, m_state.ScreenHeight);
 }
 
@@ -98,5 +95,3 @@ void FrmDataImport::CmdImport_Click() {
     m_state.messages.notice(Messages::appTitle(), text);
     close();
 }
-
-void FrmDataImport::CmdCancel_Click() { close(); }

@@ -20,12 +20,11 @@ public:
     // and "-2006.MDB". A name of another form gives its whole base name.
     static QString districtIdentifier(const QString& fileName);
 
-    // Nothing typed here is lost by closing.
+    // Nothing typed here is lost by closing: Cancel and closing from outside ask nothing.
     bool Query_Close() override { return true; }
 
 public slots:
     void CmdImport_Click();
-    void CmdCancel_Click();
 
 private:
     bool Load_Import_Tree(const QString& path);

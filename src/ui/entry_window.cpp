@@ -121,8 +121,9 @@ bool EntryWindow::Query_Close() {
     return StandardQuestions::confirmCancel(m_state.messages);
 }
 
+// Cancel asks what closing from outside asks: a window with nothing to lose asks nothing.
 void EntryWindow::CmdCancel_Click() {
-    if (StandardQuestions::confirmCancel(m_state.messages))
+    if (Query_Close())
         close();
 }
 

@@ -12,9 +12,6 @@ QString cancelText() {
     return QStringLiteral("Cancelling will result in a loss of all changes. Are you sure you want to continue?");
 }
 
-bool confirmSave(Messages& messages) {
-    return messages.ask(Messages::confirmTitle(), saveText());
-}
 bool confirmCancel(Messages& messages) {
     return messages.ask(Messages::confirmTitle(), cancelText());
 }

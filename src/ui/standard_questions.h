@@ -10,7 +10,6 @@ QString saveText();
 QString cancelText();
 
 // True when the user answered Yes.
-bool confirmSave(Messages& messages);
 bool confirmCancel(Messages& messages);
 
 } // namespace StandardQuestions

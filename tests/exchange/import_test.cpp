@@ -113,6 +113,18 @@ void ImportTest::cancelledDialogClosesTheWindow() {
     QVERIFY(!window.Import_Data());
     QCOMPARE(closed.count(), 1);
     QCOMPARE(meet.dialogs.captions(), QStringList{"Select Import File"});
+
+    // Cancel closes a loaded window without a question and imports nothing.
+    QTemporaryDir folder;
+    FrmDataImport loaded(*meet.state);
+    loaded.setAttribute(Qt::WA_DeleteOnClose, false);
+    QSignalSpy loadedClosed(&loaded, &EntryWindow::closed);
+    meet.dialogs.queue(writeDistrictFile(folder.path(), "District7-2006.MDB"));
+    QVERIFY(loaded.Import_Data());
+    loaded.CmdCancel_Click();
+    VERIFY_MESSAGES(meet.messages);
+    QCOMPARE(loadedClosed.count(), 1);
+    QCOMPARE(meet.count("TblTeam"), 0);
 }
 
 void ImportTest::brokenFilesAreRefusedWithTheMeetUnchanged_data() {
