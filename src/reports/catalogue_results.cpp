@@ -89,6 +89,15 @@ void individualResults(Report& report) {
                ReportFont::bolded(11), Right)
         .sum(QStringLiteral("txtTeamTotal"), QStringLiteral("Points"), {9500, 160, 1300, 320}, ReportFont::bolded(11));
     SectionBuilder(report.addSection(QStringLiteral("PageFooter"), Kind::PageFooter, 400)).pageNumbers(w);
+    report.setColumns({{QStringLiteral("Team"), QStringLiteral("TeamName")},
+                       {QStringLiteral("Division"), QStringLiteral("Division")},
+                       {QStringLiteral("Rider #"), QStringLiteral("RiderNumber")},
+                       {QStringLiteral("Rider"), QStringLiteral("Rider")},
+                       {QStringLiteral("Class #"), QStringLiteral("TblPlacing.ClassNumber")},
+                       {QStringLiteral("Class"), QStringLiteral("ClassName")},
+                       {QStringLiteral("Judge"), QStringLiteral("Judge")},
+                       {QStringLiteral("Place"), QStringLiteral("Place")},
+                       {QStringLiteral("Points"), QStringLiteral("Points")}});
 }
 
 void teamStandings(Report& report) {
@@ -135,6 +144,16 @@ void teamStandings(Report& report) {
                {columnsLeft + 17 * column, 100, totalWidth, 360}, ReportFont::bolded(12), Centred)
         .line(QStringLiteral("LnRow"), {0, 560, w, 0}, 8);
     SectionBuilder(report.addSection(QStringLiteral("PageFooter"), Kind::PageFooter, 400)).pageNumbers(w);
+
+    QList<ReportColumn> columns{{QStringLiteral("Team"), QStringLiteral("TeamName")},
+                                {QStringLiteral("Div"), QStringLiteral("division")}};
+    for (int c = 1; c <= 17; ++c) {
+        const QString picture = QStringLiteral("Class%1").arg(c);
+        columns.append({QStringLiteral("Class %1 Places").arg(c), QStringLiteral("Placings%1").arg(c), picture});
+        columns.append({QStringLiteral("Class %1 Points").arg(c), QStringLiteral("Points%1").arg(c), picture});
+    }
+    columns.append({QStringLiteral("Total"), QStringLiteral("TotalPoints")});
+    report.setColumns(columns);
 }
 
 } // namespace CatalogueLayouts

@@ -48,6 +48,10 @@ void classEntries(Report& report) {
                ReportFont::bolded(11), Right)
         .count(QStringLiteral("TxtTotalEntries"), QStringLiteral("RiderNum"), {9400, 220, 1400, 320},
                ReportFont::bolded(11));
+    report.setColumns({{QStringLiteral("Rider #"), QStringLiteral("RiderNum")},
+                       {QStringLiteral("Firstname"), QStringLiteral("Firstname")},
+                       {QStringLiteral("LastName"), QStringLiteral("LastName")},
+                       {QStringLiteral("TeamName"), QStringLiteral("TeamName")}});
 }
 
 void classEntries17(Report& report) {
@@ -82,6 +86,13 @@ void classEntries17(Report& report) {
                ReportFont::bolded(11), Right)
         .count(QStringLiteral("TxtTotalEntries"), QStringLiteral("RiderNum"), {8300, 220, 1400, 320},
                ReportFont::bolded(11));
+    report.setColumns({{QStringLiteral("Rider #"), QStringLiteral("RiderNum")},
+                       {QStringLiteral("Firstname"), QStringLiteral("Firstname")},
+                       {QStringLiteral("LastName"), QStringLiteral("LastName")},
+                       {QStringLiteral("Partner Rider #"), QStringLiteral("PartnerNumber")},
+                       {QStringLiteral("Partner Firstname"), QStringLiteral("PartnerFirst")},
+                       {QStringLiteral("Partner LastName"), QStringLiteral("PartnerLast")},
+                       {QStringLiteral("TeamName"), QStringLiteral("TeamName")}});
 }
 
 void slotSheets(Report& report) {

@@ -8,6 +8,15 @@
 
 class ReportDataSource;
 
+// One column of a report read as a table (a CSV file, a web page): its heading, the row
+// field it shows (a field of a group's rows or of the detail rows), and optionally the
+// page header picture that heads it on a web page.
+struct ReportColumn {
+    QString heading;
+    QString field;
+    QString picture = {};
+};
+
 // A banded report: named sections holding named controls, the rows it prints, and what
 // closing its preview does. Reports come from the catalogue; callers set captions and
 // pictures, bind rows and show it.
@@ -39,6 +48,10 @@ public:
     bool setPicture(const QString& sectionName, const QString& controlName, const QString& filePath);
     bool setVisible(const QString& sectionName, const QString& controlName, bool visible);
 
+    // The report as a table: the columns its lines are written with, in printed order.
+    const QList<ReportColumn>& columns() const { return m_columns; }
+    void setColumns(QList<ReportColumn> columns) { m_columns = std::move(columns); }
+
     int wideReport() const { return m_wideReport; }
     void setWideReport(int value) { m_wideReport = value; }
     bool landscape() const { return m_wideReport == WideLandscape; }
@@ -66,6 +79,7 @@ private:
     QString m_title;
     std::deque<ReportSection> m_sections; // a deque: sections stay where they are as more are added
     int m_designWidth = 0;
+    QList<ReportColumn> m_columns;
     int m_wideReport = 0;
     QString m_dataMember;
     RowSet m_rows;
