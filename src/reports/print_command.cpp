@@ -4,7 +4,6 @@
 #include "database/divisions.h"
 #include "database/owned_files.h"
 #include "labels/label_files.h"
-#include "reports/report_catalogue.h"
 #include "reports/report_data_source.h"
 #include "reports/report_layout.h"
 #include "reports/report_painter.h"
@@ -28,6 +27,31 @@ QString optionName(int option) {
     default:
         return QStringLiteral("--order");
     }
+}
+
+// Writes the prepared report to the files asked for; each failure goes to the run's Messages.
+PrintCommand::Status writeFiles(RunState& state, const PrintRequest& request, const Report& report) {
+    if (!request.csv.isEmpty() && report.columns().isEmpty()) {
+        state.messages.notice(Messages::appTitle(),
+                              QStringLiteral("The report %1 cannot be written as CSV.").arg(request.report),
+                              Messages::Icon::Critical);
+        return PrintCommand::Refused;
+    }
+    PrintCommand::Status status = PrintCommand::Printed;
+    auto written = [&](const QString& path, const QString& error) {
+        if (error.isEmpty())
+            return;
+        state.messages.notice(Messages::appTitle(),
+                              QStringLiteral("The report could not be written to %1: %2")
+                                  .arg(QDir::toNativeSeparators(path), error),
+                              Messages::Icon::Critical);
+        status = PrintCommand::Refused;
+    };
+    if (!request.pdf.isEmpty())
+        written(request.pdf, ReportPainter::writePdfFile(ReportLayout::layout(report), request.pdf));
+    if (!request.csv.isEmpty())
+        written(request.csv, ReportTable::writeCsvFile(report, request.csv));
+    return status;
 }
 
 } // namespace
@@ -94,8 +118,6 @@ Parsed parse(const QStringList& arguments, const PrintRegistry& registry) {
         return fail(QStringLiteral("there is no report %1").arg(request.report));
     if (request.pdf.isEmpty() && request.csv.isEmpty())
         return fail(QStringLiteral("print needs --pdf FILE or --csv FILE"));
-    if (!request.csv.isEmpty() && ReportCatalogue::create(entry->report)->columns().isEmpty())
-        return fail(QStringLiteral("the report %1 cannot be written as CSV").arg(request.report));
     if (!request.pdf.isEmpty() && !request.csv.isEmpty() &&
         QFileInfo(request.pdf).absoluteFilePath() == QFileInfo(request.csv).absoluteFilePath())
         return fail(QStringLiteral("--pdf and --csv name the same file"));
@@ -142,20 +164,7 @@ Status run(RunState& state, const PrintRequest& request, const PrintRegistry& re
         state.messages.notice(Messages::appTitle(), prepared.message);
         return Refused;
     }
-    Status status = Printed;
-    auto written = [&](const QString& path, const QString& error) {
-        if (error.isEmpty())
-            return;
-        state.messages.notice(Messages::appTitle(),
-                              QStringLiteral("The report could not be written to %1: %2")
-                                  .arg(QDir::toNativeSeparators(path), error),
-                              Messages::Icon::Critical);
-        status = Refused;
-    };
-    if (!request.pdf.isEmpty())
-        written(request.pdf, ReportPainter::writePdfFile(ReportLayout::layout(*prepared.report), request.pdf));
-    if (!request.csv.isEmpty())
-        written(request.csv, ReportTable::writeCsvFile(*prepared.report, request.csv));
+    const Status status = writeFiles(state, request, *prepared.report);
     if (prepared.report->closesCommand())
         ReportDataSource::of(state).close(prepared.report->dataMember());
     return status;

@@ -85,10 +85,13 @@ ReportTable ReportTable::of(const Report& report) {
         table.columnLevels << level;
     }
 
+    // A value printed as blanks (the standings' " " for a class without placings) is an empty cell.
     auto cellsOf = [&](const std::vector<RowContext>& context) {
         QStringList cells;
-        for (const ReportColumn& column : columns)
-            cells << ReportLayout::formatValue(ReportBands::lookup(column.field, context));
+        for (const ReportColumn& column : columns) {
+            const QString text = ReportLayout::formatValue(ReportBands::lookup(column.field, context));
+            cells << (text.trimmed().isEmpty() ? QString() : text);
+        }
         return cells;
     };
     for (const ReportBand& band : ReportBands::inOrder(report)) {

@@ -29,9 +29,10 @@ RowSet standingsRows(const QList<StandingsRow>& standings) {
     return rows;
 }
 
-RowSet riderResultRows(const QSqlDatabase& db) {
+// Every team's riders and placings, or those of one division's teams.
+RowSet riderResultRows(const QSqlDatabase& db, const QString& division) {
     RowSet teams(QStringLiteral("RptTeam"), {"TeamCode", "TeamName", "Division"});
-    for (const TeamRow& team : TeamList::byDivisionAndName(db))
+    for (const TeamRow& team : division.isEmpty() ? TeamList::byDivisionAndName(db) : TeamList::ofDivision(db, division))
         teams.append({team.TeamCode, team.TeamName, team.Division});
     RowSet riders(QStringLiteral("RptRider"), {"Rider", "RiderNumber", "RiderIndex", "TeamCode"});
     for (const ResultData::RiderLine& rider : ResultData::allRiders(db))
@@ -69,10 +70,11 @@ PreparedReport prepareStandings(RunState& state, const PrintRequest& request) {
     return PreparedReport::of(std::move(report));
 }
 
-PreparedReport prepareRiderResults(RunState& state, const PrintRequest&) {
-    PreparedReport prepared =
-        ReportPreparation::fromCommand(state, QStringLiteral("RptIndividualResults"), riderResultRows,
-                                       QStringLiteral("There are currently no teams or riders entered."));
+PreparedReport prepareRiderResults(RunState& state, const PrintRequest& request) {
+    PreparedReport prepared = ReportPreparation::fromCommand(
+        state, QStringLiteral("RptIndividualResults"),
+        [&](const QSqlDatabase& db) { return riderResultRows(db, request.division); },
+        QStringLiteral("There are currently no teams or riders entered."));
     if (prepared.report)
         prepared.report->setCaption(QStringLiteral("RptTeam_Header"), QStringLiteral("LblTitle"),
                                     QStringLiteral("Individual Results Report - Region ") + state.CurrentRegion);
@@ -82,7 +84,8 @@ PreparedReport prepareRiderResults(RunState& state, const PrintRequest&) {
 void addPrintable(PrintRegistry& registry) {
     registry.add({QStringLiteral("standings"), QStringLiteral("RptTeamStandings"), PrintRegistry::Division,
                   PrintRegistry::Division, prepareStandings});
-    registry.add({QStringLiteral("rider-results"), QStringLiteral("RptIndividualResults"), 0, 0, prepareRiderResults});
+    registry.add({QStringLiteral("rider-results"), QStringLiteral("RptIndividualResults"), PrintRegistry::Division, 0,
+                  prepareRiderResults});
 }
 
 } // namespace ResultsReports

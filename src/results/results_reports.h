@@ -13,7 +13,8 @@ namespace ResultsReports {
 // Refused with "There are currently no teams entered." or "There are currently no
 // placings recorded." when there is nothing to rank.
 PreparedReport prepareStandings(RunState& state, const PrintRequest& request);
-// Refused with "There are currently no teams or riders entered." without teams.
+// Every team's results, or with a division those of its teams. Refused with "There are
+// currently no teams or riders entered." without teams.
 PreparedReport prepareRiderResults(RunState& state, const PrintRequest& request);
 
 void addPrintable(PrintRegistry& registry);

@@ -20,7 +20,8 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
         }
     }
     const QStringList commands{QStringLiteral("create-meet"), QStringLiteral("print"), QStringLiteral("backup"),
-                               QStringLiteral("restore"), QStringLiteral("export"), QStringLiteral("import")};
+                               QStringLiteral("restore"), QStringLiteral("export"), QStringLiteral("import"),
+                               QStringLiteral("publish")};
     if (!result.command.isEmpty() && !commands.contains(result.command))
         result.error = QStringLiteral("unknown command %1").arg(result.command);
     else if ((result.command == QLatin1String("create-meet") || result.command == QLatin1String("backup")) &&

@@ -3,6 +3,7 @@
 #include "reports/print_command.h"
 #include "startup/backup_commands.h"
 #include "startup/printable_reports.h"
+#include "startup/publish_command.h"
 #include "startup/command_line.h"
 #include "startup/exchange_commands.h"
 #include "startup/region_settings.h"
@@ -40,13 +41,21 @@ int runHeadlessCommand(RunState& state, const StartOptions& options, const Comma
             return usageError(error);
     }
 
+    if (commandLine.command == QLatin1String("publish")) {
+        const QString error = PublishCommand::usageError(commandLine.commandArguments);
+        if (!error.isEmpty())
+            return usageError(error);
+    }
+
     if (commandLine.command == QLatin1String("backup"))
         return runBackupCommand(state, options);
     if (commandLine.command == QLatin1String("restore"))
         return runRestoreCommand(state, options, commandLine.commandArguments.first());
 
     StartOptions checked = options;
-    if (print) // printing only reads, so a meet database on a read-only disk can still be printed
+    const bool publish = commandLine.command == QLatin1String("publish");
+    // Printing and publishing only read, so a meet database on a read-only disk can still be printed.
+    if (print || publish)
         checked.use = MeetFileCheck::Use::ReadOnly;
     SubMain subMain(state);
     if (const auto status = subMain.Prepare(checked))
@@ -64,11 +73,12 @@ int runHeadlessCommand(RunState& state, const StartOptions& options, const Comma
                    ? ExchangeCommands::runExport(state, commandLine.commandArguments)
                    : ExchangeCommands::runImport(state, commandLine.commandArguments.first());
     }
-    if (print) {
+    if (print || publish) {
         const QString region = RegionSettings::read();
         if (region != RegionSettings::notSet())
             state.CurrentRegion = region;
-        return PrintCommand::run(state, parsed.request, registry);
+        return print ? PrintCommand::run(state, parsed.request, registry)
+                     : PublishCommand::run(state, commandLine.commandArguments);
     }
     return usageError(QStringLiteral("the command %1 is not available").arg(commandLine.command));
 }

@@ -64,6 +64,8 @@ void PrintCommandTest::arguments_data() {
     row("required option missing", "sample --pdf out.pdf", "needs --division");
     row("option twice", "sample --division A --division B --pdf out.pdf", "twice");
     row("unknown option", "sample --colour red --pdf out.pdf", "unknown option --colour");
+    row("csv twice", "sample --division A --csv a.csv --csv b.csv", "--csv is given twice");
+    row("pdf and csv the same file", "sample --division A --pdf out.x --csv out.x", "the same file");
 }
 
 void PrintCommandTest::arguments() {
@@ -96,6 +98,12 @@ void PrintCommandTest::printsOrRefuses() {
     request.division = QStringLiteral("A");
     QCOMPARE(PrintCommand::run(*meet.state, request, registry), PrintCommand::Printed);
     QVERIFY(pdfText(request.pdf).contains(QStringLiteral("Sample Points Report")));
+    request.csv = meet.programFolder() + QStringLiteral("/sample.csv");
+    QCOMPARE(PrintCommand::run(*meet.state, request, registry), PrintCommand::Printed);
+    QFile csv(request.csv);
+    QVERIFY(csv.open(QIODevice::ReadOnly));
+    QCOMPARE(csv.readLine(), QByteArray("Division,Team,Rider #,Rider,Points\r\n"));
+    request.csv.clear();
 
     // A file that cannot be written is reported, and nothing is left half-written.
     request.pdf = meet.programFolder() + QStringLiteral("/missing/sample.pdf");

@@ -42,8 +42,8 @@ class ReportPreviewTest : public QObject {
 private slots:
     void placedFromTheScreenSize();
     void zoomResizesThePages();
-    void saveAsPdf_data();
-    void saveAsPdf();
+    void saveAs_data();
+    void saveAs();
     void closingRunsTheTerminateStepOnce();
     void closingClosesTheActivityWhereTheCatalogueSays_data();
     void closingClosesTheActivityWhereTheCatalogueSays();
@@ -80,17 +80,21 @@ void ReportPreviewTest::zoomResizesThePages() {
     preview.setAttribute(Qt::WA_DeleteOnClose, false);
 }
 
-void ReportPreviewTest::saveAsPdf_data() {
+void ReportPreviewTest::saveAs_data() {
+    QTest::addColumn<QString>("format");   // "PDF" or "CSV": the button clicked
     QTest::addColumn<QString>("answer");   // the file dialog's answer; "" is a cancel
     QTest::addColumn<QString>("written");  // the file expected afterwards, "" for none
     QTest::addColumn<bool>("failureShown");
-    QTest::newRow("chosen") << "out.pdf" << "out.pdf" << false;
-    QTest::newRow("suffix added") << "standings" << "standings.pdf" << false;
-    QTest::newRow("cancelled") << "" << "" << false;
-    QTest::newRow("folder missing") << "no/such/folder/out.pdf" << "" << true;
+    QTest::newRow("chosen") << "PDF" << "out.pdf" << "out.pdf" << false;
+    QTest::newRow("suffix added") << "PDF" << "standings" << "standings.pdf" << false;
+    QTest::newRow("cancelled") << "PDF" << "" << "" << false;
+    QTest::newRow("folder missing") << "PDF" << "no/such/folder/out.pdf" << "" << true;
+    QTest::newRow("csv") << "CSV" << "standings" << "standings.csv" << false;
+    QTest::newRow("csv folder missing") << "CSV" << "no/such/folder/out.csv" << "" << true;
 }
 
-void ReportPreviewTest::saveAsPdf() {
+void ReportPreviewTest::saveAs() {
+    QFETCH(QString, format);
     QFETCH(QString, answer);
     QFETCH(QString, written);
     QFETCH(bool, failureShown);
@@ -99,14 +103,16 @@ void ReportPreviewTest::saveAsPdf() {
     meet.dialogs.queue(answer.isEmpty() ? QString() : folder + answer);
     FrmReportPreview preview(*meet.state, sample());
     preview.setAttribute(Qt::WA_DeleteOnClose, false);
-    preview.findChild<QPushButton*>(QStringLiteral("CmdSavePdf"))->click();
-    QCOMPARE(meet.dialogs.captions(), QStringList{QStringLiteral("Save as PDF")});
+    preview.findChild<QPushButton*>(QStringLiteral("CmdSave") + format.at(0) + format.mid(1).toLower())->click();
+    QCOMPARE(meet.dialogs.captions(), QStringList{QStringLiteral("Save as ") + format});
     if (!written.isEmpty()) {
-        QFile pdf(folder + written);
-        QVERIFY(pdf.open(QIODevice::ReadOnly));
-        QVERIFY(pdf.read(5) == "%PDF-");
+        QFile file(folder + written);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray start = format == QLatin1String("PDF") ? "%PDF-" : "Division,Team,";
+        QCOMPARE(file.read(start.size()), start);
     }
-    QCOMPARE(QDir(meet.programFolder()).entryList({QStringLiteral("*.pdf")}).size(), written.isEmpty() ? 0 : 1);
+    QCOMPARE(QDir(meet.programFolder()).entryList({QStringLiteral("*.pdf"), QStringLiteral("*.csv")}).size(),
+             written.isEmpty() ? 0 : 1);
     if (failureShown) {
         // The reason is the system's own wording; the notice names the file.
         QCOMPARE(meet.messages.shown().size(), 1);

@@ -69,11 +69,19 @@ Report make(int teams, int riderCount) {
     add(reportFooter, QStringLiteral("SumAll"), K::Sum, {9000, 100, 1800, 280}, QStringLiteral("Points"));
     add(reportFooter, QStringLiteral("CountAll"), K::Count, {3000, 100, 1800, 280}, QStringLiteral("RiderNumber"));
 
-    const RowSet byTeam = RowShaping::group(riders(teams, riderCount), {QStringLiteral("Division"),
-                                                                         QStringLiteral("TeamName")},
-                                            QStringLiteral("Teams"));
-    report.setDataSource(RowShaping::group(byTeam, {QStringLiteral("Division")}, QStringLiteral("Divisions")));
+    report.setColumns({{QStringLiteral("Division"), QStringLiteral("Division")},
+                       {QStringLiteral("Team"), QStringLiteral("TeamName")},
+                       {QStringLiteral("Rider #"), QStringLiteral("RiderNumber")},
+                       {QStringLiteral("Rider"), QStringLiteral("Rider")},
+                       {QStringLiteral("Points"), QStringLiteral("Points"), QStringLiteral("Logo")}});
+    setRows(report, riders(teams, riderCount));
     return report;
+}
+
+void setRows(Report& report, const RowSet& riders) {
+    const RowSet byTeam =
+        RowShaping::group(riders, {QStringLiteral("Division"), QStringLiteral("TeamName")}, QStringLiteral("Teams"));
+    report.setDataSource(RowShaping::group(byTeam, {QStringLiteral("Division")}, QStringLiteral("Divisions")));
 }
 
 } // namespace SampleReport

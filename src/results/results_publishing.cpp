@@ -1,0 +1,102 @@
+#include "results/results_publishing.h"
+
+#include "database/checked_file_writer.h"
+#include "database/divisions.h"
+#include "database/team_list.h"
+#include "reports/html_page.h"
+#include "reports/print_command.h"
+#include "reports/print_registry.h"
+#include "reports/report_data_source.h"
+#include "reports/report_html.h"
+#include "results/results_reports.h"
+#include "ui/run_state.h"
+
+#include <QDir>
+
+namespace {
+
+QString publishedFileName(const QString& division) { return QStringLiteral("division-%1.html").arg(division.toLower()); }
+
+// A report's section of a page: its heading and table, or the message given instead of it.
+QString publishedSection(RunState& state, const QString& heading, const PreparedReport& prepared) {
+    QString html = QStringLiteral("<h2>%1</h2>\n").arg(HtmlPage::escaped(heading));
+    if (!prepared.report)
+        return html + QStringLiteral("<p class=\"note\">%1</p>\n").arg(HtmlPage::escaped(prepared.message));
+    html += ReportHtml::table(*prepared.report);
+    if (prepared.report->closesCommand())
+        ReportDataSource::of(state).close(prepared.report->dataMember());
+    return html;
+}
+
+QString publishedRegionNote(const RunState& state) {
+    return state.CurrentRegion.isEmpty()
+               ? QString()
+               : QStringLiteral("<p class=\"note\">Region %1</p>\n").arg(HtmlPage::escaped(state.CurrentRegion));
+}
+
+} // namespace
+
+namespace ResultsPublishing {
+
+QList<Page> pages(RunState& state) {
+    QList<Page> result;
+    QString links;
+    for (const QString& division : Divisions::letters()) {
+        const int teams = static_cast<int>(TeamList::ofDivision(state.db(), division).size());
+        if (teams == 0)
+            continue;
+        PrintRequest request;
+        request.division = division;
+        const QString title = QStringLiteral("Division %1 Results").arg(division);
+        const QString body = QStringLiteral("<nav><a href=\"index.html\">All divisions</a></nav>\n<h1>%1</h1>\n")
+                                 .arg(HtmlPage::escaped(title)) +
+                             publishedRegionNote(state) +
+                             publishedSection(state, QStringLiteral("Team Standings"),
+                                              ResultsReports::prepareStandings(state, request)) +
+                             publishedSection(state, QStringLiteral("Individual Results"),
+                                              ResultsReports::prepareRiderResults(state, request));
+        result.append({publishedFileName(division), title, HtmlPage::document(title, body)});
+        links += QStringLiteral("<li><a href=\"%1\">Division %2</a> (%3)</li>\n")
+                     .arg(publishedFileName(division), HtmlPage::escaped(division),
+                          teams == 1 ? QStringLiteral("1 team") : QStringLiteral("%1 teams").arg(teams));
+    }
+    if (result.isEmpty())
+        return result;
+    const QString title = QStringLiteral("Meet Results");
+    result.append({QStringLiteral("index.html"), title,
+                   HtmlPage::document(title, QStringLiteral("<h1>%1</h1>\n").arg(title) + publishedRegionNote(state) +
+                                                 QStringLiteral("<ul>\n%1</ul>\n").arg(links))});
+    return result;
+}
+
+Outcome publish(RunState& state, const QString& folder) {
+    Outcome outcome;
+    const QList<Page> all = pages(state);
+    if (all.isEmpty()) {
+        outcome.error = QStringLiteral("There are currently no teams entered.");
+        return outcome;
+    }
+    const QDir target(folder);
+    if (!QDir().mkpath(target.absolutePath())) {
+        outcome.error = QStringLiteral("The folder %1 could not be made.").arg(QDir::toNativeSeparators(folder));
+        return outcome;
+    }
+    for (const Page& page : all)
+        if (const QString refused = PrintCommand::outputRefusal(state, target.absoluteFilePath(page.fileName));
+            !refused.isEmpty()) {
+            outcome.error = refused;
+            return outcome;
+        }
+    for (const Page& page : all) {
+        const QString path = target.absoluteFilePath(page.fileName);
+        if (const QString error = CheckedFileWriter::write(path, page.html.toUtf8()); !error.isEmpty()) {
+            outcome.error = QStringLiteral("The results could not be written to %1: %2")
+                                .arg(QDir::toNativeSeparators(path), error);
+            return outcome;
+        }
+        outcome.written << path;
+    }
+    return outcome;
+}
+
+} // namespace ResultsPublishing

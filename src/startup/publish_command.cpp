@@ -1,0 +1,32 @@
+#include "startup/publish_command.h"
+
+#include "results/results_publishing.h"
+#include "ui/error_reporter.h"
+#include "ui/messages.h"
+#include "ui/run_state.h"
+
+#include <QDir>
+#include <cstdio>
+
+namespace PublishCommand {
+
+QString usageError(const QStringList& arguments) {
+    if (arguments.size() != 2 || arguments[0] != QLatin1String("--folder") || arguments[1].isEmpty())
+        return QStringLiteral("publish needs --folder DIR");
+    return {};
+}
+
+int run(RunState& state, const QStringList& arguments) {
+    ResultsPublishing::Outcome outcome;
+    if (!runReportingErrors(state.messages, [&] { outcome = ResultsPublishing::publish(state, arguments[1]); }))
+        return 1;
+    for (const QString& path : outcome.written)
+        std::printf("%s\n", qPrintable(QDir::toNativeSeparators(path)));
+    if (!outcome.error.isEmpty()) {
+        state.messages.notice(Messages::appTitle(), outcome.error, Messages::Icon::Critical);
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace PublishCommand
