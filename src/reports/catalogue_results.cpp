@@ -159,11 +159,11 @@ void teamStandings(Report& report) {
 void highPointRiders(Report& report) {
     const int w = LandscapeWidth;
     report.setDesignWidth(w);
-    const int placeWidth = 800;
-    const int numberWidth = 900;
+    const int placeWidth = 700;
+    const int numberWidth = 800;
     const int riderWidth = 3700;
-    const int teamWidth = 3600;
-    const int count = 440; // each of the ten place counts
+    const int teamWidth = 4300; // team names run to 50 characters
+    const int count = 400;      // each of the ten place counts
     const int totalWidth = w - placeWidth - numberWidth - riderWidth - teamWidth - 10 * count;
     const int numberLeft = placeWidth;
     const int riderLeft = numberLeft + numberWidth;
