@@ -4,6 +4,7 @@
 #include "reports/report_layout.h"
 #include "reports/report_page_view.h"
 #include "reports/report_painter.h"
+#include "reports/report_table.h"
 #include "reports/report_data_source.h"
 #include "ui/activity_host.h"
 #include "ui/run_state.h"
@@ -46,6 +47,9 @@ FrmReportPreview::FrmReportPreview(RunState& state, std::unique_ptr<Report> repo
     m_CmdPrint->setObjectName(QStringLiteral("CmdPrint"));
     m_CmdSavePdf = new QPushButton(QStringLiteral("Save as PDF..."), this);
     m_CmdSavePdf->setObjectName(QStringLiteral("CmdSavePdf"));
+    m_CmdSaveCsv = new QPushButton(QStringLiteral("Save as CSV..."), this);
+    m_CmdSaveCsv->setObjectName(QStringLiteral("CmdSaveCsv"));
+    m_CmdSaveCsv->setVisible(!m_report->columns().isEmpty()); // only reports with columns read as a table
     m_CbZoom = new QComboBox(this);
     m_CbZoom->setObjectName(QStringLiteral("CbZoom"));
     for (const int percent : ZoomPercents)
@@ -65,6 +69,7 @@ FrmReportPreview::FrmReportPreview(RunState& state, std::unique_ptr<Report> repo
     auto* bar = new QHBoxLayout;
     bar->addWidget(m_CmdPrint);
     bar->addWidget(m_CmdSavePdf);
+    bar->addWidget(m_CmdSaveCsv);
     bar->addSpacing(20);
     bar->addWidget(new QLabel(QStringLiteral("Zoom:"), this));
     bar->addWidget(m_CbZoom);
@@ -76,6 +81,7 @@ FrmReportPreview::FrmReportPreview(RunState& state, std::unique_ptr<Report> repo
 
     connect(m_CmdPrint, &QPushButton::clicked, this, &FrmReportPreview::CmdPrint_Click);
     connect(m_CmdSavePdf, &QPushButton::clicked, this, &FrmReportPreview::CmdSavePdf_Click);
+    connect(m_CmdSaveCsv, &QPushButton::clicked, this, &FrmReportPreview::CmdSaveCsv_Click);
     connect(m_CbZoom, &QComboBox::currentIndexChanged, this, &FrmReportPreview::CbZoom_Click);
     Report_Initialize();
 }
@@ -101,18 +107,27 @@ void FrmReportPreview::CmdPrint_Click() {
 }
 
 void FrmReportPreview::CmdSavePdf_Click() {
-    const QString suggested = QDir(m_state.ProgramFolder).filePath(m_report->title() + QStringLiteral(".pdf"));
-    QString path = m_state.fileDialogs.saveFile(this, QStringLiteral("Save as PDF"), suggested,
-                                                QStringLiteral("PDF files (*.pdf)"));
+    saveAs(QStringLiteral("PDF"), [this](const QString& path) { return ReportPainter::writePdfFile(m_pages, path); });
+}
+
+void FrmReportPreview::CmdSaveCsv_Click() {
+    saveAs(QStringLiteral("CSV"), [this](const QString& path) { return ReportTable::writeCsvFile(*m_report, path); });
+}
+
+void FrmReportPreview::saveAs(const QString& format, const std::function<QString(const QString&)>& write) {
+    const QString extension = u'.' + format.toLower();
+    const QString suggested = QDir(m_state.ProgramFolder).filePath(m_report->title() + extension);
+    QString path = m_state.fileDialogs.saveFile(this, QStringLiteral("Save as ") + format, suggested,
+                                                QStringLiteral("%1 files (*%2)").arg(format, extension));
     if (path.isEmpty())
         return;
-    if (!path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
-        path += QStringLiteral(".pdf");
+    if (!path.endsWith(extension, Qt::CaseInsensitive))
+        path += extension;
     if (const QString refused = PrintCommand::outputRefusal(m_state, path); !refused.isEmpty()) {
         m_state.messages.notice(Messages::appTitle(), refused, Messages::Icon::Critical);
         return;
     }
-    const QString error = ReportPainter::writePdfFile(m_pages, path);
+    const QString error = write(path);
     if (!error.isEmpty())
         m_state.messages.notice(Messages::appTitle(),
                                 QStringLiteral("The report could not be saved to %1:\n\n%2")

@@ -5,6 +5,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 class QComboBox;
@@ -14,7 +15,8 @@ class QScrollArea;
 class ReportPageView;
 class RunState;
 
-// The preview of one report: its pages on screen with zoom, Print and Save as PDF.
+// The preview of one report: its pages on screen with zoom, Print, Save as PDF and, for
+// reports that read as a table, Save as CSV.
 // Closing it runs the report's terminate step: its command's rows are closed, the
 // opening window's own step runs, and the main window's current activity is closed
 // where the catalogue says so.
@@ -34,6 +36,7 @@ public:
 public slots:
     void CmdPrint_Click();
     void CmdSavePdf_Click();
+    void CmdSaveCsv_Click();
     void CbZoom_Click();
 
 protected:
@@ -42,6 +45,9 @@ protected:
 private:
     void Report_Initialize();
     void Report_Terminate();
+    // Asks where to save the report in `format` ("PDF", "CSV"), refuses the program's own
+    // files, and writes it with `write`, which answers what went wrong or nothing.
+    void saveAs(const QString& format, const std::function<QString(const QString&)>& write);
 
     RunState& m_state;
     std::unique_ptr<Report> m_report;
@@ -51,6 +57,7 @@ private:
 
     QPushButton* m_CmdPrint = nullptr;
     QPushButton* m_CmdSavePdf = nullptr;
+    QPushButton* m_CmdSaveCsv = nullptr;
     QComboBox* m_CbZoom = nullptr;
     QLabel* m_LblPages = nullptr;
     QScrollArea* m_scroll = nullptr;

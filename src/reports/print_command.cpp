@@ -4,13 +4,16 @@
 #include "database/divisions.h"
 #include "database/owned_files.h"
 #include "labels/label_files.h"
+#include "reports/report_catalogue.h"
 #include "reports/report_data_source.h"
 #include "reports/report_layout.h"
 #include "reports/report_painter.h"
+#include "reports/report_table.h"
 #include "ui/run_state.h"
 #include "ui/messages.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace {
 
@@ -70,10 +73,11 @@ Parsed parse(const QStringList& arguments, const PrintRegistry& registry) {
             request.order = value;
             if (value != QLatin1String("random") && value != QLatin1String("sequential"))
                 return fail(QStringLiteral("the order must be random or sequential, not %1").arg(value));
-        } else if (argument == QLatin1String("--pdf")) {
-            if (!request.pdf.isEmpty())
-                return fail(QStringLiteral("--pdf is given twice"));
-            request.pdf = value;
+        } else if (argument == QLatin1String("--pdf") || argument == QLatin1String("--csv")) {
+            QString& file = argument == QLatin1String("--pdf") ? request.pdf : request.csv;
+            if (!file.isEmpty())
+                return fail(QStringLiteral("%1 is given twice").arg(argument));
+            file = value;
             continue;
         } else {
             return fail(QStringLiteral("unknown option %1").arg(argument));
@@ -88,8 +92,13 @@ Parsed parse(const QStringList& arguments, const PrintRegistry& registry) {
     const PrintRegistry::Entry* entry = registry.find(request.report);
     if (!entry)
         return fail(QStringLiteral("there is no report %1").arg(request.report));
-    if (request.pdf.isEmpty())
-        return fail(QStringLiteral("print needs --pdf FILE"));
+    if (request.pdf.isEmpty() && request.csv.isEmpty())
+        return fail(QStringLiteral("print needs --pdf FILE or --csv FILE"));
+    if (!request.csv.isEmpty() && ReportCatalogue::create(entry->report)->columns().isEmpty())
+        return fail(QStringLiteral("the report %1 cannot be written as CSV").arg(request.report));
+    if (!request.pdf.isEmpty() && !request.csv.isEmpty() &&
+        QFileInfo(request.pdf).absoluteFilePath() == QFileInfo(request.csv).absoluteFilePath())
+        return fail(QStringLiteral("--pdf and --csv name the same file"));
     for (const int option : {PrintRegistry::Division, PrintRegistry::Class, PrintRegistry::Team, PrintRegistry::Order}) {
         if ((given & option) && !(entry->takes & option))
             return fail(QStringLiteral("the report %1 takes no %2").arg(request.report, optionName(option)));
@@ -117,10 +126,11 @@ Status run(RunState& state, const PrintRequest& request, const PrintRegistry& re
     const PrintRegistry::Entry* entry = registry.find(request.report);
     if (!entry)
         return Usage;
-    if (const QString refused = outputRefusal(state, request.pdf); !refused.isEmpty()) {
-        state.messages.notice(Messages::appTitle(), refused, Messages::Icon::Critical);
-        return Refused;
-    }
+    for (const QString& path : {request.pdf, request.csv})
+        if (const QString refused = path.isEmpty() ? QString() : outputRefusal(state, path); !refused.isEmpty()) {
+            state.messages.notice(Messages::appTitle(), refused, Messages::Icon::Critical);
+            return Refused;
+        }
     PreparedReport prepared;
     try {
         prepared = entry->prepare(state, request);
@@ -132,17 +142,23 @@ Status run(RunState& state, const PrintRequest& request, const PrintRegistry& re
         state.messages.notice(Messages::appTitle(), prepared.message);
         return Refused;
     }
-    const QString error = ReportPainter::writePdfFile(ReportLayout::layout(*prepared.report), request.pdf);
-    if (prepared.report->closesCommand())
-        ReportDataSource::of(state).close(prepared.report->dataMember());
-    if (!error.isEmpty()) {
+    Status status = Printed;
+    auto written = [&](const QString& path, const QString& error) {
+        if (error.isEmpty())
+            return;
         state.messages.notice(Messages::appTitle(),
                               QStringLiteral("The report could not be written to %1: %2")
-                                  .arg(QDir::toNativeSeparators(request.pdf), error),
+                                  .arg(QDir::toNativeSeparators(path), error),
                               Messages::Icon::Critical);
-        return Refused;
-    }
-    return Printed;
+        status = Refused;
+    };
+    if (!request.pdf.isEmpty())
+        written(request.pdf, ReportPainter::writePdfFile(ReportLayout::layout(*prepared.report), request.pdf));
+    if (!request.csv.isEmpty())
+        written(request.csv, ReportTable::writeCsvFile(*prepared.report, request.csv));
+    if (prepared.report->closesCommand())
+        ReportDataSource::of(state).close(prepared.report->dataMember());
+    return status;
 }
 
 } // namespace PrintCommand

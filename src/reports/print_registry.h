@@ -14,7 +14,8 @@ struct PrintRequest {
     int classNumber = 0;
     QString team;
     QString order;    // "random" or "sequential", empty when not given
-    QString pdf;
+    QString pdf;      // the files to write; one of them at least
+    QString csv;
 };
 
 // The reports the headless print command knows by name, with the options each takes and

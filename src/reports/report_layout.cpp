@@ -1,31 +1,20 @@
 #include "reports/report_layout.h"
 
 #include "reports/report.h"
+#include "reports/report_bands.h"
 
 #include <cmath>
-#include <functional>
 
 namespace {
 
 using Kind = ReportSection::Kind;
 
-// A row being printed and the set it belongs to.
-struct Context {
-    const RowSet* set;
-    const ReportRow* row;
-};
-
-// One band to print, with the rows it reads from, outermost first: for a group band the
-// group's row comes last, for a detail band the detail row.
-struct Band {
-    const ReportSection* section;
-    std::vector<Context> context;
-    int openGroups; // levels whose header is printed before this band and whose group goes on
-};
+using Band = ReportBand;
+using Context = RowContext;
 
 class Layouter {
 public:
-    explicit Layouter(const Report& report) : m_report(report), m_groups(report.groupLevels()) {
+    explicit Layouter(const Report& report) : m_report(report) {
         m_out.title = report.title();
         m_out.landscape = report.landscape();
         m_out.pageSize = m_out.landscape ? QSize(ReportLayout::PaperLongSide, ReportLayout::PaperShortSide)
@@ -44,8 +33,7 @@ public:
             place(*header, {});
         placePageHeader();
 
-        std::vector<Context> path;
-        collect(m_report.rows(), 0, path);
+        m_bands = ReportBands::inOrder(m_report);
         placeBands();
 
         if (const ReportSection* footer = m_report.sectionOf(Kind::ReportFooter)) {
@@ -60,24 +48,6 @@ public:
 
 private:
     int scaled(int twips) const { return static_cast<int>(std::lround(twips * m_scale)); }
-
-    // The bands of the rows in printing order.
-    void collect(const RowSet& set, int depth, std::vector<Context>& path) {
-        for (const ReportRow& row : set.rows()) {
-            path.push_back({&set, &row});
-            if (depth < m_groups) {
-                if (const ReportSection* header = m_report.sectionOf(Kind::GroupHeader, depth))
-                    m_bands.push_back({header, path, depth});
-                if (row.children)
-                    collect(*row.children, depth + 1, path);
-                if (const ReportSection* footer = m_report.sectionOf(Kind::GroupFooter, depth))
-                    m_bands.push_back({footer, path, depth + 1});
-            } else if (const ReportSection* detail = m_report.sectionOf(Kind::Detail)) {
-                m_bands.push_back({detail, path, m_groups});
-            }
-            path.pop_back();
-        }
-    }
 
     // A group header stays with the band after it, a group footer with the band before it,
     // so no page ends on a header and none starts with a footer.
@@ -132,7 +102,6 @@ private:
     // header repeated on a continuing page carries the continued mark.
     void place(const ReportSection& section, const std::vector<Context>& context, bool continued = false) {
         LaidOutPage& page = m_out.pages.back();
-        const ReportRow* scope = context.empty() ? nullptr : context.back().row;
         const ReportControl* marked = continued ? section.continuedMarkControl() : nullptr;
         for (const ReportControl& control : section.controls) {
             if (!control.visible)
@@ -151,11 +120,11 @@ private:
                 item.text = control.caption;
                 break;
             case ReportControl::Kind::Field:
-                item.text = ReportLayout::formatValue(lookup(control.field, context));
+                item.text = ReportLayout::formatValue(ReportBands::lookup(control.field, context));
                 break;
             case ReportControl::Kind::Sum:
             case ReportControl::Kind::Count:
-                item.text = aggregate(control, scope, static_cast<int>(context.size()));
+                item.text = ReportBands::aggregate(m_report, control, context);
                 break;
             case ReportControl::Kind::Image:
                 if (control.image.isNull())
@@ -183,40 +152,6 @@ private:
             m_bodyEmpty = false;
     }
 
-    static QVariant lookup(const QString& field, const std::vector<Context>& context) {
-        for (auto it = context.rbegin(); it != context.rend(); ++it) {
-            const int index = it->set->fieldIndex(field);
-            if (index >= 0)
-                return it->row->values.at(index);
-        }
-        return {};
-    }
-
-    // Sum or count of `field` over the deepest rows under the group row at `depth` - 1
-    // (or, without a group row, the whole report).
-    QString aggregate(const ReportControl& control, const ReportRow* scope, int depth) const {
-        double sum = 0;
-        int count = 0;
-        const std::function<void(const RowSet&, int)> visit = [&](const RowSet& set, int level) {
-            const int index = set.fieldIndex(control.field);
-            for (const ReportRow& row : set.rows()) {
-                if (row.children && level < m_groups) {
-                    visit(*row.children, level + 1);
-                } else if (index >= 0 && !row.values.at(index).isNull()) {
-                    sum += row.values.at(index).toDouble();
-                    ++count;
-                }
-            }
-        };
-        if (scope && scope->children)
-            visit(*scope->children, depth);
-        else if (!scope)
-            visit(m_report.rows(), 0);
-        if (control.kind == ReportControl::Kind::Count)
-            return QString::number(count);
-        return ReportLayout::formatValue(sum);
-    }
-
     void numberPages() {
         const QString total = QString::number(m_out.pageCount());
         for (const auto& [page, index] : m_numbered) {
@@ -226,7 +161,6 @@ private:
     }
 
     const Report& m_report;
-    const int m_groups;
     LaidOutReport m_out;
     double m_scale = 1;
     int m_bodyBottom = 0;

@@ -42,5 +42,6 @@ QString CommandLine::usage() {
         "       corravin [--program-folder DIR] export --folder DIR [--division X] [--team NAME]\n"
         "       corravin [--program-folder DIR] import FILE\n"
         "       corravin [--program-folder DIR] print REPORT [--division X] [--class N] [--team NAME]\n"
-        "                [--order random|sequential] --pdf FILE");
+        "                [--order random|sequential] [--pdf FILE] [--csv FILE]\n"
+        "       corravin [--program-folder DIR] publish --folder DIR");
 }
