@@ -44,6 +44,16 @@ bool same(const QString& a, const QString& b) {
     return a == b;
 }
 
+bool before(const QString& a, const QString& b) {
+    const std::optional<qint16> va = value(a);
+    const std::optional<qint16> vb = value(b);
+    if (va && vb)
+        return *va < *vb;
+    if (va || vb)
+        return va.has_value();
+    return a < b;
+}
+
 bool Set::contains(const QString& number) const {
     const std::optional<qint16> v = value(number);
     return v ? m_values.contains(*v) : m_texts.contains(number);

@@ -20,6 +20,10 @@ std::optional<QString> plain(const QString& text);
 // Same back number: equal values when both have one, otherwise equal texts.
 bool same(const QString& a, const QString& b);
 
+// Orders back numbers as a secretary reads them: by value ("9" before "10"), numbers
+// without a value after those with one, by their text.
+bool before(const QString& a, const QString& b);
+
 // A set of back numbers that answers "is the same back number already in?" at once.
 class Set {
 public:

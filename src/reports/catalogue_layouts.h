@@ -22,5 +22,6 @@ void judgeAgenda(Report& report);
 void judgesCards(Report& report);
 void individualResults(Report& report);
 void teamStandings(Report& report);
+void highPointRiders(Report& report);
 
 } // namespace CatalogueLayouts

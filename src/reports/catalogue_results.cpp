@@ -156,4 +156,70 @@ void teamStandings(Report& report) {
     report.setColumns(columns);
 }
 
+void highPointRiders(Report& report) {
+    const int w = LandscapeWidth;
+    report.setDesignWidth(w);
+    const int placeWidth = 700;
+    const int numberWidth = 800;
+    const int riderWidth = 3700;
+    const int teamWidth = 4300; // team names run to 50 characters
+    const int count = 400;      // each of the ten place counts
+    const int totalWidth = w - placeWidth - numberWidth - riderWidth - teamWidth - 10 * count;
+    const int numberLeft = placeWidth;
+    const int riderLeft = numberLeft + numberWidth;
+    const int teamLeft = riderLeft + riderWidth;
+    const int countsLeft = teamLeft + teamWidth;
+    const int totalLeft = countsLeft + 10 * count;
+    const int captionTop = 1800;
+    const QStringList ordinals{"1st", "2nd", "3rd", "4th", "5th", "6th", "7th", "8th", "9th", "10th"};
+    const ReportFont caption = ReportFont::bolded(10);
+
+    SectionBuilder header(report.addSection(QStringLiteral("PageHeader"), Kind::PageHeader, captionTop + 420));
+    header.label(QStringLiteral("LblTitle"), QStringLiteral("High-Point Riders"), {0, 0, w, 480}, ReportFont::bolded(18),
+                 Centred)
+        .label(QStringLiteral("lblShow"), QString(), {0, 500, w / 2, 340}, ReportFont::bolded(12))
+        .label(QStringLiteral("lblDivision"), QString(), {w / 2, 500, w / 2, 340}, ReportFont::bolded(12), Right)
+        .label(QStringLiteral("LblTieBreak"),
+               QStringLiteral("Ranked by total points; ties are broken by most first places, then most second places, "
+                              "and so on; riders still tied share the place."),
+               {0, 920, w, 300}, ReportFont{QStringLiteral("Arial"), 10, false, true})
+        .label(QStringLiteral("LblPlacesTaken"), QStringLiteral("Places taken"), {countsLeft, captionTop - 340,
+               10 * count, 280}, ReportFont::plain(9), Centred)
+        .line(QStringLiteral("LnPlacesTaken"), {countsLeft + 40, captionTop - 40, 10 * count - 80, 0}, 8)
+        .label(QStringLiteral("LblPlace"), QStringLiteral("Place"), {0, captionTop, placeWidth, 300}, caption, Centred)
+        .label(QStringLiteral("LblRiderNumber"), QStringLiteral("Rider #"), {numberLeft, captionTop, numberWidth, 300},
+               caption, Centred)
+        .label(QStringLiteral("LblRider"), QStringLiteral("Rider"), {riderLeft + 60, captionTop, riderWidth - 60, 300},
+               caption)
+        .label(QStringLiteral("LblTeam"), QStringLiteral("Team"), {teamLeft + 60, captionTop, teamWidth - 60, 300},
+               caption)
+        .label(QStringLiteral("LblTotal"), QStringLiteral("Total"), {totalLeft, captionTop, totalWidth, 300}, caption,
+               Centred)
+        .line(QStringLiteral("LnHeader"), {0, captionTop + 380, w, 0}, 20);
+    SectionBuilder detail(report.addSection(QStringLiteral("Detail"), Kind::Detail, 340));
+    detail.field(QStringLiteral("txtPlace"), QStringLiteral("Place"), {0, 40, placeWidth, 260}, caption, Centred)
+        .field(QStringLiteral("txtRiderNumber"), QStringLiteral("RiderNumber"), {numberLeft, 40, numberWidth, 260},
+               ReportFont::plain(10), Centred)
+        .field(QStringLiteral("txtRider"), QStringLiteral("Rider"), {riderLeft + 60, 40, riderWidth - 120, 260})
+        .field(QStringLiteral("txtTeamName"), QStringLiteral("TeamName"), {teamLeft + 60, 40, teamWidth - 120, 260});
+    QList<ReportColumn> columns{{QStringLiteral("Place"), QStringLiteral("Place")},
+                                {QStringLiteral("Rider #"), QStringLiteral("RiderNumber")},
+                                {QStringLiteral("Rider"), QStringLiteral("Rider")},
+                                {QStringLiteral("Team"), QStringLiteral("TeamName")}};
+    for (int p = 1; p <= 10; ++p) {
+        const int left = countsLeft + (p - 1) * count;
+        header.label(QStringLiteral("LblPlaces%1").arg(p), ordinals[p - 1], {left, captionTop, count, 300},
+                     ReportFont::bolded(9), Centred);
+        detail.field(QStringLiteral("txtPlaces%1").arg(p), QStringLiteral("Places%1").arg(p), {left, 40, count, 260},
+                     ReportFont::plain(10), Centred);
+        columns.append({ordinals[p - 1], QStringLiteral("Places%1").arg(p)});
+    }
+    detail.field(QStringLiteral("txtTotalPoints"), QStringLiteral("TotalPoints"), {totalLeft, 40, totalWidth, 260},
+                 caption, Centred)
+        .line(QStringLiteral("LnRow"), {0, 340, w, 0}, 5);
+    SectionBuilder(report.addSection(QStringLiteral("PageFooter"), Kind::PageFooter, 400)).pageNumbers(w);
+    columns.append({QStringLiteral("Total"), QStringLiteral("TotalPoints")});
+    report.setColumns(columns);
+}
+
 } // namespace CatalogueLayouts

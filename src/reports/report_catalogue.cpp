@@ -24,6 +24,7 @@ const Entry Entries[] = {
     {"RptJudgesCards", "Judges Cards", "", true, CatalogueLayouts::judgesCards},
     {"RptIndividualResults", "Individual Results", "RptTeam", true, CatalogueLayouts::individualResults},
     {"RptTeamStandings", "Team Standings", "", true, CatalogueLayouts::teamStandings},
+    {"RptHighPoint", "High-Point Riders", "", true, CatalogueLayouts::highPointRiders},
 };
 
 } // namespace

@@ -90,6 +90,24 @@ QList<TeamPlacing> teamPlacings(const QSqlDatabase& db, const QString& division)
     return placings;
 }
 
+QList<RiderPlacing> riderPlacings(const QSqlDatabase& db, const QString& division) {
+    auto query = Sql::exec(db,
+                           QStringLiteral("SELECT TblPerson.RiderIndex, TblPerson.RiderNumber, TblPerson.FirstName, "
+                                          "TblPerson.LastName, TblTeam.TeamName, TblPlacing.Place, TblPlacing.Points "
+                                          "FROM TblPlacing "
+                                          "INNER JOIN TblPerson ON TblPlacing.RiderIndex = TblPerson.RiderIndex "
+                                          "INNER JOIN TblTeam ON TblPerson.TeamCode = TblTeam.TeamCode "
+                                          "WHERE TblPlacing.Division = ? AND TblTeam.Division = ? "
+                                          "ORDER BY TblPerson.RiderIndex, TblPlacing.ClassNumber, TblPlacing.Place"),
+                           {division, division});
+    QList<RiderPlacing> placings;
+    while (query.next())
+        placings.append({query.value(0).toInt(), query.value(1).toString(),
+                         query.value(2).toString() + u' ' + query.value(3).toString(), query.value(4).toString(),
+                         query.value(5).toInt(), query.value(6).toDouble()});
+    return placings;
+}
+
 QList<RiderLine> allRiders(const QSqlDatabase& db) {
     auto query = Sql::exec(db, QStringLiteral("SELECT RiderIndex, TeamCode, RiderNumber, FirstName, LastName "
                                                    "FROM TblPerson ORDER BY RiderNumber, RiderIndex"));

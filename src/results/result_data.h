@@ -56,6 +56,18 @@ void replacePlacings(const QSqlDatabase& db, int classNumber, const QString& div
 // The division's placings whose rider belongs to a team, by class and place.
 QList<TeamPlacing> teamPlacings(const QSqlDatabase& db, const QString& division);
 
+// A placing of a rider of one of the division's teams, with the rider, for the high-point riders.
+struct RiderPlacing {
+    qint32 RiderIndex;
+    QString RiderNumber;
+    QString Rider; // first and last name
+    QString TeamName;
+    int Place;
+    double Points;
+};
+// The division's placings whose rider belongs to one of the division's teams, by rider.
+QList<RiderPlacing> riderPlacings(const QSqlDatabase& db, const QString& division);
+
 // What the individual results print: every team, every rider, every placing with its
 // judge and class.
 struct RiderLine {

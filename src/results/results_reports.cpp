@@ -7,6 +7,7 @@
 #include "reports/report_catalogue.h"
 #include "reports/report_preparation.h"
 #include "reports/row_shaping.h"
+#include "results/high_point.h"
 #include "results/result_data.h"
 #include "results/standings.h"
 #include "ui/run_state.h"
@@ -47,6 +48,29 @@ RowSet riderResultRows(const QSqlDatabase& db, const QString& division) {
                               QStringLiteral("RptRider"));
 }
 
+RowSet highPointRows(const QList<HighPointRow>& ranked) {
+    QStringList fields{QStringLiteral("Place"), QStringLiteral("RiderNumber"), QStringLiteral("Rider"),
+                       QStringLiteral("TeamName"), QStringLiteral("TotalPoints")};
+    for (int p = 1; p <= 10; ++p)
+        fields << QStringLiteral("Places%1").arg(p);
+    RowSet rows(QStringLiteral("HighPoint"), fields);
+    for (const HighPointRow& row : ranked) {
+        QVariantList values{row.Place, row.RiderNumber, row.Rider, row.TeamName, row.TotalPoints};
+        for (size_t p = 1; p <= 10; ++p)
+            values << row.PlaceCounts[p];
+        rows.append(values);
+    }
+    return rows;
+}
+
+// The page header's region and division, the same on every ranking of a division.
+void captionRegionAndDivision(Report& report, const RunState& state, const QString& division) {
+    report.setCaption(QStringLiteral("PageHeader"), QStringLiteral("lblShow"),
+                      QStringLiteral("Region: ") + state.CurrentRegion);
+    report.setCaption(QStringLiteral("PageHeader"), QStringLiteral("lblDivision"),
+                      QStringLiteral("Division: ") + division);
+}
+
 } // namespace
 
 PreparedReport prepareStandings(RunState& state, const PrintRequest& request) {
@@ -60,13 +84,24 @@ PreparedReport prepareStandings(RunState& state, const PrintRequest& request) {
     std::unique_ptr<Report> report = ReportCatalogue::create(QStringLiteral("RptTeamStandings"));
     report->setDataSource(standingsRows(Standings::Compute_Standings(teams, placings)));
     report->setWideReport(Report::WideLandscape);
-    report->setCaption(QStringLiteral("PageHeader"), QStringLiteral("lblShow"),
-                       QStringLiteral("Region: ") + state.CurrentRegion);
-    report->setCaption(QStringLiteral("PageHeader"), QStringLiteral("lblDivision"),
-                       QStringLiteral("Division: ") + request.division);
+    captionRegionAndDivision(*report, state, request.division);
     for (const ClassRow& row : ClassData::all(db))
         report->setPicture(QStringLiteral("PageHeader"), QStringLiteral("Class%1").arg(row.ClassNumber),
                            LabelFiles::path(state.ProgramFolder, LabelFiles::reportPrefix(), row.ImagePath));
+    return PreparedReport::of(std::move(report));
+}
+
+PreparedReport prepareHighPoint(RunState& state, const PrintRequest& request) {
+    const QSqlDatabase db = state.db();
+    if (TeamList::ofDivision(db, request.division).isEmpty())
+        return PreparedReport::refused(QStringLiteral("There are currently no teams entered."));
+    const QList<ResultData::RiderPlacing> placings = ResultData::riderPlacings(db, request.division);
+    if (placings.isEmpty())
+        return PreparedReport::refused(QStringLiteral("There are currently no placings recorded."));
+    std::unique_ptr<Report> report = ReportCatalogue::create(QStringLiteral("RptHighPoint"));
+    report->setDataSource(highPointRows(HighPoint::Rank_Riders(placings)));
+    report->setWideReport(Report::WideLandscape);
+    captionRegionAndDivision(*report, state, request.division);
     return PreparedReport::of(std::move(report));
 }
 
@@ -84,6 +119,8 @@ PreparedReport prepareRiderResults(RunState& state, const PrintRequest& request)
 void addPrintable(PrintRegistry& registry) {
     registry.add({QStringLiteral("standings"), QStringLiteral("RptTeamStandings"), PrintRegistry::Division,
                   PrintRegistry::Division, prepareStandings});
+    registry.add({QStringLiteral("high-point"), QStringLiteral("RptHighPoint"), PrintRegistry::Division,
+                  PrintRegistry::Division, prepareHighPoint});
     registry.add({QStringLiteral("rider-results"), QStringLiteral("RptIndividualResults"), PrintRegistry::Division, 0,
                   prepareRiderResults});
 }

@@ -16,6 +16,7 @@ const QList<Activity>& all() {
         {10, "Placings", 3, true, true, false},
         {11, "Meet Standings", 4, true, true, true},
         {12, "Rider Results", 4, false, false, true},
+        {13, "High-Point Riders", 4, true, true, true},
     };
     return activities;
 }

@@ -3,10 +3,10 @@
 #include <QList>
 #include <QString>
 
-// The twelve activities of the main window: caption, the menu panel that holds the
+// The activities of the main window: caption, the menu panel that holds the
 // button, and what the main window calls on the window when it opens it.
 struct Activity {
-    int number;      // 1 to 12
+    int number;      // 1 to Count
     QString caption; // button caption and placeholder caption
     int menu;        // 1 Administration, 2 Meet Setup, 3 Entry Booth, 4 Reports
     bool needsDivision;
@@ -16,9 +16,9 @@ struct Activity {
 
 namespace ActivityCatalog {
 
-constexpr int Count = 12;
+constexpr int Count = 13;
 const QList<Activity>& all();
-const Activity& get(int number); // 1 to 12
+const Activity& get(int number); // 1 to Count
 QList<int> ofMenu(int menu);
 QString menuCaption(int menu); // 1 to 4
 

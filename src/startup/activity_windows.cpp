@@ -9,6 +9,7 @@
 #include "registration/frm_team_mgmt.h"
 #include "reports/frm_class_sheets.h"
 #include "reports/frm_slot_sheets.h"
+#include "results/frm_high_point.h"
 #include "results/frm_placings.h"
 #include "results/frm_rider_results.h"
 #include "results/frm_team_standings.h"
@@ -41,6 +42,8 @@ ActivityWindow* createActivityWindow(int activity, RunState& state, QWidget* par
         return new FrmTeamStandings(state, parent);
     case 12:
         return new FrmRiderResults(state, parent);
+    case 13:
+        return new FrmHighPoint(state, parent);
     default:
         return new ActivityPlaceholder(ActivityCatalog::get(activity).caption, parent);
     }

@@ -6,8 +6,8 @@ class ActivityWindow;
 class QWidget;
 class RunState;
 
-// Makes the window of activity n (1 to 12) as a child of the main window. Each
-// activity's own window replaces its placeholder here when it is built.
+// Makes the window of activity n (1 to ActivityCatalog::Count) as a child of the main
+// window. Each activity's own window replaces its placeholder here when it is built.
 using ActivityFactory = std::function<ActivityWindow*(int activity, RunState& state, QWidget* parent)>;
 
 ActivityWindow* createActivityWindow(int activity, RunState& state, QWidget* parent);

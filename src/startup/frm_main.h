@@ -1,5 +1,6 @@
 #pragma once
 
+#include "startup/activity_catalog.h"
 #include "startup/activity_windows.h"
 #include "ui/activity_host.h"
 #include "ui/activity_window.h"
@@ -78,5 +79,5 @@ private:
     ClickableLabel* m_LblSettings = nullptr;
     ClickableLabel* m_LblUtilities = nullptr;
     std::array<QFrame*, 5> m_panels{};
-    std::array<QPushButton*, 13> m_CmdActivity{};
+    std::array<QPushButton*, ActivityCatalog::Count + 1> m_CmdActivity{}; // by activity number
 };

@@ -148,6 +148,22 @@ std::unique_ptr<Report> filled(const QString& name, const QString& programFolder
         report->setCaption("PageHeader", "lblShow", "Region: C");
         report->setCaption("PageHeader", "lblDivision", "Division: B");
         classPictures(*report, "PageHeader", programFolder);
+    } else if (name == QLatin1String("RptHighPoint")) {
+        QStringList fields = {"Place", "RiderNumber", "Rider", "TeamName", "TotalPoints"};
+        for (int p = 1; p <= 10; ++p)
+            fields << QStringLiteral("Places%1").arg(p);
+        RowSet rows(QStringLiteral("HighPoint"), fields);
+        for (int i = 0; i < riders.size(); ++i) {
+            QVariantList values = {1 + i - i % 3, riders.value(i, "RiderNumber"), riders.value(i, "Person"),
+                                   riders.value(i, "TeamName"), 340 - i * 3};
+            for (int p = 1; p <= 10; ++p)
+                values << (i + p) % 12;
+            rows.append(values);
+        }
+        report->setDataSource(rows);
+        report->setWideReport(Report::WideLandscape);
+        report->setCaption("PageHeader", "lblShow", "Region: C");
+        report->setCaption("PageHeader", "lblDivision", "Division: B");
     }
     return report;
 }

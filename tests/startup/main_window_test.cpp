@@ -1,4 +1,5 @@
 #include "meet_fixture.h"
+#include "startup/activity_catalog.h"
 #include "startup/activity_placeholder.h"
 #include "startup/frm_main.h"
 #include "test_main.h"
@@ -78,8 +79,9 @@ void MainWindowTest::startsOnTheMainMenuWithTheRegionTitle() {
 void MainWindowTest::activitiesNeedingADivisionAreRefusedWithoutOne_data() {
     QTest::addColumn<int>("activity");
     QTest::addColumn<bool>("needsDivision");
-    for (int n = 1; n <= 12; ++n)
-        QTest::addRow("activity %d", n) << n << (n >= 5 && n <= 11);
+    QCOMPARE(int(ActivityCatalog::all().size()), ActivityCatalog::Count);
+    for (int n = 1; n <= ActivityCatalog::Count; ++n)
+        QTest::addRow("activity %d", n) << n << ((n >= 5 && n <= 11) || n == 13);
 }
 
 void MainWindowTest::activitiesNeedingADivisionAreRefusedWithoutOne() {
@@ -165,7 +167,7 @@ void MainWindowTest::divisionIsHandedOnOnlyToActivitiesThatTakeOne_data() {
         QTest::addRow("activity %d", n) << n << (n == 12 ? QStringList{"Load_Report"} : none);
     for (int n : {5, 6, 8, 9, 10})
         QTest::addRow("activity %d", n) << n << QStringList{"Set_Division(A)", "Set_Division(C)"};
-    for (int n : {7, 11})
+    for (int n : {7, 11, 13})
         QTest::addRow("activity %d", n) << n << QStringList{"Set_Division(A)", "Load_Report", "Set_Division(C)"};
 }
 
