@@ -53,6 +53,8 @@ QList<Page> pages(RunState& state) {
                              publishedRegionNote(state) +
                              publishedSection(state, QStringLiteral("Team Standings"),
                                               ResultsReports::prepareStandings(state, request)) +
+                             publishedSection(state, QStringLiteral("High-Point Riders"),
+                                              ResultsReports::prepareHighPoint(state, request)) +
                              publishedSection(state, QStringLiteral("Individual Results"),
                                               ResultsReports::prepareRiderResults(state, request));
         result.append({publishedFileName(division), title, HtmlPage::document(title, body)});

@@ -7,8 +7,9 @@
 class RunState;
 
 // The meet's results as a small static web site: a page per division that has teams (its
-// team standings, then every team's riders with their placings) and an index page that
-// links them. Pages are self-contained: the class label images are embedded, no script.
+// team standings, its high-point riders, then every team's riders with their placings)
+// and an index page that links them. Pages are self-contained: the class label images are
+// embedded, no script.
 namespace ResultsPublishing {
 
 struct Page {

@@ -123,6 +123,7 @@ void PrintCommandTest::programExitStatuses_data() {
     QTest::newRow("no pdf") << QStringList{"print", "menu"} << 2 << "usage:";
     QTest::newRow("bad division") << QStringList{"print", "standings", "--division", "Z", "--pdf", "x.pdf"} << 2
                                   << "A, B, C or D";
+    QTest::newRow("publish without a folder") << QStringList{"publish"} << 2 << "publish needs --folder DIR";
 }
 
 void PrintCommandTest::programExitStatuses() {

@@ -1,0 +1,144 @@
+#include "meet_fixture.h"
+#include "seed.h"
+#include "test_main.h"
+
+#include "database/checked_file_writer.h"
+#include "results/results_publishing.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QXmlStreamReader>
+
+namespace {
+
+// What a page holds when read as XML: its texts, its links, how many embedded pictures.
+struct ReadPage {
+    QString error;
+    QString text;
+    QStringList links;
+    int pictures = 0;
+    QStringList elements;
+};
+
+ReadPage readPage(const QString& path) {
+    QFile file(path);
+    ReadPage page;
+    if (!file.open(QIODevice::ReadOnly)) {
+        page.error = QStringLiteral("cannot open ") + path;
+        return page;
+    }
+    QXmlStreamReader xml(&file);
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement()) {
+            page.elements << xml.name().toString();
+            if (xml.name() == QLatin1String("a"))
+                page.links << xml.attributes().value(QLatin1String("href")).toString();
+            if (xml.name() == QLatin1String("img") &&
+                xml.attributes().value(QLatin1String("src")).startsWith(QLatin1String("data:image/png;base64,")))
+                ++page.pictures;
+        } else if (xml.isCharacters()) {
+            page.text += xml.text();
+        }
+    }
+    if (xml.hasError())
+        page.error = xml.errorString();
+    return page;
+}
+
+// Division B: a placed team and a team named to break a page; division D: a team without
+// placings. Divisions A and C have no team.
+struct PublishedMeet {
+    MeetFixture meet;
+    PublishedMeet() {
+        const qint32 hostile = Seed::team(meet, "<b>&amp; O'Brien \"quoted\"", "B");
+        const qint32 hawks = Seed::team(meet, "Hawks", "B");
+        Seed::team(meet, "Owls", "D");
+        const qint32 ann = Seed::rider(meet, hostile, "Ann", "<i>Lee</i>", "101");
+        const qint32 bo = Seed::rider(meet, hawks, "Bo", "Ray", "9");
+        meet.exec("INSERT INTO TblJudge (FirstName, LastName) VALUES ('Mary', 'Ellis')");
+        for (const auto& [rider, place] : {std::pair{ann, 1}, std::pair{bo, 2}})
+            meet.exec("INSERT INTO TblPlacing (ClassNumber, Place, Division, RiderIndex, Points, JudgeID) "
+                      "VALUES (5, ?, 'B', ?, ?, 1)",
+                      {place, rider, 11 - place});
+    }
+};
+
+} // namespace
+
+class ResultsPublishingTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void publishesAPagePerDivisionWithTeamsAndAnIndex();
+    void aFailedWriteLeavesNoIndex();
+    void nothingToPublishWritesNothing();
+};
+
+void ResultsPublishingTest::publishesAPagePerDivisionWithTeamsAndAnIndex() {
+    PublishedMeet published;
+    published.meet.state->CurrentRegion = QStringLiteral("R");
+    QTemporaryDir folder;
+    const QString site = folder.filePath(QStringLiteral("site/results")); // made on the way
+    const ResultsPublishing::Outcome outcome = ResultsPublishing::publish(*published.meet.state, site);
+    QCOMPARE(outcome.error, QString());
+    const QDir dir(site);
+    QCOMPARE(outcome.written, (QStringList{dir.filePath("division-b.html"), dir.filePath("division-d.html"),
+                                           dir.filePath("index.html")}));
+    QCOMPARE(dir.entryList(QDir::Files), (QStringList{"division-b.html", "division-d.html", "index.html"}));
+
+    const ReadPage index = readPage(dir.filePath("index.html"));
+    QVERIFY2(index.error.isEmpty(), qPrintable(index.error));
+    QCOMPARE(index.links, (QStringList{"division-b.html", "division-d.html"}));
+
+    const ReadPage b = readPage(dir.filePath("division-b.html"));
+    QVERIFY2(b.error.isEmpty(), qPrintable(b.error));
+    QVERIFY(!b.elements.contains("b") && !b.elements.contains("i") && !b.elements.contains("script"));
+    QCOMPARE(b.pictures, 17); // the class labels over the standings' columns
+    // Standings, high-point riders and individual results, each naming the team as typed.
+    const QString team = QStringLiteral("<b>&amp; O'Brien \"quoted\"");
+    const qsizetype standings = b.text.indexOf("Team Standings");
+    const qsizetype highPoint = b.text.indexOf("High-Point Riders");
+    const qsizetype results = b.text.indexOf("Individual Results");
+    QVERIFY(standings >= 0 && standings < highPoint && highPoint < results);
+    QVERIFY(b.text.indexOf(team, standings) < b.text.indexOf("Hawks", standings));
+    QVERIFY(b.text.indexOf(team, highPoint) < results);
+    QVERIFY(b.text.contains("Team: " + team));
+    QVERIFY(b.text.contains("Rider: Ann <i>Lee</i>"));
+    QVERIFY(b.text.contains("Total Points: 10"));
+    QVERIFY(!b.text.contains("Owls"));
+
+    const ReadPage d = readPage(dir.filePath("division-d.html"));
+    QVERIFY2(d.error.isEmpty(), qPrintable(d.error));
+    QVERIFY(d.text.contains("There are currently no placings recorded."));
+    QVERIFY(d.text.contains("Team: Owls"));
+    VERIFY_MESSAGES(published.meet.messages);
+}
+
+void ResultsPublishingTest::aFailedWriteLeavesNoIndex() {
+    PublishedMeet published;
+    QTemporaryDir first, folder;
+    ResultsPublishing::publish(*published.meet.state, first.path());
+    // Room for the first page, not for the second.
+    CheckedFileWriter::simulateFullDiskAfter(QFileInfo(QDir(first.path()).filePath("division-b.html")).size() + 100);
+    const ResultsPublishing::Outcome outcome = ResultsPublishing::publish(*published.meet.state, folder.path());
+    CheckedFileWriter::simulateFullDiskAfter(-1);
+    QVERIFY(outcome.error.startsWith("The results could not be written to"));
+    QCOMPARE(outcome.written, QStringList{QDir(folder.path()).filePath("division-b.html")});
+    // The page that failed left nothing behind, and the index never links a missing page.
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"division-b.html"});
+}
+
+void ResultsPublishingTest::nothingToPublishWritesNothing() {
+    MeetFixture meet;
+    QTemporaryDir folder;
+    const QString site = folder.filePath(QStringLiteral("site"));
+    const ResultsPublishing::Outcome outcome = ResultsPublishing::publish(*meet.state, site);
+    QCOMPARE(outcome.error, QStringLiteral("There are currently no teams entered."));
+    QVERIFY(!QFileInfo::exists(site));
+}
+
+CORRAVIN_TEST(ResultsPublishingTest)
+#include "results_publishing_test.moc"
