@@ -7,6 +7,7 @@
 #include "database/transaction_guard.h"
 #include "results/frm_place_assign.h"
 #include "results/result_data.h"
+#include "results/results_publishing.h"
 #include "results/standings.h"
 #include "ui/file_dialogs.h"
 #include "ui/meet_creation.h"
@@ -14,6 +15,8 @@
 #include "ui/run_state.h"
 
 #include <QBuffer>
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -135,8 +138,49 @@ void BM_BareRiderResultsPdf(benchmark::State& run) {
     run.counters["pages"] = bare.pageCount();
 }
 
+// The meet's web pages (four division pages of 50 teams and 1,250 riders each, and the
+// index) prepared and written whole, beside writing the same texts with bare file writes.
+void BM_PublishResults(benchmark::State& run) {
+    QTemporaryDir site;
+    qint64 bytes = 0;
+    for (auto _ : run) {
+        const ResultsPublishing::Outcome outcome = ResultsPublishing::publish(resultsMeet().state, site.path());
+        if (!outcome.error.isEmpty())
+            run.SkipWithError(qPrintable(outcome.error));
+        bytes = 0;
+        for (const QString& path : outcome.written)
+            bytes += QFileInfo(path).size();
+    }
+    run.counters["bytes"] = static_cast<double>(bytes);
+}
+
+// The pages alone, made in memory: reading the meet and writing the HTML.
+void BM_PreparePublishedPages(benchmark::State& run) {
+    for (auto _ : run)
+        benchmark::DoNotOptimize(ResultsPublishing::pages(resultsMeet().state).size());
+}
+
+void BM_BarePublishWrites(benchmark::State& run) {
+    QTemporaryDir site;
+    QList<QByteArray> texts;
+    QStringList paths;
+    for (const ResultsPublishing::Page& page : ResultsPublishing::pages(resultsMeet().state)) {
+        texts << page.html.toUtf8();
+        paths << QDir(site.path()).filePath(page.fileName);
+    }
+    for (auto _ : run)
+        for (qsizetype i = 0; i < texts.size(); ++i) {
+            QFile file(paths[i]);
+            file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+            benchmark::DoNotOptimize(file.write(texts[i]));
+        }
+}
+
 } // namespace
 
+BENCHMARK(BM_PublishResults)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_PreparePublishedPages)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_BarePublishWrites)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_RiderResultsToPdf)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_BareRiderResultsPdf)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_ComputeStandings)->Unit(benchmark::kMillisecond);

@@ -2,8 +2,9 @@
 
 namespace {
 
-// Narrow screens scroll wide tables sideways inside their box instead of the whole page;
-// print drops the scrolling and keeps each table row on one page.
+// Narrow screens scroll wide tables sideways inside their box instead of the whole page.
+// Paper has no scrolling: pages print landscape in a smaller type, so the standings' every
+// column fits, and no table row is split between pages.
 const char* const PageStyle = R"(body { font-family: Arial, Helvetica, sans-serif; margin: 0.8em; color: #111; }
 h1 { font-size: 1.4em; margin: 0.3em 0; }
 h2 { font-size: 1.15em; margin: 1.2em 0 0.4em; border-bottom: 2px solid #444; }
@@ -19,7 +20,15 @@ tr.group th { text-align: left; background: #dde6f0; }
 tr.group1 th { background: #f2f5f8; font-weight: normal; }
 tr.total td { text-align: right; font-weight: bold; }
 th img { display: block; margin: 0 auto; height: 7em; }
-@media print { .scroll { overflow: visible; } tr { page-break-inside: avoid; } nav { display: none; } }
+@page { size: landscape; margin: 1.2cm; }
+@media print {
+  body { margin: 0; }
+  .scroll { overflow: visible; }
+  table { font-size: 7pt; }
+  th, td { padding: 0.1em 0.25em; }
+  tr { page-break-inside: avoid; }
+  nav { display: none; }
+}
 )";
 
 } // namespace

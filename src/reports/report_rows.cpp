@@ -12,13 +12,15 @@ RowFields::RowFields(QStringList names) : m_names(std::move(names)) {
 }
 
 int RowFields::indexOf(const QString& name) const {
-    const auto found = m_index.constFind(name.toCaseFolded());
-    if (found != m_index.constEnd())
-        return *found;
-    const qsizetype dot = name.lastIndexOf(u'.');
-    if (dot >= 0)
-        return m_index.value(name.mid(dot + 1).toCaseFolded(), -1);
-    return -1;
+    // Reports ask for the same few names once per row: case folding each time would cost
+    // more than the rest of the lookup.
+    if (const auto asked = m_asked.constFind(name); asked != m_asked.constEnd())
+        return *asked;
+    int index = m_index.value(name.toCaseFolded(), -1);
+    if (const qsizetype dot = name.lastIndexOf(u'.'); index < 0 && dot >= 0)
+        index = m_index.value(name.mid(dot + 1).toCaseFolded(), -1);
+    m_asked.insert(name, index);
+    return index;
 }
 
 RowSet::RowSet() : m_fields(std::make_shared<RowFields>(QStringList())) {}

@@ -21,7 +21,8 @@ public:
 
 private:
     QStringList m_names;
-    QHash<QString, int> m_index;
+    QHash<QString, int> m_index;         // by case-folded name
+    mutable QHash<QString, int> m_asked; // names asked for, as asked
 };
 
 // Rows of a report: each row holds its values and, for hierarchical data, one set of

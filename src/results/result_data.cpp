@@ -108,9 +108,12 @@ QList<RiderPlacing> riderPlacings(const QSqlDatabase& db, const QString& divisio
     return placings;
 }
 
-QList<RiderLine> allRiders(const QSqlDatabase& db) {
-    auto query = Sql::exec(db, QStringLiteral("SELECT RiderIndex, TeamCode, RiderNumber, FirstName, LastName "
-                                                   "FROM TblPerson ORDER BY RiderNumber, RiderIndex"));
+QList<RiderLine> allRiders(const QSqlDatabase& db, const QString& division) {
+    auto query = Sql::exec(db,
+                           QStringLiteral("SELECT RiderIndex, TeamCode, RiderNumber, FirstName, LastName FROM TblPerson "
+                                          "WHERE ? = '' OR TeamCode IN (SELECT TeamCode FROM TblTeam WHERE Division = ?) "
+                                          "ORDER BY RiderNumber, RiderIndex"),
+                           {division, division});
     QList<RiderLine> riders;
     while (query.next())
         riders.append({query.value(0).toInt(), query.value(1).toInt(), query.value(2).toString(),
@@ -118,13 +121,17 @@ QList<RiderLine> allRiders(const QSqlDatabase& db) {
     return riders;
 }
 
-QList<PlacingLine> placingLines(const QSqlDatabase& db) {
-    auto query = Sql::exec(db,
-                                QStringLiteral("SELECT TblPlacing.RiderIndex, TblPlacing.ClassNumber, TblClass.ClassName, "
-                                               "TblJudge.FirstName, TblJudge.LastName, TblPlacing.Place, TblPlacing.Points "
-                                               "FROM TblPlacing INNER JOIN TblJudge ON TblPlacing.JudgeID = TblJudge.JudgeID "
-                                               "INNER JOIN TblClass ON TblPlacing.ClassNumber = TblClass.ClassNumber "
-                                               "ORDER BY TblPlacing.ClassNumber, TblPlacing.Place"));
+QList<PlacingLine> placingLines(const QSqlDatabase& db, const QString& division) {
+    auto query = Sql::exec(
+        db,
+        QStringLiteral("SELECT TblPlacing.RiderIndex, TblPlacing.ClassNumber, TblClass.ClassName, "
+                       "TblJudge.FirstName, TblJudge.LastName, TblPlacing.Place, TblPlacing.Points "
+                       "FROM TblPlacing INNER JOIN TblJudge ON TblPlacing.JudgeID = TblJudge.JudgeID "
+                       "INNER JOIN TblClass ON TblPlacing.ClassNumber = TblClass.ClassNumber "
+                       "WHERE ? = '' OR TblPlacing.RiderIndex IN (SELECT TblPerson.RiderIndex FROM TblPerson "
+                       "INNER JOIN TblTeam ON TblPerson.TeamCode = TblTeam.TeamCode WHERE TblTeam.Division = ?) "
+                       "ORDER BY TblPlacing.ClassNumber, TblPlacing.Place"),
+        {division, division});
     QList<PlacingLine> lines;
     while (query.next())
         lines.append({query.value(0).toInt(), query.value(1).toInt(), query.value(2).toString(),

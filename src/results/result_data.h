@@ -84,7 +84,8 @@ struct PlacingLine {
     int Place;
     double Points;
 };
-QList<RiderLine> allRiders(const QSqlDatabase& db);  // by back number (as text)
-QList<PlacingLine> placingLines(const QSqlDatabase& db); // by class
+// Every rider and placing, or with a division those of its teams' riders.
+QList<RiderLine> allRiders(const QSqlDatabase& db, const QString& division = {}); // by back number (as text)
+QList<PlacingLine> placingLines(const QSqlDatabase& db, const QString& division = {}); // by class
 
 } // namespace ResultData

@@ -36,11 +36,11 @@ RowSet riderResultRows(const QSqlDatabase& db, const QString& division) {
     for (const TeamRow& team : division.isEmpty() ? TeamList::byDivisionAndName(db) : TeamList::ofDivision(db, division))
         teams.append({team.TeamCode, team.TeamName, team.Division});
     RowSet riders(QStringLiteral("RptRider"), {"Rider", "RiderNumber", "RiderIndex", "TeamCode"});
-    for (const ResultData::RiderLine& rider : ResultData::allRiders(db))
+    for (const ResultData::RiderLine& rider : ResultData::allRiders(db, division))
         riders.append({rider.Rider, rider.RiderNumber, rider.RiderIndex, rider.TeamCode});
     RowSet placings(QStringLiteral("RptPlacings"),
                     {"Judge", "ClassNumber", "Place", "RiderIndex", "Points", "ClassName"});
-    for (const ResultData::PlacingLine& line : ResultData::placingLines(db))
+    for (const ResultData::PlacingLine& line : ResultData::placingLines(db, division))
         placings.append({line.Judge, line.ClassNumber, line.Place, line.RiderIndex, line.Points, line.ClassName});
     const RowSet withPlacings = RowShaping::relate(riders, QStringLiteral("RiderIndex"), placings,
                                                    QStringLiteral("RiderIndex"), QStringLiteral("RptPlacings"));
