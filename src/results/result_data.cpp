@@ -111,7 +111,7 @@ QList<RiderPlacing> riderPlacings(const QSqlDatabase& db, const QString& divisio
 QList<RiderLine> allRiders(const QSqlDatabase& db, const QString& division) {
     auto query = Sql::exec(db,
                            QStringLiteral("SELECT RiderIndex, TeamCode, RiderNumber, FirstName, LastName FROM TblPerson "
-                                          "WHERE ? = '' OR TeamCode IN (SELECT TeamCode FROM TblTeam WHERE Division = ?) "
+                                          "WHERE COALESCE(?, '') = '' OR TeamCode IN (SELECT TeamCode FROM TblTeam WHERE Division = ?) "
                                           "ORDER BY RiderNumber, RiderIndex"),
                            {division, division});
     QList<RiderLine> riders;
@@ -128,7 +128,7 @@ QList<PlacingLine> placingLines(const QSqlDatabase& db, const QString& division)
                        "TblJudge.FirstName, TblJudge.LastName, TblPlacing.Place, TblPlacing.Points "
                        "FROM TblPlacing INNER JOIN TblJudge ON TblPlacing.JudgeID = TblJudge.JudgeID "
                        "INNER JOIN TblClass ON TblPlacing.ClassNumber = TblClass.ClassNumber "
-                       "WHERE ? = '' OR TblPlacing.RiderIndex IN (SELECT TblPerson.RiderIndex FROM TblPerson "
+                       "WHERE COALESCE(?, '') = '' OR TblPlacing.RiderIndex IN (SELECT TblPerson.RiderIndex FROM TblPerson "
                        "INNER JOIN TblTeam ON TblPerson.TeamCode = TblTeam.TeamCode WHERE TblTeam.Division = ?) "
                        "ORDER BY TblPlacing.ClassNumber, TblPlacing.Place"),
         {division, division});
