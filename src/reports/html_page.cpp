@@ -35,7 +35,9 @@ th img { display: block; margin: 0 auto; height: 7em; }
 
 namespace HtmlPage {
 
-QString escaped(const QString& text) { return text.toHtmlEscaped().replace(u'\'', QStringLiteral("&#39;")); }
+QString escaped(const QString& text) {
+    return text.toHtmlEscaped().replace(u'\'', QStringLiteral("&#39;"));
+}
 
 QString document(const QString& title, const QString& body) {
     return QStringLiteral("<!DOCTYPE html>\n<html xmlns=\"http://www.w3.org/1999/xhtml\" lang=\"en\">\n<head>\n"

@@ -61,13 +61,15 @@ QString htmlHeader(const Report& report, const ReportTable& table, const QList<i
         if (end - s > 1)
             prefix = htmlCommonWords(column.heading, columns[shown[end - 1]].heading);
         if (image.isNull()) {
-            pictures += end - s > 1 ? QStringLiteral("<th colspan=\"%1\">%2</th>").arg(end - s).arg(HtmlPage::escaped(prefix))
-                                    : QStringLiteral("<th></th>");
+            pictures += end - s > 1
+                            ? QStringLiteral("<th colspan=\"%1\">%2</th>").arg(end - s).arg(HtmlPage::escaped(prefix))
+                            : QStringLiteral("<th></th>");
         } else {
             anyPicture = true;
-            pictures += QStringLiteral("<th colspan=\"%1\">%2%3</th>")
-                            .arg(end - s)
-                            .arg(htmlImage(image, prefix.isEmpty() ? column.heading : prefix), HtmlPage::escaped(prefix));
+            pictures +=
+                QStringLiteral("<th colspan=\"%1\">%2%3</th>")
+                    .arg(end - s)
+                    .arg(htmlImage(image, prefix.isEmpty() ? column.heading : prefix), HtmlPage::escaped(prefix));
         }
         for (qsizetype i = s; i < end; ++i) {
             QString heading = table.headings[shown[i]];
@@ -128,9 +130,8 @@ QString table(const Report& report) {
             for (int i = 0; i < line.cells.size(); ++i)
                 if (table.columnLevels[i] > line.level && !line.cells[i].isEmpty())
                     parts << HtmlPage::escaped(line.cells[i]);
-            html += QStringLiteral("<tr class=\"total\"><td colspan=\"%1\">%2</td></tr>\n")
-                        .arg(span)
-                        .arg(parts.join(u' '));
+            html +=
+                QStringLiteral("<tr class=\"total\"><td colspan=\"%1\">%2</td></tr>\n").arg(span).arg(parts.join(u' '));
             break;
         }
         }

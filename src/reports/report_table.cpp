@@ -47,7 +47,8 @@ void tableAddTotals(const Report& report, const ReportSection& footer, const std
             break;
         }
     for (const ReportControl& control : footer.controls) {
-        if (!control.visible || (control.kind != ReportControl::Kind::Sum && control.kind != ReportControl::Kind::Count))
+        if (!control.visible ||
+            (control.kind != ReportControl::Kind::Sum && control.kind != ReportControl::Kind::Count))
             continue;
         int at = -1;
         for (int i = 0; i < columns.size(); ++i)

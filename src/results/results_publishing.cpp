@@ -15,7 +15,9 @@
 
 namespace {
 
-QString publishedFileName(const QString& division) { return QStringLiteral("division-%1.html").arg(division.toLower()); }
+QString publishedFileName(const QString& division) {
+    return QStringLiteral("division-%1.html").arg(division.toLower());
+}
 
 // A report's section of a page: its heading and table, or the message given instead of it.
 QString publishedSection(RunState& state, const QString& heading, const PreparedReport& prepared) {
@@ -92,8 +94,8 @@ Outcome publish(RunState& state, const QString& folder) {
     for (const Page& page : all) {
         const QString path = target.absoluteFilePath(page.fileName);
         if (const QString error = CheckedFileWriter::write(path, page.html.toUtf8()); !error.isEmpty()) {
-            outcome.error = QStringLiteral("The results could not be written to %1: %2")
-                                .arg(QDir::toNativeSeparators(path), error);
+            outcome.error =
+                QStringLiteral("The results could not be written to %1: %2").arg(QDir::toNativeSeparators(path), error);
             return outcome;
         }
         outcome.written << path;

@@ -35,11 +35,8 @@ private slots:
 
 void ReportTableTest::csvReadsBackWithAStrictReader() {
     const QList<QStringList> records{
-        {"Team", "Rider", "Points"},
-        {"O'Brien, Pat", "\"quoted\"", "10"},
-        {" spaced ", "two\r\nlines", "-3"},
-        {"Zoë's Stables", "", "2.5"},
-        {"=SUM(A1:A9)", "@home", "+1"},
+        {"Team", "Rider", "Points"},  {"O'Brien, Pat", "\"quoted\"", "10"}, {" spaced ", "two\r\nlines", "-3"},
+        {"Zoë's Stables", "", "2.5"}, {"=SUM(A1:A9)", "@home", "+1"},
     };
     const QByteArray csv = CsvText::encode(records);
     QVERIFY(csv.endsWith("\r\n"));
@@ -117,7 +114,7 @@ void ReportTableTest::htmlIsWellFormedAndShowsEveryTextAsText() {
     QCOMPARE(pictures, 1);
     // (XML reads a line break as LF alone.)
     for (const char* hostile : {"Results <&> 'all'", "Team: <b>&amp;", "O'Brien, Pat", "\"quoted\"\nsecond line",
-                                   "</td></tr><script>x()</script>", "=HYPERLINK(\"http://x\")"})
+                                "</td></tr><script>x()</script>", "=HYPERLINK(\"http://x\")"})
         QVERIFY2(text.contains(QString::fromUtf8(hostile)), hostile);
     // Groups head their lines, totals close them; the table's columns are the detail ones.
     QVERIFY(text.contains(QStringLiteral("Team Points: 12.5")));

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "reports/prepared_report.h"
+#include "ui/activity_window.h"
+
+#include <functional>
+
+class RunState;
+struct PrintRequest;
+
+// An activity that does nothing but show one report: it prepares the report for the
+// division chosen on the main window and shows it; without the report it shows the message
+// given instead and closes. Closing the report closes the activity where the catalogue says so.
+class ReportActivity : public ActivityWindow {
+    Q_OBJECT
+public:
+    using Prepare = std::function<PreparedReport(RunState&, const PrintRequest&)>;
+
+    ReportActivity(RunState& state, const QString& objectName, const QString& caption, Prepare prepare,
+                   QWidget* parent = nullptr);
+
+    void Set_Division(const QString& RcvdDivision) override { m_division = RcvdDivision; }
+    void Load_Report() override;
+
+    QWidget* reportWindow() const { return m_report; }
+
+private:
+    RunState& m_state;
+    Prepare m_prepare;
+    QString m_division;
+    QPointer<QWidget> m_report;
+};
