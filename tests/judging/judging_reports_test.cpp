@@ -1,4 +1,5 @@
 #include "judging_fixture.h"
+#include "pdf_text.h"
 #include "test_main.h"
 
 #include "judging/frm_judge_class_mgmt.h"
@@ -9,7 +10,6 @@
 #include "reports/report_layout.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QTest>
 
 namespace {
@@ -37,12 +37,6 @@ QStringList cardSlots(const RowSet& cards, int row) {
     return cardTexts;
 }
 
-QString pdfText(const QString& path) {
-    QProcess text;
-    text.start("pdftotext", {"-layout", path, "-"});
-    text.waitForFinished(30000);
-    return QString::fromUtf8(text.readAllStandardOutput());
-}
 } // namespace
 
 class JudgingReportsTest : public QObject {

@@ -3,11 +3,11 @@
 #include "registration/registration_reports.h"
 #include "reports/frm_report_preview.h"
 #include "reports/print_command.h"
+#include "pdf_text.h"
 #include "seed.h"
 #include "test_main.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -19,12 +19,6 @@ QStringList allTexts(const LaidOutReport& pages) {
     return texts;
 }
 
-QString pdfText(const QString& path) {
-    QProcess pdftotext;
-    pdftotext.start("pdftotext", {"-layout", path, "-"});
-    pdftotext.waitForFinished(20000);
-    return QString::fromUtf8(pdftotext.readAllStandardOutput());
-}
 } // namespace
 
 class ListReportsTest : public QObject {

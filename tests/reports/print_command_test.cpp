@@ -1,5 +1,6 @@
 #include "meet_fixture.h"
 #include "sample_report.h"
+#include "pdf_text.h"
 #include "test_main.h"
 
 #include "reports/print_command.h"
@@ -23,12 +24,6 @@ PrintRegistry testRegistry() {
     return registry;
 }
 
-QString pdfText(const QString& path) {
-    QProcess text;
-    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    text.waitForFinished(30000);
-    return QString::fromUtf8(text.readAllStandardOutput());
-}
 
 } // namespace
 

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "meet_fixture.h"
+#include "pdf_text.h"
 
 #include "reports/report_layout.h"
 
 #include <QComboBox>
-#include <QProcess>
 #include <QWidget>
 
 // Teams, riders, entries and relay pairings written straight into a meet database, and
@@ -46,11 +46,5 @@ inline void choose(QWidget* window, const QString& combo, const QString& text) {
     box->setCurrentIndex(box->findText(text));
 }
 
-inline QString pdfText(const QString& path) {
-    QProcess pdftotext;
-    pdftotext.start("pdftotext", {"-layout", path, "-"});
-    pdftotext.waitForFinished(30000);
-    return QString::fromUtf8(pdftotext.readAllStandardOutput());
-}
 
 } // namespace SheetSeed

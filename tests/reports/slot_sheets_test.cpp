@@ -202,7 +202,7 @@ void SlotSheetsTest::printCommandWritesSheets() {
     QCOMPARE(QFile::exists(request.pdf), !shown.isEmpty());
     if (shown.isEmpty())
         return;
-    const QString text = SheetSeed::pdfText(request.pdf);
+    const QString text = pdfText(request.pdf);
     for (const QString& expected : shown)
         QVERIFY2(text.contains(expected), qPrintable(expected + "\n" + text));
     for (const QString& unexpected : notShown)

@@ -1,5 +1,6 @@
 #include "meet_fixture.h"
 #include "seed.h"
+#include "pdf_text.h"
 #include "test_main.h"
 
 #include "reports/frm_report_preview.h"
@@ -77,12 +78,6 @@ QStringList tableLines(const Report& report) {
     return lines;
 }
 
-QString pdfText(const QString& path) {
-    QProcess text;
-    text.start("pdftotext", {"-layout", path, "-"});
-    text.waitForFinished(30000);
-    return QString::fromUtf8(text.readAllStandardOutput());
-}
 } // namespace
 
 class HighPointTest : public QObject {
