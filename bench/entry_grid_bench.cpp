@@ -1,33 +1,18 @@
-#include "bench_facades.h"
+#include "bench_meet.h"
 #include "entries/frm_class_assignments.h"
 #include "database/sql.h"
 #include "ui/check_box_grid.h"
-#include "ui/file_dialogs.h"
-#include "ui/meet_creation.h"
-#include "ui/messages.h"
-#include "ui/run_state.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 namespace {
 
 // A meet with one team of `riders` riders, a few of them entered, on a 12000 by 9000 screen.
-struct GridMeet {
-    BenchMessages messages;
-    BenchFileDialogs dialogs;
-    QTemporaryDir folder;
-    RunState state{messages, dialogs};
-
+struct GridMeet : BenchMeet {
     explicit GridMeet(int riders) {
-        state.ScreenWidth = 12000;
-        state.ScreenHeight = 9000;
-        state.ProgramFolder = folder.path();
-        MeetCreation::build(folder.path(), state.meetDatabasePath());
-        state.MeetDb.open(state.meetDatabasePath());
         Sql::exec(state.db(), QStringLiteral("INSERT INTO TblTeam (TeamName, Division, District) VALUES ('Hawks', 'B', '1')"));
         QList<QVariantList> rows;
         for (int i = 0; i < riders; ++i)

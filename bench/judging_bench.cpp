@@ -1,43 +1,25 @@
 #include "bare_pdf.h"
-#include "bench_facades.h"
+#include "bench_meet.h"
 #include "database/sql.h"
 #include "judging/frm_judge_assignments.h"
 #include "judging/judging_reports.h"
 #include "reports/print_registry.h"
 #include "reports/report_layout.h"
-#include "reports/report_painter.h"
 #include "ui/check_box_grid.h"
-#include "ui/file_dialogs.h"
-#include "ui/meet_creation.h"
-#include "ui/messages.h"
-#include "ui/run_state.h"
 
-#include <QBuffer>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 namespace {
 
 // A meet with `judges` judges, two of them on each of the 17 classes of division B, on a
 // 12000 by 9000 screen.
-struct JudgingBenchMeet {
-    BenchMessages messages;
-    BenchFileDialogs dialogs;
-    QTemporaryDir folder;
-    RunState state{messages, dialogs};
-
+struct JudgingBenchMeet : BenchMeet {
     explicit JudgingBenchMeet(int judges) {
-        state.ScreenWidth = 12000;
-        state.ScreenHeight = 9000;
-        state.CurrentRegion = QStringLiteral("C");
-        state.ProgramFolder = folder.path();
-        MeetCreation::build(folder.path(), state.meetDatabasePath());
-        state.MeetDb.open(state.meetDatabasePath());
         QList<QVariantList> rows;
         for (int i = 0; i < judges; ++i)
             rows.append({QStringLiteral("First%1").arg(i), QStringLiteral("Last%1").arg(i)});
@@ -85,11 +67,8 @@ void BM_JudgesCardsPdf(benchmark::State& run) {
     int pages = 0;
     for (auto _ : run) {
         const PreparedReport prepared = JudgingReports::prepareCards(meet.state, request);
-        const LaidOutReport laid = ReportLayout::layout(*prepared.report);
-        QBuffer buffer;
-        buffer.open(QIODevice::WriteOnly);
-        ReportPainter::writePdf(laid, buffer);
-        pages = laid.pageCount();
+        const BenchPdf pdf = writeBenchPdf(*prepared.report);
+        pages = pdf.pages;
     }
     run.counters["pages"] = pages;
 }

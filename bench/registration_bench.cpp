@@ -1,6 +1,5 @@
-#include "bench_facades.h"
+#include "bench_meet.h"
 #include "database/cls_db_manager.h"
-#include "ui/meet_creation.h"
 #include "database/meet_schema.h"
 #include "database/sql.h"
 #include "database/transaction_guard.h"
@@ -8,15 +7,11 @@
 #include "registration/frm_rider_mgmt.h"
 #include "registration/number_arrangement.h"
 #include "registration/numbering_data.h"
-#include "ui/run_state.h"
-#include "ui/file_dialogs.h"
-#include "ui/messages.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSqlQuery>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -27,19 +22,8 @@ constexpr int Riders = 5000;
 // A meet of 5,000 riders in 200 teams. Back numbers hold three characters, so no range
 // numbers 5,000 riders; to time a run of that size the bench meet's RiderNumber holds
 // four characters, with every other rule of the table kept.
-struct BenchMeet {
-    BenchMessages messages;
-    BenchFileDialogs dialogs;
-    QTemporaryDir folder;
-    RunState state{messages, dialogs};
-
-    BenchMeet() {
-        state.ScreenWidth = 12000;
-        state.ScreenHeight = 9000;
-        state.CurrentRegion = QStringLiteral("B");
-        state.ProgramFolder = folder.path();
-        MeetCreation::build(folder.path(), state.meetDatabasePath());
-        state.MeetDb.open(state.meetDatabasePath());
+struct NumberingBenchMeet : BenchMeet {
+    NumberingBenchMeet() : BenchMeet(QStringLiteral("B")) {
         const QSqlDatabase db = state.db();
         MeetSchema::Table person = MeetSchema::table(QStringLiteral("TblPerson"));
         for (MeetSchema::Field& field : person.fields)
@@ -66,8 +50,8 @@ struct BenchMeet {
     }
 };
 
-BenchMeet& meet() {
-    static BenchMeet instance;
+NumberingBenchMeet& meet() {
+    static NumberingBenchMeet instance;
     return instance;
 }
 
@@ -76,7 +60,7 @@ BenchMeet& meet() {
 // The secretary's click: random numbers 1 to 5,000 for every rider, written in one
 // transaction, and the tree read again.
 static void BM_RandomNumberingOfAllRiders(benchmark::State& state) {
-    BenchMeet& m = meet();
+    NumberingBenchMeet& m = meet();
     FrmAssignNumbers window(m.state);
     window.CmdRandom_Click();
     auto* from = window.findChild<QLineEdit*>(QStringLiteral("TxtRandRange1"));
@@ -94,7 +78,7 @@ BENCHMARK(BM_RandomNumberingOfAllRiders)->Unit(benchmark::kMillisecond)->MinTime
 
 // Baseline: the same numbers for the same riders, one prepared bare UPDATE in one transaction.
 static void BM_Baseline_BareUpdateInOneTransaction(benchmark::State& state) {
-    BenchMeet& m = meet();
+    NumberingBenchMeet& m = meet();
     const QSqlDatabase db = m.state.db();
     const std::vector<qint32> order = NumberingData::writingOrder(db);
     for (auto _ : state) {
@@ -116,7 +100,7 @@ BENCHMARK(BM_Baseline_BareUpdateInOneTransaction)->Unit(benchmark::kMillisecond)
 
 // The secretary's search for riders whose last name holds "an": the result list filled.
 static void BM_RiderSearchFillsTheList(benchmark::State& state) {
-    BenchMeet& m = meet();
+    NumberingBenchMeet& m = meet();
     FrmRiderMgmt window(m.state);
     window.findChild<QComboBox*>(QStringLiteral("LbSearchBy"))->setCurrentIndex(0);
     window.findChild<QLineEdit*>(QStringLiteral("TxtSearchFor"))->setText(QStringLiteral("an"));
@@ -129,7 +113,7 @@ BENCHMARK(BM_RiderSearchFillsTheList)->Unit(benchmark::kMillisecond)->MinTime(3.
 
 // Baseline: the bare joined LIKE query, every row read.
 static void BM_Baseline_BareSearchQuery(benchmark::State& state) {
-    BenchMeet& m = meet();
+    NumberingBenchMeet& m = meet();
     const QSqlDatabase db = m.state.db();
     int found = 0;
     for (auto _ : state) {

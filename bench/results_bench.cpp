@@ -1,20 +1,14 @@
-#include "bench_facades.h"
+#include "bench_meet.h"
 #include "bare_pdf.h"
 #include "database/sql.h"
 #include "reports/print_registry.h"
-#include "reports/report_painter.h"
 #include "results/results_reports.h"
 #include "database/transaction_guard.h"
 #include "results/frm_place_assign.h"
 #include "results/result_data.h"
 #include "results/results_publishing.h"
 #include "results/standings.h"
-#include "ui/file_dialogs.h"
-#include "ui/meet_creation.h"
-#include "ui/messages.h"
-#include "ui/run_state.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -25,18 +19,8 @@ namespace {
 // Ten times a realistic meet: 200 teams (50 a division) of 25 riders; each rider entered in
 // three classes; every class of every division placed ten deep by its two judges; class 5
 // of division A has 200 entries.
-struct ResultsBenchMeet {
-    BenchMessages messages;
-    BenchFileDialogs dialogs;
-    QTemporaryDir folder;
-    RunState state{messages, dialogs};
-
+struct ResultsBenchMeet : BenchMeet {
     ResultsBenchMeet() {
-        state.ScreenWidth = 12000;
-        state.ScreenHeight = 9000;
-        state.ProgramFolder = folder.path();
-        MeetCreation::build(folder.path(), state.meetDatabasePath());
-        state.MeetDb.open(state.meetDatabasePath());
         const QSqlDatabase db = state.db();
         TransactionGuard transaction(db);
         Sql::exec(db, QStringLiteral("INSERT INTO TblJudge (FirstName, LastName) VALUES ('Sam', 'Adams'), ('Mary', 'Ellis')"));
@@ -121,11 +105,8 @@ void BM_RiderResultsToPdf(benchmark::State& run) {
     int pages = 0;
     for (auto _ : run) {
         const PreparedReport prepared = ResultsReports::prepareRiderResults(resultsMeet().state, PrintRequest{});
-        const LaidOutReport laid = ReportLayout::layout(*prepared.report);
-        QBuffer buffer;
-        buffer.open(QIODevice::WriteOnly);
-        ReportPainter::writePdf(laid, buffer);
-        pages = laid.pageCount();
+        const BenchPdf pdf = writeBenchPdf(*prepared.report);
+        pages = pdf.pages;
     }
     run.counters["pages"] = pages;
 }

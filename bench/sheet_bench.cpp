@@ -1,19 +1,12 @@
 #include "bare_pdf.h"
-#include "bench_facades.h"
+#include "bench_meet.h"
 #include "database/sql.h"
 #include "database/transaction_guard.h"
 #include "reports/report_layout.h"
-#include "reports/report_painter.h"
 #include "reports/sheet_reports.h"
-#include "ui/file_dialogs.h"
-#include "ui/meet_creation.h"
-#include "ui/messages.h"
-#include "ui/run_state.h"
 
-#include <QBuffer>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 // The slot sheets of a division of 50 teams with 25 riders each: 50 landscape pages, each
@@ -23,19 +16,8 @@ namespace {
 constexpr int SheetBenchTeams = 50;
 constexpr int SheetBenchRidersPerTeam = 25;
 
-struct SheetBenchMeet {
-    BenchMessages messages;
-    BenchFileDialogs dialogs;
-    QTemporaryDir folder;
-    RunState state{messages, dialogs};
-
+struct SheetBenchMeet : BenchMeet {
     SheetBenchMeet() {
-        state.ScreenWidth = 12000;
-        state.ScreenHeight = 9000;
-        state.CurrentRegion = QStringLiteral("C");
-        state.ProgramFolder = folder.path();
-        MeetCreation::build(folder.path(), state.meetDatabasePath());
-        state.MeetDb.open(state.meetDatabasePath());
         const QSqlDatabase db = state.db();
         TransactionGuard transaction(db);
         QList<QVariantList> riders;
@@ -69,12 +51,9 @@ static void BM_SlotSheetsToPdf(benchmark::State& state) {
     qint64 bytes = 0;
     for (auto _ : state) {
         const PreparedReport prepared = SheetReports::prepareSlotSheets(run, QStringLiteral("B"));
-        const LaidOutReport laid = ReportLayout::layout(*prepared.report);
-        QBuffer buffer;
-        buffer.open(QIODevice::WriteOnly);
-        ReportPainter::writePdf(laid, buffer);
-        pages = laid.pageCount();
-        bytes = buffer.size();
+        const BenchPdf pdf = writeBenchPdf(*prepared.report);
+        pages = pdf.pages;
+        bytes = pdf.bytes;
     }
     state.counters["pages"] = pages;
     state.counters["bytes"] = static_cast<double>(bytes);

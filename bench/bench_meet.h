@@ -1,0 +1,28 @@
+#pragma once
+
+#include "bench_facades.h"
+#include "reports/report.h"
+#include "ui/run_state.h"
+
+#include <QTemporaryDir>
+
+// A fresh meet database in a temporary program folder, open as the run's database, with
+// the run state the windows read: a 12000 by 9000 twip screen, a region letter and quiet
+// message and dialog facades. Each benchmark's meet adds its rows to it.
+struct BenchMeet {
+    BenchMessages messages;
+    BenchFileDialogs dialogs;
+    QTemporaryDir folder;
+    RunState state{messages, dialogs};
+
+    explicit BenchMeet(const QString& region = QStringLiteral("C"));
+};
+
+// What writing a report as PDF in memory gave.
+struct BenchPdf {
+    int pages = 0;
+    qint64 bytes = 0;
+};
+
+// Lays the report out and writes it as PDF in memory, as printing does.
+BenchPdf writeBenchPdf(const Report& report);
