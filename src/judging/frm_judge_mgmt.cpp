@@ -19,7 +19,8 @@ FrmJudgeMgmt::FrmJudgeMgmt(RunState& state, QWidget* parent)
     m_LbJudges->setAccessibleName(QStringLiteral("Judges"));
     m_LbJudges->setSortingEnabled(false);
     WindowGeometry::place(m_LbJudges, 600, 1080, 4800, 4800);
-    connect(m_LbJudges, &QListWidget::itemClicked, this, &FrmJudgeMgmt::LbJudges_Click);
+    // Selection follows the mouse and the arrow keys alike.
+    connect(m_LbJudges, &QListWidget::itemSelectionChanged, this, &FrmJudgeMgmt::LbJudges_Click);
 
     setButtonColumn({5880, 1560, 2100, 840});
     addButton(QStringLiteral("CmdAddJudge"), QStringLiteral("Add Judge"), [this] { CmdAddJudge_Click(); });
@@ -44,9 +45,10 @@ void FrmJudgeMgmt::Form_Activate() {
 }
 
 void FrmJudgeMgmt::LbJudges_Click() {
-    const int row = m_LbJudges->currentRow();
-    if (row >= 0)
-        m_selectedJudge = static_cast<qint32>(KeyedEntries::keyAt(m_LbJudges, row));
+    // Emptied while the list is read afresh: the key stays for the refill to select again.
+    const QList<QListWidgetItem*> selected = m_LbJudges->selectedItems();
+    if (!selected.isEmpty())
+        m_selectedJudge = static_cast<qint32>(KeyedEntries::keyAt(m_LbJudges, m_LbJudges->row(selected.first())));
 }
 
 void FrmJudgeMgmt::CmdAddJudge_Click() {

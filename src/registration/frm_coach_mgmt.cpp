@@ -34,7 +34,8 @@ FrmCoachMgmt::FrmCoachMgmt(RunState& state, QWidget* parent)
     m_LbCoaches->setObjectName(QStringLiteral("LbCoaches"));
     m_LbCoaches->setSortingEnabled(false);
     WindowGeometry::place(m_LbCoaches, 600, 1980, 4920, 3960);
-    connect(m_LbCoaches, &QListWidget::itemClicked, this, &FrmCoachMgmt::LbCoaches_Click);
+    // Selection follows the mouse and the arrow keys alike.
+    connect(m_LbCoaches, &QListWidget::itemSelectionChanged, this, &FrmCoachMgmt::LbCoaches_Click);
 
     setButtonColumn({5880, 1980, 2280, 720});
     addButton(QStringLiteral("CmdAddCoach"), QStringLiteral("Add Coach"), [this] { CmdAddCoach_Click(); });
@@ -90,9 +91,10 @@ void FrmCoachMgmt::Load_Coach_List() {
 }
 
 void FrmCoachMgmt::LbCoaches_Click() {
-    const int row = m_LbCoaches->currentRow();
-    if (row >= 0)
-        m_selectedCoach = static_cast<qint32>(KeyedEntries::keyAt(m_LbCoaches, row));
+    // Emptied while the list is read afresh: the key stays for the refill to select again.
+    const QList<QListWidgetItem*> selected = m_LbCoaches->selectedItems();
+    if (!selected.isEmpty())
+        m_selectedCoach = static_cast<qint32>(KeyedEntries::keyAt(m_LbCoaches, m_LbCoaches->row(selected.first())));
 }
 
 void FrmCoachMgmt::CmdAddCoach_Click() {

@@ -16,7 +16,8 @@ FrmTeamMgmt::FrmTeamMgmt(RunState& state, QWidget* parent)
     m_LbTeam->setObjectName(QStringLiteral("LbTeam"));
     m_LbTeam->setSortingEnabled(false);
     WindowGeometry::place(m_LbTeam, 600, 1080, 4800, 4800);
-    connect(m_LbTeam, &QListWidget::itemClicked, this, &FrmTeamMgmt::LbTeam_Click);
+    // Selection follows the mouse and the arrow keys alike.
+    connect(m_LbTeam, &QListWidget::itemSelectionChanged, this, &FrmTeamMgmt::LbTeam_Click);
 
     setButtonColumn({5880, 1560, 2100, 840});
     addButton(QStringLiteral("CmdAddTeam"), QStringLiteral("Add Team"), [this] { CmdAddTeam_Click(); });
@@ -41,9 +42,10 @@ void FrmTeamMgmt::Form_Activate() {
 }
 
 void FrmTeamMgmt::LbTeam_Click() {
-    const int row = m_LbTeam->currentRow();
-    if (row >= 0)
-        m_selectedTeam = static_cast<qint32>(KeyedEntries::keyAt(m_LbTeam, row));
+    // Emptied while the list is read afresh: the key stays for the refill to select again.
+    const QList<QListWidgetItem*> selected = m_LbTeam->selectedItems();
+    if (!selected.isEmpty())
+        m_selectedTeam = static_cast<qint32>(KeyedEntries::keyAt(m_LbTeam, m_LbTeam->row(selected.first())));
 }
 
 void FrmTeamMgmt::CmdAddTeam_Click() {

@@ -5,7 +5,6 @@
 #include "reports/report_table.h"
 
 #include <QBuffer>
-#include <QHash>
 
 namespace {
 
@@ -50,7 +49,6 @@ QString htmlHeader(const Report& report, const ReportTable& table, const QList<i
     const QList<ReportColumn>& columns = report.columns();
     QString pictures, headings;
     bool anyPicture = false;
-    QHash<QString, QString> rendered;
     for (qsizetype s = 0; s < shown.size();) {
         const ReportColumn& column = columns[shown[s]];
         qsizetype end = s + 1;

@@ -24,7 +24,6 @@ QListWidget* judgeList(FrmJudgeMgmt& mgmt) {
 
 void clickJudge(FrmJudgeMgmt& mgmt, int row) {
     judgeList(mgmt)->setCurrentRow(row);
-    mgmt.LbJudges_Click();
 }
 
 void typeInto(QWidget* window, const QString& name, const QString& text) {

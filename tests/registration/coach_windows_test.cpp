@@ -28,7 +28,6 @@ void chooseTeam(FrmCoachMgmt& mgmt, int index) {
 
 void clickCoach(FrmCoachMgmt& mgmt, int row) {
     coachList(mgmt)->setCurrentRow(row);
-    mgmt.LbCoaches_Click();
 }
 } // namespace
 

@@ -20,7 +20,6 @@ QListWidget* teamList(FrmTeamMgmt& mgmt) {
 
 void clickTeam(FrmTeamMgmt& mgmt, int row) {
     teamList(mgmt)->setCurrentRow(row);
-    mgmt.LbTeam_Click();
 }
 
 void fillTeam(FrmTeam* window, const QString& name, int division, const QString& district) {
@@ -164,6 +163,9 @@ void TeamWindowsTest::sameNamedTeamsMapByPosition() {
     QCOMPARE(mgmt.selectedTeam(), second);
     clickTeam(mgmt, 0);
     QCOMPARE(mgmt.selectedTeam(), first);
+    // The arrow keys select as the mouse does: Edit and Delete act on the highlighted team.
+    QTest::keyClick(teamList(mgmt), Qt::Key_Down);
+    QCOMPARE(mgmt.selectedTeam(), second);
 }
 
 void TeamWindowsTest::deleteRefusals_data() {
