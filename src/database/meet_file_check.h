@@ -1,5 +1,7 @@
 #pragma once
 
+#include "database/db_connection.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -19,14 +21,11 @@ namespace MeetFileCheck {
 
 enum class Use { ReadWrite, ReadOnly };
 
-// How long a lock held by another program is waited for before it is reported.
-constexpr int LockWaitMs = 5000;
-
 // Examines the file at `path`. An interrupted write (a hot rollback journal or a WAL file
 // beside it) is first finished by the engine, which needs the file writable; a file that
 // `use` is ReadWrite for must be writable. Nothing else is changed, and a file that is not
 // a regular file is never opened (a named pipe would hang the program).
-MeetFileVerdict examine(const QString& path, Use use, int lockWaitMs = LockWaitMs);
+MeetFileVerdict examine(const QString& path, Use use, int lockWaitMs = DbConnection::DefaultLockWaitMs);
 
 // The engine's files that belong with the database at `path` and exist now (journal, WAL).
 QStringList companions(const QString& path);

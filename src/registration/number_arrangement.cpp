@@ -1,12 +1,8 @@
 #include "registration/number_arrangement.h"
 
-#include "ui/program_random.h"
-
 #include <numeric>
 
 namespace NumberArrangements {
-
-std::mt19937& generator() { return ProgramRandom::generator(); }
 
 NumberArrangement sequential(int riderCount, int low, int high) {
     NumberArrangement arrangement;

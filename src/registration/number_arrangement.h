@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/program_random.h"
+
 #include <QtGlobal>
 #include <random>
 #include <vector>
@@ -14,12 +16,10 @@ struct NumberArrangement {
 
 namespace NumberArrangements {
 
-// The program's one generator (ProgramRandom), which every random draw shares.
-std::mt19937& generator();
-
 // Every number of low..high (low not above high) once, in ascending order.
 NumberArrangement sequential(int riderCount, int low, int high);
-// Every number of low..high once, each arrangement equally likely.
-NumberArrangement random(int riderCount, int low, int high, std::mt19937& generator = NumberArrangements::generator());
+// Every number of low..high once, each arrangement equally likely; drawn from the
+// program's one generator unless a test gives its own.
+NumberArrangement random(int riderCount, int low, int high, std::mt19937& generator = ProgramRandom::generator());
 
 } // namespace NumberArrangements

@@ -3,6 +3,8 @@
 #include "database/db_exception.h"
 #include "ui/messages.h"
 
+namespace {
+
 void reportDbError(Messages& messages, const DbException& error) {
     messages.notice(Messages::appTitle(),
                     QStringLiteral("The meet database reported an error:\n\n%1").arg(error.engineText()),
@@ -19,6 +21,8 @@ void reportUnknownError(Messages& messages) {
     messages.notice(Messages::appTitle(), QStringLiteral("Corravin could not finish this action."),
                     Messages::Icon::Critical);
 }
+
+} // namespace
 
 bool runReportingErrors(Messages& messages, const std::function<void()>& action) {
     try {
