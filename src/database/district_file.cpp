@@ -6,6 +6,7 @@
 #include "database/sql.h"
 
 #include <QFileInfo>
+#include <QHash>
 #include <QSqlRecord>
 
 namespace DistrictFile {
@@ -95,6 +96,21 @@ QString readTable(const QSqlDatabase& db, const Wanted& want, QList<QVariantMap>
     return {};
 }
 
+// A team's code is the key its coaches and riders name: two teams with one code would
+// leave them without a clear team, so such a file is refused.
+QString checkTeams(const QList<QVariantMap>& teams) {
+    QHash<qint64, qsizetype> rowOfCode;
+    for (qsizetype row = 1; row <= teams.size(); ++row) {
+        const qint64 code = teams[row - 1].value(QStringLiteral("TeamCode")).toLongLong();
+        if (const auto earlier = rowOfCode.constFind(code); earlier != rowOfCode.cend())
+            return QStringLiteral("in row %1 of the table TblTeam the field TeamCode is the same as in row %2")
+                .arg(row)
+                .arg(*earlier);
+        rowOfCode.insert(code, row);
+    }
+    return {};
+}
+
 } // namespace
 
 Read read(const QString& path) {
@@ -117,6 +133,8 @@ Read read(const QString& path) {
         for (int t = 0; t < wanted().size(); ++t)
             if (const QString why = readTable(file.db(), wanted()[t], *targets[t]); !why.isEmpty())
                 return refuse(why);
+        if (const QString why = checkTeams(result.content.teams); !why.isEmpty())
+            return refuse(why);
     } catch (const DbException& error) {
         return refuse(error.engineText().section(u'\n', 0, 0));
     }

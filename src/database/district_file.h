@@ -7,8 +7,8 @@
 // A district file: teams with their coaches and riders from the district level, in a
 // database file of the meet database's engine. It is untrusted input: it is opened
 // read-only with the engine's defences on, checked whole (a sound database file, the
-// three tables and every field read, every value fitting the meet database) and read into
-// memory before anything is written anywhere.
+// three tables and every field read, every value fitting the meet database, every team
+// code used by one team only) and read into memory before anything is written anywhere.
 namespace DistrictFile {
 
 struct Content {

@@ -135,6 +135,8 @@ void ImportTest::brokenFilesAreRefusedWithTheMeetUnchanged_data() {
                                    << "the field District of the table TblTeam is missing";
     QTest::newRow("key not a number") << "UPDATE TblTeam SET TeamCode = 'x' WHERE TeamName = 'Owls'"
                                       << "in row 1 of the table TblTeam the field TeamCode is not a whole number";
+    QTest::newRow("team code twice") << "UPDATE TblTeam SET TeamCode = 1"
+                                     << "in row 2 of the table TblTeam the field TeamCode is the same as in row 1";
     QTest::newRow("empty name") << "UPDATE tblperson SET lastname = '' WHERE firstname = 'Di'"
                                 << "in row 3 of the table TblPerson the field LastName is empty";
     QTest::newRow("huge text") << "UPDATE TblCoach SET City = printf('%.9999c', 'x')"
