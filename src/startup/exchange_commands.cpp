@@ -50,6 +50,15 @@ ExportOptions parseExport(const QStringList& arguments) {
         options.error = QStringLiteral("the division must be A, B, C or D, not %1").arg(options.division);
     return options;
 }
+
+// Why no team matched the command's choice of teams.
+QString noTeamText(const ExportOptions& options) {
+    QString text = options.team.isEmpty() ? QStringLiteral("There are no teams")
+                                          : QStringLiteral("There is no team named %1").arg(options.team);
+    if (!options.division.isEmpty())
+        text += QStringLiteral(" in the %1 Division").arg(options.division);
+    return text + u'.';
+}
 } // namespace
 
 QString exportUsageError(const QStringList& arguments) { return parseExport(arguments).error; }
@@ -69,6 +78,11 @@ int runExport(RunState& state, const QStringList& arguments) {
                     chosen << team.TeamCode;
         }))
         return 1;
+    // An export of no team would look like a success to whoever runs the command.
+    if (chosen.isEmpty()) {
+        state.messages.notice(Messages::appTitle(), noTeamText(options));
+        return 1;
+    }
     if (!ExportRun::exportTeams(state, options.folder, chosen))
         return 1;
     std::printf("%s: %lld teams\n",

@@ -60,6 +60,10 @@ void ExchangeCommandsTest::exportAndImportFromTheCommandLine() {
     QCOMPARE(run.status, 1);
     QVERIFY2(run.err.contains("has the rider number 7, which another exported rider has"), qPrintable(run.err));
     QVERIFY(QDir(outB).entryList(QDir::Files).isEmpty());
+    run = corravin(program.path(), {"export", "--folder", outB, "--division", "a", "--team", "hawks"});
+    QCOMPARE(run.status, 1);
+    QVERIFY2(run.err.contains("There is no team named hawks in the A Division."), qPrintable(run.err));
+    QVERIFY(QDir(outB).entryList(QDir::Files).isEmpty());
 
     run = corravin(program.path(), {"export", "--folder", out, "--team", "owls"});
     QCOMPARE(run.status, 1); // the file is there and a headless run answers the overwrite question No
