@@ -72,9 +72,10 @@ int runExport(RunState& state, const QStringList& arguments) {
     }
     QList<qint32> chosen;
     if (!runReportingErrors(state.messages, [&] {
-            for (const TeamRow& team : TeamList::byDivisionAndName(state.db()))
-                if ((options.division.isEmpty() || team.Division == options.division) &&
-                    (options.team.isEmpty() || team.TeamName.compare(options.team, Qt::CaseInsensitive) == 0))
+            const QList<TeamRow> teams = options.division.isEmpty() ? TeamList::byDivisionAndName(state.db())
+                                                                    : TeamList::ofDivision(state.db(), options.division);
+            for (const TeamRow& team : teams)
+                if (options.team.isEmpty() || team.TeamName.compare(options.team, Qt::CaseInsensitive) == 0)
                     chosen << team.TeamCode;
         }))
         return 1;

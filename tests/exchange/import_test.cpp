@@ -137,6 +137,8 @@ void ImportTest::brokenFilesAreRefusedWithTheMeetUnchanged_data() {
                                       << "in row 1 of the table TblTeam the field TeamCode is not a whole number";
     QTest::newRow("team code twice") << "UPDATE TblTeam SET TeamCode = 1"
                                      << "in row 2 of the table TblTeam the field TeamCode is the same as in row 1";
+    QTest::newRow("no such division") << "UPDATE TblTeam SET Division = 'Z' WHERE TeamName = 'Hawks'"
+                                      << "in row 2 of the table TblTeam the field Division is not A, B, C or D";
     QTest::newRow("empty name") << "UPDATE tblperson SET lastname = '' WHERE firstname = 'Di'"
                                 << "in row 3 of the table TblPerson the field LastName is empty";
     QTest::newRow("huge text") << "UPDATE TblCoach SET City = printf('%.9999c', 'x')"
