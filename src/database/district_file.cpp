@@ -2,10 +2,12 @@
 
 #include "database/db_connection.h"
 #include "database/db_exception.h"
+#include "database/divisions.h"
 #include "database/meet_schema.h"
 #include "database/sql.h"
 
 #include <QFileInfo>
+#include <QHash>
 #include <QSqlRecord>
 
 namespace DistrictFile {
@@ -20,7 +22,7 @@ struct Wanted {
 
 const QList<Wanted>& wanted() {
     static const QList<Wanted> all{
-        {QStringLiteral("TblTeam"), {"TeamCode", "TeamName", "Division", "District"}, "Division, TeamName"},
+        {QStringLiteral("TblTeam"), {"TeamCode", "TeamName", "Division", "District"}, "upper(Division), TeamName"},
         {QStringLiteral("TblCoach"),
          {"TeamCode", "CoachCode", "FirstName", "LastName", "Position", "Address", "City", "Zip", "Primary",
           "Secondary", "Email"},
@@ -94,6 +96,27 @@ QString readTable(const QSqlDatabase& db, const Wanted& want, QList<QVariantMap>
     return {};
 }
 
+// A team's code is the key its coaches and riders name: two teams with one code would
+// leave them without a clear team, so such a file is refused. A team's division must be
+// one of the four, kept upper-case as the meet writes it, or no division would show it.
+QString checkTeams(QList<QVariantMap>& teams) {
+    QHash<qint64, qsizetype> rowOfCode;
+    for (qsizetype row = 1; row <= teams.size(); ++row) {
+        QVariantMap& team = teams[row - 1];
+        const qint64 code = team.value(QStringLiteral("TeamCode")).toLongLong();
+        if (const auto earlier = rowOfCode.constFind(code); earlier != rowOfCode.cend())
+            return QStringLiteral("in row %1 of the table TblTeam the field TeamCode is the same as in row %2")
+                .arg(row)
+                .arg(*earlier);
+        rowOfCode.insert(code, row);
+        const QString division = team.value(QStringLiteral("Division")).toString().toUpper();
+        if (!Divisions::isDivision(division))
+            return QStringLiteral("in row %1 of the table TblTeam the field Division is not A, B, C or D").arg(row);
+        team.insert(QStringLiteral("Division"), division);
+    }
+    return {};
+}
+
 } // namespace
 
 Read read(const QString& path) {
@@ -116,6 +139,8 @@ Read read(const QString& path) {
         for (int t = 0; t < wanted().size(); ++t)
             if (const QString why = readTable(file.db(), wanted()[t], *targets[t]); !why.isEmpty())
                 return refuse(why);
+        if (const QString why = checkTeams(result.content.teams); !why.isEmpty())
+            return refuse(why);
     } catch (const DbException& error) {
         return refuse(error.engineText().section(u'\n', 0, 0));
     }

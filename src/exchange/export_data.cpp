@@ -49,37 +49,32 @@ Cls_Db_Manager::ExportRows rowsOf(const QSqlDatabase& db, const QList<qint32>& t
     return rows;
 }
 
-QStringList unexportable(const QSqlDatabase& db, const QList<qint32>& teamCodes) {
-    const auto teams = byTeam(db, QStringLiteral("SELECT TeamCode, TeamName FROM TblTeam"), 0);
-    const auto coaches = byTeam(
-        db, QStringLiteral("SELECT FirstName, LastName, TeamCode FROM TblCoach ORDER BY CoachCode"), 2);
-    const auto riders = byTeam(
-        db, QStringLiteral("SELECT FirstName, LastName, RiderNumber, TeamCode FROM TblPerson ORDER BY RiderIndex"), 3);
+QStringList unexportable(const Cls_Db_Manager::ExportRows& rows) {
+    QHash<qint64, QString> teamNames;
+    for (const QVariantList& team : rows.teams)
+        teamNames.insert(team[0].toLongLong(), team[1].toString());
     QStringList problems;
+    for (const QVariantList& coach : rows.coaches)
+        if (coach[0].toString().isEmpty() || coach[1].toString().isEmpty())
+            problems << QStringLiteral("%1: the coach %2 %3 has no full name.")
+                            .arg(teamNames.value(coach[3].toLongLong()), coach[0].toString(), coach[1].toString());
     BackNumber::Set numbers; // the exported riders' numbers so far
-    for (const qint32 code : teamCodes) {
-        const QString team = teams.value(code).value(0).value(1).toString();
-        for (const QVariantList& coach : coaches.value(code))
-            if (coach[0].toString().isEmpty() || coach[1].toString().isEmpty())
-                problems << QStringLiteral("%1: the coach %2 %3 has no full name.")
-                                .arg(team, coach[0].toString(), coach[1].toString());
-        for (const QVariantList& rider : riders.value(code)) {
-            const QString name = (rider[0].toString() + u' ' + rider[1].toString()).trimmed();
-            const QString number = rider[2].toString();
-            QString why;
-            if (rider[0].toString().isEmpty() || rider[1].toString().isEmpty())
-                why = QStringLiteral("has no full name");
-            else if (number.isEmpty())
-                why = QStringLiteral("has no rider number");
-            else if (number.size() > BackNumber::MaxLength)
-                why = QStringLiteral("has a rider number longer than three characters");
-            else if (numbers.contains(number))
-                why = QStringLiteral("has the rider number %1, which another exported rider has").arg(number);
-            if (!why.isEmpty())
-                problems << QStringLiteral("%1: the rider %2 %3.").arg(team, name, why);
-            if (!number.isEmpty())
-                numbers.insert(number);
-        }
+    for (const QVariantList& rider : rows.persons) {
+        const QString name = (rider[1].toString() + u' ' + rider[2].toString()).trimmed();
+        const QString number = rider[4].toString();
+        QString why;
+        if (rider[1].toString().isEmpty() || rider[2].toString().isEmpty())
+            why = QStringLiteral("has no full name");
+        else if (number.isEmpty())
+            why = QStringLiteral("has no rider number");
+        else if (number.size() > BackNumber::MaxLength)
+            why = QStringLiteral("has a rider number longer than three characters");
+        else if (numbers.contains(number))
+            why = QStringLiteral("has the rider number %1, which another exported rider has").arg(number);
+        if (!why.isEmpty())
+            problems << QStringLiteral("%1: the rider %2 %3.").arg(teamNames.value(rider[3].toLongLong()), name, why);
+        if (!number.isEmpty())
+            numbers.insert(number);
     }
     return problems;
 }

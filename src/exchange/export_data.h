@@ -14,9 +14,10 @@ namespace ExportData {
 // The rows of the chosen teams (by team code) in the export tables' column order.
 Cls_Db_Manager::ExportRows rowsOf(const QSqlDatabase& db, const QList<qint32>& teamCodes);
 
-// Why rows cannot go into the export file, one line per row naming its team (and rider or
-// coach): an empty name, a rider number that is empty, longer than three characters or
-// the same as another exported rider's (compared by value). Empty when all fit.
-QStringList unexportable(const QSqlDatabase& db, const QList<qint32>& teamCodes);
+// Why rows of rowsOf cannot go into the export file, one line per row naming its team (and
+// rider or coach), coaches first: an empty name, a rider number that is empty, longer than
+// three characters or the same as another exported rider's (compared by value). Empty when
+// all fit.
+QStringList unexportable(const Cls_Db_Manager::ExportRows& rows);
 
 } // namespace ExportData

@@ -25,7 +25,8 @@ bool exportTeams(RunState& state, const QString& folder, const QList<qint32>& te
         return false;
     bool exported = false;
     runReportingErrors(messages, [&] {
-        const QStringList problems = ExportData::unexportable(state.db(), teamCodes);
+        const Cls_Db_Manager::ExportRows rows = ExportData::rowsOf(state.db(), teamCodes);
+        const QStringList problems = ExportData::unexportable(rows);
         if (!problems.isEmpty()) {
             messages.notice(Messages::appTitle(),
                             QStringLiteral("Nothing was exported: these rows cannot go into the export file.\n\n") +
@@ -33,7 +34,7 @@ bool exportTeams(RunState& state, const QString& folder, const QList<qint32>& te
                             Messages::Icon::Exclamation);
             return;
         }
-        Cls_Db_Manager::Build_Export_Database(path, ExportData::rowsOf(state.db(), teamCodes));
+        Cls_Db_Manager::Build_Export_Database(path, rows);
         exported = true;
     });
     return exported;

@@ -41,9 +41,12 @@ QStringList importAll(const QSqlDatabase& db, const DistrictFile::Content& conte
             const QString number = field(*rider, "RiderNumber").toString();
             riders.append({field(*rider, "FirstName"), field(*rider, "LastName"), teamCode, field(*rider, "Address"),
                            field(*rider, "City"), field(*rider, "Zip"), number.isEmpty() ? QVariant() : QVariant(number)});
-            if (!number.isEmpty() && held.contains(number))
+            if (number.isEmpty())
+                continue;
+            if (held.contains(number))
                 clashes << number + u' ' + field(*rider, "FirstName").toString() + u' ' +
                                field(*rider, "LastName").toString();
+            held.insert(number); // a later rider of the file with this number clashes too
         }
     }
     Sql::execEach(db,

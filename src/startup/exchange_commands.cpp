@@ -50,6 +50,15 @@ ExportOptions parseExport(const QStringList& arguments) {
         options.error = QStringLiteral("the division must be A, B, C or D, not %1").arg(options.division);
     return options;
 }
+
+// Why no team matched the command's choice of teams.
+QString noTeamText(const ExportOptions& options) {
+    QString text = options.team.isEmpty() ? QStringLiteral("There are no teams")
+                                          : QStringLiteral("There is no team named %1").arg(options.team);
+    if (!options.division.isEmpty())
+        text += QStringLiteral(" in the %1 Division").arg(options.division);
+    return text + u'.';
+}
 } // namespace
 
 QString exportUsageError(const QStringList& arguments) { return parseExport(arguments).error; }
@@ -63,12 +72,18 @@ int runExport(RunState& state, const QStringList& arguments) {
     }
     QList<qint32> chosen;
     if (!runReportingErrors(state.messages, [&] {
-            for (const TeamRow& team : TeamList::byDivisionAndName(state.db()))
-                if ((options.division.isEmpty() || team.Division == options.division) &&
-                    (options.team.isEmpty() || team.TeamName.compare(options.team, Qt::CaseInsensitive) == 0))
+            const QList<TeamRow> teams = options.division.isEmpty() ? TeamList::byDivisionAndName(state.db())
+                                                                    : TeamList::ofDivision(state.db(), options.division);
+            for (const TeamRow& team : teams)
+                if (options.team.isEmpty() || team.TeamName.compare(options.team, Qt::CaseInsensitive) == 0)
                     chosen << team.TeamCode;
         }))
         return 1;
+    // An export of no team would look like a success to whoever runs the command.
+    if (chosen.isEmpty()) {
+        state.messages.notice(Messages::appTitle(), noTeamText(options));
+        return 1;
+    }
     if (!ExportRun::exportTeams(state, options.folder, chosen))
         return 1;
     std::printf("%s: %lld teams\n",

@@ -37,7 +37,10 @@ private slots:
 void ExchangeCommandsTest::exportAndImportFromTheCommandLine() {
     QTemporaryDir program;
     QTemporaryDir files;
-    const QString district = writeDistrictFile(files.path(), "District7-2006.MDB");
+    // A district's lower-case division is stored as the meet writes it.
+    const QString district = writeDistrictFile(files.path(), "District7-2006.MDB", [](const QSqlDatabase& db) {
+        Sql::exec(db, "UPDATE TblTeam SET Division = 'a' WHERE TeamName = 'Owls'");
+    });
     Run run = corravin(program.path(), {"import", district});
     QCOMPARE(run.status, 0);
     QVERIFY2(run.out.contains("Data Import Successful: 2 teams, 1 coaches, 3 riders"), qPrintable(run.out));
@@ -52,13 +55,18 @@ void ExchangeCommandsTest::exportAndImportFromTheCommandLine() {
     QCOMPARE(written.size(), 1);
     DbConnection file;
     file.open(QDir(out).filePath(written.first()), DbConnection::Mode::ReadOnly);
-    QCOMPARE(Sql::scalar(file.db(), "SELECT group_concat(TeamName) FROM TblTeam").toString(), QString("Owls"));
+    QCOMPARE(Sql::scalar(file.db(), "SELECT group_concat(TeamName || Division) FROM TblTeam").toString(),
+             QString("OwlsA"));
     QCOMPARE(Sql::scalar(file.db(), "SELECT group_concat(RiderNumber) FROM TblPerson").toString(), QString("12"));
     file.close();
     // Hawks' two riders numbered 7 cannot both go into an export file: nothing is written.
     run = corravin(program.path(), {"export", "--folder", outB, "--division", "B"});
     QCOMPARE(run.status, 1);
     QVERIFY2(run.err.contains("has the rider number 7, which another exported rider has"), qPrintable(run.err));
+    QVERIFY(QDir(outB).entryList(QDir::Files).isEmpty());
+    run = corravin(program.path(), {"export", "--folder", outB, "--division", "a", "--team", "hawks"});
+    QCOMPARE(run.status, 1);
+    QVERIFY2(run.err.contains("There is no team named hawks in the A Division."), qPrintable(run.err));
     QVERIFY(QDir(outB).entryList(QDir::Files).isEmpty());
 
     run = corravin(program.path(), {"export", "--folder", out, "--team", "owls"});
