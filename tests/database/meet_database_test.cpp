@@ -31,20 +31,12 @@ private slots:
 
 void MeetDatabaseTest::createsTheNineTablesWithTheirColumnsInOrder() {
     MeetFixture meet;
-    QStringList tables;
-    auto q = Sql::exec(meet.db(), "SELECT name FROM sqlite_schema WHERE type = 'table' AND name LIKE 'Tbl%' "
-                                       "ORDER BY name");
-    while (q.next())
-        tables << q.value(0).toString();
-    QCOMPARE(tables, QStringList({"TblClass", "TblClassJudges", "TblCoach", "TblEntry", "TblJudge", "TblPairing",
-                                  "TblPerson", "TblPlacing", "TblTeam"}));
+    QCOMPARE(meet.column("SELECT name FROM sqlite_schema WHERE type = 'table' AND name LIKE 'Tbl%' ORDER BY name"),
+             QStringList({"TblClass", "TblClassJudges", "TblCoach", "TblEntry", "TblJudge", "TblPairing", "TblPerson",
+                          "TblPlacing", "TblTeam"}));
 
     auto columns = [&](const QString& table) {
-        QStringList found;
-        auto c = Sql::exec(meet.db(), "SELECT name || ':' || type FROM pragma_table_info(?)", {table});
-        while (c.next())
-            found << c.value(0).toString();
-        return found.join(' ');
+        return meet.column("SELECT name || ':' || type FROM pragma_table_info(?)", {table}).join(' ');
     };
     QCOMPARE(columns("TblCoach"), QString("FirstName:TEXT LastName:TEXT Address:TEXT City:TEXT Zip:TEXT Primary:TEXT "
                                           "Secondary:TEXT Email:TEXT Position:TEXT TeamCode:INTEGER "
@@ -218,13 +210,8 @@ void MeetDatabaseTest::likePatternMatchesTypedTextLiterally() {
     for (const char* name : {"O'Brien", "100%", "a_b", "axb", "Zoë", "back\\slash"})
         meet.exec("INSERT INTO TblTeam (TeamName, Division) VALUES (?, 'A')", {QString::fromUtf8(name)});
     auto find = [&](const QString& typed) {
-        QStringList names;
-        auto q = Sql::exec(meet.db(), "SELECT TeamName FROM TblTeam WHERE TeamName LIKE ? ESCAPE '\\' "
-                                           "ORDER BY TeamCode",
-                                {Sql::containsPattern(typed)});
-        while (q.next())
-            names << q.value(0).toString();
-        return names;
+        return meet.column("SELECT TeamName FROM TblTeam WHERE TeamName LIKE ? ESCAPE '\\' ORDER BY TeamCode",
+                           {Sql::containsPattern(typed)});
     };
     QCOMPARE(find("'B"), QStringList{"O'Brien"});
     QCOMPARE(find("0%"), QStringList{"100%"});
@@ -245,11 +232,8 @@ void MeetDatabaseTest::textOrdersAndComparesCaseBlindForEveryLetter() {
     const QStringList names{"Zoë's Stables", "éire riders", "Éire Riders", "Eagle", "alder", "ZEBRA", "Ölberg"};
     for (const QString& name : names)
         meet.exec("INSERT INTO TblTeam (TeamName, Division) VALUES (?, 'A')", {name});
-    QStringList ordered;
-    auto q = Sql::exec(meet.db(), "SELECT TeamName FROM TblTeam ORDER BY TeamName, TeamCode");
-    while (q.next())
-        ordered << q.value(0).toString();
-    QCOMPARE(ordered, QStringList({"alder", "Eagle", "éire riders", "Éire Riders", "Ölberg", "ZEBRA", "Zoë's Stables"}));
+    QCOMPARE(meet.column("SELECT TeamName FROM TblTeam ORDER BY TeamName, TeamCode"),
+             QStringList({"alder", "Eagle", "éire riders", "Éire Riders", "Ölberg", "ZEBRA", "Zoë's Stables"}));
     QCOMPARE(meet.scalar("SELECT count(*) FROM TblTeam WHERE TeamName = ?", {"ÉIRE RIDERS"}).toInt(), 2);
     QCOMPARE(meet.scalar("SELECT count(*) FROM TblTeam WHERE TeamName = ?", {"Eire Riders"}).toInt(), 0);
     QVERIFY(meet.scalar("SELECT sql FROM sqlite_schema WHERE name = 'TblTeam'").toString().contains("COLLATE NOCASE"));

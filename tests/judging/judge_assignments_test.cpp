@@ -1,5 +1,6 @@
-#include "judging_fixture.h"
+#include "seed.h"
 #include "test_main.h"
+#include "window_driver.h"
 
 #include "judging/frm_judge_assignments.h"
 #include "judging/frm_judge_class_mgmt.h"
@@ -25,7 +26,7 @@ const QString AssignTwo = "You must have 2 assigned to a class";
 QList<qint32> seedJudges(MeetFixture& meet, int count) {
     QList<qint32> ids;
     for (int i = 1; i <= count; ++i)
-        ids << JudgingSeed::judge(meet, QString("Judge%1").arg(i), QString("Last%1").arg(i));
+        ids << Seed::judge(meet, QString("Judge%1").arg(i), QString("Last%1").arg(i));
     return ids;
 }
 
@@ -43,10 +44,9 @@ void tickBox(CheckBoxGrid& grid, int row, int classNumber) {
 }
 
 QStringList divisionRows(MeetFixture& meet, const QString& division) {
-    return JudgingSeed::column(meet,
-                               QString("SELECT ClassNumber || '/' || JudgeID FROM TblClassJudges WHERE Division = '%1' "
-                                       "ORDER BY ClassNumber, JudgeID")
-                                   .arg(division));
+    return meet.column("SELECT ClassNumber || '/' || JudgeID FROM TblClassJudges WHERE Division = ? "
+                       "ORDER BY ClassNumber, JudgeID",
+                       {division});
 }
 } // namespace
 
@@ -94,22 +94,22 @@ void JudgeAssignmentsTest::wideScreenShowsSeventeenColumnsAndAnEighteenthLine() 
     CheckBoxGrid& grid = window->grid();
     QVERIFY(grid.visibleCols() >= 18);
     QVERIFY(!grid.horizontalBar()->isVisibleTo(window.get()));
-    QVERIFY(judgingShows(window.get(), "lbltitlearray_17") && judgingShows(window.get(), "ChbArrayControl_17"));
+    QVERIFY(shows(window.get(), "lbltitlearray_17") && shows(window.get(), "ChbArrayControl_17"));
     QWidget* last = window->findChild<QWidget*>("Vertlinearray_18");
     QVERIFY(last && !window->findChild<QWidget*>("Vertlinearray_19"));
     QCOMPARE(last->x(), Twips::toPixels(2635 + 600 * 17));
     QVERIFY(last->x() > grid.box(1, 17)->geometry().right());
-    QCOMPARE(window->findChild<QPlainTextEdit*>("TxtTitle")->toPlainText(), QString("Judge Assigments Division A"));
-    QCOMPARE(window->findChild<QLabel*>("lblJudge_2")->text(), QString("Judge2, Last2"));
-    QCOMPARE(window->findChild<QLabel*>("lblJudge_1")->y(), Twips::toPixels(1875));
-    QCOMPARE(window->findChild<QWidget*>("Horzlinearray_1")->y(), Twips::toPixels(1750));
+    QCOMPARE(control<QPlainTextEdit>(window.get(), "TxtTitle")->toPlainText(), QString("Judge Assigments Division A"));
+    QCOMPARE(control<QLabel>(window.get(), "lblJudge_2")->text(), QString("Judge2, Last2"));
+    QCOMPARE(control<QLabel>(window.get(), "lblJudge_1")->y(), Twips::toPixels(1875));
+    QCOMPARE(control<QWidget>(window.get(), "Horzlinearray_1")->y(), Twips::toPixels(1750));
     for (const char* absent : {"lblclassnumarray_1", "SubtitleLine", "Cbpartner_1", "lbltitlearray_18"})
         QVERIFY2(!window->findChild<QWidget*>(absent), absent);
 
     QCOMPARE(grid.verticalBar()->maximum(), 40 - grid.visibleRows());
     grid.verticalBar()->setValue(grid.verticalBar()->maximum());
-    QVERIFY(!judgingShows(window.get(), "lblJudge_1") && judgingShows(window.get(), "lblJudge_40"));
-    QCOMPARE(window->findChild<QWidget*>("lblJudge_40")->y(), grid.box(40, 17)->y());
+    QVERIFY(!shows(window.get(), "lblJudge_1") && shows(window.get(), "lblJudge_40"));
+    QCOMPARE(control<QWidget>(window.get(), "lblJudge_40")->y(), grid.box(40, 17)->y());
 }
 
 void JudgeAssignmentsTest::limitOfTwoLocksTheClass() {
@@ -150,9 +150,9 @@ void JudgeAssignmentsTest::submitRefusals() {
     MeetFixture meet;
     const QList<qint32> judges = seedJudges(meet, 3);
     for (int i = 0; i < storedInClass3; ++i)
-        JudgingSeed::assign(meet, judges[i], 3, "B");
-    JudgingSeed::placing(meet, judges[1], 3, "B");
-    JudgingSeed::placing(meet, judges[0], 3, "A");
+        Seed::assign(meet, judges[i], 3, "B");
+    Seed::placing(meet, judges[1], 3, "B");
+    Seed::placing(meet, judges[0], 3, "A");
     const QStringList before = divisionRows(meet, "B");
     auto window = openAssignments(meet, "B");
     CheckBoxGrid& grid = window->grid();
@@ -175,11 +175,11 @@ void JudgeAssignmentsTest::submitRefusals() {
 void JudgeAssignmentsTest::submitReplacesOnlyTheDivisionsRows() {
     MeetFixture meet;
     const QList<qint32> judges = seedJudges(meet, 3);
-    JudgingSeed::assign(meet, judges[0], 1, "A");
-    JudgingSeed::assign(meet, judges[1], 1, "A");
-    JudgingSeed::assign(meet, judges[0], 2, "b");
-    JudgingSeed::assign(meet, judges[2], 2, "B");
-    JudgingSeed::placing(meet, judges[0], 2, "A");
+    Seed::assign(meet, judges[0], 1, "A");
+    Seed::assign(meet, judges[1], 1, "A");
+    Seed::assign(meet, judges[0], 2, "b");
+    Seed::assign(meet, judges[2], 2, "B");
+    Seed::placing(meet, judges[0], 2, "A");
     auto window = openAssignments(meet, "B");
     CheckBoxGrid& grid = window->grid();
     QVERIFY(grid.isTicked(1, 2) && grid.isTicked(3, 2) && !grid.isTicked(2, 1));
@@ -195,7 +195,7 @@ void JudgeAssignmentsTest::submitReplacesOnlyTheDivisionsRows() {
 
     FrmJudgeMgmt mgmt(*meet.state);
     mgmt.Form_Activate();
-    mgmt.findChild<QListWidget*>("LbJudges")->setCurrentRow(2); // Last3, judged in B only
+    control<QListWidget>(&mgmt, "LbJudges")->setCurrentRow(2); // Last3, judged in B only
     mgmt.LbJudges_Click();
     meet.messages.expectAppNotice("The judge cannot be deleted as long as a class is assigned to them.");
     mgmt.CmdDeleteJudge_Click();
@@ -215,8 +215,8 @@ void JudgeAssignmentsTest::submitReplacesOnlyTheDivisionsRows() {
 void JudgeAssignmentsTest::failedSaveLeavesTheOldRowsAndTheGrid() {
     MeetFixture meet;
     const QList<qint32> judges = seedJudges(meet, 2);
-    JudgingSeed::assign(meet, judges[0], 4, "C");
-    JudgingSeed::assign(meet, judges[1], 4, "C");
+    Seed::assign(meet, judges[0], 4, "C");
+    Seed::assign(meet, judges[1], 4, "C");
     auto window = openAssignments(meet, "C");
     tickBox(window->grid(), 1, 8);
     tickBox(window->grid(), 2, 8);

@@ -66,9 +66,6 @@ void clickNode(FrmAssignNumbers& window, const QString& key) {
     window.TVNumberAssign_NodeClick(node);
 }
 
-bool shown(FrmAssignNumbers& window, const char* frame) {
-    return control<QWidget>(&window, frame)->isVisibleTo(&window);
-}
 } // namespace
 
 class NumberingTest : public QObject {
@@ -165,8 +162,8 @@ void NumberingTest::rangeRuns() {
     else
         window.cmdSequential_Click();
     const char* frame = random ? "FraRandom" : "FraSequential";
-    QVERIFY(shown(window, frame));
-    QVERIFY(!shown(window, "FraButtons"));
+    QVERIFY(shows(&window, frame));
+    QVERIFY(!shows(&window, "FraButtons"));
     setText(&window, random ? "TxtRandRange1" : "TxtSeqRange1", from);
     setText(&window, random ? "TxtRandRange2" : "TxtSeqRange2", to);
     for (const QString& text : messages)
@@ -178,8 +175,8 @@ void NumberingTest::rangeRuns() {
     VERIFY_MESSAGES(meet.messages);
 
     const bool succeeded = messages.first().endsWith("successful.");
-    QCOMPARE(shown(window, frame), !succeeded);
-    QCOMPARE(shown(window, "FraButtons"), succeeded);
+    QCOMPARE(shows(&window, frame), !succeeded);
+    QCOMPARE(shows(&window, "FraButtons"), succeeded);
     if (!written.isEmpty()) {
         QCOMPARE(allNumbers(meet), written.join(','));
         // The tree lists the riders in the order the numbers were handed out.
@@ -277,7 +274,7 @@ void NumberingTest::oneByOne() {
     const QString key = QString("Rider%1").arg(anna);
     window.CmdIndividual_Click();
     clickNode(window, key);
-    QVERIFY(shown(window, "FraEditNumber"));
+    QVERIFY(shows(&window, "FraEditNumber"));
     QVERIFY(!control<QTreeWidget>(&window, "TVNumberAssign")->isEnabled());
     QVERIFY(window.node(key)->font(0).bold());
     setText(&window, "TxtRiderNumber", typed);
@@ -289,10 +286,10 @@ void NumberingTest::oneByOne() {
     if (message.isEmpty()) {
         QCOMPARE(window.node(key)->text(0), "(" + stored + ") Anna Smith");
         QVERIFY(!window.node(key)->font(0).bold());
-        QVERIFY(shown(window, "FraIndividual"));
+        QVERIFY(shows(&window, "FraIndividual"));
         QVERIFY(control<QTreeWidget>(&window, "TVNumberAssign")->isEnabled());
     } else {
-        QVERIFY(shown(window, "FraEditNumber"));
+        QVERIFY(shows(&window, "FraEditNumber"));
         QCOMPARE(control<QLineEdit>(&window, "TxtRiderNumber")->text(), QString());
         QCOMPARE(window.node(key)->text(0), QString("(12) Anna Smith"));
     }
@@ -305,15 +302,15 @@ void NumberingTest::oneByOneIgnoresRootAndTeamNodes() {
     FrmAssignNumbers window(*meet.state);
     window.setAttribute(Qt::WA_DeleteOnClose, false);
     clickNode(window, QString("Rider%1").arg(anna)); // not yet in one-by-one mode
-    QVERIFY(!shown(window, "FraEditNumber"));
+    QVERIFY(!shows(&window, "FraEditNumber"));
     window.CmdIndividual_Click();
     clickNode(window, "Root");
     clickNode(window, QString("Team%1").arg(team));
-    QVERIFY(!shown(window, "FraEditNumber"));
-    QVERIFY(shown(window, "FraIndividual"));
+    QVERIFY(!shows(&window, "FraEditNumber"));
+    QVERIFY(shows(&window, "FraIndividual"));
     window.CmdIndividualExit_Click();
-    QVERIFY(shown(window, "FraButtons"));
-    QVERIFY(!shown(window, "FraIndividual"));
+    QVERIFY(shows(&window, "FraButtons"));
+    QVERIFY(!shows(&window, "FraIndividual"));
 }
 
 void NumberingTest::utilitiesOpenTheNumberWindowOverADisabledMainWindow() {

@@ -60,9 +60,7 @@ struct HighPointMeet {
         place(4, 1, "101", 1, "B");
     }
     void place(int classNumber, int place, const QString& number, int judge, const QString& division = "A") {
-        meet.exec("INSERT INTO TblPlacing (ClassNumber, Place, Division, RiderIndex, Points, JudgeID) "
-                  "VALUES (?, ?, ?, ?, ?, ?)",
-                  {classNumber, place, division, riders[number], 11 - place, judge});
+        Seed::placing(meet, judge, classNumber, division, place, riders[number]);
     }
 };
 
