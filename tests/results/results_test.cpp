@@ -1,3 +1,4 @@
+#include "page_texts.h"
 #include "seed.h"
 #include "test_main.h"
 #include "window_driver.h"
@@ -67,16 +68,6 @@ void choose(FrmPlaceAssign& window, int column, int place, const QString& starts
     const int index = list->findText(startsWith, Qt::MatchStartsWith);
     QVERIFY2(index >= 0, qPrintable(startsWith));
     list->setCurrentIndex(index);
-}
-
-QStringList pageTexts(const Report& report) {
-    QStringList all;
-    const LaidOutReport pages = ReportLayout::layout(report);
-    for (const LaidOutPage& page : pages.pages)
-        for (const PlacedItem& item : page.items)
-            if (!item.text.trimmed().isEmpty())
-                all << item.text;
-    return all;
 }
 } // namespace
 
@@ -245,7 +236,7 @@ void ResultsTest::individualResultsListRidersWithTotals() {
     m.place(5, 2, "103", m.adams, "A");
     const PreparedReport prepared = ResultsReports::prepareRiderResults(*m.meet.state, PrintRequest{});
     QVERIFY(prepared.report);
-    const QStringList text = pageTexts(*prepared.report);
+    const QStringList text = pageTexts(ReportLayout::layout(*prepared.report));
     const QString joined = text.join('|');
     // Division A's team first; riders by number as text; a rider without placings listed.
     QVERIFY(joined.indexOf("Ants") < joined.indexOf("Hawks"));
