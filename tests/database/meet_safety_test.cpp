@@ -2,12 +2,12 @@
 #include "database/meet_file_check.h"
 #include "database/sql.h"
 #include "database/transaction_guard.h"
+#include "file_digest.h"
 #include "meet_fixture.h"
 #include "ui/meet_creation.h"
 #include "test_main.h"
 
 #include <QCoreApplication>
-#include <QCryptographicHash>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -51,15 +51,6 @@ constexpr int RowsBefore = 3;
     QThread::sleep(120);
     std::_Exit(0);
 }();
-
-QByteArray digest(const QString& path) {
-    QFile file(path);
-    if (!QFileInfo(path).isFile()) // opening a named pipe would wait for a writer
-        return {};
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
-}
 
 bool run(const QString& program, const QStringList& arguments) {
     QProcess process;

@@ -3,8 +3,6 @@
 #include "database/db_connection.h"
 #include "database/sql.h"
 
-#include <QCryptographicHash>
-#include <QFile>
 #include <functional>
 
 // District files for the exchange tests.
@@ -28,10 +26,3 @@ inline QString writeDistrictFile(const QString& folder, const QString& name,
         damage(db);
     return path;
 }
-
-inline QByteArray digest(const QString& path) {
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
-}
-

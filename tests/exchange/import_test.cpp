@@ -1,4 +1,5 @@
 #include "district_files.h"
+#include "file_digest.h"
 #include "meet_fixture.h"
 #include "seed.h"
 #include "test_main.h"

@@ -1,6 +1,6 @@
-#include "meet_fixture.h"
-#include "seed.h"
 #include "pdf_text.h"
+#include "program_run.h"
+#include "seed.h"
 #include "test_main.h"
 
 #include "reports/frm_report_preview.h"
@@ -12,7 +12,6 @@
 #include "startup/frm_main.h"
 
 #include <QComboBox>
-#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 #include <numeric>
@@ -192,14 +191,9 @@ void HighPointTest::activityRefusesAnUnplacedDivisionAndClosesWithItsReport() {
 void HighPointTest::printsFromTheCommandLine() {
     HighPointMeet m;
     const QString pdf = m.meet.programFolder() + "/high-point.pdf";
-    QProcess program;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("XDG_CONFIG_HOME", m.meet.programFolder()); // not the user's settings
-    program.setProcessEnvironment(environment);
-    program.start(QStringLiteral(CORRAVIN_BINARY_DIR "/corravin"),
-                  {"--program-folder", m.meet.programFolder(), "print", "high-point", "--division", "A", "--pdf", pdf});
-    QVERIFY(program.waitForFinished(60000));
-    QCOMPARE(program.exitCode(), 0);
+    const RunOutcome run =
+        runCorravin(m.meet.programFolder(), {"print", "high-point", "--division", "A", "--pdf", pdf});
+    QCOMPARE(run.status, 0);
     const QString text = pdfText(pdf);
     QVERIFY2(text.contains("High-Point Riders") && text.contains("Division: A"), qPrintable(text));
     QVERIFY(text.indexOf("Ann Lee") < text.indexOf("Bo Ray"));
