@@ -95,6 +95,11 @@ void MeetSafetyTest::startUpCheckNamesEachFault_data() {
     QTest::newRow("sound") << "sound" << int(K::Usable) << "";
     QTest::newRow("locked by another connection") << "locked" << int(K::Locked) << "is in use by another program";
     QTest::newRow("read-only disk") << "read-only" << int(K::ReadOnly) << "cannot be written";
+    QTest::newRow("text file") << "text" << int(K::Unusable) << "file is not a database";
+    QTest::newRow("database without the meet's tables")
+        << "empty" << int(K::Unusable) << "the table TblClass is missing";
+    QTest::newRow("table lacking a field")
+        << "field" << int(K::Unusable) << "the field RiderNumber of the table TblPerson is missing";
     QTest::newRow("column of another type")
         << "type" << int(K::Unusable)
         << "the field RiderNumber of the table TblPerson is of type INTEGER instead of TEXT";
@@ -120,6 +125,20 @@ void MeetSafetyTest::startUpCheckNamesEachFault() {
     } else if (fault == "read-only") {
         if (!moveOntoReadOnlyDisk(meet, mountPoint, path))
             QSKIP("no read-only disk can be made here");
+    } else if (fault == "text" || fault == "empty") {
+        meet.state->MeetDb.close();
+        QVERIFY(QFile::remove(path));
+        if (fault == "text") {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(QByteArray(4096, 'x'));
+        } else {
+            DbConnection other;
+            other.open(path);
+            Sql::exec(other.db(), "CREATE TABLE Other (x INTEGER)");
+        }
+    } else if (fault == "field") {
+        meet.exec("ALTER TABLE TblPerson DROP COLUMN RiderNumber");
     } else if (fault == "type") {
         meet.exec("ALTER TABLE TblPerson RENAME COLUMN RiderNumber TO OldNumber");
         meet.exec("ALTER TABLE TblPerson ADD COLUMN RiderNumber INTEGER");
@@ -151,6 +170,10 @@ void MeetSafetyTest::startUpCheckNamesEachFault() {
     QVERIFY2(verdict.message.contains(told), qPrintable(verdict.message));
     if (!told.isEmpty())
         QVERIFY2(verdict.message.contains(QDir::toNativeSeparators(path)), qPrintable(verdict.message));
+    if (kind == int(MeetFileVerdict::Kind::Unusable))
+        QVERIFY2(verdict.message.startsWith("The file " + QDir::toNativeSeparators(path) +
+                                            " is not a usable meet database: "),
+                 qPrintable(verdict.message));
     // Only a file that is really not a meet database is said to be one worth moving away.
     QCOMPARE(verdict.message.contains("Move "),
              kind == int(MeetFileVerdict::Kind::NotAFile) || kind == int(MeetFileVerdict::Kind::Unusable));

@@ -79,7 +79,8 @@ private slots:
     void reopeningShowsStoredChoicesAndALeftRider();
     void relayEntriesCarryTheirPartner();
     void standingsRankEveryTeam();
-    void standingsRefuseWithoutTeamsOrPlacings();
+    void divisionReportsRefuseWithoutTeamsOrPlacings_data();
+    void divisionReportsRefuseWithoutTeamsOrPlacings();
     void individualResultsListRidersWithTotals();
 };
 
@@ -215,22 +216,39 @@ void ResultsTest::standingsRankEveryTeam() {
     QCOMPARE(tied[0].TeamName, QString("Éire"));
 }
 
-void ResultsTest::standingsRefuseWithoutTeamsOrPlacings() {
-    MeetFixture meet;
+void ResultsTest::divisionReportsRefuseWithoutTeamsOrPlacings_data() {
+    QTest::addColumn<QString>("report");
+    QTest::addColumn<QString>("division");
+    QTest::addColumn<QString>("message");
+    for (const char* report : {"standings", "high-point"}) {
+        QTest::addRow("%s, division without teams", report) << report << "C"
+                                                            << "There are currently no teams entered.";
+        QTest::addRow("%s, division without placings", report) << report << "A"
+                                                               << "There are currently no placings recorded.";
+    }
+}
+
+// Division B holds the only placing: division C has no team, division A no placing.
+void ResultsTest::divisionReportsRefuseWithoutTeamsOrPlacings() {
+    QFETCH(QString, report);
+    QFETCH(QString, division);
+    QFETCH(QString, message);
+    ResultsMeet m;
+    m.place(5, 1, "101", m.adams);
     PrintRequest request;
-    request.division = "C";
-    QCOMPARE(ResultsReports::prepareStandings(*meet.state, request).message,
-             QString("There are currently no teams entered."));
-    Seed::team(meet, "Hawks", "C");
-    QCOMPARE(ResultsReports::prepareStandings(*meet.state, request).message,
-             QString("There are currently no placings recorded."));
-    QCOMPARE(ResultsReports::prepareRiderResults(*meet.state, request).report->name(),
-             QString("RptIndividualResults"));
+    request.division = division;
+    const auto prepare = report == "standings" ? ResultsReports::prepareStandings : ResultsReports::prepareHighPoint;
+    const PreparedReport prepared = prepare(*m.meet.state, request);
+    QVERIFY(!prepared.report);
+    QCOMPARE(prepared.message, message);
 }
 
 void ResultsTest::individualResultsListRidersWithTotals() {
     ResultsMeet m;
     m.meet.state->CurrentRegion = "Q";
+    // Riders are listed before any placing is recorded.
+    const PreparedReport unplaced = ResultsReports::prepareRiderResults(*m.meet.state, PrintRequest{});
+    QVERIFY(unplaced.report && unplaced.report->name() == QLatin1String("RptIndividualResults"));
     m.place(5, 1, "101", m.adams);
     m.place(5, 3, "101", m.ellis);
     m.place(5, 2, "103", m.adams, "A");

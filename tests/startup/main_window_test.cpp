@@ -82,7 +82,7 @@ void MainWindowTest::activitiesNeedingADivisionAreRefusedWithoutOne_data() {
     QTest::addColumn<bool>("needsDivision");
     QCOMPARE(int(ActivityCatalog::all().size()), ActivityCatalog::Count);
     for (int n = 1; n <= ActivityCatalog::Count; ++n)
-        QTest::addRow("activity %d", n) << n << ((n >= 5 && n <= 11) || n == 13);
+        QTest::addRow("activity %d", n) << n << ActivityCatalog::get(n).needsDivision;
 }
 
 void MainWindowTest::activitiesNeedingADivisionAreRefusedWithoutOne() {

@@ -5,10 +5,10 @@
 
 #include <functional>
 
-// District files for the exchange tests.
-// A district file as the district level writes it; `damage` is run on it before it closes.
+// A district file as the district level writes it, for the tests that import one; `damage`
+// is run on it before it closes.
 inline QString writeDistrictFile(const QString& folder, const QString& name,
-                          const std::function<void(const QSqlDatabase&)>& damage = {}) {
+                                 const std::function<void(const QSqlDatabase&)>& damage = {}) {
     const QString path = folder + "/" + name;
     DbConnection file;
     file.open(path, DbConnection::Mode::ReadWrite);
