@@ -2,12 +2,12 @@
 #include "database/meet_file_check.h"
 #include "database/sql.h"
 #include "database/transaction_guard.h"
+#include "file_digest.h"
 #include "meet_fixture.h"
 #include "ui/meet_creation.h"
 #include "test_main.h"
 
 #include <QCoreApplication>
-#include <QCryptographicHash>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -53,15 +53,6 @@ constexpr int RowsBefore = 3;
     std::_Exit(0);
 }();
 
-QByteArray digest(const QString& path) {
-    QFile file(path);
-    if (!QFileInfo(path).isFile()) // opening a named pipe would wait for a writer
-        return {};
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
-}
-
 bool run(const QString& program, const QStringList& arguments) {
     QProcess process;
     process.start(program, arguments);
@@ -90,6 +81,17 @@ bool moveOntoReadOnlyDisk(MeetFixture& meet, const QString& mountPoint, QString&
            QFile::setPermissions(mountPoint, QFile::ReadOwner | QFile::ExeOwner);
 }
 
+// Undoes whatever part of moveOntoReadOnlyDisk was done, so the temporary folder can go.
+void leaveReadOnlyDisk(const QString& mountPoint) {
+#ifdef Q_OS_UNIX
+    if (::geteuid() == 0) {
+        run("umount", {mountPoint});
+        return;
+    }
+#endif
+    QFile::setPermissions(mountPoint, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
 } // namespace
 
 class MeetSafetyTest : public QObject {
@@ -110,6 +112,11 @@ void MeetSafetyTest::startUpCheckNamesEachFault_data() {
     QTest::newRow("sound") << "sound" << int(K::Usable) << "";
     QTest::newRow("locked by another connection") << "locked" << int(K::Locked) << "is in use by another program";
     QTest::newRow("read-only disk") << "read-only" << int(K::ReadOnly) << "cannot be written";
+    QTest::newRow("text file") << "text" << int(K::Unusable) << "file is not a database";
+    QTest::newRow("database without the meet's tables")
+        << "empty" << int(K::Unusable) << "the table TblClass is missing";
+    QTest::newRow("table lacking a field")
+        << "field" << int(K::Unusable) << "the field RiderNumber of the table TblPerson is missing";
     QTest::newRow("column of another type")
         << "type" << int(K::Unusable)
         << "the field RiderNumber of the table TblPerson is of type INTEGER instead of TEXT";
@@ -128,6 +135,11 @@ void MeetSafetyTest::startUpCheckNamesEachFault() {
     MeetFixture meet;
     QString path = meet.databasePath();
     const QString mountPoint = meet.programFolder() + "/readonly";
+    // Runs however the test ends: a mount left behind would outlive the test.
+    const auto leaveDisk = qScopeGuard([&] {
+        if (fault == "read-only")
+            leaveReadOnlyDisk(mountPoint);
+    });
     DbConnection holder;
     if (fault == "locked") {
         holder.open(path);
@@ -135,6 +147,20 @@ void MeetSafetyTest::startUpCheckNamesEachFault() {
     } else if (fault == "read-only") {
         if (!moveOntoReadOnlyDisk(meet, mountPoint, path))
             QSKIP("no read-only disk can be made here");
+    } else if (fault == "text" || fault == "empty") {
+        meet.state->MeetDb.close();
+        QVERIFY(QFile::remove(path));
+        if (fault == "text") {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(QByteArray(4096, 'x'));
+        } else {
+            DbConnection other;
+            other.open(path);
+            Sql::exec(other.db(), "CREATE TABLE Other (x INTEGER)");
+        }
+    } else if (fault == "field") {
+        meet.exec("ALTER TABLE TblPerson DROP COLUMN RiderNumber");
     } else if (fault == "type") {
         meet.exec("ALTER TABLE TblPerson RENAME COLUMN RiderNumber TO OldNumber");
         meet.exec("ALTER TABLE TblPerson ADD COLUMN RiderNumber INTEGER");
@@ -166,14 +192,16 @@ void MeetSafetyTest::startUpCheckNamesEachFault() {
     QVERIFY2(verdict.message.contains(told), qPrintable(verdict.message));
     if (!told.isEmpty())
         QVERIFY2(verdict.message.contains(QDir::toNativeSeparators(path)), qPrintable(verdict.message));
+    if (kind == int(MeetFileVerdict::Kind::Unusable))
+        QVERIFY2(verdict.message.startsWith("The file " + QDir::toNativeSeparators(path) +
+                                            " is not a usable meet database: "),
+                 qPrintable(verdict.message));
     // Only a file that is really not a meet database is said to be one worth moving away.
     QCOMPARE(verdict.message.contains("Move "),
              kind == int(MeetFileVerdict::Kind::NotAFile) || kind == int(MeetFileVerdict::Kind::Unusable));
     if (fault == "journal")
         QVERIFY(verdict.message.contains(QDir::toNativeSeparators(path + "-journal")));
     QCOMPARE(digest(path), before);
-    if (fault == "read-only")
-        run("umount", {mountPoint});
 }
 
 void MeetSafetyTest::interruptedWriteIsRecoveredAsBeforeIt() {
@@ -200,12 +228,9 @@ void MeetSafetyTest::interruptedWriteIsRecoveredAsBeforeIt() {
     // On a disk that cannot be written the write cannot be finished, and the check says so
     // rather than calling the file damaged.
     const QString mountPoint = meet.programFolder() + "/readonly";
+    const auto leaveDisk = qScopeGuard([&] { leaveReadOnlyDisk(mountPoint); });
     QString readOnlyPath;
     if (moveOntoReadOnlyDisk(meet, mountPoint, readOnlyPath)) {
-        const auto restore = qScopeGuard([&] {
-            run("umount", {mountPoint});
-            QFile::setPermissions(mountPoint, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        });
         const MeetFileVerdict stuck = MeetFileCheck::examine(readOnlyPath, MeetFileCheck::Use::ReadOnly);
         QCOMPARE(int(stuck.kind), int(MeetFileVerdict::Kind::ReadOnly));
         QVERIFY2(stuck.message.contains("a write that was interrupted"), qPrintable(stuck.message));

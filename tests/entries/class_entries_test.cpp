@@ -1,7 +1,7 @@
-#include "meet_fixture.h"
+#include "seed.h"
 #include "test_main.h"
+#include "window_driver.h"
 
-#include "database/sql.h"
 #include "entries/frm_class_assignments.h"
 #include "entries/frm_entries.h"
 #include "ui/check_box_grid.h"
@@ -14,7 +14,6 @@
 #include <QPointer>
 #include <QScrollBar>
 #include <QSignalSpy>
-#include <QSqlQuery>
 #include <QTest>
 
 namespace {
@@ -29,14 +28,11 @@ QString saveQuestion(int entries) {
 
 // A team of division B with riders numbered 101, 102, ...; answers the riders' indexes.
 QList<qint32> seedTeam(MeetFixture& meet, const QString& name, int riders, int firstNumber = 101) {
-    meet.exec("INSERT INTO TblTeam (TeamName, Division, District) VALUES (?, 'B', '1')", {name});
-    const qint32 team = meet.scalar("SELECT max(TeamCode) FROM TblTeam").toInt();
+    const qint32 team = Seed::team(meet, name);
     QList<qint32> indexes;
-    for (int i = 0; i < riders; ++i) {
-        meet.exec("INSERT INTO TblPerson (FirstName, LastName, TeamCode, RiderNumber) VALUES (?, ?, ?, ?)",
-                  {QString("First%1").arg(i + 1), QString("Last%1").arg(i + 1), team, QString::number(firstNumber + i)});
-        indexes << meet.scalar("SELECT max(RiderIndex) FROM TblPerson").toInt();
-    }
+    for (int i = 1; i <= riders; ++i)
+        indexes << Seed::rider(meet, team, QString("First%1").arg(i), QString("Last%1").arg(i),
+                               QString::number(firstNumber + i - 1));
     return indexes;
 }
 
@@ -54,20 +50,7 @@ std::unique_ptr<frmClassAssignments> openGrid(MeetFixture& meet, const QString& 
     return grid;
 }
 
-bool shows(QWidget* window, const QString& name) {
-    QWidget* control = window->findChild<QWidget*>(name);
-    return control && control->isVisibleTo(window);
-}
-
 void click(CheckBoxGrid& grid, int row, int classNumber) { grid.box(row, classNumber)->click(); }
-
-QStringList rows(MeetFixture& meet, const QString& statement) {
-    QStringList all;
-    auto query = Sql::exec(meet.db(), statement);
-    while (query.next())
-        all << query.value(0).toString();
-    return all;
-}
 } // namespace
 
 class ClassEntriesTest : public QObject {
@@ -76,7 +59,7 @@ private slots:
     void pickerRefusesWithoutTeamOrRiders();
     void gridFitsTheSmallestScreenAndScrolls();
     void wideScreenShowsThePartnerColumnAtOnce();
-    void classLimitLocksAndUnlocksTheColumn();
+    void relayClassOpensThePartnerBox();
     void storedEntriesAndPairingsAreShown();
     void relayRulesRefuseInOrder_data();
     void relayRulesRefuseInOrder();
@@ -88,27 +71,26 @@ void ClassEntriesTest::pickerRefusesWithoutTeamOrRiders() {
     MeetFixture meet;
     seedTeam(meet, "Hawks", 2);
     seedTeam(meet, "Empty", 0);
-    meet.exec("INSERT INTO TblTeam (TeamName, Division, District) VALUES ('Other', 'A', '1')");
-    FrmEntries entries(*meet.state);
-    entries.Set_Division("B");
-    auto* teams = entries.findChild<QComboBox*>("CbTeamName");
-    QCOMPARE(teams->count(), 2);
-    QCOMPARE(teams->itemText(0), QString("Empty"));
+    Seed::team(meet, "Other", "A");
+    FrmEntries picker(*meet.state);
+    picker.Set_Division("B");
+    auto* teams = control<QComboBox>(&picker, "CbTeamName");
+    QCOMPARE(entries(teams), QStringList({"Empty", "Hawks"}));
     meet.messages.expectAppNotice("Please Provide the Team to be Entered")
         .expectAppNotice("There are currently no riders for the selected team.");
-    entries.CmdSubmit_Click();
+    picker.CmdSubmit_Click();
     teams->setCurrentIndex(0);
-    entries.CmdSubmit_Click();
+    picker.CmdSubmit_Click();
     VERIFY_MESSAGES(meet.messages);
-    QVERIFY(!entries.subWindow());
+    QVERIFY(!picker.subWindow());
 
     teams->setCurrentIndex(1);
-    entries.CmdSubmit_Click();
-    QPointer<EntryWindow> grid = entries.subWindow();
+    picker.CmdSubmit_Click();
+    QPointer<EntryWindow> grid = picker.subWindow();
     QVERIFY(grid && grid->isVisible());
-    QVERIFY(!entries.isEnabled());
+    QVERIFY(!picker.isEnabled());
     grid->close();
-    QVERIFY(entries.isEnabled());
+    QVERIFY(picker.isEnabled());
 }
 
 // 12000 by 9000 twips: a window of 11900 by 8400 holds 14 columns and 8 rows.
@@ -122,8 +104,8 @@ void ClassEntriesTest::gridFitsTheSmallestScreenAndScrolls() {
     QVERIFY(!grid.verticalBar()->isVisibleTo(window.get()));
     QVERIFY(grid.horizontalBar()->isVisibleTo(window.get()));
     QCOMPARE(grid.horizontalBar()->maximum(), 4);
-    QCOMPARE(window->findChild<QLineEdit*>("TxtTeam")->text(), QString("Hawks (B)"));
-    QCOMPARE(window->findChild<QLabel*>("lblrider_2")->text(), QString("First2 Last2 - (102)"));
+    QCOMPARE(control<QLineEdit>(window.get(), "TxtTeam")->text(), QString("Hawks (B)"));
+    QCOMPARE(control<QLabel>(window.get(), "lblrider_2")->text(), QString("First2 Last2 - (102)"));
     QVERIFY(shows(window.get(), "lbltitlearray_14") && !shows(window.get(), "lbltitlearray_15"));
     QVERIFY(!shows(window.get(), "Cbpartner_1"));
     QVERIFY(window->findChild<QWidget*>("Vertlinearray_14") && !window->findChild<QWidget*>("Vertlinearray_15"));
@@ -135,43 +117,29 @@ void ClassEntriesTest::gridFitsTheSmallestScreenAndScrolls() {
     QVERIFY(!shows(window.get(), "lbltitlearray_4") && shows(window.get(), "lbltitlearray_5"));
     QVERIFY(shows(window.get(), "lbltitlearray_18") && shows(window.get(), "Cbpartner_5"));
     // Column 5 now stands where column 1 stood; the partner box in the 14th place.
-    QCOMPARE(grid.box(3, 5)->x(), window->findChild<QWidget*>("lbltitlearray_5")->x());
-    QCOMPARE(grid.partnerBox(1)->x(), window->findChild<QWidget*>("lbltitlearray_18")->x());
+    QCOMPARE(grid.box(3, 5)->x(), control<QWidget>(window.get(), "lbltitlearray_5")->x());
+    QCOMPARE(grid.partnerBox(1)->x(), control<QWidget>(window.get(), "lbltitlearray_18")->x());
     QVERIFY(!grid.box(3, 4)->isVisibleTo(window.get()));
 }
 
+// The partner boxes stand in the view at once and scroll with their rows.
 void ClassEntriesTest::wideScreenShowsThePartnerColumnAtOnce() {
     MeetFixture meet;
     meet.state->ScreenWidth = 15000;
     meet.state->ScreenHeight = 11000;
     seedTeam(meet, "Hawks", 20);
     auto window = openGrid(meet, "Hawks");
-    CheckBoxGrid& grid = window->grid();
-    QVERIFY(grid.visibleCols() >= 18);
-    QVERIFY(!grid.horizontalBar()->isVisibleTo(window.get()));
     QVERIFY(shows(window.get(), "Cbpartner_1") && shows(window.get(), "lbltitlearray_18"));
-    QVERIFY(grid.verticalBar()->isVisibleTo(window.get()));
-    QCOMPARE(grid.verticalBar()->maximum(), 20 - grid.visibleRows());
-    grid.verticalBar()->setValue(grid.verticalBar()->maximum());
-    QVERIFY(!shows(window.get(), "lblrider_1") && shows(window.get(), "lblrider_20"));
-    QCOMPARE(window->findChild<QWidget*>("lblrider_20")->y(), grid.box(20, 1)->y());
+    window->grid().verticalBar()->setValue(window->grid().verticalBar()->maximum());
     QVERIFY(shows(window.get(), "Cbpartner_20") && !shows(window.get(), "Cbpartner_1"));
 }
 
-void ClassEntriesTest::classLimitLocksAndUnlocksTheColumn() {
+// The relay class opens the row's partner box, and closes and empties it again.
+void ClassEntriesTest::relayClassOpensThePartnerBox() {
     MeetFixture meet;
     seedTeam(meet, "Hawks", 6);
     auto window = openGrid(meet, "Hawks");
     CheckBoxGrid& grid = window->grid();
-    for (int row = 1; row <= 4; ++row)
-        click(grid, row, 1);
-    QCOMPARE(grid.classCount(1), 4);
-    QVERIFY(!grid.box(5, 1)->isEnabled() && grid.box(5, 1)->property("raised").toBool());
-    QVERIFY(grid.box(2, 1)->isEnabled() && grid.box(6, 2)->isEnabled());
-    click(grid, 3, 1);
-    QVERIFY(grid.box(5, 1)->isEnabled() && !grid.box(5, 1)->property("raised").toBool());
-
-    // The relay class opens the row's partner box, and closes and empties it again.
     QComboBox* partner = grid.partnerBox(2);
     QVERIFY(!partner->isEnabled());
     click(grid, 2, 17);
@@ -189,9 +157,8 @@ void ClassEntriesTest::storedEntriesAndPairingsAreShown() {
     const QList<qint32> riders = seedTeam(meet, "Hawks", 4);
     meet.exec("INSERT INTO TblEntry (ClassNumber, RiderIndex) VALUES (17, ?), (3, ?), (18, ?)",
               {riders[0], riders[1], riders[1]});
-    meet.exec("INSERT INTO TblPairing (RiderIndex, PartnerIndex, PartnerNumber, PartnerFirst, PartnerLast) "
-              "VALUES (?, ?, '103', 'First3', 'Last3'), (?, ?, '101', 'First1', 'Last1')",
-              {riders[0], riders[2], riders[3], riders[0]});
+    Seed::pairing(meet, riders[0], riders[2]);
+    Seed::pairing(meet, riders[3], riders[0]);
     auto window = openGrid(meet, "Hawks");
     CheckBoxGrid& grid = window->grid();
     QVERIFY(grid.isTicked(1, 17) && grid.isTicked(2, 3));
@@ -240,7 +207,7 @@ void ClassEntriesTest::relayRulesRefuseInOrder() {
     window->CmdApply_Click();
     VERIFY_MESSAGES(meet.messages);
     QCOMPARE(closed.count(), 0);
-    QCOMPARE(rows(meet, "SELECT ClassNumber || '/' || RiderIndex FROM TblEntry"),
+    QCOMPARE(meet.column("SELECT ClassNumber || '/' || RiderIndex FROM TblEntry"),
              QStringList{QString("5/%1").arg(riders[3])});
     QCOMPARE(meet.count("TblPairing"), 0);
     QVERIFY(grid.isTicked(entrants[0], 17));
@@ -252,9 +219,8 @@ void ClassEntriesTest::submitReplacesOnlyTheTeamsRows() {
     const QList<qint32> owls = seedTeam(meet, "Owls", 1, 201);
     meet.exec("INSERT INTO TblEntry (ClassNumber, RiderIndex) VALUES (17, ?), (2, ?), (17, ?)",
               {hawks[0], hawks[1], owls[0]});
-    meet.exec("INSERT INTO TblPairing (RiderIndex, PartnerIndex, PartnerNumber, PartnerFirst, PartnerLast) "
-              "VALUES (?, ?, '102', 'First2', 'Last2'), (?, ?, '201', 'x', 'y')",
-              {hawks[0], hawks[1], owls[0], owls[0]});
+    Seed::pairing(meet, hawks[0], hawks[1]);
+    Seed::pairing(meet, owls[0], owls[0]);
     auto window = openGrid(meet, "Hawks");
     CheckBoxGrid& grid = window->grid();
     click(grid, 1, 17); // the stored relay entry goes, with its pairing
@@ -266,13 +232,13 @@ void ClassEntriesTest::submitReplacesOnlyTheTeamsRows() {
     window->CmdApply_Click();
     VERIFY_MESSAGES(meet.messages);
     QCOMPARE(closed.count(), 1);
-    QCOMPARE(rows(meet, "SELECT ClassNumber || '/' || RiderIndex FROM TblEntry ORDER BY RiderIndex, ClassNumber"),
+    QCOMPARE(meet.column("SELECT ClassNumber || '/' || RiderIndex FROM TblEntry ORDER BY RiderIndex, ClassNumber"),
              QStringList({QString("2/%1").arg(hawks[1]), QString("17/%1").arg(hawks[2]), QString("9/%1").arg(hawks[3]),
                           QString("17/%1").arg(owls[0])}));
-    QCOMPARE(rows(meet, "SELECT RiderIndex || ':' || PartnerIndex || ':' || PartnerNumber || ':' || PartnerFirst "
-                        "FROM TblPairing ORDER BY RiderIndex"),
+    QCOMPARE(meet.column("SELECT RiderIndex || ':' || PartnerIndex || ':' || PartnerNumber || ':' || PartnerFirst "
+                         "FROM TblPairing ORDER BY RiderIndex"),
              QStringList({QString("%1:%2:104:First4").arg(hawks[2]).arg(hawks[3]),
-                          QString("%1:%1:201:x").arg(owls[0])}));
+                          QString("%1:%1:201:First1").arg(owls[0])}));
 
     // Nothing ticked: the question says 0 and every entry of the team goes.
     auto again = openGrid(meet, "Hawks");
@@ -283,7 +249,7 @@ void ClassEntriesTest::submitReplacesOnlyTheTeamsRows() {
     meet.messages.expectConfirm(saveQuestion(0), true);
     again->CmdApply_Click();
     VERIFY_MESSAGES(meet.messages);
-    QCOMPARE(rows(meet, "SELECT RiderIndex FROM TblEntry"), QStringList{QString::number(owls[0])});
+    QCOMPARE(meet.column("SELECT RiderIndex FROM TblEntry"), QStringList{QString::number(owls[0])});
     QCOMPARE(meet.count("TblPairing"), 1);
 }
 
@@ -302,7 +268,7 @@ void ClassEntriesTest::failedSaveLeavesTheOldRowsAndTheGrid() {
     QVERIFY(meet.messages.shown().at(1).contains("disk is full"));
     meet.messages.reset();
     QCOMPARE(closed.count(), 0);
-    QCOMPARE(rows(meet, "SELECT ClassNumber || '/' || RiderIndex FROM TblEntry"),
+    QCOMPARE(meet.column("SELECT ClassNumber || '/' || RiderIndex FROM TblEntry"),
              QStringList{QString("4/%1").arg(riders[0])});
     QVERIFY(window->grid().isTicked(2, 17));
     QCOMPARE(window->grid().partnerBox(2)->currentText(), QString("103"));

@@ -1,29 +1,14 @@
 #include "district_files.h"
+#include "program_run.h"
 #include "test_main.h"
 
 #include "database/district_file.h"
 
 #include <QDir>
-#include <QProcess>
+#include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-struct Run {
-    int status;
-    QString out;
-    QString err;
-};
-
-Run corravin(const QString& programFolder, const QStringList& arguments) {
-    QProcess program;
-    program.start(QStringLiteral(CORRAVIN_BINARY_DIR "/corravin"), QStringList{"--program-folder", programFolder} + arguments);
-    program.waitForFinished(60000);
-    return {program.exitCode(), QString::fromLocal8Bit(program.readAllStandardOutput()),
-            QString::fromLocal8Bit(program.readAllStandardError())};
-}
-} // namespace
 
 class ExchangeCommandsTest : public QObject {
     Q_OBJECT
@@ -41,7 +26,7 @@ void ExchangeCommandsTest::exportAndImportFromTheCommandLine() {
     const QString district = writeDistrictFile(files.path(), "District7-2006.MDB", [](const QSqlDatabase& db) {
         Sql::exec(db, "UPDATE TblTeam SET Division = 'a' WHERE TeamName = 'Owls'");
     });
-    Run run = corravin(program.path(), {"import", district});
+    RunOutcome run = runCorravin(program.path(), {"import", district});
     QCOMPARE(run.status, 0);
     QVERIFY2(run.out.contains("Data Import Successful: 2 teams, 1 coaches, 3 riders"), qPrintable(run.out));
 
@@ -49,7 +34,7 @@ void ExchangeCommandsTest::exportAndImportFromTheCommandLine() {
     const QString outB = files.filePath("b");
     QDir().mkpath(out);
     QDir().mkpath(outB);
-    run = corravin(program.path(), {"export", "--folder", out, "--division", "a"});
+    run = runCorravin(program.path(), {"export", "--folder", out, "--division", "a"});
     QCOMPARE(run.status, 0);
     const QStringList written = QDir(out).entryList(QDir::Files);
     QCOMPARE(written.size(), 1);
@@ -60,22 +45,22 @@ void ExchangeCommandsTest::exportAndImportFromTheCommandLine() {
     QCOMPARE(Sql::scalar(file.db(), "SELECT group_concat(RiderNumber) FROM TblPerson").toString(), QString("12"));
     file.close();
     // Hawks' two riders numbered 7 cannot both go into an export file: nothing is written.
-    run = corravin(program.path(), {"export", "--folder", outB, "--division", "B"});
+    run = runCorravin(program.path(), {"export", "--folder", outB, "--division", "B"});
     QCOMPARE(run.status, 1);
     QVERIFY2(run.err.contains("has the rider number 7, which another exported rider has"), qPrintable(run.err));
     QVERIFY(QDir(outB).entryList(QDir::Files).isEmpty());
-    run = corravin(program.path(), {"export", "--folder", outB, "--division", "a", "--team", "hawks"});
+    run = runCorravin(program.path(), {"export", "--folder", outB, "--division", "a", "--team", "hawks"});
     QCOMPARE(run.status, 1);
     QVERIFY2(run.err.contains("There is no team named hawks in the A Division."), qPrintable(run.err));
     QVERIFY(QDir(outB).entryList(QDir::Files).isEmpty());
 
-    run = corravin(program.path(), {"export", "--folder", out, "--team", "owls"});
+    run = runCorravin(program.path(), {"export", "--folder", out, "--team", "owls"});
     QCOMPARE(run.status, 1); // the file is there and a headless run answers the overwrite question No
     QVERIFY(run.err.contains("Would you like to overwrite it?"));
-    QCOMPARE(corravin(program.path(), {"export"}).status, 2);
-    QCOMPARE(corravin(program.path(), {"export", "--folder", out, "--division", "Z"}).status, 2);
-    QCOMPARE(corravin(program.path(), {"import"}).status, 2);
-    run = corravin(program.path(), {"import", files.filePath("missing.mdb")});
+    QCOMPARE(runCorravin(program.path(), {"export"}).status, 2);
+    QCOMPARE(runCorravin(program.path(), {"export", "--folder", out, "--division", "Z"}).status, 2);
+    QCOMPARE(runCorravin(program.path(), {"import"}).status, 2);
+    run = runCorravin(program.path(), {"import", files.filePath("missing.mdb")});
     QCOMPARE(run.status, 1);
     QVERIFY(run.err.contains("cannot be imported"));
 }

@@ -6,15 +6,10 @@
 #include "database/db_connection.h"
 #include "database/sql.h"
 #include "exchange/frm_data_export.h"
-#include "startup/frm_main.h"
-#include "startup/frm_utilities.h"
-#include "ui/standard_questions.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
-#include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -48,7 +43,6 @@ private slots:
     void exportsTheTickedTeamsWithTheirCoachesAndRiders();
     void overwriteIsAskedAndNoKeepsTheFile();
     void unexportableRowsAreReportedAndNothingIsWritten();
-    void utilitiesMenuOpensItOverTheDisabledMainWindow();
 };
 
 void ExportTest::listScrollsTenTeamsAtATime() {
@@ -160,27 +154,6 @@ void ExportTest::unexportableRowsAreReportedAndNothingIsWritten() {
     window.CmdExport_Click();
     VERIFY_MESSAGES(meet.messages);
     QVERIFY(QDir(out.path()).entryList(QDir::Files).isEmpty());
-}
-
-void ExportTest::utilitiesMenuOpensItOverTheDisabledMainWindow() {
-    MeetFixture meet;
-    FrmMain main(*meet.state);
-    main.show();
-    auto* menu = new FrmUtilities(*meet.state, &main);
-    menu->show();
-    menu->LblExport_Click();
-    QPointer<FrmDataExport> window;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* found = qobject_cast<FrmDataExport*>(w); found && found->isVisible())
-            window = found;
-    QVERIFY(window);
-    QVERIFY(!main.isEnabled() && window->isEnabled());
-    meet.messages.expectConfirm(StandardQuestions::cancelText(), true);
-    window->CmdCancel_Click();
-    VERIFY_MESSAGES(meet.messages);
-    QVERIFY(main.isEnabled());
-    flushClosedWindows();
-    QVERIFY(!window);
 }
 
 CORRAVIN_TEST(ExportTest)

@@ -1,5 +1,6 @@
-#include "judging_fixture.h"
+#include "seed.h"
 #include "test_main.h"
+#include "window_driver.h"
 
 #include "judging/frm_judge.h"
 #include "judging/frm_judge_mgmt.h"
@@ -19,29 +20,18 @@ const QString JudgeDeleteQuestion =
     "Clicking OK will delete the selected Judge and cannot be undone. Are you sure you want to continue?";
 
 QListWidget* judgeList(FrmJudgeMgmt& mgmt) {
-    return judgingControl<QListWidget>(&mgmt, "LbJudges");
+    return control<QListWidget>(&mgmt, "LbJudges");
 }
 
 void clickJudge(FrmJudgeMgmt& mgmt, int row) {
     judgeList(mgmt)->setCurrentRow(row);
 }
 
-void typeInto(QWidget* window, const QString& name, const QString& text) {
-    judgingControl<QLineEdit>(window, name)->setText(text);
-}
-
-QStringList listed(FrmJudgeMgmt& mgmt) {
-    QStringList all;
-    for (int i = 0; i < judgeList(mgmt)->count(); ++i)
-        all << judgeList(mgmt)->item(i)->text();
-    return all;
-}
-
 // Submits the open judge window, answering Yes to the save question.
 void submitJudge(MeetFixture& meet, FrmJudgeMgmt& mgmt) {
     meet.messages.expectConfirm(StandardQuestions::saveText(), true);
     mgmt.judgeWindow()->CmdSubmit_Click();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    flushClosedWindows();
 }
 } // namespace
 
@@ -79,8 +69,8 @@ void JudgeWindowsTest::submitValidatesNamesInOrder() {
     FrmJudge window(*meet.state);
     window.setAttribute(Qt::WA_DeleteOnClose, false);
     window.Initialize_Add();
-    typeInto(&window, "TxtFirst", first);
-    typeInto(&window, "TxtLast", last);
+    setText(&window, "TxtFirst", first);
+    setText(&window, "TxtLast", last);
     QSignalSpy closed(&window, &FrmJudge::closed);
     meet.messages.expectConfirm(StandardQuestions::saveText(), true);
     if (!message.isEmpty())
@@ -97,17 +87,17 @@ void JudgeWindowsTest::addAndEditStoreEveryBoxForAWideKey() {
     meet.exec("INSERT INTO TblJudge (JudgeID, FirstName, LastName) VALUES (70000, 'Old', 'Name')");
     FrmJudgeMgmt mgmt(*meet.state);
     mgmt.Form_Activate();
-    QCOMPARE(judgingControl<QLabel>(&mgmt, "lblJudges")->text(), QString("Judges Information Form"));
+    QCOMPARE(control<QLabel>(&mgmt, "lblJudges")->text(), QString("Judges Information Form"));
     mgmt.CmdAddJudge_Click();
     FrmJudge* window = mgmt.judgeWindow();
     QVERIFY(window && window->isVisible() && !mgmt.isEnabled());
-    QCOMPARE(judgingControl<QLabel>(window, "LblTitle")->text(), QString("Judge Information Form"));
+    QCOMPARE(control<QLabel>(window, "LblTitle")->text(), QString("Judge Information Form"));
     const QStringList boxes{"TxtFirst", "TxtLast", "TxtAddress",  "TxtCity",
                             "TxtState", "TxtZip",  "TxtPhoneNum", "TxtEmail"};
     const QStringList typed{"Zoë", "O'Hara", "1 Main St", "Springfield", "OHIO", "123456", "555-1234", "z@x.org"};
     for (int i = 0; i < boxes.size(); ++i)
-        typeInto(window, boxes[i], typed[i]);
-    judgingControl<QPlainTextEdit>(window, "TxtMemo")->setPlainText("line one\nline 'two'");
+        setText(window, boxes[i], typed[i]);
+    control<QPlainTextEdit>(window, "TxtMemo")->setPlainText("line one\nline 'two'");
     submitJudge(meet, mgmt);
     QVERIFY(mgmt.isEnabled() && !mgmt.judgeWindow());
     QCOMPARE(meet.scalar("SELECT FirstName || '|' || LastName || '|' || Address || '|' || City || '|' || State || '|' "
@@ -115,20 +105,20 @@ void JudgeWindowsTest::addAndEditStoreEveryBoxForAWideKey() {
                          "70000")
                  .toString(),
              QString("Zoë|O'Hara|1 Main St|Springfield|OH|12345|555-1234|z@x.org|line one\nline 'two'"));
-    QCOMPARE(listed(mgmt), QStringList({"Name, Old", "O'Hara, Zoë"}));
+    QCOMPARE(entries(judgeList(mgmt)), QStringList({"Name, Old", "O'Hara, Zoë"}));
 
     clickJudge(mgmt, 0);
     QCOMPARE(mgmt.selectedJudge(), 70000);
     mgmt.CmdEditJudge_Click();
     QVERIFY(mgmt.judgeWindow() && mgmt.judgeWindow()->editing());
-    QCOMPARE(judgingControl<QLineEdit>(mgmt.judgeWindow(), "TxtFirst")->text(), QString("Old"));
-    typeInto(mgmt.judgeWindow(), "TxtLast", "Adams");
+    QCOMPARE(control<QLineEdit>(mgmt.judgeWindow(), "TxtFirst")->text(), QString("Old"));
+    setText(mgmt.judgeWindow(), "TxtLast", "Adams");
     submitJudge(meet, mgmt);
     QCOMPARE(meet.scalar("SELECT LastName FROM TblJudge WHERE JudgeID = 70000").toString(), QString("Adams"));
     meet.messages.expectConfirm(JudgeDeleteQuestion, true);
     mgmt.CmdDeleteJudge_Click();
     VERIFY_MESSAGES(meet.messages);
-    QCOMPARE(JudgingSeed::column(meet, "SELECT LastName FROM TblJudge"), QStringList{"O'Hara"});
+    QCOMPARE(meet.column("SELECT LastName FROM TblJudge"), QStringList{"O'Hara"});
 }
 
 void JudgeWindowsTest::deleteRefusals_data() {
@@ -153,11 +143,11 @@ void JudgeWindowsTest::deleteRefusals() {
     QFETCH(QString, title);
     QFETCH(QString, message);
     MeetFixture meet;
-    const qint32 judge = JudgingSeed::judge(meet, "Mary", "Ellis");
+    const qint32 judge = Seed::judge(meet, "Mary", "Ellis");
     if (assigned)
-        JudgingSeed::assign(meet, judge, 4, "C");
+        Seed::assign(meet, judge, 4, "C");
     if (placed)
-        JudgingSeed::placing(meet, judge, 4, "C");
+        Seed::placing(meet, judge, 4, "C");
     FrmJudgeMgmt mgmt(*meet.state);
     mgmt.Form_Activate();
     if (select)
@@ -183,22 +173,22 @@ void JudgeWindowsTest::selectionByPositionAfterAddAndDelete() {
     mgmt.CmdDeleteJudge_Click();
     VERIFY_MESSAGES(meet.messages);
 
-    const qint32 mary = JudgingSeed::judge(meet, "Mary", "Ellis");
-    const qint32 ann = JudgingSeed::judge(meet, "Ann", "Ellis");
+    const qint32 mary = Seed::judge(meet, "Mary", "Ellis");
+    const qint32 ann = Seed::judge(meet, "Ann", "Ellis");
     mgmt.Form_Activate();
     clickJudge(mgmt, 1);
     QCOMPARE(mgmt.selectedJudge(), ann);
     clickJudge(mgmt, 0);
     QCOMPARE(mgmt.selectedJudge(), mary);
     mgmt.CmdAddJudge_Click();
-    typeInto(mgmt.judgeWindow(), "TxtFirst", "Zed");
-    typeInto(mgmt.judgeWindow(), "TxtLast", "adams");
+    setText(mgmt.judgeWindow(), "TxtFirst", "Zed");
+    setText(mgmt.judgeWindow(), "TxtLast", "adams");
     submitJudge(meet, mgmt);
-    QCOMPARE(listed(mgmt), QStringList({"adams, Zed", "Ellis, Mary", "Ellis, Ann"}));
+    QCOMPARE(entries(judgeList(mgmt)), QStringList({"adams, Zed", "Ellis, Mary", "Ellis, Ann"}));
     QCOMPARE(mgmt.selectedJudge(), mary);
     QCOMPARE(judgeList(mgmt)->currentRow(), 1);
     mgmt.CmdEditJudge_Click();
-    QCOMPARE(judgingControl<QLineEdit>(mgmt.judgeWindow(), "TxtFirst")->text(), QString("Mary"));
+    QCOMPARE(control<QLineEdit>(mgmt.judgeWindow(), "TxtFirst")->text(), QString("Mary"));
     meet.messages.expectConfirm(StandardQuestions::cancelText(), true);
     mgmt.judgeWindow()->CmdCancel_Click();
 
@@ -207,7 +197,7 @@ void JudgeWindowsTest::selectionByPositionAfterAddAndDelete() {
     QCOMPARE(mgmt.selectedJudge(), -1);
     mgmt.CmdEditJudge_Click();
     VERIFY_MESSAGES(meet.messages);
-    QCOMPARE(listed(mgmt), QStringList({"adams, Zed", "Ellis, Ann"}));
+    QCOMPARE(entries(judgeList(mgmt)), QStringList({"adams, Zed", "Ellis, Ann"}));
 }
 
 CORRAVIN_TEST(JudgeWindowsTest)

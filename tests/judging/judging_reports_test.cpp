@@ -1,5 +1,5 @@
-#include "judging_fixture.h"
 #include "pdf_text.h"
+#include "seed.h"
 #include "test_main.h"
 
 #include "judging/frm_judge_class_mgmt.h"
@@ -18,11 +18,11 @@ const QString NoAgenda = "There are currently no judging assignments entered.";
 // Two judges for each of the first `classes` classes of the division; class 1 has Ellis
 // (added first) and Adams.
 void seedTwoJudgesPerClass(MeetFixture& meet, int classes, const QString& division) {
-    const qint32 ellis = JudgingSeed::judge(meet, "Mary", "Ellis");
-    const qint32 adams = JudgingSeed::judge(meet, "Zed", "Adams");
+    const qint32 ellis = Seed::judge(meet, "Mary", "Ellis");
+    const qint32 adams = Seed::judge(meet, "Zed", "Adams");
     for (int c = 1; c <= classes; ++c) {
-        JudgingSeed::assign(meet, ellis, c, division);
-        JudgingSeed::assign(meet, adams, c, division);
+        Seed::assign(meet, ellis, c, division);
+        Seed::assign(meet, adams, c, division);
     }
 }
 
@@ -64,7 +64,7 @@ void JudgingReportsTest::cardsRunThreeToARow() {
     MeetFixture meet;
     meet.state->CurrentRegion = "C";
     seedTwoJudgesPerClass(meet, classes, "B");
-    JudgingSeed::assign(meet, JudgingSeed::judge(meet, "Other", "Division"), 1, "A");
+    Seed::assign(meet, Seed::judge(meet, "Other", "Division"), 1, "A");
     const RowSet cards = JudgingReports::Build_Card_Rows(meet.db(), "B");
     QCOMPARE(cards.fields().size(), 12);
     QCOMPARE(cards.fields().first(), QString("C1Division"));
@@ -94,7 +94,7 @@ void JudgingReportsTest::agendaGroupsTheChosenDivisionByClass() {
     MeetFixture meet;
     meet.state->CurrentRegion = "C";
     seedTwoJudgesPerClass(meet, 2, "A");
-    JudgingSeed::assign(meet, JudgingSeed::judge(meet, "Bea", "Brown"), 9, "B");
+    Seed::assign(meet, Seed::judge(meet, "Bea", "Brown"), 9, "B");
     FrmJudgeClassMgmt window(*meet.state);
     window.Set_Division("A");
     window.CmdDisplayReport_Click();

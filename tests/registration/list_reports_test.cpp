@@ -3,6 +3,7 @@
 #include "registration/registration_reports.h"
 #include "reports/frm_report_preview.h"
 #include "reports/print_command.h"
+#include "page_texts.h"
 #include "pdf_text.h"
 #include "seed.h"
 #include "test_main.h"
@@ -10,16 +11,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-QStringList allTexts(const LaidOutReport& pages) {
-    QStringList texts;
-    for (const LaidOutPage& page : pages.pages)
-        texts << page.allTexts();
-    return texts;
-}
-
-} // namespace
 
 class ListReportsTest : public QObject {
     Q_OBJECT
@@ -83,7 +74,7 @@ void ListReportsTest::riderListGroupsRidersByDivisionAndTeam() {
     QCOMPARE(first.texts("txtTeamName").mid(0, 2), QStringList({"Birch", "Oak"}));
     QCOMPARE(first.texts("txtPerson").mid(0, 3), QStringList({"Al Brown", "Bo Adams", "Many Rider00"}));
     QCOMPARE(first.texts("txtRiderNumber").mid(0, 2), QStringList({"10", "12"}));
-    const QStringList texts = allTexts(pages);
+    const QStringList texts = pageTexts(pages);
     QVERIFY(texts.contains("Zoë Quinn"));
     QVERIFY(!texts.contains("No Team"));
     const LaidOutPage& last = pages.pages.back();

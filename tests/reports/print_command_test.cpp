@@ -1,12 +1,13 @@
 #include "meet_fixture.h"
 #include "sample_report.h"
 #include "pdf_text.h"
+#include "program_run.h"
 #include "test_main.h"
 
 #include "reports/print_command.h"
 
 #include <QFile>
-#include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -136,13 +137,9 @@ void PrintCommandTest::programExitStatuses() {
     QFETCH(int, status);
     QFETCH(QString, stderrPart);
     QTemporaryDir folder;
-    QProcess program;
-    program.setWorkingDirectory(folder.path());
-    program.start(QStringLiteral(CORRAVIN_BINARY_DIR "/corravin"),
-                  QStringList{QStringLiteral("--program-folder"), folder.path()} + arguments);
-    QVERIFY(program.waitForFinished(60000));
-    QCOMPARE(program.exitCode(), status);
-    QVERIFY2(QString::fromLocal8Bit(program.readAllStandardError()).contains(stderrPart), qPrintable(stderrPart));
+    const RunOutcome run = runCorravin(folder.path(), arguments);
+    QCOMPARE(run.status, status);
+    QVERIFY2(run.err.contains(stderrPart), qPrintable(stderrPart));
     QVERIFY(!QFile::exists(folder.filePath(QStringLiteral("x.pdf"))));
     // A usage error opens and creates nothing.
     QCOMPARE(QFile::exists(folder.filePath(QStringLiteral("QARNReduzuduv2006.mdb"))), status == 0);

@@ -1,3 +1,4 @@
+#include "page_texts.h"
 #include "sample_report.h"
 #include "test_main.h"
 
@@ -78,9 +79,7 @@ void ReportEngineTest::groupedReportRunsOverSeveralPages() {
             laid.pages[0].first(QStringLiteral("LblHead"))->rect.top());
 
     // Every rider is printed once, in order.
-    QStringList numbers;
-    for (const LaidOutPage& page : laid.pages)
-        numbers << page.texts(QStringLiteral("txtRiderNumber"));
+    const QStringList numbers = pageTexts(laid, QStringLiteral("txtRiderNumber"));
     QCOMPARE(numbers.size(), 3 * 4 * 12);
     QCOMPARE(numbers.first(), QStringLiteral("100"));
     QCOMPARE(numbers.last(), QString::number(100 + 3 * 4 * 12 - 1));
@@ -88,22 +87,16 @@ void ReportEngineTest::groupedReportRunsOverSeveralPages() {
 
 void ReportEngineTest::groupSumsAndReportTotals() {
     const LaidOutReport laid = ReportLayout::layout(SampleReport::make(4, 12));
-    QStringList teamSums, divisionSums, totals, counts, teams;
-    for (const LaidOutPage& page : laid.pages) {
-        teamSums << page.texts(QStringLiteral("SumTeam"));
-        divisionSums << page.texts(QStringLiteral("SumDivision"));
-        totals << page.texts(QStringLiteral("SumAll"));
-        counts << page.texts(QStringLiteral("CountAll"));
-        for (const QString& team : page.texts(QStringLiteral("txtTeamName")))
-            if (!team.endsWith(ReportLayout::ContinuedMark))
-                teams << team;
-    }
+    QStringList teams;
+    for (const QString& team : pageTexts(laid, QStringLiteral("txtTeamName")))
+        if (!team.endsWith(ReportLayout::ContinuedMark))
+            teams << team;
     QCOMPARE(teams.size(), 12);
     QCOMPARE(teams.first(), QStringLiteral("Team A1"));
-    QCOMPARE(teamSums, QStringList(12, QStringLiteral("78")));       // 1 + ... + 12
-    QCOMPARE(divisionSums, QStringList(3, QStringLiteral("312")));   // four teams
-    QCOMPARE(totals, QStringList{QStringLiteral("936")});
-    QCOMPARE(counts, QStringList{QStringLiteral("144")});
+    QCOMPARE(pageTexts(laid, QStringLiteral("SumTeam")), QStringList(12, QStringLiteral("78")));      // 1 + ... + 12
+    QCOMPARE(pageTexts(laid, QStringLiteral("SumDivision")), QStringList(3, QStringLiteral("312"))); // four teams
+    QCOMPARE(pageTexts(laid, QStringLiteral("SumAll")), QStringList{QStringLiteral("936")});
+    QCOMPARE(pageTexts(laid, QStringLiteral("CountAll")), QStringList{QStringLiteral("144")});
     // The grand total closes the last page.
     QCOMPARE(laid.pages.back().texts(QStringLiteral("SumAll")).size(), 1);
 }

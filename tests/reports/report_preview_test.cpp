@@ -1,6 +1,7 @@
 #include "meet_fixture.h"
 #include "sample_report.h"
 #include "test_main.h"
+#include "window_driver.h"
 
 #include "reports/frm_report_preview.h"
 #include "reports/report_data_source.h"
@@ -60,7 +61,7 @@ void ReportPreviewTest::placedFromTheScreenSize() {
     QCOMPARE(preview->windowTitle(), QStringLiteral("RptSample"));
     QVERIFY(preview->pages().pageCount() > 1);
     preview->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    flushClosedWindows();
     QVERIFY(!preview);
     VERIFY_MESSAGES(meet.messages);
 }
@@ -137,7 +138,7 @@ void ReportPreviewTest::closingRunsTheTerminateStepOnce() {
     preview->close();
     QCOMPARE(returned, 1);
     QVERIFY(!ReportDataSource::of(*meet.state).isOpen(QStringLiteral("RptTeam")));
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    flushClosedWindows();
     QVERIFY(!preview);
     QCOMPARE(returned, 1);
 }
@@ -164,7 +165,7 @@ void ReportPreviewTest::closingClosesTheActivityWhereTheCatalogueSays() {
     preview->close();
     QCOMPARE(host.CurrentActivity(), closes ? 0 : 12);
     // Closing the activity took its window away, and with it nothing of the closed preview.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    flushClosedWindows();
     QVERIFY(!preview);
     QCOMPARE(activity.isNull(), closes);
     meet.state->host = nullptr;

@@ -1,50 +1,27 @@
 #pragma once
 
-#include "meet_fixture.h"
+#include "page_texts.h"
 #include "pdf_text.h"
+#include "seed.h"
+#include "window_driver.h"
 
-#include "reports/report_layout.h"
+#include "reports/frm_report_preview.h"
 
-#include <QComboBox>
-#include <QWidget>
-
-// Teams, riders, entries and relay pairings written straight into a meet database, and
-// what the sheet tests read back from laid-out pages.
+// Riders for the sheet tests, and the pages a sheet window shows.
 namespace SheetSeed {
-
-inline qint32 team(const MeetFixture& meet, const QString& name, const QString& division) {
-    meet.exec("INSERT INTO TblTeam (TeamName, Division, District) VALUES (?, ?, '1')", {name, division});
-    return meet.scalar("SELECT max(TeamCode) FROM TblTeam").toInt();
-}
 
 // A rider named after the number ("First20 Last20"), entered in the given classes.
 inline qint32 rider(const MeetFixture& meet, qint32 teamCode, const QString& number, const QList<int>& classes = {}) {
-    meet.exec("INSERT INTO TblPerson (FirstName, LastName, TeamCode, RiderNumber) VALUES (?, ?, ?, ?)",
-              {"First" + number, "Last" + number, teamCode, number});
-    const qint32 index = meet.scalar("SELECT max(RiderIndex) FROM TblPerson").toInt();
+    const qint32 index = Seed::rider(meet, teamCode, "First" + number, "Last" + number, number);
     for (int c : classes)
-        meet.exec("INSERT INTO TblEntry (ClassNumber, RiderIndex) VALUES (?, ?)", {c, index});
+        Seed::entry(meet, index, c);
     return index;
 }
 
-inline void pairing(const MeetFixture& meet, qint32 entrant, qint32 partner) {
-    meet.exec("INSERT INTO TblPairing (RiderIndex, PartnerIndex, PartnerNumber, PartnerFirst, PartnerLast) "
-              "SELECT ?, RiderIndex, RiderNumber, FirstName, LastName FROM TblPerson WHERE RiderIndex = ?",
-              {entrant, partner});
+// The pages of the preview a sheet window shows; null when it shows none.
+inline const LaidOutReport* previewPages(QWidget* reportWindow) {
+    auto* preview = qobject_cast<FrmReportPreview*>(reportWindow);
+    return preview ? &preview->pages() : nullptr;
 }
-
-// The texts of a control over every page, in page order.
-inline QStringList texts(const LaidOutReport& laid, const QString& control) {
-    QStringList all;
-    for (const LaidOutPage& page : laid.pages)
-        all << page.texts(control);
-    return all;
-}
-
-inline void choose(QWidget* window, const QString& combo, const QString& text) {
-    QComboBox* box = window->findChild<QComboBox*>(combo);
-    box->setCurrentIndex(box->findText(text));
-}
-
 
 } // namespace SheetSeed

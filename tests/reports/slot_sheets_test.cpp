@@ -3,7 +3,6 @@
 
 #include "database/class_data.h"
 #include "labels/label_files.h"
-#include "reports/frm_report_preview.h"
 #include "reports/frm_slot_sheets.h"
 #include "reports/print_command.h"
 #include "reports/sheet_reports.h"
@@ -11,25 +10,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-
-const LaidOutReport& slotSheetPages(const FrmSlotSheets& sheets) {
-    auto* preview = qobject_cast<FrmReportPreview*>(sheets.reportWindow());
-    if (!preview)
-        qFatal("no slot sheets were shown");
-    return preview->pages();
-}
-
-QStringList slotTeamChoices(const FrmSlotSheets& sheets) {
-    auto* box = sheets.findChild<QComboBox*>("CbTeam");
-    QStringList all;
-    for (int i = 0; i < box->count(); ++i)
-        all << box->itemText(i);
-    return all;
-}
-
-} // namespace
 
 class SlotSheetsTest : public QObject {
     Q_OBJECT
@@ -46,18 +26,20 @@ private slots:
 void SlotSheetsTest::createAllAndSinglePrintTeamsWithRiders() {
     MeetFixture meet;
     meet.state->CurrentRegion = "C";
-    const qint32 ohara = SheetSeed::team(meet, "O'Hara's Stable", "B");
+    const qint32 ohara = Seed::team(meet, "O'Hara's Stable", "B");
     for (const char* number : {"20", "100", "3"})
         SheetSeed::rider(meet, ohara, number);
-    SheetSeed::rider(meet, SheetSeed::team(meet, "Birch", "B"), "5");
-    SheetSeed::team(meet, "Empty", "B");
-    SheetSeed::rider(meet, SheetSeed::team(meet, "O'Hara's Stable", "A"), "77");
+    SheetSeed::rider(meet, Seed::team(meet, "Birch", "B"), "5");
+    Seed::team(meet, "Empty", "B");
+    SheetSeed::rider(meet, Seed::team(meet, "O'Hara's Stable", "A"), "77");
 
     FrmSlotSheets sheets(*meet.state);
     sheets.Set_Division("B");
-    QCOMPARE(slotTeamChoices(sheets), QStringList({"Birch", "Empty", "O'Hara's Stable"}));
+    QCOMPARE(entries(control<QComboBox>(&sheets, "CbTeam")), QStringList({"Birch", "Empty", "O'Hara's Stable"}));
     sheets.CmdAll_Click();
-    const LaidOutReport& laid = slotSheetPages(sheets);
+    const LaidOutReport* all = SheetSeed::previewPages(sheets.reportWindow());
+    QVERIFY(all);
+    const LaidOutReport& laid = *all;
     QVERIFY(laid.landscape);
     QCOMPARE(laid.pageCount(), 2);
     QCOMPARE(laid.pages[0].texts("txtTeamName"), QStringList({"Birch"}));
@@ -65,18 +47,20 @@ void SlotSheetsTest::createAllAndSinglePrintTeamsWithRiders() {
     QCOMPARE(laid.pages[1].texts("txtTeamName"), QStringList({"O'Hara's Stable"}));
     QCOMPARE(laid.pages[1].texts("txtRiderNumber"), QStringList({"100", "20", "3"}));
     QCOMPARE(laid.pages[1].texts("txtFirstName"), QStringList({"First100", "First20", "First3"}));
-    QCOMPARE(SheetSeed::texts(laid, "txtDivision"), QStringList({"B", "B"}));
-    QCOMPARE(SheetSeed::texts(laid, "LblTitle"), QStringList({"Region C", "Region C"}));
+    QCOMPARE(pageTexts(laid, "txtDivision"), QStringList({"B", "B"}));
+    QCOMPARE(pageTexts(laid, "LblTitle"), QStringList({"Region C", "Region C"}));
 
     // The single sheet is the chosen team's, found by its key: not the team of that name in A.
-    SheetSeed::choose(&sheets, "CbTeam", "O'Hara's Stable");
+    choose(&sheets, "CbTeam", "O'Hara's Stable");
     sheets.CmdSingle_Click();
-    QCOMPARE(SheetSeed::texts(slotSheetPages(sheets), "txtRiderNumber"), QStringList({"100", "20", "3"}));
-    QCOMPARE(SheetSeed::texts(slotSheetPages(sheets), "txtDivision"), QStringList({"B"}));
+    const LaidOutReport* single = SheetSeed::previewPages(sheets.reportWindow());
+    QVERIFY(single);
+    QCOMPARE(pageTexts(*single, "txtRiderNumber"), QStringList({"100", "20", "3"}));
+    QCOMPARE(pageTexts(*single, "txtDivision"), QStringList({"B"}));
 
     // A division change refills the team list at once.
     sheets.Set_Division("A");
-    QCOMPARE(slotTeamChoices(sheets), QStringList({"O'Hara's Stable"}));
+    QCOMPARE(entries(control<QComboBox>(&sheets, "CbTeam")), QStringList({"O'Hara's Stable"}));
     VERIFY_MESSAGES(meet.messages);
 }
 
@@ -101,12 +85,12 @@ void SlotSheetsTest::refusals() {
     QFETCH(QString, team);
     QFETCH(QString, message);
     MeetFixture meet;
-    SheetSeed::rider(meet, SheetSeed::team(meet, "Oak", "B"), "1");
-    SheetSeed::team(meet, "Empty", "B");
-    SheetSeed::team(meet, "Lonely", "D");
+    SheetSeed::rider(meet, Seed::team(meet, "Oak", "B"), "1");
+    Seed::team(meet, "Empty", "B");
+    Seed::team(meet, "Lonely", "D");
     FrmSlotSheets sheets(*meet.state);
     sheets.Set_Division(division);
-    SheetSeed::choose(&sheets, "CbTeam", team);
+    choose(&sheets, "CbTeam", team);
     meet.messages.expectAppNotice(message);
     single ? sheets.CmdSingle_Click() : sheets.CmdAll_Click();
     VERIFY_MESSAGES(meet.messages);
@@ -117,12 +101,14 @@ void SlotSheetsTest::refusals() {
 // every rider's box stands exactly under its column head.
 void SlotSheetsTest::headImagesFollowTheLineUpAndBoxesStandUnderThem() {
     MeetFixture meet;
-    SheetSeed::rider(meet, SheetSeed::team(meet, "Oak", "B"), "1");
+    SheetSeed::rider(meet, Seed::team(meet, "Oak", "B"), "1");
     ClassData::update(meet.db(), ClassLineup::fittingAndShowing(ClassLineup::Form::Modified));
     FrmSlotSheets sheets(*meet.state);
     sheets.Set_Division("B");
     sheets.CmdAll_Click();
-    const LaidOutPage& page = slotSheetPages(sheets).pages.front();
+    const LaidOutReport* laid = SheetSeed::previewPages(sheets.reportWindow());
+    QVERIFY(laid);
+    const LaidOutPage& page = laid->pages.front();
     const QString folder = meet.programFolder();
     auto reportImage = [&](const QString& imagePath) {
         return QImage(LabelFiles::path(folder, LabelFiles::reportPrefix(), imagePath));
@@ -179,9 +165,9 @@ void SlotSheetsTest::printCommandWritesSheets() {
     QFETCH(QStringList, notShown);
     MeetFixture meet;
     meet.state->CurrentRegion = "C";
-    SheetSeed::rider(meet, SheetSeed::team(meet, "O'Hara's Stable", "B"), "11", {14});
-    SheetSeed::rider(meet, SheetSeed::team(meet, "Oak", "B"), "21", {14});
-    SheetSeed::rider(meet, SheetSeed::team(meet, "O'Hara's Stable", "A"), "99", {14});
+    SheetSeed::rider(meet, Seed::team(meet, "O'Hara's Stable", "B"), "11", {14});
+    SheetSeed::rider(meet, Seed::team(meet, "Oak", "B"), "21", {14});
+    SheetSeed::rider(meet, Seed::team(meet, "O'Hara's Stable", "A"), "99", {14});
     QTemporaryDir out;
     PrintRequest request;
     request.report = report;

@@ -58,11 +58,9 @@ struct PublishedMeet {
         Seed::team(meet, "Owls", "D");
         const qint32 ann = Seed::rider(meet, hostile, "Ann", "<i>Lee</i>", "101");
         const qint32 bo = Seed::rider(meet, hawks, "Bo", "Ray", "9");
-        meet.exec("INSERT INTO TblJudge (FirstName, LastName) VALUES ('Mary', 'Ellis')");
-        for (const auto& [rider, place] : {std::pair{ann, 1}, std::pair{bo, 2}})
-            meet.exec("INSERT INTO TblPlacing (ClassNumber, Place, Division, RiderIndex, Points, JudgeID) "
-                      "VALUES (5, ?, 'B', ?, ?, 1)",
-                      {place, rider, 11 - place});
+        const qint32 ellis = Seed::judge(meet, "Mary", "Ellis");
+        Seed::placing(meet, ellis, 5, "B", 1, ann);
+        Seed::placing(meet, ellis, 5, "B", 2, bo);
     }
 };
 

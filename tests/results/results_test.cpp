@@ -1,7 +1,8 @@
-#include "meet_fixture.h"
+#include "page_texts.h"
+#include "seed.h"
 #include "test_main.h"
+#include "window_driver.h"
 
-#include "database/sql.h"
 #include "reports/print_registry.h"
 #include "reports/report_layout.h"
 #include "results/frm_place_assign.h"
@@ -29,49 +30,33 @@ struct ResultsMeet {
     qint32 ellis = 0;
 
     ResultsMeet() {
-        const qint32 hawks = team("Hawks", "B");
-        const qint32 owls = team("Owls", "B");
-        const qint32 ants = team("Ants", "A");
+        const qint32 hawks = Seed::team(meet, "Hawks", "B");
+        const qint32 owls = Seed::team(meet, "Owls", "B");
+        const qint32 ants = Seed::team(meet, "Ants", "A");
         rider(hawks, "101", "Ann", "Lee");
         rider(hawks, "102", "Bo", "Ray");
         rider(hawks, "9", "Cy", "Fox");
         rider(owls, "10", "Di", "Orr");
         rider(ants, "103", "Ed", "Kim");
-        ellis = judge("Mary", "Ellis");
-        adams = judge("Sam", "Adams");
-        for (const qint32 judgeId : {ellis, adams})
-            meet.exec("INSERT INTO TblClassJudges (JudgeID, ClassNumber, Division) VALUES (?, 5, 'B')", {judgeId});
+        ellis = Seed::judge(meet, "Mary", "Ellis");
+        adams = Seed::judge(meet, "Sam", "Adams");
+        assignBoth(5);
         for (const char* number : {"101", "102", "9", "10", "103"})
-            enter(number, 5);
-    }
-    qint32 team(const QString& name, const QString& division) {
-        meet.exec("INSERT INTO TblTeam (TeamName, Division, District) VALUES (?, ?, '1')", {name, division});
-        return meet.scalar("SELECT max(TeamCode) FROM TblTeam").toInt();
+            Seed::entry(meet, riders[number], 5);
     }
     void rider(qint32 team, const QString& number, const QString& first, const QString& last) {
-        meet.exec("INSERT INTO TblPerson (FirstName, LastName, TeamCode, RiderNumber) VALUES (?, ?, ?, ?)",
-                  {first, last, team, number});
-        riders[number] = meet.scalar("SELECT max(RiderIndex) FROM TblPerson").toInt();
+        riders[number] = Seed::rider(meet, team, first, last, number);
     }
-    qint32 judge(const QString& first, const QString& last) {
-        meet.exec("INSERT INTO TblJudge (FirstName, LastName) VALUES (?, ?)", {first, last});
-        return meet.scalar("SELECT max(JudgeID) FROM TblJudge").toInt();
-    }
-    void enter(const QString& number, int classNumber) {
-        meet.exec("INSERT INTO TblEntry (ClassNumber, RiderIndex) VALUES (?, ?)", {classNumber, riders[number]});
+    void assignBoth(int classNumber) {
+        for (const qint32 judgeId : {ellis, adams})
+            Seed::assign(meet, judgeId, classNumber, "B");
     }
     void place(int classNumber, int place, const QString& number, qint32 judgeId, const QString& division = "B") {
-        meet.exec("INSERT INTO TblPlacing (ClassNumber, Place, Division, RiderIndex, Points, JudgeID) "
-                  "VALUES (?, ?, ?, ?, ?, ?)",
-                  {classNumber, place, division, riders[number], 11 - place, judgeId});
+        Seed::placing(meet, judgeId, classNumber, division, place, riders[number]);
     }
     QStringList placings() {
-        QStringList all;
-        auto query = Sql::exec(meet.db(), "SELECT JudgeID || ':' || Place || ':' || RiderIndex || ':' || "
-                                          "CAST(Points AS INTEGER) FROM TblPlacing ORDER BY JudgeID, Place");
-        while (query.next())
-            all << query.value(0).toString();
-        return all;
+        return meet.column("SELECT JudgeID || ':' || Place || ':' || RiderIndex || ':' || CAST(Points AS INTEGER) "
+                           "FROM TblPlacing ORDER BY JudgeID, Place");
     }
     QString row(qint32 judgeId, int place, const QString& number) {
         return QString("%1:%2:%3:%4").arg(judgeId).arg(place).arg(riders[number]).arg(11 - place);
@@ -84,23 +69,6 @@ void choose(FrmPlaceAssign& window, int column, int place, const QString& starts
     QVERIFY2(index >= 0, qPrintable(startsWith));
     list->setCurrentIndex(index);
 }
-
-QStringList texts(const QComboBox* list) {
-    QStringList all;
-    for (int i = 0; i < list->count(); ++i)
-        all << list->itemText(i);
-    return all;
-}
-
-QStringList pageTexts(const Report& report) {
-    QStringList all;
-    const LaidOutReport pages = ReportLayout::layout(report);
-    for (const LaidOutPage& page : pages.pages)
-        for (const PlacedItem& item : page.items)
-            if (!item.text.trimmed().isEmpty())
-                all << item.text;
-    return all;
-}
 } // namespace
 
 class ResultsTest : public QObject {
@@ -111,7 +79,8 @@ private slots:
     void reopeningShowsStoredChoicesAndALeftRider();
     void relayEntriesCarryTheirPartner();
     void standingsRankEveryTeam();
-    void standingsRefuseWithoutTeamsOrPlacings();
+    void divisionReportsRefuseWithoutTeamsOrPlacings_data();
+    void divisionReportsRefuseWithoutTeamsOrPlacings();
     void individualResultsListRidersWithTotals();
 };
 
@@ -119,15 +88,14 @@ void ResultsTest::placingsRefuse() {
     ResultsMeet m;
     FrmPlacings placings(*m.meet.state);
     placings.Set_Division("B");
-    auto* classes = placings.findChild<QComboBox*>("CbClass");
+    auto* classes = control<QComboBox>(&placings, "CbClass");
     QCOMPARE(classes->itemText(4), QString("5 - Saddle Seat Pattern"));
     m.meet.messages.expectAppNotice("You must provide the class you are trying to place.")
         .expectAppNotice("You must first assign judges to this class");
     placings.CmdAddPlacings_Click();
     classes->setCurrentIndex(5); // class 6: no judges
     placings.CmdAddPlacings_Click();
-    m.meet.exec("INSERT INTO TblClassJudges (JudgeID, ClassNumber, Division) VALUES (?, 6, 'B'), (?, 6, 'B')",
-                {m.adams, m.ellis});
+    m.assignBoth(6);
     m.meet.messages.expectAppNotice("There are currently no riders entered in this class.");
     placings.CmdAddPlacings_Click();
     VERIFY_MESSAGES(m.meet.messages);
@@ -147,11 +115,11 @@ void ResultsTest::placingWindowListsTheDivisionsEntrantsAndSaves() {
     window.setAttribute(Qt::WA_DeleteOnClose, false);
     QVERIFY(window.InitializeForm("B", 5));
     // Judges by last name; the division's riders by number as text (10 before 101, 9 last).
-    QCOMPARE(window.findChild<QLineEdit*>("TxtJudge_1")->text(), QString("Sam Adams"));
-    QCOMPARE(window.findChild<QLineEdit*>("TxtJudge_2")->text(), QString("Mary Ellis"));
-    QCOMPARE(texts(window.placeList(2, 10)),
+    QCOMPARE(control<QLineEdit>(&window, "TxtJudge_1")->text(), QString("Sam Adams"));
+    QCOMPARE(control<QLineEdit>(&window, "TxtJudge_2")->text(), QString("Mary Ellis"));
+    QCOMPARE(entries(window.placeList(2, 10)),
              QStringList({"N/A", "10 - Di Orr", "101 - Ann Lee", "102 - Bo Ray", "9 - Cy Fox"}));
-    QCOMPARE(window.findChild<QLabel*>("TxtClass")->text(), QString("Class 5 - Saddle Seat Pattern"));
+    QCOMPARE(control<QLabel>(&window, "TxtClass")->text(), QString("Class 5 - Saddle Seat Pattern"));
 
     choose(window, 1, 1, "101");
     choose(window, 1, 3, "101");
@@ -208,16 +176,13 @@ void ResultsTest::reopeningShowsStoredChoicesAndALeftRider() {
 
 void ResultsTest::relayEntriesCarryTheirPartner() {
     ResultsMeet m;
-    for (const qint32 judgeId : {m.ellis, m.adams})
-        m.meet.exec("INSERT INTO TblClassJudges (JudgeID, ClassNumber, Division) VALUES (?, 17, 'B')", {judgeId});
-    m.enter("101", 17);
-    m.meet.exec("INSERT INTO TblPairing (RiderIndex, PartnerIndex, PartnerNumber, PartnerFirst, PartnerLast) "
-                "VALUES (?, ?, '102', 'Bo', 'Ray')",
-                {m.riders["101"], m.riders["102"]});
+    m.assignBoth(17);
+    Seed::entry(m.meet, m.riders["101"], 17);
+    Seed::pairing(m.meet, m.riders["101"], m.riders["102"]);
     FrmPlaceAssign window(*m.meet.state);
     window.setAttribute(Qt::WA_DeleteOnClose, false);
     QVERIFY(window.InitializeForm("B", 17));
-    QCOMPARE(texts(window.placeList(1, 1)), QStringList({"N/A", "101 - Ann Lee and 102 - Bo Ray"}));
+    QCOMPARE(entries(window.placeList(1, 1)), QStringList({"N/A", "101 - Ann Lee and 102 - Bo Ray"}));
     choose(window, 1, 1, "101");
     m.meet.messages.expectConfirm(StandardQuestions::saveText(), true);
     window.CmdSubmit_Click();
@@ -251,28 +216,45 @@ void ResultsTest::standingsRankEveryTeam() {
     QCOMPARE(tied[0].TeamName, QString("Éire"));
 }
 
-void ResultsTest::standingsRefuseWithoutTeamsOrPlacings() {
-    MeetFixture meet;
+void ResultsTest::divisionReportsRefuseWithoutTeamsOrPlacings_data() {
+    QTest::addColumn<QString>("report");
+    QTest::addColumn<QString>("division");
+    QTest::addColumn<QString>("message");
+    for (const char* report : {"standings", "high-point"}) {
+        QTest::addRow("%s, division without teams", report) << report << "C"
+                                                            << "There are currently no teams entered.";
+        QTest::addRow("%s, division without placings", report) << report << "A"
+                                                               << "There are currently no placings recorded.";
+    }
+}
+
+// Division B holds the only placing: division C has no team, division A no placing.
+void ResultsTest::divisionReportsRefuseWithoutTeamsOrPlacings() {
+    QFETCH(QString, report);
+    QFETCH(QString, division);
+    QFETCH(QString, message);
+    ResultsMeet m;
+    m.place(5, 1, "101", m.adams);
     PrintRequest request;
-    request.division = "C";
-    QCOMPARE(ResultsReports::prepareStandings(*meet.state, request).message,
-             QString("There are currently no teams entered."));
-    meet.exec("INSERT INTO TblTeam (TeamName, Division, District) VALUES ('Hawks', 'C', '1')");
-    QCOMPARE(ResultsReports::prepareStandings(*meet.state, request).message,
-             QString("There are currently no placings recorded."));
-    QCOMPARE(ResultsReports::prepareRiderResults(*meet.state, request).report->name(),
-             QString("RptIndividualResults"));
+    request.division = division;
+    const auto prepare = report == "standings" ? ResultsReports::prepareStandings : ResultsReports::prepareHighPoint;
+    const PreparedReport prepared = prepare(*m.meet.state, request);
+    QVERIFY(!prepared.report);
+    QCOMPARE(prepared.message, message);
 }
 
 void ResultsTest::individualResultsListRidersWithTotals() {
     ResultsMeet m;
     m.meet.state->CurrentRegion = "Q";
+    // Riders are listed before any placing is recorded.
+    const PreparedReport unplaced = ResultsReports::prepareRiderResults(*m.meet.state, PrintRequest{});
+    QVERIFY(unplaced.report && unplaced.report->name() == QLatin1String("RptIndividualResults"));
     m.place(5, 1, "101", m.adams);
     m.place(5, 3, "101", m.ellis);
     m.place(5, 2, "103", m.adams, "A");
     const PreparedReport prepared = ResultsReports::prepareRiderResults(*m.meet.state, PrintRequest{});
     QVERIFY(prepared.report);
-    const QStringList text = pageTexts(*prepared.report);
+    const QStringList text = pageTexts(ReportLayout::layout(*prepared.report));
     const QString joined = text.join('|');
     // Division A's team first; riders by number as text; a rider without placings listed.
     QVERIFY(joined.indexOf("Ants") < joined.indexOf("Hawks"));

@@ -4,6 +4,7 @@
 #include "startup/frm_main.h"
 #include "test_main.h"
 #include "ui/twips.h"
+#include "window_driver.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -81,7 +82,7 @@ void MainWindowTest::activitiesNeedingADivisionAreRefusedWithoutOne_data() {
     QTest::addColumn<bool>("needsDivision");
     QCOMPARE(int(ActivityCatalog::all().size()), ActivityCatalog::Count);
     for (int n = 1; n <= ActivityCatalog::Count; ++n)
-        QTest::addRow("activity %d", n) << n << ((n >= 5 && n <= 11) || n == 13);
+        QTest::addRow("activity %d", n) << n << ActivityCatalog::get(n).needsDivision;
 }
 
 void MainWindowTest::activitiesNeedingADivisionAreRefusedWithoutOne() {
@@ -119,7 +120,7 @@ void MainWindowTest::secondClickClosesTheActivity() {
     QCOMPARE(main.CurrentActivity(), 0);
     QCOMPARE(main.panelTag(1), QString("0"));
     QCOMPARE(background(main.findChild<QPushButton*>("CmdActivity_2")), QString("#c0c0c0"));
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    flushClosedWindows();
     QVERIFY(!opened.last());
     // Closed by a second click, it is not reopened when the panel is entered again.
     main.Show_Menu(1);
@@ -223,7 +224,7 @@ void MainWindowTest::activityMayCloseItself() {
     QMetaObject::invokeMethod(window, [&] { main.Close_Current_Activity(); });
     QCOMPARE(main.CurrentActivity(), 0);
     QCOMPARE(main.panelTag(4), QString("0"));
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    flushClosedWindows();
     QVERIFY(!window);
 }
 
@@ -234,7 +235,7 @@ void MainWindowTest::closingTheMainWindowClosesTheMeetDatabase() {
     main.show();
     main.Select_Activity(3);
     main.close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    flushClosedWindows();
     QVERIFY(!meet.state->MeetDb.isOpen());
     QVERIFY(!opened.last());
     QCOMPARE(main.CurrentActivity(), 0);

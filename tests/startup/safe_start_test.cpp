@@ -3,7 +3,9 @@
 #include "database/meet_backup.h"
 #include "database/meet_file_check.h"
 #include "database/sql.h"
+#include "file_digest.h"
 #include "meet_fixture.h"
+#include "program_run.h"
 #include "startup/frm_main.h"
 #include "startup/frm_settings.h"
 #include "startup/region_settings.h"
@@ -11,44 +13,11 @@
 #include "test_main.h"
 
 #include <QComboBox>
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTest>
 
 namespace {
-
-QByteArray digest(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
-}
-
-struct Outcome {
-    int status;
-    QString output;
-    QString errors;
-};
-
-QProcess* startCorravin(const QStringList& arguments) {
-    auto* process = new QProcess;
-    process->start(QString(CORRAVIN_BINARY_DIR) + "/corravin", arguments);
-    return process;
-}
-
-Outcome finish(QProcess* process) {
-    process->waitForFinished(60000);
-    Outcome outcome{process->exitCode(), QString::fromLocal8Bit(process->readAllStandardOutput()).trimmed(),
-                    QString::fromLocal8Bit(process->readAllStandardError())};
-    delete process;
-    return outcome;
-}
-
-Outcome runCorravin(const MeetFixture& meet, QStringList arguments) {
-    return finish(startCorravin(QStringList{"--program-folder", meet.programFolder()} + arguments));
-}
 
 int teams(const QString& path) {
     DbConnection connection;
@@ -97,13 +66,12 @@ void SafeStartTest::fullDiskDuringCreationEndsTheStartAndLeavesNoFile() {
 
 void SafeStartTest::twoFirstStartsAtOnceShareOneMeetDatabase() {
     MeetFixture meet(false);
-    const QStringList arguments{"--program-folder", meet.programFolder(), "create-meet"};
-    QProcess* first = startCorravin(arguments);
-    QProcess* second = startCorravin(arguments);
-    const Outcome one = finish(first);
-    const Outcome two = finish(second);
-    QVERIFY2(one.status == 0 && two.status == 0, qPrintable(one.errors + two.errors));
-    QCOMPARE(one.output, two.output);
+    CorravinRun first(meet.programFolder(), {"create-meet"});
+    CorravinRun second(meet.programFolder(), {"create-meet"});
+    const RunOutcome one = first.finish();
+    const RunOutcome two = second.finish();
+    QVERIFY2(one.status == 0 && two.status == 0, qPrintable(one.err + two.err));
+    QCOMPARE(one.out, two.out);
     QVERIFY(MeetFileCheck::examine(meet.databasePath(), MeetFileCheck::Use::ReadWrite).usable());
     QCOMPARE(QDir(meet.programFolder()).entryList(QDir::Files | QDir::Hidden), QStringList{"QARNReduzuduv2006.mdb"});
 }
@@ -115,12 +83,12 @@ void SafeStartTest::lockedMeetDatabaseIsReportedAndLeftAlone() {
     const QByteArray before = digest(meet.databasePath());
     meet.exec("BEGIN EXCLUSIVE");
     meet.exec("INSERT INTO TblTeam (TeamName, Division) VALUES ('Pending', 'A')");
-    const Outcome outcome = runCorravin(meet, {"create-meet"});
+    const RunOutcome outcome = runCorravin(meet.programFolder(), {"create-meet"});
     QCOMPARE(outcome.status, 1);
-    QVERIFY2(outcome.errors.contains("The meet database " + QDir::toNativeSeparators(meet.databasePath()) +
-                                     " is in use by another program") &&
-                 !outcome.errors.contains("Move"),
-             qPrintable(outcome.errors));
+    QVERIFY2(outcome.err.contains("The meet database " + QDir::toNativeSeparators(meet.databasePath()) +
+                                  " is in use by another program") &&
+                 !outcome.err.contains("Move"),
+             qPrintable(outcome.err));
     meet.exec("ROLLBACK");
     QCOMPARE(digest(meet.databasePath()), before);
     QCOMPARE(meet.count("TblTeam"), 1);
@@ -144,9 +112,9 @@ void SafeStartTest::pdfNeverReplacesAFileTheProgramKeeps() {
     const QString path = meet.programFolder() + "/" + target;
     const QByteArray before = digest(path);
     const QByteArray meetBefore = digest(meet.databasePath());
-    const Outcome outcome = runCorravin(meet, {"print", "coach-list", "--pdf", path});
+    const RunOutcome outcome = runCorravin(meet.programFolder(), {"print", "coach-list", "--pdf", path});
     QCOMPARE(outcome.status, 1);
-    QVERIFY2(outcome.errors.contains("The report was not written to"), qPrintable(outcome.errors));
+    QVERIFY2(outcome.err.contains("The report was not written to"), qPrintable(outcome.err));
     QCOMPARE(digest(path), before);
     QCOMPARE(digest(meet.databasePath()), meetBefore);
 }
@@ -194,32 +162,32 @@ void SafeStartTest::restorePutsABackupBackAndRefusesADamagedFile() {
     MeetFixture meet;
     meet.exec("INSERT INTO TblTeam (TeamName, Division) VALUES ('Oak Hill', 'A')");
     meet.state->MeetDb.close();
-    const Outcome backup = runCorravin(meet, {"backup"});
+    const RunOutcome backup = runCorravin(meet.programFolder(), {"backup"});
     QCOMPARE(backup.status, 0);
-    QVERIFY2(backup.output.endsWith("-on-demand.mdb") && QFile::exists(backup.output), qPrintable(backup.errors));
+    QVERIFY2(backup.out.endsWith("-on-demand.mdb") && QFile::exists(backup.out), qPrintable(backup.err));
 
     meet.state->MeetDb.open(meet.databasePath());
     meet.exec("INSERT INTO TblTeam (TeamName, Division) VALUES ('Later', 'A')");
     meet.state->MeetDb.close();
-    const Outcome restored = runCorravin(meet, {"restore", backup.output});
+    const RunOutcome restored = runCorravin(meet.programFolder(), {"restore", backup.out});
     QCOMPARE(restored.status, 0);
     QCOMPARE(teams(meet.databasePath()), 1);
     const QStringList backups = MeetBackup::list(meet.databasePath());
     QVERIFY(backups.last().endsWith("-before-restore.mdb"));
-    QVERIFY(restored.output.contains(QDir::toNativeSeparators(backups.last())));
+    QVERIFY(restored.out.contains(QDir::toNativeSeparators(backups.last())));
     QCOMPARE(teams(backups.last()), 2);
     QVERIFY(MeetFileCheck::examine(meet.databasePath(), MeetFileCheck::Use::ReadWrite).usable());
 
     QFile damaged(meet.programFolder() + "/damaged.mdb");
-    QVERIFY(QFile::copy(backup.output, damaged.fileName()));
+    QVERIFY(QFile::copy(backup.out, damaged.fileName()));
     QVERIFY(damaged.open(QIODevice::ReadWrite));
     damaged.seek(4096); // the pages after the schema
     damaged.write(QByteArray(8192, '\x7f'));
     damaged.close();
     const QByteArray before = digest(meet.databasePath());
-    const Outcome refused = runCorravin(meet, {"restore", damaged.fileName()});
+    const RunOutcome refused = runCorravin(meet.programFolder(), {"restore", damaged.fileName()});
     QCOMPARE(refused.status, 1);
-    QVERIFY2(refused.errors.contains("is not a healthy meet database"), qPrintable(refused.errors));
+    QVERIFY2(refused.err.contains("is not a healthy meet database"), qPrintable(refused.err));
     QCOMPARE(digest(meet.databasePath()), before);
     QCOMPARE(MeetBackup::list(meet.databasePath()), backups);
 }

@@ -5,6 +5,7 @@
 #include "startup/frm_settings.h"
 #include "startup/region_settings.h"
 #include "test_main.h"
+#include "window_driver.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -41,7 +42,7 @@ struct SettingsScene {
         settings = main->settingsWindow();
     }
     bool closed() const {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        flushClosedWindows();
         return !settings;
     }
     void reopen() {

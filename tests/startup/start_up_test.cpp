@@ -1,5 +1,7 @@
 #include "database/cls_db_manager.h"
+#include "file_digest.h"
 #include "meet_fixture.h"
+#include "program_run.h"
 #include "reports/report_data_source.h"
 #include "startup/frm_main.h"
 #include "startup/frm_settings.h"
@@ -12,7 +14,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 
@@ -23,16 +24,6 @@ const QString ScreenMessage =
 
 StartOptions optionsFor(const MeetFixture& meet, QSize screen = {12000, 9000}) {
     return {meet.programFolder(), screen};
-}
-
-// Runs the program's own binary on a program folder; answers exit status and standard error.
-std::pair<int, QString> runCorravin(const QStringList& arguments, QString* standardOutput = nullptr) {
-    QProcess process;
-    process.start(QString(CORRAVIN_BINARY_DIR) + "/corravin", arguments);
-    process.waitForFinished(30000);
-    if (standardOutput)
-        *standardOutput = QString::fromLocal8Bit(process.readAllStandardOutput());
-    return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardError())};
 }
 } // namespace
 
@@ -167,21 +158,15 @@ void StartUpTest::reportsAFileThatIsNotAMeetDatabase() {
 
 void StartUpTest::createMeetCommandBuildsTheFileOnce() {
     MeetFixture meet(false);
-    QString output;
-    auto [status, errors] = runCorravin({"--program-folder", meet.programFolder(), "create-meet"}, &output);
-    QCOMPARE(status, 0);
-    QCOMPARE(output.trimmed(), QDir::toNativeSeparators(QDir::cleanPath(meet.databasePath())));
+    const RunOutcome created = runCorravin(meet.programFolder(), {"create-meet"});
+    QCOMPARE(created.status, 0);
+    QCOMPARE(created.out, QDir::toNativeSeparators(QDir::cleanPath(meet.databasePath())));
     QCOMPARE(Cls_Db_Manager::Check_Meet_Database(meet.databasePath()), QString());
     QCOMPARE(QDir(meet.programFolder() + "/LabelFiles").entryList(QDir::Files).size(), 36);
 
-    QFile file(meet.databasePath());
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray before = file.readAll();
-    file.close();
-    std::tie(status, errors) = runCorravin({"--program-folder", meet.programFolder(), "create-meet"});
-    QCOMPARE(status, 0);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), before);
+    const QByteArray before = digest(meet.databasePath());
+    QCOMPARE(runCorravin(meet.programFolder(), {"create-meet"}).status, 0);
+    QCOMPARE(digest(meet.databasePath()), before);
 }
 
 void StartUpTest::createMeetCommandRefusesABrokenFile() {
@@ -190,22 +175,23 @@ void StartUpTest::createMeetCommandRefusesABrokenFile() {
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("garbage");
     file.close();
-    auto [status, errors] = runCorravin({"--program-folder", meet.programFolder(), "create-meet"});
-    QCOMPARE(status, 1);
-    QVERIFY2(errors.contains("is not a usable meet database"), qPrintable(errors));
+    const RunOutcome broken = runCorravin(meet.programFolder(), {"create-meet"});
+    QCOMPARE(broken.status, 1);
+    QVERIFY2(broken.err.contains("is not a usable meet database"), qPrintable(broken.err));
 
-    auto [missing, why] = runCorravin({"--program-folder", meet.programFolder() + "/nowhere", "create-meet"});
-    QCOMPARE(missing, 1);
-    QVERIFY2(why.contains("Corravin could not start") && why.contains("does not exist"), qPrintable(why));
+    const RunOutcome missing = runCorravin(meet.programFolder() + "/nowhere", {"create-meet"});
+    QCOMPARE(missing.status, 1);
+    QVERIFY2(missing.err.contains("Corravin could not start") && missing.err.contains("does not exist"),
+             qPrintable(missing.err));
 }
 
 void StartUpTest::badArgumentsGetTheUsage() {
     for (const QStringList& arguments :
          {QStringList{"frobnicate"}, QStringList{"--program-folder"}, QStringList{"--colour", "create-meet"},
           QStringList{"create-meet", "extra"}}) {
-        auto [status, errors] = runCorravin(arguments);
-        QCOMPARE(status, 2);
-        QVERIFY2(errors.contains("usage: corravin"), qPrintable(errors));
+        const RunOutcome run = runCorravin(QString(), arguments);
+        QCOMPARE(run.status, 2);
+        QVERIFY2(run.err.contains("usage: corravin"), qPrintable(run.err));
     }
 }
 

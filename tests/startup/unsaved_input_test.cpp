@@ -1,5 +1,6 @@
 #include "meet_fixture.h"
 #include "test_main.h"
+#include "window_driver.h"
 
 #include "registration/frm_coach.h"
 #include "registration/frm_coach_mgmt.h"
@@ -30,7 +31,6 @@ FrmCoach* openAddCoach(MeetFixture& meet, FrmMain& main) {
     return coach;
 }
 
-void deleteDeferred() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 } // namespace
 
 class UnsavedInputTest : public QObject {
@@ -65,7 +65,7 @@ void UnsavedInputTest::changingTheActivityAsksTheOpenEntryWindowFirst() {
     main.Select_Activity(1);
     VERIFY_MESSAGES(meet.messages);
     QCOMPARE(main.CurrentActivity(), 1);
-    deleteDeferred();
+    flushClosedWindows();
     QVERIFY(!coach);
     QCOMPARE(meet.count("TblCoach"), 0);
 }
@@ -83,7 +83,7 @@ void UnsavedInputTest::closingTheProgramAsksThenClosesSubWindowsBeforeTheDatabas
     meet.messages.expectConfirm(StandardQuestions::cancelText(), true);
     QVERIFY(main.close());
     VERIFY_MESSAGES(meet.messages);
-    deleteDeferred();
+    flushClosedWindows();
     QVERIFY(!coach);
     QVERIFY(!main.isVisible());
     QVERIFY(!meet.state->MeetDb.isOpen());
@@ -107,7 +107,7 @@ void UnsavedInputTest::subWindowsStayAboveAndUsableOverTheDisabledMainWindow() {
     meet.messages.expectConfirm(StandardQuestions::cancelText(), true);
     QVERIFY(main.close());
     VERIFY_MESSAGES(meet.messages);
-    deleteDeferred();
+    flushClosedWindows();
     QVERIFY(!settings);
     QVERIFY(!main.isVisible());
     QVERIFY(!meet.state->MeetDb.isOpen());

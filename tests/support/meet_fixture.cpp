@@ -38,6 +38,14 @@ QVariant MeetFixture::scalar(const QString& statement, const QVariantList& value
     return Sql::scalar(db(), statement, values);
 }
 
+QStringList MeetFixture::column(const QString& statement, const QVariantList& values) const {
+    QStringList all;
+    auto query = Sql::exec(db(), statement, values);
+    while (query.next())
+        all << query.value(0).toString();
+    return all;
+}
+
 int MeetFixture::count(const QString& table) const {
     // Table names come from the tests themselves, never from input.
     return Sql::scalar(db(), QStringLiteral("SELECT count(*) FROM \"%1\"").arg(table)).toInt();

@@ -23,6 +23,8 @@ public:
     void exec(const QString& statement, const QVariantList& values = {}) const;
     QVariant scalar(const QString& statement, const QVariantList& values = {}) const;
     int count(const QString& table) const;
+    // The first column of every row the statement answers, in its order.
+    QStringList column(const QString& statement, const QVariantList& values = {}) const;
 
     ScriptedMessages messages;
     ScriptedFileDialogs dialogs;

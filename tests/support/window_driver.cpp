@@ -10,6 +10,15 @@ void failMissingControl(QWidget* window, const char* className, const QString& n
     QTest::qFail(qPrintable(message), at.file_name(), static_cast<int>(at.line()));
 }
 
+void choose(QWidget* window, const QString& name, const QString& text, const std::source_location& at) {
+    QComboBox* box = control<QComboBox>(window, name, at);
+    const int index = text.isEmpty() ? -1 : box->findText(text);
+    if (index < 0 && !text.isEmpty())
+        QTest::qFail(qPrintable(QStringLiteral("%1 has no entry %2").arg(name, text)), at.file_name(),
+                     static_cast<int>(at.line()));
+    box->setCurrentIndex(index);
+}
+
 QStringList entries(QListWidget* list) {
     QStringList all;
     for (int i = 0; i < list->count(); ++i)

@@ -40,6 +40,16 @@ inline void choose(QWidget* window, const QString& name, int index,
     control<QComboBox>(window, name, at)->setCurrentIndex(index);
 }
 
+// Chooses the entry that shows `text`; an empty text chooses none.
+void choose(QWidget* window, const QString& name, const QString& text,
+            const std::source_location& at = std::source_location::current());
+
+// Whether the window shows its control of that name (a missing control fails the test).
+inline bool shows(QWidget* window, const QString& name,
+                  const std::source_location& at = std::source_location::current()) {
+    return control<QWidget>(window, name, at)->isVisibleTo(window);
+}
+
 // The texts a list or a combo box shows, top to bottom.
 QStringList entries(QListWidget* list);
 QStringList entries(QComboBox* combo);

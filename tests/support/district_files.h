@@ -3,14 +3,12 @@
 #include "database/db_connection.h"
 #include "database/sql.h"
 
-#include <QCryptographicHash>
-#include <QFile>
 #include <functional>
 
-// District files for the exchange tests.
-// A district file as the district level writes it; `damage` is run on it before it closes.
+// A district file as the district level writes it, for the tests that import one; `damage`
+// is run on it before it closes.
 inline QString writeDistrictFile(const QString& folder, const QString& name,
-                          const std::function<void(const QSqlDatabase&)>& damage = {}) {
+                                 const std::function<void(const QSqlDatabase&)>& damage = {}) {
     const QString path = folder + "/" + name;
     DbConnection file;
     file.open(path, DbConnection::Mode::ReadWrite);
@@ -28,10 +26,3 @@ inline QString writeDistrictFile(const QString& folder, const QString& name,
         damage(db);
     return path;
 }
-
-inline QByteArray digest(const QString& path) {
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
-}
-

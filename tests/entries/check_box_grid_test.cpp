@@ -1,0 +1,111 @@
+#include "seed.h"
+#include "test_main.h"
+#include "window_driver.h"
+
+#include "entries/frm_class_assignments.h"
+#include "judging/frm_judge_assignments.h"
+#include "ui/check_box_grid.h"
+
+#include <QCheckBox>
+#include <QScrollBar>
+#include <QTest>
+
+namespace {
+// The grid window of the class entries (one team's riders) or of the judge assignments (the
+// judges), with `rows` rows, built as its activity builds it; null when it refuses to open.
+std::unique_ptr<EntryWindow> openGrid(MeetFixture& meet, const QString& kind, int rows, CheckBoxGrid*& grid) {
+    if (kind == "entries") {
+        const qint32 team = Seed::team(meet, "Hawks");
+        for (int r = 1; r <= rows; ++r)
+            Seed::rider(meet, team, QString("First%1").arg(r), QString("Last%1").arg(r), QString::number(100 + r));
+        auto window = std::make_unique<frmClassAssignments>(*meet.state);
+        window->setAttribute(Qt::WA_DeleteOnClose, false);
+        if (!window->InitializeForm(team))
+            return nullptr;
+        grid = &window->grid();
+        return window;
+    }
+    for (int r = 1; r <= rows; ++r)
+        Seed::judge(meet, QString("Judge%1").arg(r), QString("Last%1").arg(r));
+    auto window = std::make_unique<FrmJudgeAssignments>(*meet.state);
+    window->setAttribute(Qt::WA_DeleteOnClose, false);
+    if (!window->InitializeForm("B"))
+        return nullptr;
+    grid = &window->grid();
+    return window;
+}
+} // namespace
+
+// The check box grid as both of its windows show it.
+class CheckBoxGridTest : public QObject {
+    Q_OBJECT
+private slots:
+    void classLimitLocksTheRestOfTheClass_data();
+    void classLimitLocksTheRestOfTheClass();
+    void wideScreenShowsEveryClassAndScrollsTheRows_data();
+    void wideScreenShowsEveryClassAndScrollsTheRows();
+};
+
+void CheckBoxGridTest::classLimitLocksTheRestOfTheClass_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("classNumber");
+    QTest::addColumn<int>("limit");
+    QTest::newRow("class entries, 4 riders in class 1") << "entries" << 1 << 4;
+    QTest::newRow("judge assignments, 2 judges a class") << "judging" << 5 << 2;
+}
+
+// With the class full its other boxes are locked and raised, the next class's are not; one
+// tick less frees them again.
+void CheckBoxGridTest::classLimitLocksTheRestOfTheClass() {
+    QFETCH(QString, kind);
+    QFETCH(int, classNumber);
+    QFETCH(int, limit);
+    MeetFixture meet;
+    CheckBoxGrid* grid = nullptr;
+    const auto window = openGrid(meet, kind, limit + 2, grid);
+    QVERIFY(window);
+    for (int row = 1; row <= limit; ++row)
+        grid->box(row, classNumber)->click();
+    QCOMPARE(grid->classCount(classNumber), limit);
+    for (int row = 1; row <= limit + 2; ++row) {
+        QCOMPARE(grid->box(row, classNumber)->isEnabled(), row <= limit);
+        QCOMPARE(grid->box(row, classNumber)->property("raised").toBool(), row > limit);
+        QVERIFY(grid->box(row, classNumber + 1)->isEnabled());
+    }
+    grid->box(limit, classNumber)->click();
+    for (int row = 1; row <= limit + 2; ++row)
+        QVERIFY(grid->box(row, classNumber)->isEnabled() && !grid->box(row, classNumber)->property("raised").toBool());
+}
+
+void CheckBoxGridTest::wideScreenShowsEveryClassAndScrollsTheRows_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("rowCaption");
+    QTest::newRow("class entries") << "entries"
+                                   << "lblrider";
+    QTest::newRow("judge assignments") << "judging"
+                                       << "lblJudge";
+}
+
+// Room for 18 or more columns: every class at once and no horizontal bar; 40 rows scroll,
+// each caption staying beside its boxes.
+void CheckBoxGridTest::wideScreenShowsEveryClassAndScrollsTheRows() {
+    QFETCH(QString, kind);
+    QFETCH(QString, rowCaption);
+    MeetFixture meet;
+    meet.state->ScreenWidth = 15000;
+    meet.state->ScreenHeight = 11000;
+    CheckBoxGrid* grid = nullptr;
+    const auto window = openGrid(meet, kind, 40, grid);
+    QVERIFY(window);
+    QVERIFY(grid->visibleCols() >= 18);
+    QVERIFY(!grid->horizontalBar()->isVisibleTo(window.get()));
+    QVERIFY(shows(window.get(), "lbltitlearray_17") && shows(window.get(), "ChbArrayControl_17"));
+    QVERIFY(grid->verticalBar()->isVisibleTo(window.get()));
+    QCOMPARE(grid->verticalBar()->maximum(), 40 - grid->visibleRows());
+    grid->verticalBar()->setValue(grid->verticalBar()->maximum());
+    QVERIFY(!shows(window.get(), rowCaption + "_1") && shows(window.get(), rowCaption + "_40"));
+    QCOMPARE(control<QWidget>(window.get(), rowCaption + "_40")->y(), grid->box(40, 17)->y());
+}
+
+CORRAVIN_TEST(CheckBoxGridTest)
+#include "check_box_grid_test.moc"

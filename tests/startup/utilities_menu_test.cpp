@@ -1,0 +1,73 @@
+#include "district_files.h"
+#include "meet_fixture.h"
+#include "test_main.h"
+#include "window_driver.h"
+
+#include "startup/frm_main.h"
+#include "startup/frm_utilities.h"
+#include "ui/standard_questions.h"
+#include "ui/sub_windows.h"
+
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+class UtilitiesMenuTest : public QObject {
+    Q_OBJECT
+private slots:
+    void windowsOpenOverTheDisabledMainWindow_data();
+    void windowsOpenOverTheDisabledMainWindow();
+};
+
+void UtilitiesMenuTest::windowsOpenOverTheDisabledMainWindow_data() {
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("closeButton");
+    QTest::addColumn<QString>("question"); // asked on closing; empty: none
+    QTest::newRow("rider numbers") << "LblAssignNum"
+                                   << "FrmAssignNumbers"
+                                   << "CmdClose"
+                                   << "";
+    QTest::newRow("export") << "LblExport"
+                            << "FrmDataExport"
+                            << "CmdCancel" << StandardQuestions::cancelText();
+    QTest::newRow("import of a chosen file") << "LblImport"
+                                             << "FrmDataImport"
+                                             << "CmdCancel"
+                                             << "";
+}
+
+// Each window of the menu stands over the main window, which stays disabled until the window
+// closes through its own button.
+void UtilitiesMenuTest::windowsOpenOverTheDisabledMainWindow() {
+    QFETCH(QString, entry);
+    QFETCH(QString, window);
+    QFETCH(QString, closeButton);
+    QFETCH(QString, question);
+    MeetFixture meet;
+    QTemporaryDir files;
+    meet.dialogs.queue(writeDistrictFile(files.path(), "District7-2006.MDB")); // the import asks for a file
+    FrmMain main(*meet.state);
+    main.show();
+    auto* menu = new FrmUtilities(*meet.state, &main);
+    menu->show();
+    QTest::mouseClick(control<QLabel>(menu, entry), Qt::LeftButton);
+    const QList<QWidget*> owned = SubWindows::ownedBy(&main);
+    QCOMPARE(owned.size(), 1);
+    QPointer<QWidget> opened = owned.first();
+    QCOMPARE(opened->objectName(), window);
+    QVERIFY(opened->isEnabled() && !main.isEnabled());
+
+    if (!question.isEmpty())
+        meet.messages.expectConfirm(question, true);
+    control<QPushButton>(opened, closeButton)->click();
+    VERIFY_MESSAGES(meet.messages);
+    QVERIFY(main.isEnabled());
+    flushClosedWindows();
+    QVERIFY(!opened);
+}
+
+CORRAVIN_TEST(UtilitiesMenuTest)
+#include "utilities_menu_test.moc"

@@ -1,0 +1,27 @@
+#include "program_run.h"
+
+#include <QFileInfo>
+#include <QProcessEnvironment>
+
+CorravinRun::CorravinRun(const QString& programFolder, const QStringList& arguments) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("HOME"), m_home.path());
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home.filePath(QStringLiteral("config")));
+    m_process.setProcessEnvironment(environment);
+    m_process.setWorkingDirectory(QFileInfo(programFolder).isDir() ? programFolder : m_home.path());
+    const QStringList folder =
+        programFolder.isEmpty() ? QStringList() : QStringList{QStringLiteral("--program-folder"), programFolder};
+    m_process.start(QStringLiteral(CORRAVIN_BINARY_DIR "/corravin"), folder + arguments);
+}
+
+RunOutcome CorravinRun::finish() {
+    RunOutcome outcome;
+    if (m_process.waitForFinished(60000) && m_process.exitStatus() == QProcess::NormalExit)
+        outcome.status = m_process.exitCode();
+    else
+        m_process.kill();
+    m_process.waitForFinished(5000);
+    outcome.out = QString::fromLocal8Bit(m_process.readAllStandardOutput()).trimmed();
+    outcome.err = QString::fromLocal8Bit(m_process.readAllStandardError());
+    return outcome;
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QProcess>
+#include <QStringList>
+#include <QTemporaryDir>
+
+// What a run of the program's own binary answered. The status is -1 when the program
+// crashed or did not end within a minute.
+struct RunOutcome {
+    int status = -1;
+    QString out; // standard output, without the white space around it
+    QString err; // standard error
+};
+
+// The program's own binary, started on a program folder (none when empty), which is also its
+// working folder when it exists. Each run has settings of its own (a temporary XDG_CONFIG_HOME and HOME), so
+// no run reads or writes the user's region setting.
+class CorravinRun {
+public:
+    CorravinRun(const QString& programFolder, const QStringList& arguments);
+    RunOutcome finish();
+
+private:
+    QTemporaryDir m_home;
+    QProcess m_process;
+};
+
+inline RunOutcome runCorravin(const QString& programFolder, const QStringList& arguments) {
+    return CorravinRun(programFolder, arguments).finish();
+}
