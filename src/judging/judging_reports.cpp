@@ -75,7 +75,6 @@ PreparedReport prepareCards(RunState& state, const PrintRequest& request) {
             QStringLiteral("There are currently no judging assignments entered for the %1 Division.").arg(division));
     std::unique_ptr<Report> report = ReportCatalogue::create(QStringLiteral("RptJudgesCards"));
     report->setDataSource(std::move(cards));
-    report->setWideReport(Report::WideLandscape);
     for (int slot = 1; slot <= JudgeCardsPerRow; ++slot)
         report->setCaption(QStringLiteral("Section1"), QStringLiteral("C%1lblRegion").arg(slot),
                            QStringLiteral("Region ") + state.CurrentRegion + QStringLiteral(" Judges Card"));

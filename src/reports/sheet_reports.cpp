@@ -43,12 +43,9 @@ RowSet slotSheetRows(const QList<SheetData::SlotLine>& lines) {
 // the relay partner image.
 void labelSlotHeader(RunState& state, Report& report) {
     report.setCaption(SlotHeader, QStringLiteral("LblTitle"), QStringLiteral("Region ") + state.CurrentRegion);
-    for (const ClassRow& row : ClassData::all(state.db()))
-        report.setPicture(SlotHeader, QStringLiteral("Class%1").arg(row.ClassNumber),
-                          LabelFiles::path(state.ProgramFolder, LabelFiles::reportPrefix(), row.ImagePath));
+    ReportPreparation::setClassPictures(state, report, SlotHeader);
     report.setPicture(SlotHeader, QStringLiteral("RelayPartner"),
                       LabelFiles::path(state.ProgramFolder, LabelFiles::reportPrefix(), LabelFiles::relayPartnerImage()));
-    report.setWideReport(Report::WideLandscape);
 }
 
 PreparedReport slotSheets(RunState& state, const ReportDataSource::Source& source, const QString& noRowsMessage) {
