@@ -39,6 +39,11 @@ QWidget* show(RunState& state, const std::function<PreparedReport()>& prepare, Q
     return FrmReportPreview::Show(state, std::move(prepared.report), owner);
 }
 
+void release(RunState& state, const Report& report) {
+    if (report.closesCommand())
+        ReportDataSource::of(state).close(report.dataMember());
+}
+
 void setClassPictures(const RunState& state, Report& report, const QString& section) {
     for (const ClassRow& row : ClassData::all(state.db()))
         report.setPicture(section, QStringLiteral("Class%1").arg(row.ClassNumber),
