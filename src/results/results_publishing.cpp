@@ -58,7 +58,7 @@ QList<Page> pages(RunState& state) {
                                               ResultsReports::prepareHighPoint(state, request)) +
                              publishedSection(state, QStringLiteral("Individual Results"),
                                               ResultsReports::prepareRiderResults(state, request));
-        result.append({publishedFileName(division), title, HtmlPage::document(title, body)});
+        result.append({publishedFileName(division), HtmlPage::document(title, body)});
         links += QStringLiteral("<li><a href=\"%1\">Division %2</a> (%3)</li>\n")
                      .arg(publishedFileName(division), HtmlPage::escaped(division),
                           teams == 1 ? QStringLiteral("1 team") : QStringLiteral("%1 teams").arg(teams));
@@ -66,7 +66,7 @@ QList<Page> pages(RunState& state) {
     if (result.isEmpty())
         return result;
     const QString title = QStringLiteral("Meet Results");
-    result.append({QStringLiteral("index.html"), title,
+    result.append({QStringLiteral("index.html"),
                    HtmlPage::document(title, QStringLiteral("<h1>%1</h1>\n").arg(title) + publishedRegionNote(state) +
                                                  QStringLiteral("<ul>\n%1</ul>\n").arg(links))});
     return result;

@@ -1,5 +1,5 @@
 #include "database/class_lineup.h"
-#include "database/cls_db_manager.h"
+#include "database/meet_file_check.h"
 #include "ui/meet_creation.h"
 #include "database/db_exception.h"
 #include "database/sql.h"
@@ -203,7 +203,7 @@ void MeetDatabaseTest::recognisesUnusableFiles() {
         meet.exec("ALTER TABLE TblPerson DROP COLUMN RiderNumber");
     }
     meet.state->MeetDb.close();
-    const QString why = Cls_Db_Manager::Check_Meet_Database(path);
+    const QString why = MeetFileCheck::examine(path, MeetFileCheck::Use::ReadOnly).message;
     if (reason.isEmpty()) {
         QCOMPARE(why, QString());
     } else {

@@ -1,4 +1,4 @@
-#include "database/cls_db_manager.h"
+#include "database/meet_file_check.h"
 #include "meet_fixture.h"
 #include "reports/report_data_source.h"
 #include "startup/frm_main.h"
@@ -171,7 +171,7 @@ void StartUpTest::createMeetCommandBuildsTheFileOnce() {
     auto [status, errors] = runCorravin({"--program-folder", meet.programFolder(), "create-meet"}, &output);
     QCOMPARE(status, 0);
     QCOMPARE(output.trimmed(), QDir::toNativeSeparators(QDir::cleanPath(meet.databasePath())));
-    QCOMPARE(Cls_Db_Manager::Check_Meet_Database(meet.databasePath()), QString());
+    QCOMPARE(MeetFileCheck::examine(meet.databasePath(), MeetFileCheck::Use::ReadOnly).message, QString());
     QCOMPARE(QDir(meet.programFolder() + "/LabelFiles").entryList(QDir::Files).size(), 36);
 
     QFile file(meet.databasePath());
