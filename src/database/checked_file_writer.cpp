@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <atomic>
+#include <filesystem>
 
 namespace CheckedFileWriter {
 
@@ -22,6 +23,12 @@ qint64 room(qint64 wanted) {
 
 void simulateFullDiskAfter(qint64 bytes) {
     simulatedSpace = bytes;
+}
+
+QString replace(const QString& from, const QString& to) {
+    std::error_code error;
+    std::filesystem::rename(from.toStdU16String(), to.toStdU16String(), error);
+    return error ? QString::fromStdString(error.message()) : QString();
 }
 
 QString write(const QString& path, const QByteArray& bytes) {

@@ -12,6 +12,11 @@ namespace CheckedFileWriter {
 // and no temporary file is left.
 QString write(const QString& path, const QByteArray& bytes);
 
+// Puts the finished file `from` in place of `to` in one step, so there is never a moment
+// without one of the two. Answers an empty text on success, else the cause; `from` is
+// left where it is then.
+QString replace(const QString& from, const QString& to);
+
 // Test seam: from now on the disk of every write is full once `bytes` more bytes have been
 // written by this process; a negative value gives the disk its space back.
 void simulateFullDiskAfter(qint64 bytes);

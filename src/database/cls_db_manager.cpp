@@ -1,5 +1,7 @@
 #include "database/cls_db_manager.h"
 
+#include "database/checked_file_writer.h"
+
 #include "database/class_data.h"
 #include "database/class_lineup.h"
 #include "database/db_exception.h"
@@ -100,12 +102,10 @@ void Cls_Db_Manager::Build_Export_Database(const QString& path, const ExportRows
                       rows.teams);
         transaction.commit();
         file.close();
-        if (QFileInfo::exists(path) && !QFile::remove(path))
+        // The old file stays until the new one takes its place.
+        if (const QString error = CheckedFileWriter::replace(building, path); !error.isEmpty())
             throw std::runtime_error(
-                QStringLiteral("The file %1 could not be replaced.").arg(shown(path)).toStdString());
-        if (!QFile::rename(building, path))
-            throw std::runtime_error(
-                QStringLiteral("The export file could not be saved as %1.").arg(shown(path)).toStdString());
+                QStringLiteral("The export file could not be saved as %1: %2").arg(shown(path), error).toStdString());
     } catch (...) {
         file.close();
         QFile::remove(building);

@@ -66,14 +66,15 @@ QString readTable(const QSqlDatabase& db, const Wanted& want, QList<QVariantMap>
     if (found.isEmpty())
         return QStringLiteral("the table %1 is missing").arg(want.table);
     QStringList selected;
-    for (const QString& field : want.fields) {
-        const auto at = std::find_if(found.begin(), found.end(),
-                                     [&](const QString& name) { return name.compare(field, Qt::CaseInsensitive) == 0; });
-        if (at == found.end())
-            return QStringLiteral("the field %1 of the table %2 is missing").arg(field, want.table);
-        selected << u'"' + QString(*at).replace(u'"', QStringLiteral("\"\"")) + u'"';
+    QList<const MeetSchema::Field*> fields;
+    for (const QString& name : want.fields) {
+        if (!found.contains(name, Qt::CaseInsensitive))
+            return QStringLiteral("the field %1 of the table %2 is missing").arg(name, want.table);
+        // The program's own field name, which the engine matches case-blind to the file's.
+        selected << u'"' + name + u'"';
+        fields << meetField(want.table, name);
     }
-    // Names of the file's own columns, quoted, from the fixed list above: no value is spliced.
+    // Only the fixed names above are spliced, never a text read from the file.
     auto query = Sql::exec(db, QStringLiteral("SELECT %1 FROM %2 ORDER BY %3")
                                    .arg(selected.join(QStringLiteral(", ")), want.table, want.order));
     int line = 0;
@@ -81,14 +82,12 @@ QString readTable(const QSqlDatabase& db, const Wanted& want, QList<QVariantMap>
         ++line;
         QVariantMap row;
         for (int i = 0; i < want.fields.size(); ++i) {
-            const QString& name = want.fields[i];
             const QVariant value = query.value(i);
-            const MeetSchema::Field* field = meetField(want.table, name);
-            const bool key = name == QLatin1String("TeamCode") || name == QLatin1String("CoachCode");
-            const QString why = key ? unfit({name, MeetSchema::FieldType::Int32}, value) : unfit(*field, value);
-            if (!why.isEmpty())
-                return QStringLiteral("in row %1 of the table %2 the field %3 %4").arg(line).arg(want.table, name, why);
-            row.insert(name, value.isNull() ? QVariant(QString()) : value);
+            if (const QString why = unfit(*fields[i], value); !why.isEmpty())
+                return QStringLiteral("in row %1 of the table %2 the field %3 %4")
+                    .arg(line)
+                    .arg(want.table, want.fields[i], why);
+            row.insert(want.fields[i], value.isNull() ? QVariant(QString()) : value);
         }
         rows << row;
     }

@@ -1,5 +1,6 @@
 #include "database/meet_backup.h"
 
+#include "database/checked_file_writer.h"
 #include "database/db_connection.h"
 #include "database/db_exception.h"
 #include "database/meet_file_check.h"
@@ -12,7 +13,6 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QThread>
-#include <filesystem>
 #include <stdexcept>
 
 namespace MeetBackup {
@@ -172,14 +172,11 @@ QString restore(const QString& backupFile, const QString& meetDbPath) {
         } else if (present) {
             kept = keepAsideAsFound(meetDbPath);
         }
-        std::error_code error;
         // Replaces the current file in one step: there is never a moment without a meet database.
-        std::filesystem::rename(restoring.toStdU16String(), meetDbPath.toStdU16String(), error);
-        if (error)
-            throw std::runtime_error(
-                QStringLiteral("%1 could not be put in place of %2: %3")
-                    .arg(shown(backupFile), shown(meetDbPath), QString::fromStdString(error.message()))
-                    .toStdString());
+        if (const QString error = CheckedFileWriter::replace(restoring, meetDbPath); !error.isEmpty())
+            throw std::runtime_error(QStringLiteral("%1 could not be put in place of %2: %3")
+                                         .arg(shown(backupFile), shown(meetDbPath), error)
+                                         .toStdString());
     } catch (const DbException& error) {
         QFile::remove(restoring);
         throw refuse(error.engineText());

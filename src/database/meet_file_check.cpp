@@ -14,10 +14,16 @@ namespace MeetFileCheck {
 
 namespace {
 
-// The engine's result codes that say the file is fine but cannot be used right now.
-const QString EngineBusy = QStringLiteral("5");
-const QString EngineLocked = QStringLiteral("6");
-const QString EngineReadOnly = QStringLiteral("8");
+// The engine's primary result codes that say the file is fine but cannot be used right now.
+constexpr int EngineBusy = 5;
+constexpr int EngineLocked = 6;
+constexpr int EngineReadOnly = 8;
+
+// The connection reports extended result codes (776 for a read-only file whose
+// interrupted write cannot be rolled back); their low byte is the primary code.
+int primaryCode(const DbException& error) {
+    return error.engineCode().toInt() & 0xff;
+}
 
 QString shown(const QString& path) {
     return QDir::toNativeSeparators(path);
@@ -154,9 +160,10 @@ MeetFileVerdict examine(const QString& path, Use use, int lockWaitMs) {
                 Sql::exec(db, QStringLiteral("PRAGMA journal_mode = DELETE"));
         }
     } catch (const DbException& error) {
-        if (error.engineCode() == EngineBusy || error.engineCode() == EngineLocked)
+        const int code = primaryCode(error);
+        if (code == EngineBusy || code == EngineLocked)
             return locked(path);
-        if (error.engineCode() == EngineReadOnly)
+        if (code == EngineReadOnly)
             return readOnly(path, true);
         return unusable(path, error.engineText().section(u'\n', 0, 0));
     }

@@ -39,11 +39,10 @@ FrmJudge::FrmJudge(RunState& state, QWidget* parent)
 }
 
 void FrmJudge::Initialize_Add() {
-    m_editMode = false;
+    m_judgeId = -1;
 }
 
 bool FrmJudge::Initialize_Edit(qint32 JudgeEdit) {
-    m_editMode = true;
     m_judgeId = JudgeEdit;
     std::optional<JudgeRow> judge;
     if (!runReportingErrors(m_state.messages, [&] { judge = JudgeData::find(m_state.db(), JudgeEdit); }))
@@ -85,13 +84,9 @@ bool FrmJudge::Store_Input() {
     judge.PhoneNumber = m_TxtPhoneNum->text();
     judge.Email = m_TxtEmail->text();
     judge.Memo = m_TxtMemo->toPlainText();
-    bool stored = false;
-    if (!runReportingErrors(m_state.messages, [&] {
-            stored =
-                m_editMode ? JudgeData::update(m_state.db(), judge) : (JudgeData::insert(m_state.db(), judge), true);
-        }))
-        return false;
-    if (!stored)
-        m_state.messages.notice(QStringLiteral("Edit Error"), JudgeGone);
-    return stored;
+    return storeRecord(
+        [&] {
+            return editing() ? JudgeData::update(m_state.db(), judge) : (JudgeData::insert(m_state.db(), judge), true);
+        },
+        QStringLiteral("Edit Error"), JudgeGone);
 }

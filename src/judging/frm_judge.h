@@ -15,14 +15,13 @@ public:
     // False, with the user told why, when the judge cannot be read.
     bool Initialize_Edit(qint32 JudgeEdit);
 
-    bool editMode() const { return m_editMode; }
+    bool editing() const { return m_judgeId >= 0; }
 
 protected:
     QString validationError() const override;
     bool Store_Input() override;
 
 private:
-    bool m_editMode = false;
     qint32 m_judgeId = -1;
     QLineEdit* m_TxtFirst = nullptr;
     QLineEdit* m_TxtLast = nullptr;

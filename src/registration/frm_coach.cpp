@@ -21,8 +21,8 @@ FrmCoach::FrmCoach(RunState& state, QWidget* parent)
     m_TxtAddress = addTextBox(QStringLiteral("TxtAddress"), QStringLiteral("Address"), {360, 1860, 7020, 360}, 50);
     m_TxtCity = addTextBox(QStringLiteral("TxtCity"), QStringLiteral("City"), {360, 2580, 4500, 360}, 50);
     m_TxtZip = addTextBox(QStringLiteral("TxtZip"), QStringLiteral("Zip"), {5160, 2580, 1200, 360}, 5);
-    m_TxtPrimary = addTextBox(QStringLiteral("TxtPrimary"), QStringLiteral("Primary Contact Number"),
-                              {360, 3300, 3300, 360}, 50);
+    m_TxtPrimary =
+        addTextBox(QStringLiteral("TxtPrimary"), QStringLiteral("Primary Contact Number"), {360, 3300, 3300, 360}, 50);
     m_TxtSecondary = addTextBox(QStringLiteral("TxtSecondary"), QStringLiteral("Secondary Contact Number"),
                                 {4080, 3300, 3300, 360}, 50);
     m_TxtEmail = addTextBox(QStringLiteral("TxtEmail"), QStringLiteral("Email Address"), {360, 4020, 4500, 360}, 50);
@@ -33,8 +33,8 @@ FrmCoach::FrmCoach(RunState& state, QWidget* parent)
 }
 
 void FrmCoach::Clear_Form() {
-    for (QLineEdit* box : {m_TxtFirst, m_TxtLast, m_TxtAddress, m_TxtCity, m_TxtZip, m_TxtPrimary, m_TxtSecondary,
-                           m_TxtEmail})
+    for (QLineEdit* box :
+         {m_TxtFirst, m_TxtLast, m_TxtAddress, m_TxtCity, m_TxtZip, m_TxtPrimary, m_TxtSecondary, m_TxtEmail})
         box->clear();
     m_CbPosition->clear();
     m_CbPosition->addItems({HeadCoach, AssistantCoach});
@@ -42,13 +42,12 @@ void FrmCoach::Clear_Form() {
 }
 
 void FrmCoach::Initialize_Add(qint32 TeamCode) {
-    m_editMode = false;
+    m_coachCode = -1;
     m_teamCode = TeamCode;
     Clear_Form();
 }
 
 bool FrmCoach::Initialize_Edit(qint32 CoachEdit) {
-    m_editMode = true;
     m_coachCode = CoachEdit;
     Clear_Form();
     std::optional<CoachRow> coach;
@@ -94,12 +93,10 @@ bool FrmCoach::Store_Input() {
     coach.Email = m_TxtEmail->text();
     coach.Position = m_CbPosition->currentText();
     coach.TeamCode = m_teamCode;
-    bool stored = false;
-    if (!runReportingErrors(m_state.messages, [&] {
-            stored = m_editMode ? CoachData::update(m_state.db(), coach) : (CoachData::insert(m_state.db(), coach), true);
-        }))
-        return false;
-    if (!stored)
-        m_state.messages.notice(Messages::appTitle(), QStringLiteral("The selected coach no longer exists."));
-    return stored;
+    return storeRecord(
+        [&] {
+            return m_coachCode >= 0 ? CoachData::update(m_state.db(), coach)
+                                    : (CoachData::insert(m_state.db(), coach), true);
+        },
+        Messages::appTitle(), QStringLiteral("The selected coach no longer exists."));
 }

@@ -22,7 +22,6 @@ protected:
 private:
     void Clear_Form();
 
-    bool m_editMode = false;
     qint32 m_coachCode = -1;
     qint32 m_teamCode = -1;
     QLineEdit* m_TxtFirst = nullptr;

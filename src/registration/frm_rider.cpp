@@ -58,7 +58,6 @@ QString FrmRider::box(int index) const {
 }
 
 void FrmRider::Initialize_Add() {
-    m_editMode = false;
     m_riderIndex = -1;
     for (QLineEdit* b : m_RiderListBoxArray)
         b->clear();
@@ -66,7 +65,6 @@ void FrmRider::Initialize_Add() {
 }
 
 bool FrmRider::Initialize_Edit(qint32 RcvdRiderIndex) {
-    m_editMode = true;
     m_riderIndex = RcvdRiderIndex;
     std::optional<RiderRow> rider;
     if (!runReportingErrors(m_state.messages, [&] { rider = RiderData::find(m_state.db(), RcvdRiderIndex); }))
@@ -108,7 +106,7 @@ bool FrmRider::Save_Rider() {
     }
     bool stored = false;
     runReportingErrors(messages, [&] {
-        if (RiderData::numberHeldByOther(m_state.db(), box(0), m_editMode ? m_riderIndex : -1)) {
+        if (RiderData::numberHeldByOther(m_state.db(), box(0), m_riderIndex)) {
             messages.notice(Messages::appTitle(),
                             QStringLiteral("The specified rider number is currently assigned to another rider."));
             return;
@@ -117,7 +115,7 @@ bool FrmRider::Save_Rider() {
             messages.notice(Messages::appTitle(), InvalidNumber);
             return;
         }
-        RiderRow rider{m_editMode ? m_riderIndex : -1,
+        RiderRow rider{m_riderIndex,
                        box(0),
                        box(1),
                        box(2),

@@ -33,7 +33,6 @@ private:
     void Form_Load();
     QString box(int index) const;
 
-    bool m_editMode = false;
     qint32 m_riderIndex = -1;
     std::array<QLineEdit*, 6> m_RiderListBoxArray{};
     QComboBox* m_LbTeamCode = nullptr;

@@ -14,8 +14,8 @@ FrmTeam::FrmTeam(RunState& state, QWidget* parent)
     addTitleLabel(QStringLiteral("Team Form"));
     m_TxtTeam = addTextBox(QStringLiteral("TxtTeam"), QStringLiteral("Team Name"), {1700, 1020, 3300, 360}, 50,
                            CaptionAt::Left);
-    m_CbDivision = addComboBox(QStringLiteral("CbDivision"), QStringLiteral("Division"), {1700, 1620, 1100, 360},
-                               CaptionAt::Left);
+    m_CbDivision =
+        addComboBox(QStringLiteral("CbDivision"), QStringLiteral("Division"), {1700, 1620, 1100, 360}, CaptionAt::Left);
     m_CbDivision->addItems(Divisions::letters());
     m_CbDivision->setCurrentIndex(-1);
     m_TxtDistrict = addTextBox(QStringLiteral("TxtDistrict"), QStringLiteral("District"), {1700, 2220, 1100, 360}, 3,
@@ -26,12 +26,11 @@ FrmTeam::FrmTeam(RunState& state, QWidget* parent)
 }
 
 void FrmTeam::Initialize_Add() {
-    m_editMode = false;
+    m_teamCode = -1;
     m_TxtTeam->clear();
 }
 
 bool FrmTeam::Initialize_Edit(qint32 Team) {
-    m_editMode = true;
     m_teamCode = Team;
     std::optional<TeamRow> team;
     if (!runReportingErrors(m_state.messages, [&] { team = TeamList::find(m_state.db(), Team); }))
@@ -58,12 +57,7 @@ QString FrmTeam::validationError() const {
 
 bool FrmTeam::Store_Input() {
     const TeamRow team{m_teamCode, m_TxtTeam->text(), m_CbDivision->currentText(), m_TxtDistrict->text()};
-    bool stored = false;
-    if (!runReportingErrors(m_state.messages, [&] {
-            stored = m_editMode ? TeamData::update(m_state.db(), team) : (TeamData::insert(m_state.db(), team), true);
-        }))
-        return false;
-    if (!stored)
-        m_state.messages.notice(QStringLiteral("Edit Error"), QStringLiteral("The selected team no longer exists."));
-    return stored;
+    return storeRecord(
+        [&] { return editing() ? TeamData::update(m_state.db(), team) : (TeamData::insert(m_state.db(), team), true); },
+        QStringLiteral("Edit Error"), QStringLiteral("The selected team no longer exists."));
 }

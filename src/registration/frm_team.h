@@ -15,14 +15,13 @@ public:
     // False, with the user told why, when the team cannot be read.
     bool Initialize_Edit(qint32 Team);
 
-    bool editMode() const { return m_editMode; }
+    bool editing() const { return m_teamCode >= 0; }
 
 protected:
     QString validationError() const override;
     bool Store_Input() override;
 
 private:
-    bool m_editMode = false;
     qint32 m_teamCode = -1;
     QLineEdit* m_TxtTeam = nullptr;
     QComboBox* m_CbDivision = nullptr;

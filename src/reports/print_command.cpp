@@ -1,12 +1,12 @@
 #include "reports/print_command.h"
 
-#include "database/db_exception.h"
 #include "database/divisions.h"
 #include "reports/report_layout.h"
 #include "reports/report_output.h"
 #include "reports/report_painter.h"
 #include "reports/report_preparation.h"
 #include "reports/report_table.h"
+#include "ui/error_reporter.h"
 #include "ui/run_state.h"
 #include "ui/messages.h"
 
@@ -146,12 +146,8 @@ Status run(RunState& state, const PrintRequest& request, const PrintRegistry& re
             return Refused;
         }
     PreparedReport prepared;
-    try {
-        prepared = entry->prepare(state, request);
-    } catch (const DbException& error) {
-        state.messages.notice(Messages::appTitle(), error.engineText(), Messages::Icon::Critical);
+    if (!runReportingErrors(state.messages, [&] { prepared = entry->prepare(state, request); }))
         return Refused;
-    }
     if (!prepared.report) {
         state.messages.notice(Messages::appTitle(), prepared.message);
         return Refused;

@@ -65,20 +65,16 @@ int runHeadlessCommand(RunState& state, const StartOptions& options, const Comma
         std::printf("%s\n", qPrintable(QDir::toNativeSeparators(state.meetDatabasePath())));
         return 0;
     }
-    if (commandLine.command == QLatin1String("export") || commandLine.command == QLatin1String("import")) {
-        const QString region = RegionSettings::read();
-        if (region != RegionSettings::notSet())
-            state.CurrentRegion = region;
-        return commandLine.command == QLatin1String("export")
-                   ? ExchangeCommands::runExport(state, commandLine.commandArguments)
-                   : ExchangeCommands::runImport(state, commandLine.commandArguments.first());
-    }
-    if (print || publish) {
-        const QString region = RegionSettings::read();
-        if (region != RegionSettings::notSet())
-            state.CurrentRegion = region;
-        return print ? PrintCommand::run(state, parsed.request, registry)
-                     : PublishCommand::run(state, commandLine.commandArguments);
-    }
+    // The other commands name the region in what they write, as the windows do.
+    if (const QString region = RegionSettings::read(); region != RegionSettings::notSet())
+        state.CurrentRegion = region;
+    if (commandLine.command == QLatin1String("export"))
+        return ExchangeCommands::runExport(state, commandLine.commandArguments);
+    if (commandLine.command == QLatin1String("import"))
+        return ExchangeCommands::runImport(state, commandLine.commandArguments.first());
+    if (print)
+        return PrintCommand::run(state, parsed.request, registry);
+    if (publish)
+        return PublishCommand::run(state, commandLine.commandArguments);
     return usageError(QStringLiteral("the command %1 is not available").arg(commandLine.command));
 }

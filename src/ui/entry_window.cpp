@@ -1,5 +1,6 @@
 #include "ui/entry_window.h"
 
+#include "ui/error_reporter.h"
 #include "ui/messages.h"
 #include "ui/run_state.h"
 #include "ui/standard_questions.h"
@@ -107,6 +108,15 @@ bool EntryWindow::Validate_Input() {
 bool EntryWindow::refuse(const QString& text) {
     m_state.messages.notice(Messages::appTitle(), text);
     return false;
+}
+
+bool EntryWindow::storeRecord(const std::function<bool()>& write, const QString& goneTitle, const QString& goneText) {
+    bool stored = false;
+    if (!runReportingErrors(m_state.messages, [&] { stored = write(); }))
+        return false;
+    if (!stored)
+        m_state.messages.notice(goneTitle, goneText);
+    return stored;
 }
 
 void EntryWindow::CmdSubmit_Click() {

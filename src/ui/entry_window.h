@@ -2,6 +2,7 @@
 
 #include <QRect>
 #include <QWidget>
+#include <functional>
 
 class QComboBox;
 class QLabel;
@@ -64,6 +65,10 @@ protected:
     // Tells the user why the input is refused (an OK-only notice with the application's
     // title) and answers false, for validations to return.
     bool refuse(const QString& text);
+    // Stores the record with `write`, which answers false when the record being edited is
+    // no longer there; that is told with `goneTitle` and `goneText`. False when nothing
+    // was stored (a refused statement is reported).
+    bool storeRecord(const std::function<bool()>& write, const QString& goneTitle, const QString& goneText);
 
     void closeEvent(QCloseEvent* event) override;
 

@@ -12,6 +12,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTest>
 #include <QThread>
 #include <cstdio>
@@ -67,7 +68,12 @@ bool run(const QString& program, const QStringList& arguments) {
     return process.waitForFinished(10000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
 }
 
-// Puts the meet database on a disk that cannot be written, as the user running the test
+// Copies a database file and, when it has one, the journal of its interrupted write.
+bool copyWithJournal(const QString& from, const QString& to) {
+    return QFile::copy(from, to) && (!QFile::exists(from + "-journal") || QFile::copy(from + "-journal", to + "-journal"));
+}
+
+// Puts the meet database (and its journal) on a disk that cannot be written, as the user running the test
 // feels it: file modes do not stop root, so root gets a read-only mount instead.
 bool moveOntoReadOnlyDisk(MeetFixture& meet, const QString& mountPoint, QString& path) {
     meet.state->MeetDb.close();
@@ -77,10 +83,10 @@ bool moveOntoReadOnlyDisk(MeetFixture& meet, const QString& mountPoint, QString&
     if (::geteuid() == 0) {
         if (!run("mount", {"-t", "tmpfs", "-o", "size=4m", "tmpfs", mountPoint}))
             return false;
-        return QFile::copy(meet.databasePath(), path) && run("mount", {"-o", "remount,ro", mountPoint});
+        return copyWithJournal(meet.databasePath(), path) && run("mount", {"-o", "remount,ro", mountPoint});
     }
 #endif
-    return QFile::copy(meet.databasePath(), path) && QFile::setPermissions(path, QFile::ReadOwner) &&
+    return copyWithJournal(meet.databasePath(), path) && QFile::setPermissions(path, QFile::ReadOwner) &&
            QFile::setPermissions(mountPoint, QFile::ReadOwner | QFile::ExeOwner);
 }
 
@@ -190,6 +196,20 @@ void MeetSafetyTest::interruptedWriteIsRecoveredAsBeforeIt() {
     // What a crash leaves: a journal, and a file that holds half the transaction.
     QVERIFY(QFile::exists(path + "-journal"));
     QVERIFY(digest(path) != before);
+
+    // On a disk that cannot be written the write cannot be finished, and the check says so
+    // rather than calling the file damaged.
+    const QString mountPoint = meet.programFolder() + "/readonly";
+    QString readOnlyPath;
+    if (moveOntoReadOnlyDisk(meet, mountPoint, readOnlyPath)) {
+        const auto restore = qScopeGuard([&] {
+            run("umount", {mountPoint});
+            QFile::setPermissions(mountPoint, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        });
+        const MeetFileVerdict stuck = MeetFileCheck::examine(readOnlyPath, MeetFileCheck::Use::ReadOnly);
+        QCOMPARE(int(stuck.kind), int(MeetFileVerdict::Kind::ReadOnly));
+        QVERIFY2(stuck.message.contains("a write that was interrupted"), qPrintable(stuck.message));
+    }
 
     const MeetFileVerdict verdict = MeetFileCheck::examine(path, MeetFileCheck::Use::ReadWrite);
     QVERIFY2(verdict.usable(), qPrintable(verdict.message));

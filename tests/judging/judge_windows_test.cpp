@@ -120,7 +120,7 @@ void JudgeWindowsTest::addAndEditStoreEveryBoxForAWideKey() {
     clickJudge(mgmt, 0);
     QCOMPARE(mgmt.selectedJudge(), 70000);
     mgmt.CmdEditJudge_Click();
-    QVERIFY(mgmt.judgeWindow() && mgmt.judgeWindow()->editMode());
+    QVERIFY(mgmt.judgeWindow() && mgmt.judgeWindow()->editing());
     QCOMPARE(judgingControl<QLineEdit>(mgmt.judgeWindow(), "TxtFirst")->text(), QString("Old"));
     typeInto(mgmt.judgeWindow(), "TxtLast", "Adams");
     submitJudge(meet, mgmt);
