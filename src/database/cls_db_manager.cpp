@@ -124,7 +124,3 @@ void Cls_Db_Manager::Create_DB_File(const QString& path, DbConnection& connectio
 void Cls_Db_Manager::Build_Table(const QSqlDatabase& db, const MeetSchema::Table& table) {
     Sql::exec(db, MeetSchema::createStatement(table));
 }
-
-QString Cls_Db_Manager::Check_Meet_Database(const QString& path) {
-    return MeetFileCheck::examine(path, MeetFileCheck::Use::ReadOnly).message;
-}

@@ -42,9 +42,6 @@ public:
     static void Create_DB_File(const QString& path, DbConnection& connection);
     static void Build_Table(const QSqlDatabase& db, const MeetSchema::Table& table);
 
-    // Empty when the file is a sound meet database; otherwise why it is not (see MeetFileCheck).
-    static QString Check_Meet_Database(const QString& path);
-
 private:
     QString m_programFolder;
     DbConnection m_db; // open only while Build_Database works

@@ -28,6 +28,11 @@ QList<TeamRow> ofDivision(const QSqlDatabase& db, const QString& division) {
     return read(Sql::exec(db, SelectTeams + QStringLiteral("WHERE Division = ? ORDER BY TeamName, TeamCode"), {division}));
 }
 
+QList<TeamRow> named(const QSqlDatabase& db, const QString& division, const QString& teamName) {
+    return read(Sql::exec(db, SelectTeams + QStringLiteral("WHERE Division = ? AND TeamName = ? ORDER BY TeamCode"),
+                          {division, teamName}));
+}
+
 std::optional<TeamRow> find(const QSqlDatabase& db, qint32 teamCode) {
     const QList<TeamRow> found = read(Sql::exec(db, SelectTeams + QStringLiteral("WHERE TeamCode = ?"), {teamCode}));
     if (found.isEmpty())

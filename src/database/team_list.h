@@ -20,6 +20,8 @@ namespace TeamList {
 QList<TeamRow> byName(const QSqlDatabase& db);
 QList<TeamRow> byDivisionAndName(const QSqlDatabase& db);
 QList<TeamRow> ofDivision(const QSqlDatabase& db, const QString& division); // by name
+// The teams of a division that bear the name (compared without regard to case), by key.
+QList<TeamRow> named(const QSqlDatabase& db, const QString& division, const QString& teamName);
 std::optional<TeamRow> find(const QSqlDatabase& db, qint32 teamCode);
 
 } // namespace TeamList

@@ -1,12 +1,12 @@
 #include "entries/frm_entries.h"
 
-#include "database/team_list.h"
 #include "entries/entry_data.h"
 #include "entries/frm_class_assignments.h"
 #include "ui/error_reporter.h"
 #include "ui/keyed_entries.h"
 #include "ui/messages.h"
 #include "ui/run_state.h"
+#include "ui/team_choices.h"
 #include "ui/window_geometry.h"
 
 #include <QComboBox>
@@ -39,12 +39,7 @@ FrmEntries::FrmEntries(RunState& state, QWidget* parent) : ActivityWindow(parent
 
 void FrmEntries::Set_Division(const QString& RcvdDivision) {
     m_division = RcvdDivision;
-    m_CbTeamName->clear();
-    runReportingErrors(m_state.messages, [this] {
-        for (const TeamRow& team : TeamList::ofDivision(m_state.db(), m_division))
-            KeyedEntries::append(m_CbTeamName, team.TeamName, team.TeamCode);
-    });
-    m_CbTeamName->setCurrentIndex(-1);
+    TeamChoices::fillWithDivision(m_state, m_CbTeamName, m_division);
 }
 
 void FrmEntries::CmdSubmit_Click() {

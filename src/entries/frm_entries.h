@@ -13,7 +13,6 @@ public:
     explicit FrmEntries(RunState& state, QWidget* parent = nullptr);
 
     void Set_Division(const QString& RcvdDivision) override;
-    QString division() const { return m_division; }
 
 public slots:
     void CmdSubmit_Click();

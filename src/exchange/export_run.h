@@ -3,7 +3,6 @@
 #include <QList>
 #include <QString>
 
-class QWidget;
 class RunState;
 
 // The export of chosen teams into the region's export file in a folder, as the export

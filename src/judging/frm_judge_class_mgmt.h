@@ -16,7 +16,6 @@ public:
     explicit FrmJudgeClassMgmt(RunState& state, QWidget* parent = nullptr);
 
     void Set_Division(const QString& RcvdDivision) override;
-    QString division() const { return m_division; }
     FrmJudgeAssignments* assignmentWindow() const;
     QWidget* agendaWindow() const { return m_agenda; }
 

@@ -29,20 +29,6 @@ RowSet judgeAgendaRows(const QSqlDatabase& db, const QString& division) {
                              QStringLiteral("JudgeAgenda_Grouping"));
 }
 
-PreparedReport judgesCardsOf(RunState& state, const QString& division) {
-    RowSet cards = Build_Card_Rows(state.db(), division);
-    if (cards.isEmpty())
-        return PreparedReport::refused(
-            QStringLiteral("There are currently no judging assignments entered for the %1 Division.").arg(division));
-    std::unique_ptr<Report> report = ReportCatalogue::create(QStringLiteral("RptJudgesCards"));
-    report->setDataSource(std::move(cards));
-    report->setWideReport(Report::WideLandscape);
-    for (int slot = 1; slot <= JudgeCardsPerRow; ++slot)
-        report->setCaption(QStringLiteral("Section1"), QStringLiteral("C%1lblRegion").arg(slot),
-                           QStringLiteral("Region ") + state.CurrentRegion + QStringLiteral(" Judges Card"));
-    return PreparedReport::of(std::move(report));
-}
-
 PreparedReport judgeAgendaOf(RunState& state, const QString& division) {
     PreparedReport prepared = ReportPreparation::fromCommand(
         state, QStringLiteral("RptJudgeAgenda"), [&](const QSqlDatabase& db) { return judgeAgendaRows(db, division); },
@@ -82,7 +68,17 @@ PreparedReport prepareAgenda(RunState& state, const PrintRequest& request) {
 }
 
 PreparedReport prepareCards(RunState& state, const PrintRequest& request) {
-    return judgesCardsOf(state, request.division);
+    const QString& division = request.division;
+    RowSet cards = Build_Card_Rows(state.db(), division);
+    if (cards.isEmpty())
+        return PreparedReport::refused(
+            QStringLiteral("There are currently no judging assignments entered for the %1 Division.").arg(division));
+    std::unique_ptr<Report> report = ReportCatalogue::create(QStringLiteral("RptJudgesCards"));
+    report->setDataSource(std::move(cards));
+    for (int slot = 1; slot <= JudgeCardsPerRow; ++slot)
+        report->setCaption(QStringLiteral("Section1"), QStringLiteral("C%1lblRegion").arg(slot),
+                           QStringLiteral("Region ") + state.CurrentRegion + QStringLiteral(" Judges Card"));
+    return PreparedReport::of(std::move(report));
 }
 
 QWidget* showAgenda(RunState& state, const QString& division, QWidget* owner) {
@@ -100,11 +96,6 @@ QWidget* showAgenda(RunState& state, const QString& division, QWidget* owner) {
             return prepared;
         },
         owner);
-}
-
-QWidget* showCards(RunState& state, const QString& division, QWidget* owner) {
-    return ReportPreparation::show(
-        state, [&] { return judgesCardsOf(state, division); }, owner);
 }
 
 void addPrintable(PrintRegistry& registry) {

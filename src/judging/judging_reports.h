@@ -23,10 +23,9 @@ PreparedReport prepareAgenda(RunState& state, const PrintRequest& request);
 // The division's judges' cards; refused with its message without assignments.
 PreparedReport prepareCards(RunState& state, const PrintRequest& request);
 
-// Shows the report in a preview owned by `owner`, or the message instead of it. Answers
+// Shows the agenda in a preview owned by `owner`, or the message instead of it. Answers
 // the preview window, or nullptr when none was shown.
 QWidget* showAgenda(RunState& state, const QString& division, QWidget* owner);
-QWidget* showCards(RunState& state, const QString& division, QWidget* owner);
 
 // Adds the agenda and the cards to the reports the command line can print.
 void addPrintable(PrintRegistry& registry);

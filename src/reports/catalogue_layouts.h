@@ -13,6 +13,12 @@ constexpr int LandscapeWidth = 14400;
 inline constexpr Qt::Alignment Centred = Qt::AlignCenter;
 inline constexpr Qt::Alignment Right = Qt::AlignRight | Qt::AlignVCenter;
 
+// A report drawn at the landscape width prints on landscape pages.
+inline void drawLandscape(Report& report) {
+    report.setDesignWidth(LandscapeWidth);
+    report.setWideReport(Report::WideLandscape);
+}
+
 void classEntries(Report& report);
 void classEntries17(Report& report);
 void slotSheets(Report& report);

@@ -39,7 +39,7 @@ void judgeCard(SectionBuilder& band, int slot, int left, int width) {
 namespace CatalogueLayouts {
 
 void judgesCards(Report& report) {
-    report.setDesignWidth(LandscapeWidth);
+    drawLandscape(report);
     const int gap = 300;
     const int width = (LandscapeWidth - 2 * gap) / 3;
     SectionBuilder band(report.addSection(QStringLiteral("Section1"), Kind::Detail, 5340));
@@ -102,7 +102,7 @@ void individualResults(Report& report) {
 
 void teamStandings(Report& report) {
     const int w = LandscapeWidth;
-    report.setDesignWidth(w);
+    drawLandscape(report);
     const int nameWidth = 2300;
     const int divisionWidth = 450;
     const int columnsLeft = nameWidth + divisionWidth;
@@ -158,7 +158,7 @@ void teamStandings(Report& report) {
 
 void highPointRiders(Report& report) {
     const int w = LandscapeWidth;
-    report.setDesignWidth(w);
+    drawLandscape(report);
     const int placeWidth = 700;
     const int numberWidth = 800;
     const int riderWidth = 3700;

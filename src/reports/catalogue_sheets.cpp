@@ -97,7 +97,7 @@ void classEntries17(Report& report) {
 
 void slotSheets(Report& report) {
     const int w = LandscapeWidth;
-    report.setDesignWidth(w);
+    drawLandscape(report);
     // Rider number, first name, last name, then eighteen write-in columns: classes 1 to 17
     // and the relay partner.
     const int infoX[] = {0, 800, 2900};

@@ -60,7 +60,8 @@ void FrmClassSheets::Print_Sheet(SheetReports::Order order) {
         m_state.messages.notice(Messages::appTitle(), QStringLiteral("Please Enter Which Class the Class Sheet is for"));
         return;
     }
-    m_classNumber = static_cast<int>(classNumber);
     m_reportWindow = ReportPreparation::show(
-        m_state, [&] { return SheetReports::prepareClassSheet(m_state, m_division, m_classNumber, order); }, this);
+        m_state,
+        [&] { return SheetReports::prepareClassSheet(m_state, m_division, static_cast<int>(classNumber), order); },
+        this);
 }

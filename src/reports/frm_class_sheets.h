@@ -16,7 +16,6 @@ public:
     explicit FrmClassSheets(RunState& state, QWidget* parent = nullptr);
 
     void Set_Division(const QString& RcvdDivision) override;
-    QString division() const { return m_division; }
     // The preview of the last sheet shown, while it is open.
     QWidget* reportWindow() const { return m_reportWindow; }
 
@@ -29,7 +28,6 @@ private:
 
     RunState& m_state;
     QString m_division;
-    int m_classNumber = 0; // the class of the last run
     QComboBox* m_CbClass = nullptr;
     QPointer<QWidget> m_reportWindow;
 };

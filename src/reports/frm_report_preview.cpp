@@ -1,11 +1,11 @@
 #include "reports/frm_report_preview.h"
 
-#include "reports/print_command.h"
 #include "reports/report_layout.h"
+#include "reports/report_output.h"
 #include "reports/report_page_view.h"
 #include "reports/report_painter.h"
+#include "reports/report_preparation.h"
 #include "reports/report_table.h"
-#include "reports/report_data_source.h"
 #include "ui/activity_host.h"
 #include "ui/run_state.h"
 #include "ui/file_dialogs.h"
@@ -123,7 +123,7 @@ void FrmReportPreview::saveAs(const QString& format, const std::function<QString
         return;
     if (!path.endsWith(extension, Qt::CaseInsensitive))
         path += extension;
-    if (const QString refused = PrintCommand::outputRefusal(m_state, path); !refused.isEmpty()) {
+    if (const QString refused = ReportOutput::refusal(m_state, path); !refused.isEmpty()) {
         m_state.messages.notice(Messages::appTitle(), refused, Messages::Icon::Critical);
         return;
     }
@@ -145,8 +145,7 @@ void FrmReportPreview::Report_Terminate() {
     if (m_terminated)
         return;
     m_terminated = true;
-    if (m_report->closesCommand())
-        ReportDataSource::of(m_state).close(m_report->dataMember());
+    ReportPreparation::release(m_state, *m_report);
     if (m_report->onTerminate())
         m_report->onTerminate()();
     if (m_report->closesActivity() && m_state.host && m_state.host->CurrentActivity() != 0)

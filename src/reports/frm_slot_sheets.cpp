@@ -1,12 +1,11 @@
 #include "reports/frm_slot_sheets.h"
 
 #include "reports/report_preparation.h"
-#include "reports/sheet_data.h"
 #include "reports/sheet_reports.h"
-#include "ui/error_reporter.h"
 #include "ui/keyed_entries.h"
 #include "ui/messages.h"
 #include "ui/run_state.h"
+#include "ui/team_choices.h"
 #include "ui/window_geometry.h"
 
 #include <QComboBox>
@@ -48,12 +47,7 @@ void FrmSlotSheets::Set_Division(const QString& RcvdDivision) {
 }
 
 void FrmSlotSheets::Fill_Team_Combo() {
-    m_CbTeam->clear();
-    runReportingErrors(m_state.messages, [this] {
-        for (const SheetData::TeamChoice& team : SheetData::teamsOfDivision(m_state.db(), m_division))
-            KeyedEntries::append(m_CbTeam, team.TeamName, team.TeamCode);
-    });
-    m_CbTeam->setCurrentIndex(-1);
+    TeamChoices::fillWithDivision(m_state, m_CbTeam, m_division);
 }
 
 void FrmSlotSheets::CmdAll_Click() {

@@ -15,7 +15,6 @@ public:
     explicit FrmSlotSheets(RunState& state, QWidget* parent = nullptr);
 
     void Set_Division(const QString& RcvdDivision) override;
-    QString division() const { return m_division; }
     // The preview of the last sheets shown, while it is open.
     QWidget* reportWindow() const { return m_reportWindow; }
 

@@ -1,11 +1,10 @@
 #include "reports/print_command.h"
 
 #include "database/divisions.h"
-#include "database/owned_files.h"
-#include "labels/label_files.h"
-#include "reports/report_data_source.h"
 #include "reports/report_layout.h"
+#include "reports/report_output.h"
 #include "reports/report_painter.h"
+#include "reports/report_preparation.h"
 #include "reports/report_table.h"
 #include "ui/error_reporter.h"
 #include "ui/run_state.h"
@@ -137,19 +136,12 @@ QString usage(const PrintRegistry& registry) {
                              : names.join(QStringLiteral(", ")));
 }
 
-QString outputRefusal(const RunState& state, const QString& path) {
-    const QString why = OwnedFiles::refusal(path, state.meetDatabasePath(), {LabelFiles::folder(state.ProgramFolder)});
-    if (why.isEmpty())
-        return {};
-    return QStringLiteral("The report was not written to %1: %2.").arg(QDir::toNativeSeparators(path), why);
-}
-
 Status run(RunState& state, const PrintRequest& request, const PrintRegistry& registry) {
     const PrintRegistry::Entry* entry = registry.find(request.report);
     if (!entry)
         return Usage;
     for (const QString& path : {request.pdf, request.csv})
-        if (const QString refused = path.isEmpty() ? QString() : outputRefusal(state, path); !refused.isEmpty()) {
+        if (const QString refused = path.isEmpty() ? QString() : ReportOutput::refusal(state, path); !refused.isEmpty()) {
             state.messages.notice(Messages::appTitle(), refused, Messages::Icon::Critical);
             return Refused;
         }
@@ -161,8 +153,7 @@ Status run(RunState& state, const PrintRequest& request, const PrintRegistry& re
         return Refused;
     }
     const Status status = writeFiles(state, request, *prepared.report);
-    if (prepared.report->closesCommand())
-        ReportDataSource::of(state).close(prepared.report->dataMember());
+    ReportPreparation::release(state, *prepared.report);
     return status;
 }
 

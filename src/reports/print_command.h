@@ -20,10 +20,6 @@ struct Parsed {
 Parsed parse(const QStringList& arguments, const PrintRegistry& registry);
 QString usage(const PrintRegistry& registry);
 
-// Empty when a report may be written to `path`; otherwise the message why not: the program
-// never writes over the meet database, its journal, its backups or its label images.
-QString outputRefusal(const RunState& state, const QString& path);
-
 // Prepares and writes the report. A message instead of a report, or a file that cannot be
 // written, goes to the run's Messages and answers Refused; a file that fails is not left behind.
 Status run(RunState& state, const PrintRequest& request, const PrintRegistry& registry);

@@ -6,8 +6,8 @@
 #include "ui/run_state.h"
 
 ReportActivity::ReportActivity(RunState& state, const QString& objectName, const QString& caption, Prepare prepare,
-                               QWidget* parent)
-    : ActivityWindow(parent), m_state(state), m_prepare(std::move(prepare)) {
+                               QWidget* parent, WithoutReport withoutReport)
+    : ActivityWindow(parent), m_state(state), m_prepare(std::move(prepare)), m_withoutReport(withoutReport) {
     setObjectName(objectName);
     setWindowTitle(caption);
     setAutoFillBackground(true);
@@ -18,6 +18,6 @@ void ReportActivity::Load_Report() {
     request.division = m_division;
     m_report = ReportPreparation::show(
         m_state, [&] { return m_prepare(m_state, request); }, this);
-    if (!m_report && m_state.host)
+    if (!m_report && m_withoutReport == WithoutReport::CloseActivity && m_state.host)
         m_state.host->Close_Current_Activity();
 }

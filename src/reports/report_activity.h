@@ -10,14 +10,16 @@ struct PrintRequest;
 
 // An activity that does nothing but show one report: it prepares the report for the
 // division chosen on the main window and shows it; without the report it shows the message
-// given instead and closes. Closing the report closes the activity where the catalogue says so.
+// given instead and closes, unless made to stay open. Closing the report closes the activity
+// where the catalogue says so.
 class ReportActivity : public ActivityWindow {
     Q_OBJECT
 public:
     using Prepare = std::function<PreparedReport(RunState&, const PrintRequest&)>;
+    enum class WithoutReport { CloseActivity, StayOpen };
 
     ReportActivity(RunState& state, const QString& objectName, const QString& caption, Prepare prepare,
-                   QWidget* parent = nullptr);
+                   QWidget* parent = nullptr, WithoutReport withoutReport = WithoutReport::CloseActivity);
 
     void Set_Division(const QString& RcvdDivision) override { m_division = RcvdDivision; }
     void Load_Report() override;
@@ -27,6 +29,7 @@ public:
 private:
     RunState& m_state;
     Prepare m_prepare;
+    WithoutReport m_withoutReport;
     QString m_division;
     QPointer<QWidget> m_report;
 };

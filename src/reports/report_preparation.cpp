@@ -1,5 +1,7 @@
 #include "reports/report_preparation.h"
 
+#include "database/class_data.h"
+#include "labels/label_files.h"
 #include "reports/frm_report_preview.h"
 #include "reports/report_catalogue.h"
 #include "ui/error_reporter.h"
@@ -35,6 +37,17 @@ QWidget* show(RunState& state, const std::function<PreparedReport()>& prepare, Q
         return nullptr;
     }
     return FrmReportPreview::Show(state, std::move(prepared.report), owner);
+}
+
+void release(RunState& state, const Report& report) {
+    if (report.closesCommand())
+        ReportDataSource::of(state).close(report.dataMember());
+}
+
+void setClassPictures(const RunState& state, Report& report, const QString& section) {
+    for (const ClassRow& row : ClassData::all(state.db()))
+        report.setPicture(section, QStringLiteral("Class%1").arg(row.ClassNumber),
+                          LabelFiles::path(state.ProgramFolder, LabelFiles::reportPrefix(), row.ImagePath));
 }
 
 } // namespace ReportPreparation

@@ -24,4 +24,11 @@ PreparedReport fromCommand(RunState& state, const QString& reportName, const Rep
 // nullptr when none was shown.
 QWidget* show(RunState& state, const std::function<PreparedReport()>& prepare, QWidget* owner);
 
+// Closes the command rows of a report that is done with, where the catalogue says so.
+void release(RunState& state, const Report& report);
+
+// Puts each class's report label image into the picture control "Class<number>" of the
+// section, so the class columns are headed as the classes are named in this meet.
+void setClassPictures(const RunState& state, Report& report, const QString& section);
+
 } // namespace ReportPreparation

@@ -31,14 +31,6 @@ QList<SlotLine> slotLines(const QSqlDatabase& db, const QString& filter, const Q
     return lines;
 }
 
-QList<TeamChoice> teams(const QSqlDatabase& db, const QString& statement, const QVariantList& values) {
-    auto query = Sql::exec(db, statement, values);
-    QList<TeamChoice> found;
-    while (query.next())
-        found.append({query.value(0).toInt(), query.value(1).toString()});
-    return found;
-}
-
 } // namespace
 
 QList<ClassEntryLine> classEntries(const QSqlDatabase& db, const QString& division, int classNumber) {
@@ -64,18 +56,6 @@ QList<ClassEntryLine> classEntries(const QSqlDatabase& db, const QString& divisi
         lines.append(line);
     }
     return lines;
-}
-
-QList<TeamChoice> teamsOfDivision(const QSqlDatabase& db, const QString& division) {
-    return teams(db, QStringLiteral("SELECT TeamCode, TeamName FROM TblTeam WHERE Division = ? ORDER BY TeamName, TeamCode"),
-                 {division});
-}
-
-QList<TeamChoice> teamsNamed(const QSqlDatabase& db, const QString& division, const QString& teamName) {
-    return teams(db,
-                 QStringLiteral("SELECT TeamCode, TeamName FROM TblTeam WHERE Division = ? AND TeamName = ? "
-                                "ORDER BY TeamCode"),
-                 {division, teamName});
 }
 
 QList<SlotLine> slotLinesOfDivision(const QSqlDatabase& db, const QString& division) {

@@ -18,11 +18,6 @@ struct ClassEntryLine {
     QString PartnerLast;
 };
 
-struct TeamChoice {
-    qint32 TeamCode;
-    QString TeamName;
-};
-
 // One rider of a team as a slot sheet lists it.
 struct SlotLine {
     qint32 TeamCode;
@@ -37,11 +32,6 @@ struct SlotLine {
 // (then by record, so equal numbers keep one order). For the relay class only entrants
 // with a stored partner are listed, with the partner's fields.
 QList<ClassEntryLine> classEntries(const QSqlDatabase& db, const QString& division, int classNumber);
-
-// The teams of a division by name.
-QList<TeamChoice> teamsOfDivision(const QSqlDatabase& db, const QString& division);
-// The teams of a division that bear the name (compared without regard to case).
-QList<TeamChoice> teamsNamed(const QSqlDatabase& db, const QString& division, const QString& teamName);
 
 // The riders of every team of the division, team by team in name order, each team's
 // riders in rider-number text order. Teams without riders have no lines.

@@ -2,6 +2,7 @@
 
 #include "database/class_data.h"
 #include "database/class_lineup.h"
+#include "database/team_list.h"
 #include "labels/label_files.h"
 #include "reports/print_registry.h"
 #include "reports/report_preparation.h"
@@ -43,12 +44,9 @@ RowSet slotSheetRows(const QList<SheetData::SlotLine>& lines) {
 // the relay partner image.
 void labelSlotHeader(RunState& state, Report& report) {
     report.setCaption(SlotHeader, QStringLiteral("LblTitle"), QStringLiteral("Region ") + state.CurrentRegion);
-    for (const ClassRow& row : ClassData::all(state.db()))
-        report.setPicture(SlotHeader, QStringLiteral("Class%1").arg(row.ClassNumber),
-                          LabelFiles::path(state.ProgramFolder, LabelFiles::reportPrefix(), row.ImagePath));
+    ReportPreparation::setClassPictures(state, report, SlotHeader);
     report.setPicture(SlotHeader, QStringLiteral("RelayPartner"),
                       LabelFiles::path(state.ProgramFolder, LabelFiles::reportPrefix(), LabelFiles::relayPartnerImage()));
-    report.setWideReport(Report::WideLandscape);
 }
 
 PreparedReport slotSheets(RunState& state, const ReportDataSource::Source& source, const QString& noRowsMessage) {
@@ -59,13 +57,13 @@ PreparedReport slotSheets(RunState& state, const ReportDataSource::Source& sourc
     return prepared;
 }
 
-PreparedReport slotSheetsOfTeams(RunState& state, const QList<SheetData::TeamChoice>& teams) {
+PreparedReport slotSheetsOfTeams(RunState& state, const QList<qint32>& teamCodes) {
     return slotSheets(
         state,
         [&](const QSqlDatabase& db) {
             QList<SheetData::SlotLine> lines;
-            for (const SheetData::TeamChoice& team : teams)
-                lines << SheetData::slotLinesOfTeam(db, team.TeamCode);
+            for (const qint32 teamCode : teamCodes)
+                lines << SheetData::slotLinesOfTeam(db, teamCode);
             return slotSheetRows(lines);
         },
         NoRidersOfTeam);
@@ -80,11 +78,13 @@ PreparedReport printClassSheet(RunState& state, const PrintRequest& request) {
 PreparedReport printSlotSheets(RunState& state, const PrintRequest& request) {
     if (request.team.isEmpty())
         return prepareSlotSheets(state, request.division);
-    const QList<SheetData::TeamChoice> teams = SheetData::teamsNamed(state.db(), request.division, request.team);
-    if (teams.isEmpty())
+    QList<qint32> teamCodes;
+    for (const TeamRow& team : TeamList::named(state.db(), request.division, request.team))
+        teamCodes << team.TeamCode;
+    if (teamCodes.isEmpty())
         return PreparedReport::refused(
             QStringLiteral("There is no team named %1 in the %2 Division.").arg(request.team, request.division));
-    return slotSheetsOfTeams(state, teams);
+    return slotSheetsOfTeams(state, teamCodes);
 }
 
 } // namespace
@@ -127,7 +127,7 @@ PreparedReport prepareSlotSheets(RunState& state, const QString& division) {
 }
 
 PreparedReport prepareSlotSheet(RunState& state, qint32 teamCode) {
-    return slotSheetsOfTeams(state, {{teamCode, QString()}});
+    return slotSheetsOfTeams(state, {teamCode});
 }
 
 void addPrintable(PrintRegistry& registry) {

@@ -1,6 +1,7 @@
 #include "results/frm_place_assign.h"
 
 #include "database/class_data.h"
+#include "database/class_lineup.h"
 #include "ui/error_reporter.h"
 #include "ui/keyed_entries.h"
 #include "ui/messages.h"
@@ -67,7 +68,7 @@ QComboBox* FrmPlaceAssign::placeList(int column, int place) const {
 
 QString FrmPlaceAssign::riderText(const ResultData::EntrantRow& rider) const {
     QString text = rider.RiderNumber + QStringLiteral(" - ") + rider.FirstName + u' ' + rider.LastName;
-    if (m_classNumber == 17 && !rider.PartnerNumber.isEmpty())
+    if (m_classNumber == ClassLineup::RelayClassNumber && !rider.PartnerNumber.isEmpty())
         text += QStringLiteral(" and ") + rider.PartnerNumber + QStringLiteral(" - ") + rider.PartnerFirst + u' ' +
                 rider.PartnerLast;
     return text;
@@ -81,11 +82,11 @@ bool FrmPlaceAssign::InitializeForm(const QString& division, int classnumber) {
     QList<ResultData::Judge> judges;
     QList<ResultData::EntrantRow> entrants;
     QList<ResultData::Placing> stored;
-    QList<ClassRow> classes;
+    QString className;
     if (!runReportingErrors(messages, [&] {
             const QSqlDatabase db = m_state.db();
             judges = ResultData::judgesOfClass(db, classnumber, division);
-            classes = ClassData::all(db);
+            className = ClassData::className(db, classnumber);
             entrants = ResultData::entrantsOfClass(db, classnumber, division);
             stored = ResultData::placingsOfClass(db, classnumber, division);
             // A stored placing whose rider has left the class stays visible as its own choice.
@@ -109,9 +110,8 @@ bool FrmPlaceAssign::InitializeForm(const QString& division, int classnumber) {
         m_judges[static_cast<size_t>(column)] = judge.JudgeID;
         m_TxtJudge[static_cast<size_t>(column)]->setText(judge.FirstName + u' ' + judge.LastName);
     }
-    for (const ClassRow& row : std::as_const(classes))
-        if (row.ClassNumber == classnumber)
-            m_TxtClass->setText(QStringLiteral("Class %1 - %2").arg(row.ClassNumber).arg(row.ClassName));
+    if (!className.isEmpty())
+        m_TxtClass->setText(QStringLiteral("Class %1 - %2").arg(classnumber).arg(className));
     if (entrants.isEmpty()) {
         messages.notice(Messages::appTitle(), QStringLiteral("There are currently no riders entered in this class."));
         return false;

@@ -1,5 +1,6 @@
 #include "results/result_data.h"
 
+#include "database/class_lineup.h"
 #include "database/sql.h"
 #include "database/transaction_guard.h"
 
@@ -27,10 +28,10 @@ QList<EntrantRow> entrantsOfClass(const QSqlDatabase& db, int classNumber, const
                        "TblPairing.PartnerNumber, TblPairing.PartnerFirst, TblPairing.PartnerLast "
                        "FROM TblEntry INNER JOIN TblPerson ON TblEntry.RiderIndex = TblPerson.RiderIndex "
                        "INNER JOIN TblTeam ON TblPerson.TeamCode = TblTeam.TeamCode "
-                       "LEFT JOIN TblPairing ON TblPairing.RiderIndex = TblPerson.RiderIndex AND TblEntry.ClassNumber = 17 "
+                       "LEFT JOIN TblPairing ON TblPairing.RiderIndex = TblPerson.RiderIndex AND TblEntry.ClassNumber = ? "
                        "WHERE TblEntry.ClassNumber = ? AND TblTeam.Division = ? "
                        "ORDER BY TblPerson.RiderNumber, TblPerson.RiderIndex"),
-        {classNumber, division});
+        {ClassLineup::RelayClassNumber, classNumber, division});
     QList<EntrantRow> entrants;
     while (query.next())
         entrants.append({query.value(0).toInt(), query.value(1).toString(), query.value(2).toString(),

@@ -4,10 +4,10 @@
 #include "database/divisions.h"
 #include "database/team_list.h"
 #include "reports/html_page.h"
-#include "reports/print_command.h"
 #include "reports/print_registry.h"
-#include "reports/report_data_source.h"
 #include "reports/report_html.h"
+#include "reports/report_output.h"
+#include "reports/report_preparation.h"
 #include "results/results_reports.h"
 #include "ui/run_state.h"
 
@@ -25,8 +25,7 @@ QString publishedSection(RunState& state, const QString& heading, const Prepared
     if (!prepared.report)
         return html + QStringLiteral("<p class=\"note\">%1</p>\n").arg(HtmlPage::escaped(prepared.message));
     html += ReportHtml::table(*prepared.report);
-    if (prepared.report->closesCommand())
-        ReportDataSource::of(state).close(prepared.report->dataMember());
+    ReportPreparation::release(state, *prepared.report);
     return html;
 }
 
@@ -59,7 +58,7 @@ QList<Page> pages(RunState& state) {
                                               ResultsReports::prepareHighPoint(state, request)) +
                              publishedSection(state, QStringLiteral("Individual Results"),
                                               ResultsReports::prepareRiderResults(state, request));
-        result.append({publishedFileName(division), title, HtmlPage::document(title, body)});
+        result.append({publishedFileName(division), HtmlPage::document(title, body)});
         links += QStringLiteral("<li><a href=\"%1\">Division %2</a> (%3)</li>\n")
                      .arg(publishedFileName(division), HtmlPage::escaped(division),
                           teams == 1 ? QStringLiteral("1 team") : QStringLiteral("%1 teams").arg(teams));
@@ -67,7 +66,7 @@ QList<Page> pages(RunState& state) {
     if (result.isEmpty())
         return result;
     const QString title = QStringLiteral("Meet Results");
-    result.append({QStringLiteral("index.html"), title,
+    result.append({QStringLiteral("index.html"),
                    HtmlPage::document(title, QStringLiteral("<h1>%1</h1>\n").arg(title) + publishedRegionNote(state) +
                                                  QStringLiteral("<ul>\n%1</ul>\n").arg(links))});
     return result;
@@ -86,7 +85,7 @@ Outcome publish(RunState& state, const QString& folder) {
         return outcome;
     }
     for (const Page& page : all)
-        if (const QString refused = PrintCommand::outputRefusal(state, target.absoluteFilePath(page.fileName));
+        if (const QString refused = ReportOutput::refusal(state, target.absoluteFilePath(page.fileName));
             !refused.isEmpty()) {
             outcome.error = refused;
             return outcome;

@@ -14,7 +14,6 @@ namespace ResultsPublishing {
 
 struct Page {
     QString fileName; // "index.html", "division-a.html", ...
-    QString title;
     QString html;
 };
 

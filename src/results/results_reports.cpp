@@ -1,8 +1,6 @@
 #include "results/results_reports.h"
 
-#include "database/class_data.h"
 #include "database/team_list.h"
-#include "labels/label_files.h"
 #include "reports/print_registry.h"
 #include "reports/report_catalogue.h"
 #include "reports/report_preparation.h"
@@ -83,11 +81,8 @@ PreparedReport prepareStandings(RunState& state, const PrintRequest& request) {
         return PreparedReport::refused(QStringLiteral("There are currently no placings recorded."));
     std::unique_ptr<Report> report = ReportCatalogue::create(QStringLiteral("RptTeamStandings"));
     report->setDataSource(standingsRows(Standings::Compute_Standings(teams, placings)));
-    report->setWideReport(Report::WideLandscape);
     captionRegionAndDivision(*report, state, request.division);
-    for (const ClassRow& row : ClassData::all(db))
-        report->setPicture(QStringLiteral("PageHeader"), QStringLiteral("Class%1").arg(row.ClassNumber),
-                           LabelFiles::path(state.ProgramFolder, LabelFiles::reportPrefix(), row.ImagePath));
+    ReportPreparation::setClassPictures(state, *report, QStringLiteral("PageHeader"));
     return PreparedReport::of(std::move(report));
 }
 
@@ -100,7 +95,6 @@ PreparedReport prepareHighPoint(RunState& state, const PrintRequest& request) {
         return PreparedReport::refused(QStringLiteral("There are currently no placings recorded."));
     std::unique_ptr<Report> report = ReportCatalogue::create(QStringLiteral("RptHighPoint"));
     report->setDataSource(highPointRows(HighPoint::Rank_Riders(placings)));
-    report->setWideReport(Report::WideLandscape);
     captionRegionAndDivision(*report, state, request.division);
     return PreparedReport::of(std::move(report));
 }

@@ -7,7 +7,7 @@
 // button, and what the main window calls on the window when it opens it.
 struct Activity {
     int number;      // 1 to Count
-    QString caption; // button caption and placeholder caption
+    QString caption; // button caption
     int menu;        // 1 Administration, 2 Meet Setup, 3 Entry Booth, 4 Reports
     bool needsDivision;
     bool takesDivision; // Set_Division on opening and when the division changes

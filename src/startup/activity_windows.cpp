@@ -13,8 +13,6 @@
 #include "results/frm_placings.h"
 #include "results/frm_rider_results.h"
 #include "results/frm_team_standings.h"
-#include "startup/activity_catalog.h"
-#include "startup/activity_placeholder.h"
 
 ActivityWindow* createActivityWindow(int activity, RunState& state, QWidget* parent) {
     switch (activity) {
@@ -45,6 +43,6 @@ ActivityWindow* createActivityWindow(int activity, RunState& state, QWidget* par
     case 13:
         return new FrmHighPoint(state, parent);
     default:
-        return new ActivityPlaceholder(ActivityCatalog::get(activity).caption, parent);
+        return nullptr;
     }
 }

@@ -7,7 +7,7 @@ class QWidget;
 class RunState;
 
 // Makes the window of activity n (1 to ActivityCatalog::Count) as a child of the main
-// window. Each activity's own window replaces its placeholder here when it is built.
+// window; nullptr for any other number.
 using ActivityFactory = std::function<ActivityWindow*(int activity, RunState& state, QWidget* parent)>;
 
 ActivityWindow* createActivityWindow(int activity, RunState& state, QWidget* parent);

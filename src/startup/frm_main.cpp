@@ -214,6 +214,8 @@ bool FrmMain::Division_Selected() {
 void FrmMain::Open_Activity(int n) {
     const Activity& activity = ActivityCatalog::get(n);
     ActivityWindow* window = m_factory(n, m_state, this);
+    if (!window)
+        return;
     window->setObjectName(window->objectName().isEmpty() ? QStringLiteral("Activity_%1").arg(n) : window->objectName());
     m_activityWindow = window;
     Position_Activity();

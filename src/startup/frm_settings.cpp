@@ -31,7 +31,7 @@ FrmSettings::FrmSettings(RunState& state, QWidget* parent)
     m_cbClassVersion->setObjectName(QStringLiteral("cbClassVersion"));
     WindowGeometry::place(m_cbClassVersion, 1440, 2700, 5745, 390);
 
-    m_CmdSubmit = addSubmitButton(QStringLiteral("CmdSubmit"), QStringLiteral("Submit"), {2520, 4800, 1560, 480});
+    addSubmitButton(QStringLiteral("CmdSubmit"), QStringLiteral("Submit"), {2520, 4800, 1560, 480});
     m_CmdCancel = addCancelButton({4560, 4800, 1560, 480});
 
     Form_Load();

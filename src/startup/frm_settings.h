@@ -14,8 +14,6 @@ class FrmSettings : public EntryWindow {
 public:
     explicit FrmSettings(RunState& state, QWidget* parent = nullptr);
 
-    int ClassVersion() const { return m_classVersion; }
-
 protected:
     QString saveQuestion() const override;
     bool Validate_Input() override;
@@ -27,7 +25,6 @@ private:
 
     QLineEdit* m_TxtRegionLetter = nullptr;
     QComboBox* m_cbClassVersion = nullptr;
-    QPushButton* m_CmdSubmit = nullptr;
     QPushButton* m_CmdCancel = nullptr;
     int m_classVersion = 0;
 };

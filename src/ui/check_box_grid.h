@@ -69,8 +69,6 @@ public:
     int visibleRows() const { return m_visibleRows; }
     int firstCol() const { return m_firstCol; }
     int lastCol() const { return m_lastCol; }
-    int firstRow() const { return m_firstRow; }
-    int lastRow() const { return m_lastRow; }
     QScrollBar* horizontalBar() const { return m_Chbhscroll; }
     QScrollBar* verticalBar() const { return m_Chbvscroll; }
 

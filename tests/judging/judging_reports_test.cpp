@@ -79,7 +79,7 @@ void JudgingReportsTest::cardsRunThreeToARow() {
     FrmJudgesCards window(*meet.state);
     window.Set_Division("B");
     window.Load_Report();
-    auto* preview = qobject_cast<FrmReportPreview*>(window.cardsWindow());
+    auto* preview = qobject_cast<FrmReportPreview*>(window.reportWindow());
     QVERIFY(preview);
     QVERIFY(preview->pages().landscape);
     QCOMPARE(preview->pages().pageCount(), (rows + 1) / 2);
@@ -127,7 +127,7 @@ void JudgingReportsTest::noAssignmentsNoReport() {
     agenda.CmdDisplayReport_Click();
     cards.Load_Report();
     VERIFY_MESSAGES(meet.messages);
-    QVERIFY(!agenda.agendaWindow() && !cards.cardsWindow());
+    QVERIFY(!agenda.agendaWindow() && !cards.reportWindow());
 }
 
 // The print command prints from the same preparing code, or says why not.

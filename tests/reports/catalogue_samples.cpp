@@ -78,7 +78,6 @@ std::unique_ptr<Report> filled(const QString& name, const QString& programFolder
         classPictures(*report, "SlotSheetsReport_Grouping_Header", programFolder);
         report->setPicture("SlotSheetsReport_Grouping_Header", "RelayPartner",
                            LabelFiles::path(programFolder, LabelFiles::reportPrefix(), LabelFiles::relayPartnerImage()));
-        report->setWideReport(Report::WideLandscape);
     } else if (name == QLatin1String("RptJudgeAgenda") || name == QLatin1String("RptJudgesCards")) {
         RowSet judges(QStringLiteral("JudgeAgenda"), {"Judge", "ClassNumber", "ClassName", "Division"});
         const auto lineup = ClassLineup::standard();
@@ -109,7 +108,6 @@ std::unique_ptr<Report> filled(const QString& name, const QString& programFolder
             report->setDataSource(cards);
             for (const char* c : {"C1lblRegion", "C2lblRegion", "C3lblRegion"})
                 report->setCaption("Section1", c, "Region C Judges Card");
-            report->setWideReport(Report::WideLandscape);
         }
     } else if (name == QLatin1String("RptIndividualResults")) {
         RowSet teams(QStringLiteral("RptTeam"), {"TeamCode", "TeamName", "Division"});
@@ -144,7 +142,6 @@ std::unique_ptr<Report> filled(const QString& name, const QString& programFolder
             rows.append(values);
         }
         report->setDataSource(rows);
-        report->setWideReport(Report::WideLandscape);
         report->setCaption("PageHeader", "lblShow", "Region: C");
         report->setCaption("PageHeader", "lblDivision", "Division: B");
         classPictures(*report, "PageHeader", programFolder);
@@ -161,7 +158,6 @@ std::unique_ptr<Report> filled(const QString& name, const QString& programFolder
             rows.append(values);
         }
         report->setDataSource(rows);
-        report->setWideReport(Report::WideLandscape);
         report->setCaption("PageHeader", "lblShow", "Region: C");
         report->setCaption("PageHeader", "lblDivision", "Division: B");
     }

@@ -1,8 +1,8 @@
 #include "meet_fixture.h"
 #include "startup/activity_catalog.h"
-#include "startup/activity_placeholder.h"
 #include "startup/frm_main.h"
 #include "test_main.h"
+#include "ui/activity_window.h"
 #include "ui/twips.h"
 #include "window_driver.h"
 
@@ -13,6 +13,18 @@
 
 namespace {
 const QString DivisionMessage = "You must select a division before you can use this option";
+
+// Stands in for an activity's window and records the calls the main window makes on it.
+class ActivityPlaceholder : public ActivityWindow {
+public:
+    ActivityPlaceholder(const QString& caption, QWidget* parent) : ActivityWindow(parent) { setWindowTitle(caption); }
+    QStringList calls() const { return m_calls; }
+    void Set_Division(const QString& RcvdDivision) override { m_calls << "Set_Division(" + RcvdDivision + ")"; }
+    void Load_Report() override { m_calls << "Load_Report"; }
+
+private:
+    QStringList m_calls;
+};
 
 // The window made for each activity, so tests can read the calls it received.
 struct Opened {

@@ -1,6 +1,5 @@
 #include "database/class_data.h"
 #include "meet_fixture.h"
-#include "startup/activity_placeholder.h"
 #include "startup/frm_main.h"
 #include "startup/frm_settings.h"
 #include "startup/region_settings.h"

@@ -1,4 +1,4 @@
-#include "database/cls_db_manager.h"
+#include "database/meet_file_check.h"
 #include "file_digest.h"
 #include "meet_fixture.h"
 #include "program_run.h"
@@ -161,7 +161,7 @@ void StartUpTest::createMeetCommandBuildsTheFileOnce() {
     const RunOutcome created = runCorravin(meet.programFolder(), {"create-meet"});
     QCOMPARE(created.status, 0);
     QCOMPARE(created.out, QDir::toNativeSeparators(QDir::cleanPath(meet.databasePath())));
-    QCOMPARE(Cls_Db_Manager::Check_Meet_Database(meet.databasePath()), QString());
+    QCOMPARE(MeetFileCheck::examine(meet.databasePath(), MeetFileCheck::Use::ReadOnly).message, QString());
     QCOMPARE(QDir(meet.programFolder() + "/LabelFiles").entryList(QDir::Files).size(), 36);
 
     const QByteArray before = digest(meet.databasePath());
