@@ -13,15 +13,9 @@
 #include <QLabel>
 #include <QPushButton>
 
-FrmEntries::FrmEntries(RunState& state, QWidget* parent) : ActivityWindow(parent), m_state(state) {
-    setObjectName(QStringLiteral("FrmEntries"));
-    setWindowTitle(QStringLiteral("Rider Entries"));
-    setAutoFillBackground(true);
-    auto* title = new QLabel(QStringLiteral("Rider Entries"), this);
-    title->setObjectName(QStringLiteral("LblTitle"));
-    title->setFont(QFont(QStringLiteral("Times New Roman"), 18, QFont::Bold));
-    title->setAlignment(Qt::AlignCenter);
-    WindowGeometry::place(title, 120, 240, 8385, 600);
+FrmEntries::FrmEntries(RunState& state, QWidget* parent)
+    : ActivityWindow(state, QStringLiteral("FrmEntries"), QStringLiteral("Rider Entries"), parent) {
+    addTitle(QStringLiteral("Rider Entries"));
 
     auto* team = new QLabel(QStringLiteral("Team"), this);
     team->setObjectName(QStringLiteral("LblTeam"));
@@ -63,5 +57,5 @@ void FrmEntries::CmdSubmit_Click() {
         grid->deleteLater();
         return;
     }
-    openSubWindow(m_state, grid, Beneath::Disabled, [this] { m_CbTeamName->setFocus(); });
+    openSubWindow(grid, Beneath::Disabled, [this] { m_CbTeamName->setFocus(); });
 }

@@ -18,7 +18,6 @@ public slots:
     void CmdSubmit_Click();
 
 private:
-    RunState& m_state;
     QString m_division;
     QComboBox* m_CbTeamName = nullptr;
 };

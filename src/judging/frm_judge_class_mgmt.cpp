@@ -7,15 +7,9 @@
 #include <QLabel>
 #include <QPushButton>
 
-FrmJudgeClassMgmt::FrmJudgeClassMgmt(RunState& state, QWidget* parent) : ActivityWindow(parent), m_state(state) {
-    setObjectName(QStringLiteral("FrmJudgeClassMgmt"));
-    setWindowTitle(QStringLiteral("Judge's Class Assignments"));
-    setAutoFillBackground(true);
-    auto* title = new QLabel(QStringLiteral("Judge's Class Assignments"), this);
-    title->setObjectName(QStringLiteral("LblTitle"));
-    title->setFont(QFont(QStringLiteral("Times New Roman"), 18, QFont::Bold));
-    title->setAlignment(Qt::AlignCenter);
-    WindowGeometry::place(title, 120, 240, 8385, 600);
+FrmJudgeClassMgmt::FrmJudgeClassMgmt(RunState& state, QWidget* parent)
+    : ActivityWindow(state, QStringLiteral("FrmJudgeClassMgmt"), QStringLiteral("Judge's Class Assignments"), parent) {
+    addTitle(QStringLiteral("Judge's Class Assignments"));
 
     auto* assign = new QPushButton(QStringLiteral("Create Judging Assignments"), this);
     assign->setObjectName(QStringLiteral("CmdAssignclasses"));
@@ -42,7 +36,7 @@ void FrmJudgeClassMgmt::CmdAssignclasses_Click() {
         return;
     }
     QPointer<QPushButton> report(m_CmdDisplayReport);
-    openSubWindow(m_state, grid, Beneath::Disabled, [report] {
+    openSubWindow(grid, Beneath::Disabled, [report] {
         if (report)
             report->setFocus();
     });

@@ -24,7 +24,6 @@ public slots:
     void CmdDisplayReport_Click();
 
 private:
-    RunState& m_state;
     QString m_division;
     QPushButton* m_CmdDisplayReport = nullptr;
     QPointer<QWidget> m_agenda;

@@ -7,13 +7,11 @@
 #include "ui/run_state.h"
 #include "ui/window_geometry.h"
 
-#include <QLabel>
 #include <QListWidget>
 
 FrmJudgeMgmt::FrmJudgeMgmt(RunState& state, QWidget* parent)
-    : ManagementWindow(state, QStringLiteral("FrmJudgeMgmt"), QStringLiteral("Judges Information Form"), parent) {
-    if (auto* title = findChild<QLabel*>(QStringLiteral("LblFormTitle")))
-        title->setObjectName(QStringLiteral("lblJudges"));
+    : ManagementWindow(state, QStringLiteral("FrmJudgeMgmt"), QStringLiteral("Judges Information Form"), parent,
+                       QStringLiteral("lblJudges")) {
     m_LbJudges = new QListWidget(this);
     m_LbJudges->setObjectName(QStringLiteral("LbJudges"));
     m_LbJudges->setAccessibleName(QStringLiteral("Judges"));

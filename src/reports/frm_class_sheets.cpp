@@ -12,15 +12,9 @@
 #include <QLabel>
 #include <QPushButton>
 
-FrmClassSheets::FrmClassSheets(RunState& state, QWidget* parent) : ActivityWindow(parent), m_state(state) {
-    setObjectName(QStringLiteral("FrmClassSheets"));
-    setWindowTitle(QStringLiteral("Class Sheets"));
-    setAutoFillBackground(true);
-    auto* title = new QLabel(QStringLiteral("Class Sheets"), this);
-    title->setObjectName(QStringLiteral("LblTitle"));
-    title->setFont(QFont(QStringLiteral("Times New Roman"), 18, QFont::Bold));
-    title->setAlignment(Qt::AlignCenter);
-    WindowGeometry::place(title, 120, 240, 8385, 600);
+FrmClassSheets::FrmClassSheets(RunState& state, QWidget* parent)
+    : ActivityWindow(state, QStringLiteral("FrmClassSheets"), QStringLiteral("Class Sheets"), parent) {
+    addTitle(QStringLiteral("Class Sheets"));
 
     auto* caption = new QLabel(QStringLiteral("Class"), this);
     caption->setObjectName(QStringLiteral("LblClass"));
@@ -48,16 +42,23 @@ FrmClassSheets::FrmClassSheets(RunState& state, QWidget* parent) : ActivityWindo
     m_CbClass->setCurrentIndex(-1);
 }
 
-void FrmClassSheets::Set_Division(const QString& RcvdDivision) { m_division = RcvdDivision; }
+void FrmClassSheets::Set_Division(const QString& RcvdDivision) {
+    m_division = RcvdDivision;
+}
 
-void FrmClassSheets::CmdRandom_Click() { Print_Sheet(SheetReports::Order::Random); }
+void FrmClassSheets::CmdRandom_Click() {
+    Print_Sheet(SheetReports::Order::Random);
+}
 
-void FrmClassSheets::cmdSequential_Click() { Print_Sheet(SheetReports::Order::Sequential); }
+void FrmClassSheets::cmdSequential_Click() {
+    Print_Sheet(SheetReports::Order::Sequential);
+}
 
 void FrmClassSheets::Print_Sheet(SheetReports::Order order) {
     const qint64 classNumber = KeyedEntries::keyAt(m_CbClass, m_CbClass->currentIndex());
     if (classNumber < 0) {
-        m_state.messages.notice(Messages::appTitle(), QStringLiteral("Please Enter Which Class the Class Sheet is for"));
+        m_state.messages.notice(Messages::appTitle(),
+                                QStringLiteral("Please Enter Which Class the Class Sheet is for"));
         return;
     }
     m_reportWindow = ReportPreparation::show(

@@ -26,7 +26,6 @@ public slots:
 private:
     void Print_Sheet(SheetReports::Order order);
 
-    RunState& m_state;
     QString m_division;
     QComboBox* m_CbClass = nullptr;
     QPointer<QWidget> m_reportWindow;

@@ -12,15 +12,9 @@
 #include <QLabel>
 #include <QPushButton>
 
-FrmSlotSheets::FrmSlotSheets(RunState& state, QWidget* parent) : ActivityWindow(parent), m_state(state) {
-    setObjectName(QStringLiteral("FrmSlotSheets"));
-    setWindowTitle(QStringLiteral("Slot Sheets"));
-    setAutoFillBackground(true);
-    auto* title = new QLabel(QStringLiteral("Slot Sheets"), this);
-    title->setObjectName(QStringLiteral("LblTitle"));
-    title->setFont(QFont(QStringLiteral("Times New Roman"), 18, QFont::Bold));
-    title->setAlignment(Qt::AlignCenter);
-    WindowGeometry::place(title, 120, 240, 8385, 600);
+FrmSlotSheets::FrmSlotSheets(RunState& state, QWidget* parent)
+    : ActivityWindow(state, QStringLiteral("FrmSlotSheets"), QStringLiteral("Slot Sheets"), parent) {
+    addTitle(QStringLiteral("Slot Sheets"));
 
     auto* caption = new QLabel(QStringLiteral("Team"), this);
     caption->setObjectName(QStringLiteral("LblTeam"));

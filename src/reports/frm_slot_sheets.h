@@ -25,7 +25,6 @@ public slots:
 private:
     void Fill_Team_Combo();
 
-    RunState& m_state;
     QString m_division;
     QComboBox* m_CbTeam = nullptr;
     QPointer<QWidget> m_reportWindow;

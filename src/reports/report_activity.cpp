@@ -7,11 +7,8 @@
 
 ReportActivity::ReportActivity(RunState& state, const QString& objectName, const QString& caption, Prepare prepare,
                                QWidget* parent, WithoutReport withoutReport)
-    : ActivityWindow(parent), m_state(state), m_prepare(std::move(prepare)), m_withoutReport(withoutReport) {
-    setObjectName(objectName);
-    setWindowTitle(caption);
-    setAutoFillBackground(true);
-}
+    : ActivityWindow(state, objectName, caption, parent), m_prepare(std::move(prepare)),
+      m_withoutReport(withoutReport) {}
 
 void ReportActivity::Load_Report() {
     PrintRequest request;

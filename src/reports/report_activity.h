@@ -27,7 +27,6 @@ public:
     QWidget* reportWindow() const { return m_report; }
 
 private:
-    RunState& m_state;
     Prepare m_prepare;
     WithoutReport m_withoutReport;
     QString m_division;

@@ -12,15 +12,9 @@
 #include <QLabel>
 #include <QPushButton>
 
-FrmPlacings::FrmPlacings(RunState& state, QWidget* parent) : ActivityWindow(parent), m_state(state) {
-    setObjectName(QStringLiteral("FrmPlacings"));
-    setWindowTitle(QStringLiteral("Placings"));
-    setAutoFillBackground(true);
-    auto* title = new QLabel(QStringLiteral("Placings"), this);
-    title->setObjectName(QStringLiteral("LblTitle"));
-    title->setFont(QFont(QStringLiteral("Times New Roman"), 18, QFont::Bold));
-    title->setAlignment(Qt::AlignCenter);
-    WindowGeometry::place(title, 120, 240, 8385, 600);
+FrmPlacings::FrmPlacings(RunState& state, QWidget* parent)
+    : ActivityWindow(state, QStringLiteral("FrmPlacings"), QStringLiteral("Placings"), parent) {
+    addTitle(QStringLiteral("Placings"));
     auto* heading = new QLabel(QStringLiteral("Enter Placings For"), this);
     heading->setObjectName(QStringLiteral("LblPlacings"));
     heading->setFont(QFont(QStringLiteral("Times New Roman"), 12, QFont::Bold));
@@ -58,5 +52,5 @@ void FrmPlacings::CmdAddPlacings_Click() {
         m_CbClass->setFocus();
         return;
     }
-    openSubWindow(m_state, window, Beneath::Disabled, [this] { m_CbClass->setFocus(); });
+    openSubWindow(window, Beneath::Disabled, [this] { m_CbClass->setFocus(); });
 }

@@ -17,7 +17,6 @@ public slots:
     void CmdAddPlacings_Click();
 
 private:
-    RunState& m_state;
     QString m_division;
     QComboBox* m_CbClass = nullptr;
 };

@@ -4,6 +4,25 @@
 #include "ui/entry_window.h"
 #include "ui/run_state.h"
 #include "ui/sub_windows.h"
+#include "ui/window_geometry.h"
+
+#include <QLabel>
+
+ActivityWindow::ActivityWindow(RunState& state, const QString& objectName, const QString& caption, QWidget* parent)
+    : QWidget(parent), m_state(state) {
+    setObjectName(objectName);
+    setWindowTitle(caption);
+    setAutoFillBackground(true);
+}
+
+QLabel* ActivityWindow::addTitle(const QString& text, const QString& objectName) {
+    auto* title = new QLabel(text, this);
+    title->setObjectName(objectName);
+    title->setFont(QFont(QStringLiteral("Times New Roman"), 18, QFont::Bold));
+    title->setAlignment(Qt::AlignCenter);
+    WindowGeometry::place(title, 120, 240, 8385, 600);
+    return title;
+}
 
 // Going without the question (the main window asks before it unloads an activity): the
 // sub-window closes without calling back into this half-destroyed window.
@@ -15,7 +34,9 @@ ActivityWindow::~ActivityWindow() {
     setBeneathEnabled(true);
 }
 
-EntryWindow* ActivityWindow::subWindow() const { return m_subWindow; }
+EntryWindow* ActivityWindow::subWindow() const {
+    return m_subWindow;
+}
 
 bool ActivityWindow::Query_Unload() {
     if (!m_subWindow || !m_subWindow->isVisible())
@@ -26,9 +47,7 @@ bool ActivityWindow::Query_Unload() {
     return true;
 }
 
-void ActivityWindow::openSubWindow(RunState& state, EntryWindow* window, Beneath beneath,
-                                   const std::function<void()>& onClosed) {
-    m_state = &state;
+void ActivityWindow::openSubWindow(EntryWindow* window, Beneath beneath, const std::function<void()>& onClosed) {
     m_subWindow = window;
     connect(window, &EntryWindow::closed, this, [this, onClosed] {
         setBeneathEnabled(true);
@@ -45,7 +64,7 @@ void ActivityWindow::setBeneathEnabled(bool enabled) {
     if (enabled == !m_beneathDisabled)
         return;
     m_beneathDisabled = !enabled;
-    if (m_state && m_state->host)
-        m_state->host->setHostEnabled(enabled);
+    if (m_state.host)
+        m_state.host->setHostEnabled(enabled);
     setEnabled(enabled);
 }

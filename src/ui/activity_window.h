@@ -5,6 +5,7 @@
 #include <functional>
 
 class EntryWindow;
+class QLabel;
 class RunState;
 
 // A window the main window opens as one of its activities. The main window hands it the
@@ -14,7 +15,8 @@ class RunState;
 class ActivityWindow : public QWidget {
     Q_OBJECT
 public:
-    using QWidget::QWidget;
+    // `objectName` and `caption` name the window; the run state is what it works on.
+    ActivityWindow(RunState& state, const QString& objectName, const QString& caption, QWidget* parent = nullptr);
     ~ActivityWindow() override;
 
     virtual void Set_Division(const QString& RcvdDivision) { Q_UNUSED(RcvdDivision) }
@@ -32,13 +34,16 @@ protected:
 
     // Shows `window` owned by this one. When it closes, the windows beneath are enabled
     // again and `onClosed` runs.
-    void openSubWindow(RunState& state, EntryWindow* window, Beneath beneath,
-                       const std::function<void()>& onClosed = {});
+    void openSubWindow(EntryWindow* window, Beneath beneath, const std::function<void()>& onClosed = {});
+
+    // The activity's title across the top of the window, in the activities' title font.
+    QLabel* addTitle(const QString& text, const QString& objectName = QStringLiteral("LblTitle"));
+
+    RunState& m_state;
 
 private:
     void setBeneathEnabled(bool enabled);
 
     QPointer<EntryWindow> m_subWindow;
-    RunState* m_state = nullptr;
     bool m_beneathDisabled = false;
 };

@@ -3,20 +3,13 @@
 #include "ui/run_state.h"
 #include "ui/window_geometry.h"
 
-#include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 
-ManagementWindow::ManagementWindow(RunState& state, const QString& objectName, const QString& title, QWidget* parent)
-    : ActivityWindow(parent), m_state(state) {
-    setObjectName(objectName);
-    setWindowTitle(title);
-    setAutoFillBackground(true);
-    auto* label = new QLabel(title, this);
-    label->setObjectName(QStringLiteral("LblFormTitle"));
-    label->setFont(QFont(QStringLiteral("Times New Roman"), 18, QFont::Bold));
-    label->setAlignment(Qt::AlignCenter);
-    WindowGeometry::place(label, 120, 240, 8385, 600);
+ManagementWindow::ManagementWindow(RunState& state, const QString& objectName, const QString& title, QWidget* parent,
+                                   const QString& titleName)
+    : ActivityWindow(state, objectName, title, parent) {
+    addTitle(title, titleName);
 }
 
 QPushButton* ManagementWindow::addButton(const QString& objectName, const QString& caption,
@@ -36,7 +29,7 @@ void ManagementWindow::showEvent(QShowEvent* event) {
 
 void ManagementWindow::openEntryWindow(EntryWindow* window, Beneath beneath, QWidget* focusAfter) {
     QPointer<QWidget> focus(focusAfter);
-    openSubWindow(m_state, window, beneath, [this, focus] {
+    openSubWindow(window, beneath, [this, focus] {
         if (focus)
             focus->setFocus();
         Form_Activate();

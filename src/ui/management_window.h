@@ -14,7 +14,9 @@ class RunState;
 class ManagementWindow : public ActivityWindow {
     Q_OBJECT
 public:
-    ManagementWindow(RunState& state, const QString& objectName, const QString& title, QWidget* parent = nullptr);
+    // `titleName` names the title label across the top.
+    ManagementWindow(RunState& state, const QString& objectName, const QString& title, QWidget* parent = nullptr,
+                     const QString& titleName = QStringLiteral("LblFormTitle"));
 
     EntryWindow* entryWindow() const { return subWindow(); }
 
@@ -41,8 +43,6 @@ protected:
     void openEntryWindow(EntryWindow* window, Beneath beneath, QWidget* focusAfter = nullptr);
 
     void showEvent(QShowEvent* event) override;
-
-    RunState& m_state;
 
 private:
     ButtonColumn m_column{5880, 1560, 2100, 840};

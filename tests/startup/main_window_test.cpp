@@ -17,7 +17,8 @@ const QString DivisionMessage = "You must select a division before you can use t
 // Stands in for an activity's window and records the calls the main window makes on it.
 class ActivityPlaceholder : public ActivityWindow {
 public:
-    ActivityPlaceholder(const QString& caption, QWidget* parent) : ActivityWindow(parent) { setWindowTitle(caption); }
+    ActivityPlaceholder(RunState& state, const QString& caption, QWidget* parent)
+        : ActivityWindow(state, QStringLiteral("ActivityPlaceholder"), caption, parent) {}
     QStringList calls() const { return m_calls; }
     void Set_Division(const QString& RcvdDivision) override { m_calls << "Set_Division(" + RcvdDivision + ")"; }
     void Load_Report() override { m_calls << "Load_Report"; }
@@ -30,8 +31,8 @@ private:
 struct Opened {
     QList<QPointer<ActivityPlaceholder>> windows;
     ActivityFactory factory() {
-        return [this](int n, RunState&, QWidget* parent) {
-            auto* window = new ActivityPlaceholder(QString("Activity %1").arg(n), parent);
+        return [this](int n, RunState& state, QWidget* parent) {
+            auto* window = new ActivityPlaceholder(state, QString("Activity %1").arg(n), parent);
             windows << window;
             return window;
         };
