@@ -7,7 +7,6 @@
 #include "reports/row_shaping.h"
 #include "ui/run_state.h"
 
-#include <QPointer>
 #include <QWidget>
 
 namespace JudgingReports {
@@ -82,20 +81,7 @@ PreparedReport prepareCards(RunState& state, const PrintRequest& request) {
 }
 
 QWidget* showAgenda(RunState& state, const QString& division, QWidget* owner) {
-    QPointer<QWidget> returnTo(owner);
-    return ReportPreparation::show(
-        state,
-        [&] {
-            PreparedReport prepared = judgeAgendaOf(state, division);
-            // Closing the agenda returns to the window that showed it.
-            if (prepared.report)
-                prepared.report->setOnTerminate([returnTo] {
-                    if (returnTo)
-                        returnTo->activateWindow();
-                });
-            return prepared;
-        },
-        owner);
+    return ReportPreparation::show(state, [&] { return judgeAgendaOf(state, division); }, owner);
 }
 
 void addPrintable(PrintRegistry& registry) {

@@ -146,8 +146,8 @@ void FrmReportPreview::Report_Terminate() {
         return;
     m_terminated = true;
     ReportPreparation::release(m_state, *m_report);
-    if (m_report->onTerminate())
-        m_report->onTerminate()();
     if (m_report->closesActivity() && m_state.host && m_state.host->CurrentActivity() != 0)
         m_state.host->Close_Current_Activity();
+    else if (m_owner) // back to the window that showed the report
+        m_owner->activateWindow();
 }

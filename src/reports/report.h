@@ -69,8 +69,6 @@ public:
     bool closesCommand() const { return m_closesCommand; }
     bool closesActivity() const { return m_closesActivity; }
     void setEnding(bool closesCommand, bool closesActivity);
-    void setOnTerminate(std::function<void()> step) { m_onTerminate = std::move(step); }
-    const std::function<void()>& onTerminate() const { return m_onTerminate; }
 
 private:
     ReportControl* control(const QString& sectionName, const QString& controlName);
@@ -85,5 +83,4 @@ private:
     RowSet m_rows;
     bool m_closesCommand = false;
     bool m_closesActivity = false;
-    std::function<void()> m_onTerminate;
 };

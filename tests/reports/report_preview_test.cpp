@@ -10,6 +10,7 @@
 #include "ui/activity_host.h"
 #include "ui/twips.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QPointer>
@@ -45,7 +46,7 @@ private slots:
     void zoomResizesThePages();
     void saveAs_data();
     void saveAs();
-    void closingRunsTheTerminateStepOnce();
+    void closingReleasesTheRowsAndReturnsToTheOwner();
     void closingClosesTheActivityWhereTheCatalogueSays_data();
     void closingClosesTheActivityWhereTheCatalogueSays();
     void aFaultWhilePreparingIsReported();
@@ -124,23 +125,24 @@ void ReportPreviewTest::saveAs() {
     }
 }
 
-void ReportPreviewTest::closingRunsTheTerminateStepOnce() {
+void ReportPreviewTest::closingReleasesTheRowsAndReturnsToTheOwner() {
     MeetFixture meet;
     ReportDataSource::of(*meet.state).open(QStringLiteral("RptTeam"), QStringLiteral("SELECT * FROM TblTeam"));
     QVERIFY(ReportDataSource::of(*meet.state).isOpen(QStringLiteral("rsRptTeam")));
 
     std::unique_ptr<Report> report = ReportCatalogue::create(QStringLiteral("RptIndividualResults"));
     QVERIFY(report->bindCommand(ReportDataSource::of(*meet.state)));
-    int returned = 0;
-    report->setOnTerminate([&returned] { ++returned; });
-    // No main window here: closing the activity is skipped rather than failing.
-    QPointer<FrmReportPreview> preview = FrmReportPreview::Show(*meet.state, std::move(report));
+    report->setEnding(true, false);
+    QWidget owner;
+    owner.show();
+    QPointer<FrmReportPreview> preview = FrmReportPreview::Show(*meet.state, std::move(report), &owner);
+    preview->activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), preview.data());
     preview->close();
-    QCOMPARE(returned, 1);
     QVERIFY(!ReportDataSource::of(*meet.state).isOpen(QStringLiteral("RptTeam")));
+    QTRY_COMPARE(QApplication::activeWindow(), &owner);
     flushClosedWindows();
     QVERIFY(!preview);
-    QCOMPARE(returned, 1);
 }
 
 void ReportPreviewTest::closingClosesTheActivityWhereTheCatalogueSays_data() {
