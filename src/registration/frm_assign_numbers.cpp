@@ -47,7 +47,9 @@ FrmAssignNumbers::FrmAssignNumbers(RunState& state, QWidget* parent)
     m_TVNumberAssign->setSortingEnabled(false);
     m_TVNumberAssign->setUniformRowHeights(true);
     WindowGeometry::place(m_TVNumberAssign, 240, FrameTop, 4680, 5280);
+    // A rider is taken for a new number with the mouse, or with Enter on the highlighted rider.
     connect(m_TVNumberAssign, &QTreeWidget::itemClicked, this, &FrmAssignNumbers::TVNumberAssign_NodeClick);
+    connect(m_TVNumberAssign, &QTreeWidget::itemActivated, this, &FrmAssignNumbers::TVNumberAssign_NodeClick);
     buildFrames();
     centreOn(m_state.ScreenWidth, m_state.ScreenHeight);
     Load_Tree();
