@@ -54,7 +54,7 @@ FrmPlaceAssign::FrmPlaceAssign(RunState& state, QWidget* parent)
             list->setAccessibleName(QStringLiteral("%1, judge %2").arg(QLatin1String(PlaceCaptions[i])).arg(column));
             list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
             WindowGeometry::place(list, ListLeft[column], top, ListWidth, 360);
-            (column == 1 ? m_CbPlacing1 : m_CbPlacing2)[static_cast<size_t>(i)] = list;
+            m_CbPlacing[static_cast<size_t>(column - 1)][static_cast<size_t>(i)] = list;
         }
     }
     addSubmitButton(QStringLiteral("CmdSubmit"), QStringLiteral("Submit"), {2160, 6300, 1560, 480});
@@ -63,7 +63,7 @@ FrmPlaceAssign::FrmPlaceAssign(RunState& state, QWidget* parent)
 }
 
 QComboBox* FrmPlaceAssign::placeList(int column, int place) const {
-    return (column == 1 ? m_CbPlacing1 : m_CbPlacing2)[static_cast<size_t>(place - 1)];
+    return m_CbPlacing[static_cast<size_t>(column - 1)][static_cast<size_t>(place - 1)];
 }
 
 QString FrmPlaceAssign::riderText(const ResultData::EntrantRow& rider) const {
@@ -116,22 +116,19 @@ bool FrmPlaceAssign::InitializeForm(const QString& division, int classnumber) {
         messages.notice(Messages::appTitle(), QStringLiteral("There are currently no riders entered in this class."));
         return false;
     }
-    QStringList texts;
-    for (const ResultData::EntrantRow& rider : std::as_const(entrants))
-        texts << riderText(rider);
-    addChoices(entrants, texts);
+    addChoices(entrants);
     showStored(stored);
     return true;
 }
 
-void FrmPlaceAssign::addChoices(const QList<ResultData::EntrantRow>& choices, const QStringList& texts) {
+void FrmPlaceAssign::addChoices(const QList<ResultData::EntrantRow>& choices) {
     for (int column = 1; column <= 2; ++column)
         for (int place = 1; place <= Places; ++place) {
             QComboBox* list = placeList(column, place);
             list->setEnabled(m_judges[static_cast<size_t>(column)] >= 0);
             KeyedEntries::append(list, QStringLiteral("N/A"), -1);
-            for (int i = 0; i < choices.size(); ++i)
-                KeyedEntries::append(list, texts[i], choices[i].RiderIndex);
+            for (const ResultData::EntrantRow& rider : choices)
+                KeyedEntries::append(list, riderText(rider), rider.RiderIndex);
             list->setCurrentIndex(0);
         }
 }

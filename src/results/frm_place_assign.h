@@ -30,7 +30,7 @@ protected:
 
 private:
     QString riderText(const ResultData::EntrantRow& rider) const;
-    void addChoices(const QList<ResultData::EntrantRow>& choices, const QStringList& texts);
+    void addChoices(const QList<ResultData::EntrantRow>& choices);
     void showStored(const QList<ResultData::Placing>& placings);
 
     QString m_division;
@@ -39,6 +39,5 @@ private:
     QLabel* m_TxtDivision = nullptr;
     QLabel* m_TxtClass = nullptr;
     std::array<QLineEdit*, 3> m_TxtJudge{};
-    std::array<QComboBox*, Places> m_CbPlacing1{};
-    std::array<QComboBox*, Places> m_CbPlacing2{};
+    std::array<std::array<QComboBox*, Places>, 2> m_CbPlacing{}; // judge columns 1 and 2
 };
