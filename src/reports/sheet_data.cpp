@@ -7,15 +7,6 @@ namespace SheetData {
 
 namespace {
 
-const QString SheetEntryColumns = QStringLiteral(
-    "SELECT TblPerson.RiderNumber, TblPerson.FirstName, TblPerson.LastName, TblTeam.TeamName");
-const QString SheetEntryJoins = QStringLiteral(
-    " FROM TblEntry INNER JOIN TblPerson ON TblEntry.RiderIndex = TblPerson.RiderIndex"
-    " INNER JOIN TblTeam ON TblPerson.TeamCode = TblTeam.TeamCode");
-const QString SheetEntryFilter = QStringLiteral(
-    " WHERE TblEntry.ClassNumber = ? AND TblTeam.Division = ?"
-    " ORDER BY TblPerson.RiderNumber, TblPerson.RiderIndex");
-
 const QString SlotColumns = QStringLiteral(
     "SELECT TblTeam.TeamCode, TblTeam.TeamName, TblTeam.Division, TblPerson.FirstName, TblPerson.LastName,"
     " TblPerson.RiderNumber FROM TblTeam INNER JOIN TblPerson ON TblTeam.TeamCode = TblPerson.TeamCode");
@@ -33,28 +24,27 @@ QList<SlotLine> slotLines(const QSqlDatabase& db, const QString& filter, const Q
 
 } // namespace
 
-QList<ClassEntryLine> classEntries(const QSqlDatabase& db, const QString& division, int classNumber) {
-    const bool relay = classNumber == ClassLineup::RelayClassNumber;
-    // An entrant of the relay class without a stored partner is not listed (inner join).
+QList<ClassEntryLine> classEntries(const QSqlDatabase& db, const QString& division, int classNumber,
+                                   Partners partners) {
+    // The pairing joins for the relay class only; the filter on it is one of two fixed texts.
     const QString statement =
-        relay ? SheetEntryColumns +
-                    QStringLiteral(", TblPairing.PartnerNumber, TblPairing.PartnerFirst, TblPairing.PartnerLast") +
-                    SheetEntryJoins +
-                    QStringLiteral(" INNER JOIN TblPairing ON TblPairing.RiderIndex = TblPerson.RiderIndex") +
-                    SheetEntryFilter
-              : SheetEntryColumns + SheetEntryJoins + SheetEntryFilter;
-    auto query = Sql::exec(db, statement, {classNumber, division});
+        QStringLiteral(
+            "SELECT TblPerson.RiderIndex, TblPerson.RiderNumber, TblPerson.FirstName, TblPerson.LastName, "
+            "TblTeam.TeamName, TblPairing.PartnerNumber, TblPairing.PartnerFirst, TblPairing.PartnerLast "
+            "FROM TblEntry INNER JOIN TblPerson ON TblEntry.RiderIndex = TblPerson.RiderIndex "
+            "INNER JOIN TblTeam ON TblPerson.TeamCode = TblTeam.TeamCode "
+            "LEFT JOIN TblPairing ON TblPairing.RiderIndex = TblPerson.RiderIndex AND TblEntry.ClassNumber = ? "
+            "WHERE TblEntry.ClassNumber = ? AND TblTeam.Division = ?") +
+        (partners == Partners::Required && classNumber == ClassLineup::RelayClassNumber
+             ? QStringLiteral(" AND TblPairing.RiderIndex IS NOT NULL")
+             : QString()) +
+        QStringLiteral(" ORDER BY TblPerson.RiderNumber, TblPerson.RiderIndex");
+    auto query = Sql::exec(db, statement, {ClassLineup::RelayClassNumber, classNumber, division});
     QList<ClassEntryLine> lines;
-    while (query.next()) {
-        ClassEntryLine line{query.value(0).toString(), query.value(1).toString(), query.value(2).toString(),
-                            query.value(3).toString(), {}, {}, {}};
-        if (relay) {
-            line.PartnerNumber = query.value(4).toString();
-            line.PartnerFirst = query.value(5).toString();
-            line.PartnerLast = query.value(6).toString();
-        }
-        lines.append(line);
-    }
+    while (query.next())
+        lines.append({query.value(0).toInt(), query.value(1).toString(), query.value(2).toString(),
+                      query.value(3).toString(), query.value(4).toString(), query.value(5).toString(),
+                      query.value(6).toString(), query.value(7).toString()});
     return lines;
 }
 

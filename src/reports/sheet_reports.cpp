@@ -26,7 +26,7 @@ RowSet classSheetRows(const QList<SheetData::ClassEntryLine>& lines) {
     RowSet rows(QStringLiteral("ClassEntryReports"), {"RiderNum", "Firstname", "LastName", "TeamName", "PartnerNumber",
                                                       "PartnerFirst", "PartnerLast"});
     for (const SheetData::ClassEntryLine& l : lines)
-        rows.append({l.RiderNum, l.Firstname, l.LastName, l.TeamName, l.PartnerNumber, l.PartnerFirst, l.PartnerLast});
+        rows.append({l.RiderNumber, l.FirstName, l.LastName, l.TeamName, l.PartnerNumber, l.PartnerFirst, l.PartnerLast});
     return rows;
 }
 

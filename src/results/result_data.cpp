@@ -1,20 +1,18 @@
 #include "results/result_data.h"
 
-#include "database/class_lineup.h"
 #include "database/sql.h"
 #include "database/transaction_guard.h"
-
-#include <QSqlQuery>
 
 namespace ResultData {
 
 QList<Judge> judgesOfClass(const QSqlDatabase& db, int classNumber, const QString& division) {
-    auto query = Sql::exec(db,
-                                QStringLiteral("SELECT TblJudge.JudgeID, TblJudge.FirstName, TblJudge.LastName FROM TblJudge "
-                                               "INNER JOIN TblClassJudges ON TblJudge.JudgeID = TblClassJudges.JudgeID "
-                                               "WHERE TblClassJudges.ClassNumber = ? AND TblClassJudges.Division = ? "
-                                               "ORDER BY TblJudge.LastName, TblJudge.FirstName, TblJudge.JudgeID"),
-                                {classNumber, division});
+    auto query =
+        Sql::exec(db,
+                  QStringLiteral("SELECT TblJudge.JudgeID, TblJudge.FirstName, TblJudge.LastName FROM TblJudge "
+                                 "INNER JOIN TblClassJudges ON TblJudge.JudgeID = TblClassJudges.JudgeID "
+                                 "WHERE TblClassJudges.ClassNumber = ? AND TblClassJudges.Division = ? "
+                                 "ORDER BY TblJudge.LastName, TblJudge.FirstName, TblJudge.JudgeID"),
+                  {classNumber, division});
     QList<Judge> judges;
     while (query.next())
         judges.append({query.value(0).toInt(), query.value(1).toString(), query.value(2).toString()});
@@ -22,30 +20,15 @@ QList<Judge> judgesOfClass(const QSqlDatabase& db, int classNumber, const QStrin
 }
 
 QList<EntrantRow> entrantsOfClass(const QSqlDatabase& db, int classNumber, const QString& division) {
-    auto query = Sql::exec(
-        db,
-        QStringLiteral("SELECT TblPerson.RiderIndex, TblPerson.RiderNumber, TblPerson.FirstName, TblPerson.LastName, "
-                       "TblPairing.PartnerNumber, TblPairing.PartnerFirst, TblPairing.PartnerLast "
-                       "FROM TblEntry INNER JOIN TblPerson ON TblEntry.RiderIndex = TblPerson.RiderIndex "
-                       "INNER JOIN TblTeam ON TblPerson.TeamCode = TblTeam.TeamCode "
-                       "LEFT JOIN TblPairing ON TblPairing.RiderIndex = TblPerson.RiderIndex AND TblEntry.ClassNumber = ? "
-                       "WHERE TblEntry.ClassNumber = ? AND TblTeam.Division = ? "
-                       "ORDER BY TblPerson.RiderNumber, TblPerson.RiderIndex"),
-        {ClassLineup::RelayClassNumber, classNumber, division});
-    QList<EntrantRow> entrants;
-    while (query.next())
-        entrants.append({query.value(0).toInt(), query.value(1).toString(), query.value(2).toString(),
-                         query.value(3).toString(), query.value(4).toString(), query.value(5).toString(),
-                         query.value(6).toString()});
-    return entrants;
+    return SheetData::classEntries(db, division, classNumber, SheetData::Partners::Optional);
 }
 
 QList<Placing> placingsOfClass(const QSqlDatabase& db, int classNumber, const QString& division) {
     auto query = Sql::exec(db,
-                                QStringLiteral("SELECT ClassNumber, Place, Division, RiderIndex, Points, JudgeID "
-                                               "FROM TblPlacing WHERE ClassNumber = ? AND Division = ? "
-                                               "ORDER BY JudgeID, Place"),
-                                {classNumber, division});
+                           QStringLiteral("SELECT ClassNumber, Place, Division, RiderIndex, Points, JudgeID "
+                                          "FROM TblPlacing WHERE ClassNumber = ? AND Division = ? "
+                                          "ORDER BY JudgeID, Place"),
+                           {classNumber, division});
     QList<Placing> placings;
     while (query.next())
         placings.append({query.value(0).toInt(), query.value(1).toInt(), query.value(2).toString(),
@@ -54,15 +37,16 @@ QList<Placing> placingsOfClass(const QSqlDatabase& db, int classNumber, const QS
 }
 
 EntrantRow rider(const QSqlDatabase& db, qint32 riderIndex) {
-    auto query = Sql::exec(
-        db, QStringLiteral("SELECT RiderNumber, FirstName, LastName FROM TblPerson WHERE RiderIndex = ?"), {riderIndex});
+    auto query =
+        Sql::exec(db, QStringLiteral("SELECT RiderNumber, FirstName, LastName FROM TblPerson WHERE RiderIndex = ?"),
+                  {riderIndex});
     if (!query.next())
-        return {riderIndex, QString(), QString(), QString(), {}, {}, {}};
-    return {riderIndex, query.value(0).toString(), query.value(1).toString(), query.value(2).toString(), {}, {}, {}};
+        return {riderIndex, {}, {}, {}, {}, {}, {}, {}};
+    return {riderIndex, query.value(0).toString(), query.value(1).toString(), query.value(2).toString(), {}, {}, {},
+            {}};
 }
 
-void replacePlacings(const QSqlDatabase& db, int classNumber, const QString& division,
-                     const QList<Placing>& placings) {
+void replacePlacings(const QSqlDatabase& db, int classNumber, const QString& division, const QList<Placing>& placings) {
     TransactionGuard transaction(db);
     Sql::exec(db, QStringLiteral("DELETE FROM TblPlacing WHERE ClassNumber = ? AND Division = ?"),
               {classNumber, division});
@@ -78,16 +62,16 @@ void replacePlacings(const QSqlDatabase& db, int classNumber, const QString& div
 
 QList<TeamPlacing> teamPlacings(const QSqlDatabase& db, const QString& division) {
     auto query = Sql::exec(db,
-                                QStringLiteral("SELECT TblPerson.TeamCode, TblPlacing.ClassNumber, TblPlacing.Place, "
-                                               "TblPlacing.Points FROM TblPlacing "
-                                               "INNER JOIN TblPerson ON TblPlacing.RiderIndex = TblPerson.RiderIndex "
-                                               "WHERE TblPlacing.Division = ? "
-                                               "ORDER BY TblPlacing.ClassNumber, TblPlacing.Place"),
-                                {division});
+                           QStringLiteral("SELECT TblPerson.TeamCode, TblPlacing.ClassNumber, TblPlacing.Place, "
+                                          "TblPlacing.Points FROM TblPlacing "
+                                          "INNER JOIN TblPerson ON TblPlacing.RiderIndex = TblPerson.RiderIndex "
+                                          "WHERE TblPlacing.Division = ? "
+                                          "ORDER BY TblPlacing.ClassNumber, TblPlacing.Place"),
+                           {division});
     QList<TeamPlacing> placings;
     while (query.next())
-        placings.append({query.value(0).toInt(), query.value(1).toInt(), query.value(2).toInt(),
-                         query.value(3).toDouble()});
+        placings.append(
+            {query.value(0).toInt(), query.value(1).toInt(), query.value(2).toInt(), query.value(3).toDouble()});
     return placings;
 }
 
@@ -110,11 +94,12 @@ QList<RiderPlacing> riderPlacings(const QSqlDatabase& db, const QString& divisio
 }
 
 QList<RiderLine> allRiders(const QSqlDatabase& db, const QString& division) {
-    auto query = Sql::exec(db,
-                           QStringLiteral("SELECT RiderIndex, TeamCode, RiderNumber, FirstName, LastName FROM TblPerson "
-                                          "WHERE COALESCE(?, '') = '' OR TeamCode IN (SELECT TeamCode FROM TblTeam WHERE Division = ?) "
-                                          "ORDER BY RiderNumber, RiderIndex"),
-                           {division, division});
+    auto query = Sql::exec(
+        db,
+        QStringLiteral("SELECT RiderIndex, TeamCode, RiderNumber, FirstName, LastName FROM TblPerson "
+                       "WHERE COALESCE(?, '') = '' OR TeamCode IN (SELECT TeamCode FROM TblTeam WHERE Division = ?) "
+                       "ORDER BY RiderNumber, RiderIndex"),
+        {division, division});
     QList<RiderLine> riders;
     while (query.next())
         riders.append({query.value(0).toInt(), query.value(1).toInt(), query.value(2).toString(),
@@ -125,13 +110,14 @@ QList<RiderLine> allRiders(const QSqlDatabase& db, const QString& division) {
 QList<PlacingLine> placingLines(const QSqlDatabase& db, const QString& division) {
     auto query = Sql::exec(
         db,
-        QStringLiteral("SELECT TblPlacing.RiderIndex, TblPlacing.ClassNumber, TblClass.ClassName, "
-                       "TblJudge.FirstName, TblJudge.LastName, TblPlacing.Place, TblPlacing.Points "
-                       "FROM TblPlacing INNER JOIN TblJudge ON TblPlacing.JudgeID = TblJudge.JudgeID "
-                       "INNER JOIN TblClass ON TblPlacing.ClassNumber = TblClass.ClassNumber "
-                       "WHERE COALESCE(?, '') = '' OR TblPlacing.RiderIndex IN (SELECT TblPerson.RiderIndex FROM TblPerson "
-                       "INNER JOIN TblTeam ON TblPerson.TeamCode = TblTeam.TeamCode WHERE TblTeam.Division = ?) "
-                       "ORDER BY TblPlacing.ClassNumber, TblPlacing.Place"),
+        QStringLiteral(
+            "SELECT TblPlacing.RiderIndex, TblPlacing.ClassNumber, TblClass.ClassName, "
+            "TblJudge.FirstName, TblJudge.LastName, TblPlacing.Place, TblPlacing.Points "
+            "FROM TblPlacing INNER JOIN TblJudge ON TblPlacing.JudgeID = TblJudge.JudgeID "
+            "INNER JOIN TblClass ON TblPlacing.ClassNumber = TblClass.ClassNumber "
+            "WHERE COALESCE(?, '') = '' OR TblPlacing.RiderIndex IN (SELECT TblPerson.RiderIndex FROM TblPerson "
+            "INNER JOIN TblTeam ON TblPerson.TeamCode = TblTeam.TeamCode WHERE TblTeam.Division = ?) "
+            "ORDER BY TblPlacing.ClassNumber, TblPlacing.Place"),
         {division, division});
     QList<PlacingLine> lines;
     while (query.next())

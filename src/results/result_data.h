@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reports/sheet_data.h"
+
 #include <QList>
 #include <QSqlDatabase>
 #include <QString>
@@ -14,16 +16,8 @@ struct Judge {
     QString LastName;
 };
 
-// A rider entered in a class, with the relay partner of class 17 when one is paired.
-struct EntrantRow {
-    qint32 RiderIndex;
-    QString RiderNumber;
-    QString FirstName;
-    QString LastName;
-    QString PartnerNumber; // empty without a pairing
-    QString PartnerFirst;
-    QString PartnerLast;
-};
+// A rider entered in a class, with the relay partner when one is paired.
+using EntrantRow = SheetData::ClassEntryLine;
 
 struct Placing {
     int ClassNumber;
