@@ -1,5 +1,6 @@
 #include "database/checked_file_writer.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <atomic>
@@ -23,6 +24,10 @@ qint64 room(qint64 wanted) {
 
 void simulateFullDiskAfter(qint64 bytes) {
     simulatedSpace = bytes;
+}
+
+QString privateName(const QString& target, const QString& purpose) {
+    return target + u'.' + purpose + u'-' + QString::number(QCoreApplication::applicationPid());
 }
 
 QString replace(const QString& from, const QString& to) {

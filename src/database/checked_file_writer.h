@@ -12,6 +12,10 @@ namespace CheckedFileWriter {
 // and no temporary file is left.
 QString write(const QString& path, const QByteArray& bytes);
 
+// A name beside `target` for a file being made (`purpose`: "building", "restoring"...),
+// private to this process, so nothing another run does can touch it.
+QString privateName(const QString& target, const QString& purpose);
+
 // Puts the finished file `from` in place of `to` in one step, so there is never a moment
 // without one of the two. Answers an empty text on success, else the cause; `from` is
 // left where it is then.

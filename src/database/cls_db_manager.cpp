@@ -9,7 +9,6 @@
 #include "database/sql.h"
 #include "database/transaction_guard.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -50,7 +49,7 @@ bool Cls_Db_Manager::Build_Database(const QString& dbname, const LabelDrawer& dr
                                      .toStdString());
 
     // Private to this process, so nothing another start does can touch it.
-    const QString building = dbname + QStringLiteral(".building-%1").arg(QCoreApplication::applicationPid());
+    const QString building = CheckedFileWriter::privateName(dbname, QStringLiteral("building"));
     QFile::remove(building);
     try {
         Create_DB_File(building, m_db);
@@ -80,7 +79,7 @@ bool Cls_Db_Manager::Build_Database(const QString& dbname, const LabelDrawer& dr
 }
 
 void Cls_Db_Manager::Build_Export_Database(const QString& path, const ExportRows& rows) {
-    const QString building = path + QStringLiteral(".building-%1").arg(QCoreApplication::applicationPid());
+    const QString building = CheckedFileWriter::privateName(path, QStringLiteral("building"));
     QFile::remove(building);
     DbConnection file;
     try {

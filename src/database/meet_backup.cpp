@@ -6,7 +6,6 @@
 #include "database/meet_file_check.h"
 #include "database/sql.h"
 
-#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -47,7 +46,7 @@ QString newBackupPath(const QString& meetDbPath, const QString& reason) {
 }
 
 QString partialName(const QString& path) {
-    return path + QStringLiteral(".partial-%1").arg(QCoreApplication::applicationPid());
+    return CheckedFileWriter::privateName(path, QStringLiteral("partial"));
 }
 
 // Has the engine write a consistent copy of the open database `db` to `target`, which must
@@ -153,7 +152,7 @@ QString restore(const QString& backupFile, const QString& meetDbPath) {
 
     // The copy first: keeping the current file aside prunes old backups, maybe `backupFile`.
     makeFolder(meetDbPath);
-    const QString restoring = meetDbPath + QStringLiteral(".restoring-%1").arg(QCoreApplication::applicationPid());
+    const QString restoring = CheckedFileWriter::privateName(meetDbPath, QStringLiteral("restoring"));
     try {
         QFile::remove(restoring);
         DbConnection from;
