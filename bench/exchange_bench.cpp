@@ -139,17 +139,22 @@ void BM_BareExportInserts(benchmark::State& run) {
     }
 }
 
+// A fresh copy of the empty meet at `target`, opened, untimed.
+void openEmptyCopy(benchmark::State& run, const ExchangeMeet& meet, const QString& target, DbConnection& db) {
+    run.PauseTiming();
+    QFile::remove(target);
+    QFile::copy(meet.emptyPath, target);
+    db.open(target);
+    run.ResumeTiming();
+}
+
 // The import into an empty meet database, copied fresh (untimed) for every run.
 void BM_ImportDistrictFile(benchmark::State& run) {
     ExchangeMeet& meet = exchangeMeet();
     const QString target = meet.folder.filePath(QStringLiteral("import.mdb"));
     for (auto _ : run) {
-        run.PauseTiming();
-        QFile::remove(target);
-        QFile::copy(meet.emptyPath, target);
         DbConnection db;
-        db.open(target);
-        run.ResumeTiming();
+        openEmptyCopy(run, meet, target, db);
         const DistrictFile::Read read = DistrictFile::read(meet.districtPath);
         benchmark::DoNotOptimize(ImportData::importAll(db.db(), read.content).size());
     }
@@ -160,12 +165,8 @@ void BM_BareImportInserts(benchmark::State& run) {
     ExchangeMeet& meet = exchangeMeet();
     const QString target = meet.folder.filePath(QStringLiteral("bare-import.mdb"));
     for (auto _ : run) {
-        run.PauseTiming();
-        QFile::remove(target);
-        QFile::copy(meet.emptyPath, target);
         DbConnection db;
-        db.open(target);
-        run.ResumeTiming();
+        openEmptyCopy(run, meet, target, db);
         TransactionGuard transaction(db.db());
         QList<QVariantList> teams, coaches, riders;
         for (int t = 1; t <= ExchangeTeams; ++t) {
