@@ -3,39 +3,30 @@
 #include "database/back_number.h"
 #include "database/class_data.h"
 #include "database/team_list.h"
-#include "labels/label_files.h"
-#include "ui/check_box_grid.h"
 #include "ui/error_reporter.h"
 #include "ui/messages.h"
 #include "ui/run_state.h"
-#include "ui/twips.h"
 #include "ui/window_geometry.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QPushButton>
 
 namespace {
 const QString TwoRelayTeams = QStringLiteral("One rider cannot be involved in two different 2 Person Relay Teams");
 } // namespace
 
 frmClassAssignments::frmClassAssignments(RunState& state, QWidget* parent)
-    : EntryWindow(state, QStringLiteral("frmClassAssignments"), QStringLiteral("Class Assignments"),
-                  state.ScreenWidth - 100, state.ScreenHeight - 600, parent) {
-    m_grid = new CheckBoxGrid(this, {2175, true, true, QStringLiteral("lblrider")});
+    : GridWindow(state, QStringLiteral("frmClassAssignments"), QStringLiteral("Class Assignments"),
+                 {2175, true, true, QStringLiteral("lblrider")}, parent) {
     m_TxtTeam = new QLineEdit(this);
     m_TxtTeam->setObjectName(QStringLiteral("TxtTeam"));
     m_TxtTeam->setReadOnly(true);
     m_TxtTeam->setAccessibleName(QStringLiteral("Team"));
     WindowGeometry::place(m_TxtTeam, 360, 1320, 2175, 375);
-    m_CmdApply = addSubmitButton(QStringLiteral("CmdApply"), QStringLiteral("Submit"), {});
-    m_CmdCancel = addCancelButton({});
-    centreOn(m_state.ScreenWidth, m_state.ScreenHeight);
 }
 
 bool frmClassAssignments::InitializeForm(qint32 rcvdteamCode) {
-    move(Twips::toPixels(QPoint(50, 50)));
     m_GridTeamCode = rcvdteamCode;
     QList<ClassRow> classes;
     std::optional<TeamRow> team;
@@ -56,22 +47,12 @@ bool frmClassAssignments::InitializeForm(qint32 rcvdteamCode) {
         return false;
     }
 
-    // One title per class number 1 to 17 and the partner column; other numbers have no column.
-    QList<QPixmap> titles(CheckBoxGrid::Classes + 1);
-    for (const ClassRow& row : classes) {
-        m_grid->setClassMax(row.ClassNumber, static_cast<int>(row.MaxEntries));
-        if (row.ClassNumber >= 1 && row.ClassNumber <= CheckBoxGrid::Classes)
-            titles[row.ClassNumber - 1] =
-                QPixmap(LabelFiles::path(m_state.ProgramFolder, LabelFiles::formPrefix(), row.ImagePath));
-    }
-    titles[CheckBoxGrid::Classes] = QPixmap(
-        LabelFiles::path(m_state.ProgramFolder, LabelFiles::formPrefix(), LabelFiles::relayPartnerImage()));
+    for (const ClassRow& row : classes)
+        grid().setClassMax(row.ClassNumber, static_cast<int>(row.MaxEntries));
     QStringList captions;
     for (const EntryData::Rider& rider : std::as_const(m_riders))
         captions << rider.FirstName + u' ' + rider.LastName + QStringLiteral(" - (") + rider.RiderNumber + u')';
-
-    m_grid->build(m_state.ScreenWidth - 100, m_state.ScreenHeight - 600, titles, captions);
-    m_grid->placeButtons(m_CmdApply, m_CmdCancel);
+    buildGrid(classes, captions);
     Fill_Partner_Lists();
     Load_Existing_Entries(entries, pairings);
     return true;
@@ -82,7 +63,7 @@ void frmClassAssignments::Fill_Partner_Lists() {
     QStringList numbers;
     for (const EntryData::Rider& rider : std::as_const(m_riders))
         numbers << rider.RiderNumber;
-    m_grid->setPartnerChoices(numbers);
+    grid().setPartnerChoices(numbers);
 }
 
 // Stored ticks go through the click rule like a user's; rows of riders no longer in the
@@ -96,15 +77,19 @@ void frmClassAssignments::Load_Existing_Entries(const QList<EntryData::Entry>& e
         return 0;
     };
     for (const EntryData::Entry& entry : entries)
-        m_grid->tick(rowOf(entry.RiderIndex), entry.ClassNumber);
+        grid().tick(rowOf(entry.RiderIndex), entry.ClassNumber);
     for (const EntryData::Pairing& pairing : pairings)
         if (const int row = rowOf(pairing.RiderIndex))
-            m_grid->setPartnerText(row, pairing.PartnerNumber);
+            grid().setPartnerText(row, pairing.PartnerNumber);
 }
 
-bool frmClassAssignments::partnerEnabled(int row) const { return m_grid->partnerBox(row)->isEnabled(); }
+bool frmClassAssignments::partnerEnabled(int row) const {
+    return grid().partnerBox(row)->isEnabled();
+}
 
-QString frmClassAssignments::partnerText(int row) const { return m_grid->partnerText(row); }
+QString frmClassAssignments::partnerText(int row) const {
+    return grid().partnerText(row);
+}
 
 int frmClassAssignments::rowOfNumber(const QString& number) const {
     for (int i = 0; i < m_riders.size(); ++i)
@@ -116,14 +101,14 @@ int frmClassAssignments::rowOfNumber(const QString& number) const {
 QString frmClassAssignments::saveQuestion() const {
     return QStringLiteral("This will save all the changes made to this form. There are currently %1 entries for this "
                           "team. Are you sure you want to continue?")
-        .arg(m_grid->tickedCount());
+        .arg(grid().tickedCount());
 }
 
 // The relay rules, in this order: every entrant names a partner; no partner is named
 // twice; no entrant is a partner (or his own); every partner is a rider of this team.
 // Back numbers compare by value, so "007" and "7" name the same rider.
 bool frmClassAssignments::Validate_Input() {
-    const int rows = m_grid->rowCount();
+    const int rows = grid().rowCount();
     for (int r = 1; r <= rows; ++r) {
         if (!partnerEnabled(r))
             continue;
@@ -134,7 +119,7 @@ bool frmClassAssignments::Validate_Input() {
                 return refuse(TwoRelayTeams);
     }
     for (int r = 1; r <= rows; ++r) {
-        if (!m_grid->isTicked(r, CheckBoxGrid::RelayClass))
+        if (!grid().isTicked(r, CheckBoxGrid::RelayClass))
             continue;
         for (int s = 1; s <= rows; ++s)
             if (partnerEnabled(s) && BackNumber::same(m_riders[r - 1].RiderNumber, partnerText(s)))
@@ -149,10 +134,10 @@ bool frmClassAssignments::Validate_Input() {
 bool frmClassAssignments::Store_Input() {
     QList<EntryData::Entry> entries;
     QList<EntryData::Pairing> pairings;
-    for (int r = 1; r <= m_grid->rowCount(); ++r) {
+    for (int r = 1; r <= grid().rowCount(); ++r) {
         const EntryData::Rider& rider = m_riders[r - 1];
         for (int c = 1; c <= CheckBoxGrid::Classes; ++c) {
-            if (!m_grid->isTicked(r, c))
+            if (!grid().isTicked(r, c))
                 continue;
             entries.append({c, rider.RiderIndex});
             if (c == CheckBoxGrid::RelayClass && !partnerText(r).isEmpty()) {

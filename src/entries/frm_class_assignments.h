@@ -1,16 +1,14 @@
 #pragma once
 
 #include "entries/entry_data.h"
-#include "ui/entry_window.h"
+#include "ui/grid_window.h"
 
-class CheckBoxGrid;
 class QLineEdit;
-class QPushButton;
 
 // The class entry grid ("Class Assignments") of one team: a row per rider, a column per
 // class and a column of relay partners. Submit replaces the team's entries and pairings
 // by what the grid shows.
-class frmClassAssignments : public EntryWindow {
+class frmClassAssignments : public GridWindow {
     Q_OBJECT
 public:
     explicit frmClassAssignments(RunState& state, QWidget* parent = nullptr);
@@ -18,11 +16,7 @@ public:
     // Builds the grid for the team; false, with the user told why, when it cannot be shown.
     bool InitializeForm(qint32 rcvdteamCode);
 
-    CheckBoxGrid& grid() const { return *m_grid; }
     qint32 GridTeamCode() const { return m_GridTeamCode; }
-
-    // The window's Submit button is named CmdApply.
-    void CmdApply_Click() { CmdSubmit_Click(); }
 
 protected:
     QString saveQuestion() const override;
@@ -38,10 +32,7 @@ private:
     // The team's rider with that back number (compared by value), or -1.
     int rowOfNumber(const QString& number) const;
 
-    CheckBoxGrid* m_grid = nullptr;
     qint32 m_GridTeamCode = -1;
     QList<EntryData::Rider> m_riders;
     QLineEdit* m_TxtTeam = nullptr;
-    QPushButton* m_CmdApply = nullptr;
-    QPushButton* m_CmdCancel = nullptr;
 };

@@ -1,22 +1,17 @@
 #include "judging/frm_judge_assignments.h"
 
 #include "database/class_data.h"
-#include "labels/label_files.h"
-#include "ui/check_box_grid.h"
 #include "ui/error_reporter.h"
 #include "ui/messages.h"
 #include "ui/run_state.h"
-#include "ui/twips.h"
 #include "ui/window_geometry.h"
 
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <algorithm>
 
 FrmJudgeAssignments::FrmJudgeAssignments(RunState& state, QWidget* parent)
-    : EntryWindow(state, QStringLiteral("FrmJudgeAssignments"), QStringLiteral("Class Judging Assignments"),
-                  state.ScreenWidth - 100, state.ScreenHeight - 600, parent) {
-    m_grid = new CheckBoxGrid(this, {1875, false, false, QStringLiteral("lblJudge")});
+    : GridWindow(state, QStringLiteral("FrmJudgeAssignments"), QStringLiteral("Class Judging Assignments"),
+                 {1875, false, false, QStringLiteral("lblJudge")}, parent) {
     // Locked, and two lines high: the title is wider than the room left of the class titles.
     m_TxtTitle = new QPlainTextEdit(this);
     m_TxtTitle->setObjectName(QStringLiteral("TxtTitle"));
@@ -25,15 +20,11 @@ FrmJudgeAssignments::FrmJudgeAssignments(RunState& state, QWidget* parent)
     m_TxtTitle->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_TxtTitle->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     WindowGeometry::place(m_TxtTitle, 360, 1080, 2175, 615);
-    m_CmdApply = addSubmitButton(QStringLiteral("CmdApply"), QStringLiteral("Submit"), {});
-    m_CmdCancel = addCancelButton({});
-    centreOn(m_state.ScreenWidth, m_state.ScreenHeight);
 }
 
 bool FrmJudgeAssignments::InitializeForm(const QString& RcvdDivision) {
     m_GridDivision = RcvdDivision;
     m_TxtTitle->setPlainText(QStringLiteral("Judge Assigments Division ") + RcvdDivision);
-    move(Twips::toPixels(QPoint(50, 50)));
     QList<ClassRow> classes;
     if (!runReportingErrors(m_state.messages, [&] {
             classes = ClassData::all(m_state.db());
@@ -46,24 +37,16 @@ bool FrmJudgeAssignments::InitializeForm(const QString& RcvdDivision) {
         return false;
     }
 
-    // One title per class number 1 to 17; other numbers have no column.
-    QList<QPixmap> titles(CheckBoxGrid::Classes);
-    for (const ClassRow& row : classes) {
-        m_grid->setClassMax(row.ClassNumber, JudgesPerClass);
-        if (row.ClassNumber >= 1 && row.ClassNumber <= CheckBoxGrid::Classes)
-            titles[row.ClassNumber - 1] =
-                QPixmap(LabelFiles::path(m_state.ProgramFolder, LabelFiles::formPrefix(), row.ImagePath));
-    }
+    for (const ClassRow& row : classes)
+        grid().setClassMax(row.ClassNumber, JudgesPerClass);
     QStringList captions;
     for (const JudgeRow& judge : std::as_const(m_judges))
         captions << judge.FirstName + QStringLiteral(", ") + judge.LastName;
-
-    m_grid->build(m_state.ScreenWidth - 100, m_state.ScreenHeight - 600, titles, captions);
-    m_grid->placeButtons(m_CmdApply, m_CmdCancel);
+    buildGrid(classes, captions);
     // Stored ticks go through the click rule like a user's; a class holding more than two
     // shows them all, locked, until Submit's check is met.
     for (const JudgeData::Assignment& assignment : std::as_const(m_stored))
-        m_grid->tick(rowOfJudge(assignment.JudgeID), assignment.ClassNumber);
+        grid().tick(rowOfJudge(assignment.JudgeID), assignment.ClassNumber);
     return true;
 }
 
@@ -81,9 +64,9 @@ QString FrmJudgeAssignments::saveQuestion() const {
 
 QList<JudgeData::Assignment> FrmJudgeAssignments::tickedAssignments() const {
     QList<JudgeData::Assignment> ticked;
-    for (int r = 1; r <= m_grid->rowCount(); ++r)
+    for (int r = 1; r <= grid().rowCount(); ++r)
         for (int c = 1; c <= CheckBoxGrid::Classes; ++c)
-            if (m_grid->isTicked(r, c))
+            if (grid().isTicked(r, c))
                 ticked.append({c, m_judges[r - 1].JudgeID});
     return ticked;
 }
@@ -93,7 +76,7 @@ QList<JudgeData::Assignment> FrmJudgeAssignments::tickedAssignments() const {
 // standings but could no longer be seen or changed.
 bool FrmJudgeAssignments::Validate_Input() {
     for (int c = 1; c <= CheckBoxGrid::Classes; ++c) {
-        const int judges = m_grid->classCount(c);
+        const int judges = grid().classCount(c);
         if (judges != 0 && judges != JudgesPerClass)
             return refuse(QStringLiteral("You must have %1 assigned to a class").arg(JudgesPerClass));
     }
