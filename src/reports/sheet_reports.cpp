@@ -96,6 +96,8 @@ QString classChoiceText(int classNumber, const QString& className) {
 PreparedReport prepareClassSheet(RunState& state, const QString& division, int classNumber, Order order) {
     const bool relay = classNumber == ClassLineup::RelayClassNumber;
     const QString reportName = relay ? QStringLiteral("RptClassEntries17") : QStringLiteral("RptClassEntries");
+    // Read before the rows are opened, so a failure here leaves no rows open.
+    const QString className = ClassData::className(state.db(), classNumber);
     PreparedReport prepared = ReportPreparation::fromCommand(
         state, reportName,
         [&](const QSqlDatabase& db) {
@@ -112,7 +114,7 @@ PreparedReport prepareClassSheet(RunState& state, const QString& division, int c
                       QStringLiteral("QARN Region ") + state.CurrentRegion + QStringLiteral(" Class Sheet"));
     report.setCaption(QStringLiteral("Section2"), QStringLiteral("RhTitle"),
                       QStringLiteral("Rider List for Division ") + division + QStringLiteral(", Class: ") +
-                          classChoiceText(classNumber, ClassData::className(state.db(), classNumber)));
+                          classChoiceText(classNumber, className));
     if (!relay && isTimedClass(classNumber)) {
         report.setVisible(QStringLiteral("Section2"), QStringLiteral("LblTime"), true);
         report.setVisible(QStringLiteral("Section1"), QStringLiteral("LnTime"), true);
