@@ -40,4 +40,9 @@ std::optional<TeamRow> find(const QSqlDatabase& db, qint32 teamCode) {
     return found.first();
 }
 
+bool hasRiders(const QSqlDatabase& db, qint32 teamCode) {
+    return Sql::scalar(db, QStringLiteral("SELECT EXISTS (SELECT 1 FROM TblPerson WHERE TeamCode = ?)"), {teamCode})
+        .toBool();
+}
+
 } // namespace TeamList

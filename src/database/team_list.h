@@ -23,5 +23,7 @@ QList<TeamRow> ofDivision(const QSqlDatabase& db, const QString& division); // b
 // The teams of a division that bear the name (compared without regard to case), by key.
 QList<TeamRow> named(const QSqlDatabase& db, const QString& division, const QString& teamName);
 std::optional<TeamRow> find(const QSqlDatabase& db, qint32 teamCode);
+// Whether any rider belongs to the team.
+bool hasRiders(const QSqlDatabase& db, qint32 teamCode);
 
 } // namespace TeamList

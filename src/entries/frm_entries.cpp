@@ -1,6 +1,6 @@
 #include "entries/frm_entries.h"
 
-#include "entries/entry_data.h"
+#include "database/team_list.h"
 #include "entries/frm_class_assignments.h"
 #include "ui/error_reporter.h"
 #include "ui/keyed_entries.h"
@@ -45,7 +45,7 @@ void FrmEntries::CmdSubmit_Click() {
     }
     bool hasRiders = false;
     if (!runReportingErrors(messages, [&] {
-            hasRiders = !EntryData::ridersOfTeam(m_state.db(), static_cast<qint32>(teamCode)).isEmpty();
+            hasRiders = TeamList::hasRiders(m_state.db(), static_cast<qint32>(teamCode));
         }))
         return;
     if (!hasRiders) {

@@ -76,7 +76,7 @@ void FrmTeamMgmt::CmdDeleteTeam_Click() {
         return;
     }
     runReportingErrors(messages, [&] {
-        if (TeamData::hasRiders(m_state.db(), m_selectedTeam)) {
+        if (TeamList::hasRiders(m_state.db(), m_selectedTeam)) {
             messages.notice(QStringLiteral("Delete Error"),
                             QStringLiteral("You cannot delete a team that currently has riders belonging to it"));
             return;

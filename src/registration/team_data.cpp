@@ -21,11 +21,6 @@ bool update(const QSqlDatabase& db, const TeamRow& team) {
                .numRowsAffected() == 1;
 }
 
-bool hasRiders(const QSqlDatabase& db, qint32 teamCode) {
-    return Sql::scalar(db, QStringLiteral("SELECT EXISTS (SELECT 1 FROM TblPerson WHERE TeamCode = ?)"), {teamCode})
-        .toBool();
-}
-
 bool removeWithCoaches(const QSqlDatabase& db, qint32 teamCode) {
     TransactionGuard transaction(db);
     if (Sql::exec(db, QStringLiteral("DELETE FROM TblTeam WHERE TeamCode = ?"), {teamCode}).numRowsAffected() != 1)

@@ -12,7 +12,6 @@ namespace TeamData {
 qint32 insert(const QSqlDatabase& db, const TeamRow& team);
 bool update(const QSqlDatabase& db, const TeamRow& team); // false: no such team
 
-bool hasRiders(const QSqlDatabase& db, qint32 teamCode);
 // Deletes the team and its coaches together, or neither.
 bool removeWithCoaches(const QSqlDatabase& db, qint32 teamCode); // false: no such team
 
