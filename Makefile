@@ -20,10 +20,12 @@ setup:
 	  $(SUDO) apt-get update && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y --no-install-recommends $$missing; \
 	fi
 
-# Configures folder $(1) with unity build $(2) (ON or OFF), unless it is configured so already.
+# Configures folder $(1) with unity build and precompiled headers both $(2) (ON or OFF), unless
+# it is configured so already. The plain build (OFF) compiles every source on its own includes,
+# so a missing include shows there.
 define configure_folder
 	@grep -qx 'CMAKE_UNITY_BUILD:BOOL=$(2)' $(1)/CMakeCache.txt 2>/dev/null && [ -f $(1)/build.ninja ] || \
-	  cmake -S . -B $(1) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_UNITY_BUILD:BOOL=$(2)
+	  cmake -S . -B $(1) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_UNITY_BUILD:BOOL=$(2) -DCORRAVIN_PCH:BOOL=$(2)
 endef
 
 configure: setup

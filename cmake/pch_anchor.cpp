@@ -1,0 +1,1 @@
+// Anchors the target that compiles the shared precompiled header.
