@@ -28,7 +28,14 @@ MeetFixture::MeetFixture(bool createDatabase) : state(std::make_unique<RunState>
     }
 }
 
-MeetFixture::~MeetFixture() { state->MeetDb.close(); }
+// Every test that shows messages is held to its script, whether or not it checks it itself:
+// a question nobody expected, or an answer nobody took, fails the test that left it.
+MeetFixture::~MeetFixture() {
+    state->MeetDb.close();
+    const QString problems = messages.problems();
+    if (!problems.isEmpty() && !QTest::currentTestFailed())
+        QTest::qFail(qPrintable(QStringLiteral("unchecked messages: ") + problems), __FILE__, __LINE__);
+}
 
 void MeetFixture::exec(const QString& statement, const QVariantList& values) const {
     Sql::exec(db(), statement, values);
