@@ -15,7 +15,11 @@ struct TeamRow {
 // The teams as every window lists them: the one place TblTeam is read by the subsystems,
 // which may not read each other's data modules. Every function throws DbException when the
 // engine refuses.
+template <typename Row> class ColumnMap;
+
 namespace TeamList {
+// How a team row is read and written.
+const ColumnMap<TeamRow>& fields();
 
 QList<TeamRow> byName(const QSqlDatabase& db);
 QList<TeamRow> byDivisionAndName(const QSqlDatabase& db);

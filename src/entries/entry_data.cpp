@@ -1,5 +1,6 @@
 #include "entries/entry_data.h"
 
+#include "database/column_map.h"
 #include "database/sql.h"
 #include "database/transaction_guard.h"
 
@@ -10,44 +11,49 @@ namespace EntryData {
 namespace {
 // Every rider of the team, as a sub-select the deletes share.
 const QString TeamRiders = QStringLiteral("SELECT RiderIndex FROM TblPerson WHERE TeamCode = ?");
+
+const ColumnMap<Entry>& entryFields() {
+    static const ColumnMap<Entry> fields = ColumnMap<Entry>()
+                                               .field(QStringLiteral("TblEntry.ClassNumber"), &Entry::ClassNumber)
+                                               .field(QStringLiteral("TblEntry.RiderIndex"), &Entry::RiderIndex);
+    return fields;
+}
+
+const ColumnMap<Pairing>& pairingFields() {
+    static const ColumnMap<Pairing> fields =
+        ColumnMap<Pairing>()
+            .field(QStringLiteral("TblPairing.RiderIndex"), &Pairing::RiderIndex)
+            .field(QStringLiteral("TblPairing.PartnerIndex"), &Pairing::PartnerIndex)
+            .field(QStringLiteral("TblPairing.PartnerNumber"), &Pairing::PartnerNumber)
+            .field(QStringLiteral("TblPairing.PartnerFirst"), &Pairing::PartnerFirst)
+            .field(QStringLiteral("TblPairing.PartnerLast"), &Pairing::PartnerLast);
+    return fields;
+}
 } // namespace
 
 QList<Rider> ridersOfTeam(const QSqlDatabase& db, qint32 teamCode) {
-    CheckedQuery query = Sql::exec(db,
-                                QStringLiteral("SELECT RiderIndex, FirstName, LastName, RiderNumber FROM TblPerson "
-                                               "WHERE TeamCode = ? ORDER BY RiderNumber, RiderIndex"),
-                                {teamCode});
-    QList<Rider> riders;
-    while (query.next())
-        riders.append({query.value(0).toInt(), query.value(1).toString(), query.value(2).toString(),
-                       query.value(3).toString()});
-    return riders;
+    static const ColumnMap<Rider> fields = ColumnMap<Rider>()
+                                               .field(QStringLiteral("RiderIndex"), &Rider::RiderIndex)
+                                               .field(QStringLiteral("FirstName"), &Rider::FirstName)
+                                               .field(QStringLiteral("LastName"), &Rider::LastName)
+                                               .field(QStringLiteral("RiderNumber"), &Rider::RiderNumber);
+    return fields.select(db, QStringLiteral("FROM TblPerson WHERE TeamCode = ? ORDER BY RiderNumber, RiderIndex"),
+                         {teamCode});
 }
 
 QList<Entry> entriesOfTeam(const QSqlDatabase& db, qint32 teamCode) {
-    CheckedQuery query = Sql::exec(db,
-                                QStringLiteral("SELECT TblEntry.ClassNumber, TblEntry.RiderIndex FROM TblEntry "
-                                               "INNER JOIN TblPerson ON TblEntry.RiderIndex = TblPerson.RiderIndex "
-                                               "WHERE TblPerson.TeamCode = ? ORDER BY TblPerson.RiderNumber"),
+    return entryFields().select(db,
+                                QStringLiteral("FROM TblEntry INNER JOIN TblPerson ON TblEntry.RiderIndex = "
+                                               "TblPerson.RiderIndex WHERE TblPerson.TeamCode = ? "
+                                               "ORDER BY TblPerson.RiderNumber"),
                                 {teamCode});
-    QList<Entry> entries;
-    while (query.next())
-        entries.append({query.value(0).toInt(), query.value(1).toInt()});
-    return entries;
 }
 
 QList<Pairing> pairingsOfTeam(const QSqlDatabase& db, qint32 teamCode) {
-    CheckedQuery query = Sql::exec(
-        db,
-        QStringLiteral("SELECT TblPairing.RiderIndex, TblPairing.PartnerIndex, TblPairing.PartnerNumber, "
-                       "TblPairing.PartnerFirst, TblPairing.PartnerLast FROM TblPairing "
-                       "INNER JOIN TblPerson ON TblPairing.RiderIndex = TblPerson.RiderIndex WHERE TblPerson.TeamCode = ?"),
-        {teamCode});
-    QList<Pairing> pairings;
-    while (query.next())
-        pairings.append({query.value(0).toInt(), query.value(1).toInt(), query.value(2).toString(),
-                         query.value(3).toString(), query.value(4).toString()});
-    return pairings;
+    return pairingFields().select(db,
+                                  QStringLiteral("FROM TblPairing INNER JOIN TblPerson ON TblPairing.RiderIndex = "
+                                                 "TblPerson.RiderIndex WHERE TblPerson.TeamCode = ?"),
+                                  {teamCode});
 }
 
 void replaceTeamEntries(const QSqlDatabase& db, qint32 teamCode, const QList<Entry>& entries,
@@ -57,16 +63,12 @@ void replaceTeamEntries(const QSqlDatabase& db, qint32 teamCode, const QList<Ent
     Sql::exec(db, QStringLiteral("DELETE FROM TblPairing WHERE RiderIndex IN (") + TeamRiders + u')', {teamCode});
     QList<QVariantList> entryRows;
     for (const Entry& entry : entries)
-        entryRows.append({entry.ClassNumber, entry.RiderIndex});
-    Sql::execEach(db, QStringLiteral("INSERT INTO TblEntry (ClassNumber, RiderIndex) VALUES (?, ?)"), entryRows);
+        entryRows.append(entryFields().values(entry));
+    Sql::execEach(db, entryFields().insert(QStringLiteral("TblEntry")), entryRows);
     QList<QVariantList> pairingRows;
     for (const Pairing& pairing : pairings)
-        pairingRows.append({pairing.RiderIndex, pairing.PartnerIndex, pairing.PartnerNumber, pairing.PartnerFirst,
-                            pairing.PartnerLast});
-    Sql::execEach(db,
-                  QStringLiteral("INSERT INTO TblPairing (RiderIndex, PartnerIndex, PartnerNumber, PartnerFirst, "
-                                 "PartnerLast) VALUES (?, ?, ?, ?, ?)"),
-                  pairingRows);
+        pairingRows.append(pairingFields().values(pairing));
+    Sql::execEach(db, pairingFields().insert(QStringLiteral("TblPairing")), pairingRows);
     transaction.commit();
 }
 

@@ -1,38 +1,27 @@
 #include "registration/rider_data.h"
 
+#include "database/back_number.h"
+#include "database/column_map.h"
 #include "database/sql.h"
 #include "database/transaction_guard.h"
-#include "database/back_number.h"
 
 #include <QSqlQuery>
 
 namespace RiderData {
 
 namespace {
-// The rider's own columns, first in every select that reads whole riders (see riderAt).
-const QString RiderColumns =
-    QStringLiteral("TblPerson.RiderIndex, TblPerson.RiderNumber, TblPerson.FirstName, TblPerson.LastName, "
-                   "TblPerson.Address, TblPerson.City, TblPerson.Zip, TblPerson.TeamCode");
-const QString SelectRiders = QStringLiteral("SELECT ") + RiderColumns + QStringLiteral(" FROM TblPerson ");
-
-RiderRow riderAt(const CheckedQuery& query) {
-    RiderRow r;
-    r.RiderIndex = query.value(0).toInt();
-    r.RiderNumber = query.value(1).toString();
-    r.FirstName = query.value(2).toString();
-    r.LastName = query.value(3).toString();
-    r.Address = query.value(4).toString();
-    r.City = query.value(5).toString();
-    r.Zip = query.value(6).toString();
-    r.TeamCode = query.value(7).toInt();
-    return r;
-}
-
-QList<RiderRow> read(CheckedQuery query) {
-    QList<RiderRow> riders;
-    while (query.next())
-        riders.append(riderAt(query));
-    return riders;
+const ColumnMap<RiderRow>& riderFields() {
+    static const ColumnMap<RiderRow> fields =
+        ColumnMap<RiderRow>()
+            .key(QStringLiteral("TblPerson.RiderIndex"), &RiderRow::RiderIndex)
+            .field(QStringLiteral("TblPerson.RiderNumber"), &RiderRow::RiderNumber)
+            .field(QStringLiteral("TblPerson.FirstName"), &RiderRow::FirstName)
+            .field(QStringLiteral("TblPerson.LastName"), &RiderRow::LastName)
+            .field(QStringLiteral("TblPerson.Address"), &RiderRow::Address)
+            .field(QStringLiteral("TblPerson.City"), &RiderRow::City)
+            .field(QStringLiteral("TblPerson.Zip"), &RiderRow::Zip)
+            .field(QStringLiteral("TblPerson.TeamCode"), &RiderRow::TeamCode);
+    return fields;
 }
 
 // Column names come from this fixed table only, never from input.
@@ -52,30 +41,33 @@ QString columnOf(SearchField field) {
 } // namespace
 
 QList<RiderHit> search(const QSqlDatabase& db, SearchField field, const QString& typed) {
-    CheckedQuery query =
-        Sql::exec(db,
-                  QStringLiteral("SELECT TblPerson.RiderIndex, TblPerson.RiderNumber, TblPerson.FirstName, "
-                                 "TblPerson.LastName, TblTeam.TeamName FROM TblPerson INNER JOIN TblTeam "
-                                 "ON TblPerson.TeamCode = TblTeam.TeamCode WHERE ") +
-                      columnOf(field) + QStringLiteral(" LIKE ? ESCAPE '\\' ORDER BY TblPerson.RiderIndex"),
-                  {Sql::containsPattern(typed)});
-    QList<RiderHit> hits;
-    while (query.next())
-        hits.append({query.value(0).toInt(), query.value(1).toString(), query.value(2).toString(),
-                     query.value(3).toString(), query.value(4).toString()});
-    return hits;
+    static const ColumnMap<RiderHit> hitFields =
+        ColumnMap<RiderHit>()
+            .field(QStringLiteral("TblPerson.RiderIndex"), &RiderHit::RiderIndex)
+            .field(QStringLiteral("TblPerson.RiderNumber"), &RiderHit::RiderNumber)
+            .field(QStringLiteral("TblPerson.FirstName"), &RiderHit::FirstName)
+            .field(QStringLiteral("TblPerson.LastName"), &RiderHit::LastName)
+            .field(QStringLiteral("TblTeam.TeamName"), &RiderHit::TeamName);
+    return hitFields.readAll(Sql::exec(db,
+                                       QStringLiteral("SELECT ") + hitFields.columns() +
+                                           QStringLiteral(" FROM TblPerson INNER JOIN TblTeam "
+                                                          "ON TblPerson.TeamCode = TblTeam.TeamCode WHERE ") +
+                                           columnOf(field) +
+                                           QStringLiteral(" LIKE ? ESCAPE '\\' ORDER BY TblPerson.RiderIndex"),
+                                       {Sql::containsPattern(typed)}));
 }
 
 std::optional<RiderRow> find(const QSqlDatabase& db, qint32 riderIndex) {
     const QList<RiderRow> found =
-        read(Sql::exec(db, SelectRiders + QStringLiteral("WHERE RiderIndex = ?"), {riderIndex}));
+        riderFields().select(db, QStringLiteral("FROM TblPerson WHERE RiderIndex = ?"), {riderIndex});
     if (found.isEmpty())
         return std::nullopt;
     return found.first();
 }
 
 QList<RiderRow> byTeam(const QSqlDatabase& db) {
-    return read(Sql::exec(db, SelectRiders + QStringLiteral("ORDER BY TeamCode, LastName, FirstName, RiderIndex")));
+    return riderFields().select(db,
+                                QStringLiteral("FROM TblPerson ORDER BY TeamCode, LastName, FirstName, RiderIndex"));
 }
 
 int count(const QSqlDatabase& db) {
@@ -84,37 +76,36 @@ int count(const QSqlDatabase& db) {
 
 QList<RiderListRow> completeList(const QSqlDatabase& db) {
     CheckedQuery query =
-        Sql::exec(db, QStringLiteral("SELECT ") + RiderColumns +
+        Sql::exec(db, QStringLiteral("SELECT ") + riderFields().columns() +
                           QStringLiteral(", TblTeam.Division, TblTeam.TeamName FROM TblPerson INNER JOIN TblTeam "
                                          "ON TblPerson.TeamCode = TblTeam.TeamCode ORDER BY TblTeam.Division, "
                                          "TblTeam.TeamName, TblTeam.TeamCode, TblPerson.RiderNumber, "
                                          "TblPerson.LastName, TblPerson.FirstName"));
     QList<RiderListRow> riders;
-    while (query.next())
-        riders.append({query.value(8).toString(), query.value(9).toString(), riderAt(query)});
+    QList<int> riderPositions;
+    int division = -1, teamName = -1;
+    while (query.next()) {
+        if (riderPositions.isEmpty()) {
+            riderPositions = riderFields().positionsIn(query.record());
+            division = query.record().indexOf(QStringLiteral("Division"));
+            teamName = query.record().indexOf(QStringLiteral("TeamName"));
+        }
+        riders.append({query.value(division).toString(), query.value(teamName).toString(),
+                       riderFields().read(query, riderPositions)});
+    }
     return riders;
 }
 
 qint32 store(const QSqlDatabase& db, const RiderRow& rider) {
-    const QVariantList values{rider.RiderNumber, rider.FirstName, rider.LastName, rider.Address,
-                              rider.City,        rider.Zip,       rider.TeamCode};
     TransactionGuard transaction(db);
     qint32 index = rider.RiderIndex;
     if (index < 0) {
-        CheckedQuery query =
-            Sql::exec(db,
-                      QStringLiteral("INSERT INTO TblPerson (RiderNumber, FirstName, LastName, Address, "
-                                     "City, Zip, TeamCode) VALUES (?, ?, ?, ?, ?, ?, ?)"),
-                      values);
-        index = query.lastInsertId().toInt();
-    } else {
-        const CheckedQuery query =
-            Sql::exec(db,
-                      QStringLiteral("UPDATE TblPerson SET RiderNumber = ?, FirstName = ?, LastName = ?, Address = ?, "
-                                     "City = ?, Zip = ?, TeamCode = ? WHERE RiderIndex = ?"),
-                      QVariantList(values) << index);
-        if (query.numRowsAffected() != 1)
-            return -1;
+        index = Sql::exec(db, riderFields().insert(QStringLiteral("TblPerson")), riderFields().values(rider))
+                    .lastInsertId()
+                    .toInt();
+    } else if (Sql::exec(db, riderFields().update(QStringLiteral("TblPerson")), riderFields().valuesThenKey(rider))
+                   .numRowsAffected() != 1) {
+        return -1;
     }
     transaction.commit();
     return index;

@@ -1,6 +1,8 @@
 #include "registration/team_data.h"
 
+#include "database/column_map.h"
 #include "database/sql.h"
+#include "database/team_list.h"
 #include "database/transaction_guard.h"
 
 #include <QSqlQuery>
@@ -8,16 +10,13 @@
 namespace TeamData {
 
 qint32 insert(const QSqlDatabase& db, const TeamRow& team) {
-    CheckedQuery query =
-        Sql::exec(db, QStringLiteral("INSERT INTO TblTeam (TeamName, Division, District) VALUES (?, ?, ?)"),
-                  {team.TeamName, team.Division, team.District});
-    return query.lastInsertId().toInt();
+    return Sql::exec(db, TeamList::fields().insert(QStringLiteral("TblTeam")), TeamList::fields().values(team))
+        .lastInsertId()
+        .toInt();
 }
 
 bool update(const QSqlDatabase& db, const TeamRow& team) {
-    return Sql::exec(db,
-                     QStringLiteral("UPDATE TblTeam SET TeamName = ?, Division = ?, District = ? WHERE TeamCode = ?"),
-                     {team.TeamName, team.Division, team.District, team.TeamCode})
+    return Sql::exec(db, TeamList::fields().update(QStringLiteral("TblTeam")), TeamList::fields().valuesThenKey(team))
                .numRowsAffected() == 1;
 }
 

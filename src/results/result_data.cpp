@@ -1,22 +1,35 @@
 #include "results/result_data.h"
 
+#include "database/column_map.h"
 #include "database/sql.h"
 #include "database/transaction_guard.h"
 
 namespace ResultData {
 
+namespace {
+const ColumnMap<Placing>& placingFields() {
+    static const ColumnMap<Placing> fields = ColumnMap<Placing>()
+                                                 .field(QStringLiteral("ClassNumber"), &Placing::ClassNumber)
+                                                 .field(QStringLiteral("Place"), &Placing::Place)
+                                                 .field(QStringLiteral("Division"), &Placing::Division)
+                                                 .field(QStringLiteral("RiderIndex"), &Placing::RiderIndex)
+                                                 .field(QStringLiteral("Points"), &Placing::Points)
+                                                 .field(QStringLiteral("JudgeID"), &Placing::JudgeID);
+    return fields;
+}
+} // namespace
+
 QList<Judge> judgesOfClass(const QSqlDatabase& db, int classNumber, const QString& division) {
-    auto query =
-        Sql::exec(db,
-                  QStringLiteral("SELECT TblJudge.JudgeID, TblJudge.FirstName, TblJudge.LastName FROM TblJudge "
-                                 "INNER JOIN TblClassJudges ON TblJudge.JudgeID = TblClassJudges.JudgeID "
-                                 "WHERE TblClassJudges.ClassNumber = ? AND TblClassJudges.Division = ? "
-                                 "ORDER BY TblJudge.LastName, TblJudge.FirstName, TblJudge.JudgeID"),
-                  {classNumber, division});
-    QList<Judge> judges;
-    while (query.next())
-        judges.append({query.value(0).toInt(), query.value(1).toString(), query.value(2).toString()});
-    return judges;
+    static const ColumnMap<Judge> fields = ColumnMap<Judge>()
+                                               .field(QStringLiteral("TblJudge.JudgeID"), &Judge::JudgeID)
+                                               .field(QStringLiteral("TblJudge.FirstName"), &Judge::FirstName)
+                                               .field(QStringLiteral("TblJudge.LastName"), &Judge::LastName);
+    return fields.select(
+        db,
+        QStringLiteral("FROM TblJudge INNER JOIN TblClassJudges ON TblJudge.JudgeID = TblClassJudges.JudgeID "
+                       "WHERE TblClassJudges.ClassNumber = ? AND TblClassJudges.Division = ? "
+                       "ORDER BY TblJudge.LastName, TblJudge.FirstName, TblJudge.JudgeID"),
+        {classNumber, division});
 }
 
 QList<EntrantRow> entrantsOfClass(const QSqlDatabase& db, int classNumber, const QString& division) {
@@ -24,26 +37,25 @@ QList<EntrantRow> entrantsOfClass(const QSqlDatabase& db, int classNumber, const
 }
 
 QList<Placing> placingsOfClass(const QSqlDatabase& db, int classNumber, const QString& division) {
-    auto query = Sql::exec(db,
-                           QStringLiteral("SELECT ClassNumber, Place, Division, RiderIndex, Points, JudgeID "
-                                          "FROM TblPlacing WHERE ClassNumber = ? AND Division = ? "
-                                          "ORDER BY JudgeID, Place"),
-                           {classNumber, division});
-    QList<Placing> placings;
-    while (query.next())
-        placings.append({query.value(0).toInt(), query.value(1).toInt(), query.value(2).toString(),
-                         query.value(3).toInt(), query.value(4).toDouble(), query.value(5).toInt()});
-    return placings;
+    return placingFields().select(
+        db, QStringLiteral("FROM TblPlacing WHERE ClassNumber = ? AND Division = ? ORDER BY JudgeID, Place"),
+        {classNumber, division});
 }
 
 EntrantRow rider(const QSqlDatabase& db, qint32 riderIndex) {
-    auto query =
-        Sql::exec(db, QStringLiteral("SELECT RiderNumber, FirstName, LastName FROM TblPerson WHERE RiderIndex = ?"),
-                  {riderIndex});
-    if (!query.next())
-        return {riderIndex, {}, {}, {}, {}, {}, {}, {}};
-    return {riderIndex, query.value(0).toString(), query.value(1).toString(), query.value(2).toString(), {}, {}, {},
-            {}};
+    static const ColumnMap<EntrantRow> fields = ColumnMap<EntrantRow>()
+                                                    .field(QStringLiteral("RiderIndex"), &EntrantRow::RiderIndex)
+                                                    .field(QStringLiteral("RiderNumber"), &EntrantRow::RiderNumber)
+                                                    .field(QStringLiteral("FirstName"), &EntrantRow::FirstName)
+                                                    .field(QStringLiteral("LastName"), &EntrantRow::LastName);
+    const QList<EntrantRow> found =
+        fields.select(db, QStringLiteral("FROM TblPerson WHERE RiderIndex = ?"), {riderIndex});
+    if (found.isEmpty()) {
+        EntrantRow gone{};
+        gone.RiderIndex = riderIndex;
+        return gone;
+    }
+    return found.first();
 }
 
 void replacePlacings(const QSqlDatabase& db, int classNumber, const QString& division, const QList<Placing>& placings) {
@@ -52,79 +64,74 @@ void replacePlacings(const QSqlDatabase& db, int classNumber, const QString& div
               {classNumber, division});
     QList<QVariantList> rows;
     for (const Placing& p : placings)
-        rows.append({p.ClassNumber, p.Place, p.Division, p.RiderIndex, p.Points, p.JudgeID});
-    Sql::execEach(db,
-                  QStringLiteral("INSERT INTO TblPlacing (ClassNumber, Place, Division, RiderIndex, Points, JudgeID) "
-                                 "VALUES (?, ?, ?, ?, ?, ?)"),
-                  rows);
+        rows.append(placingFields().values(p));
+    Sql::execEach(db, placingFields().insert(QStringLiteral("TblPlacing")), rows);
     transaction.commit();
 }
 
 QList<TeamPlacing> teamPlacings(const QSqlDatabase& db, const QString& division) {
-    auto query = Sql::exec(db,
-                           QStringLiteral("SELECT TblPerson.TeamCode, TblPlacing.ClassNumber, TblPlacing.Place, "
-                                          "TblPlacing.Points FROM TblPlacing "
-                                          "INNER JOIN TblPerson ON TblPlacing.RiderIndex = TblPerson.RiderIndex "
-                                          "WHERE TblPlacing.Division = ? "
-                                          "ORDER BY TblPlacing.ClassNumber, TblPlacing.Place"),
-                           {division});
-    QList<TeamPlacing> placings;
-    while (query.next())
-        placings.append(
-            {query.value(0).toInt(), query.value(1).toInt(), query.value(2).toInt(), query.value(3).toDouble()});
-    return placings;
+    static const ColumnMap<TeamPlacing> fields =
+        ColumnMap<TeamPlacing>()
+            .field(QStringLiteral("TblPerson.TeamCode"), &TeamPlacing::TeamCode)
+            .field(QStringLiteral("TblPlacing.ClassNumber"), &TeamPlacing::ClassNumber)
+            .field(QStringLiteral("TblPlacing.Place"), &TeamPlacing::Place)
+            .field(QStringLiteral("TblPlacing.Points"), &TeamPlacing::Points);
+    return fields.select(
+        db,
+        QStringLiteral("FROM TblPlacing INNER JOIN TblPerson ON TblPlacing.RiderIndex = TblPerson.RiderIndex "
+                       "WHERE TblPlacing.Division = ? ORDER BY TblPlacing.ClassNumber, TblPlacing.Place"),
+        {division});
 }
 
 QList<RiderPlacing> riderPlacings(const QSqlDatabase& db, const QString& division) {
-    auto query = Sql::exec(db,
-                           QStringLiteral("SELECT TblPerson.RiderIndex, TblPerson.RiderNumber, TblPerson.FirstName, "
-                                          "TblPerson.LastName, TblTeam.TeamName, TblPlacing.Place, TblPlacing.Points "
-                                          "FROM TblPlacing "
-                                          "INNER JOIN TblPerson ON TblPlacing.RiderIndex = TblPerson.RiderIndex "
-                                          "INNER JOIN TblTeam ON TblPerson.TeamCode = TblTeam.TeamCode "
-                                          "WHERE TblPlacing.Division = ? AND TblTeam.Division = ? "
-                                          "ORDER BY TblPerson.RiderIndex, TblPlacing.ClassNumber, TblPlacing.Place"),
-                           {division, division});
-    QList<RiderPlacing> placings;
-    while (query.next())
-        placings.append({query.value(0).toInt(), query.value(1).toString(),
-                         query.value(2).toString() + u' ' + query.value(3).toString(), query.value(4).toString(),
-                         query.value(5).toInt(), query.value(6).toDouble()});
-    return placings;
+    static const ColumnMap<RiderPlacing> fields =
+        ColumnMap<RiderPlacing>()
+            .field(QStringLiteral("TblPerson.RiderIndex"), &RiderPlacing::RiderIndex)
+            .field(QStringLiteral("TblPerson.RiderNumber"), &RiderPlacing::RiderNumber)
+            .fullName(QStringLiteral("TblPerson.FirstName"), QStringLiteral("TblPerson.LastName"), &RiderPlacing::Rider)
+            .field(QStringLiteral("TblTeam.TeamName"), &RiderPlacing::TeamName)
+            .field(QStringLiteral("TblPlacing.Place"), &RiderPlacing::Place)
+            .field(QStringLiteral("TblPlacing.Points"), &RiderPlacing::Points);
+    return fields.select(
+        db,
+        QStringLiteral("FROM TblPlacing INNER JOIN TblPerson ON TblPlacing.RiderIndex = TblPerson.RiderIndex "
+                       "INNER JOIN TblTeam ON TblPerson.TeamCode = TblTeam.TeamCode "
+                       "WHERE TblPlacing.Division = ? AND TblTeam.Division = ? "
+                       "ORDER BY TblPerson.RiderIndex, TblPlacing.ClassNumber, TblPlacing.Place"),
+        {division, division});
 }
 
 QList<RiderLine> allRiders(const QSqlDatabase& db, const QString& division) {
-    auto query = Sql::exec(
+    static const ColumnMap<RiderLine> fields =
+        ColumnMap<RiderLine>()
+            .field(QStringLiteral("RiderIndex"), &RiderLine::RiderIndex)
+            .field(QStringLiteral("TeamCode"), &RiderLine::TeamCode)
+            .field(QStringLiteral("RiderNumber"), &RiderLine::RiderNumber)
+            .fullName(QStringLiteral("FirstName"), QStringLiteral("LastName"), &RiderLine::Rider);
+    return fields.select(
         db,
-        QStringLiteral("SELECT RiderIndex, TeamCode, RiderNumber, FirstName, LastName FROM TblPerson "
-                       "WHERE COALESCE(?, '') = '' OR TeamCode IN (SELECT TeamCode FROM TblTeam WHERE Division = ?) "
-                       "ORDER BY RiderNumber, RiderIndex"),
+        QStringLiteral("FROM TblPerson WHERE COALESCE(?, '') = '' OR TeamCode IN "
+                       "(SELECT TeamCode FROM TblTeam WHERE Division = ?) ORDER BY RiderNumber, RiderIndex"),
         {division, division});
-    QList<RiderLine> riders;
-    while (query.next())
-        riders.append({query.value(0).toInt(), query.value(1).toInt(), query.value(2).toString(),
-                       query.value(3).toString() + u' ' + query.value(4).toString()});
-    return riders;
 }
 
 QList<PlacingLine> placingLines(const QSqlDatabase& db, const QString& division) {
-    auto query = Sql::exec(
+    static const ColumnMap<PlacingLine> fields =
+        ColumnMap<PlacingLine>()
+            .field(QStringLiteral("TblPlacing.RiderIndex"), &PlacingLine::RiderIndex)
+            .field(QStringLiteral("TblPlacing.ClassNumber"), &PlacingLine::ClassNumber)
+            .field(QStringLiteral("TblClass.ClassName"), &PlacingLine::ClassName)
+            .fullName(QStringLiteral("TblJudge.FirstName"), QStringLiteral("TblJudge.LastName"), &PlacingLine::Judge)
+            .field(QStringLiteral("TblPlacing.Place"), &PlacingLine::Place)
+            .field(QStringLiteral("TblPlacing.Points"), &PlacingLine::Points);
+    return fields.select(
         db,
-        QStringLiteral(
-            "SELECT TblPlacing.RiderIndex, TblPlacing.ClassNumber, TblClass.ClassName, "
-            "TblJudge.FirstName, TblJudge.LastName, TblPlacing.Place, TblPlacing.Points "
-            "FROM TblPlacing INNER JOIN TblJudge ON TblPlacing.JudgeID = TblJudge.JudgeID "
-            "INNER JOIN TblClass ON TblPlacing.ClassNumber = TblClass.ClassNumber "
-            "WHERE COALESCE(?, '') = '' OR TblPlacing.RiderIndex IN (SELECT TblPerson.RiderIndex FROM TblPerson "
-            "INNER JOIN TblTeam ON TblPerson.TeamCode = TblTeam.TeamCode WHERE TblTeam.Division = ?) "
-            "ORDER BY TblPlacing.ClassNumber, TblPlacing.Place"),
+        QStringLiteral("FROM TblPlacing INNER JOIN TblJudge ON TblPlacing.JudgeID = TblJudge.JudgeID "
+                       "INNER JOIN TblClass ON TblPlacing.ClassNumber = TblClass.ClassNumber "
+                       "WHERE COALESCE(?, '') = '' OR TblPlacing.RiderIndex IN (SELECT TblPerson.RiderIndex "
+                       "FROM TblPerson INNER JOIN TblTeam ON TblPerson.TeamCode = TblTeam.TeamCode "
+                       "WHERE TblTeam.Division = ?) ORDER BY TblPlacing.ClassNumber, TblPlacing.Place"),
         {division, division});
-    QList<PlacingLine> lines;
-    while (query.next())
-        lines.append({query.value(0).toInt(), query.value(1).toInt(), query.value(2).toString(),
-                      query.value(3).toString() + u' ' + query.value(4).toString(), query.value(5).toInt(),
-                      query.value(6).toDouble()});
-    return lines;
 }
 
 } // namespace ResultData
