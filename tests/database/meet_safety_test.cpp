@@ -1,3 +1,4 @@
+#include "database/checked_file_writer.h"
 #include "database/db_exception.h"
 #include "database/meet_file_check.h"
 #include "database/sql.h"
@@ -13,6 +14,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
 #include <cstdio>
@@ -102,6 +104,7 @@ private slots:
     void interruptedWriteIsRecoveredAsBeforeIt();
     void readErrorAfterTheFirstRowIsAnError();
     void journalOfAMovedMeetDatabaseBlocksANewOne();
+    void failedWriteKeepsTheOldFileWhole();
 };
 
 void MeetSafetyTest::startUpCheckNamesEachFault_data() {
@@ -293,6 +296,52 @@ void MeetSafetyTest::journalOfAMovedMeetDatabaseBlocksANewOne() {
     }
     QCOMPARE(QDir(meet.programFolder()).entryList(QDir::Files | QDir::Hidden),
              QStringList{"QARNReduzuduv2006.mdb-journal"});
+}
+
+void MeetSafetyTest::failedWriteKeepsTheOldFileWhole() {
+    QTemporaryDir folder;
+    const QString path = folder.filePath("standings.csv");
+    const QByteArray old(875, 'o');
+    QVERIFY(CheckedFileWriter::write(path, old).isEmpty());
+    const QStringList alone{"standings.csv"};
+
+    // The disk fails each step in turn: every write of a part, the flush, the sync, the rename.
+    const QByteArray fresh(200 * 1024, 'n');
+    int failures = 0;
+    for (;; ++failures) {
+        CheckedFileWriter::simulateFailureAt(failures);
+        const QString error = CheckedFileWriter::write(path, fresh);
+        CheckedFileWriter::simulateFailureAt(-1);
+        if (error.isEmpty())
+            break;
+        QCOMPARE(error, QString("Input/output error"));
+        QCOMPARE(digest(path), QCryptographicHash::hash(old, QCryptographicHash::Sha256));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), alone);
+    }
+    QVERIFY2(failures >= 6, "a file in several parts is written, flushed and synced step by step");
+    QCOMPARE(digest(path), QCryptographicHash::hash(fresh, QCryptographicHash::Sha256));
+
+#ifdef Q_OS_UNIX
+    // A real full disk, which refuses the bytes only when they are flushed from a buffer.
+    if (::geteuid() != 0)
+        return;
+    const QString disk = folder.filePath("disk");
+    QVERIFY(QDir().mkpath(disk));
+    if (!run("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", disk}))
+        return;
+    const auto unmount = qScopeGuard([&] { run("umount", {disk}); });
+    const QString small = disk + "/standings.csv";
+    QVERIFY(CheckedFileWriter::write(small, old).isEmpty());
+    QFile filler(disk + "/filler");
+    QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    while (filler.write(QByteArray(4096, 'f')) == 4096) {
+    }
+    filler.close();
+    QVERIFY2(CheckedFileWriter::write(small, QByteArray(1000, 'n')).contains("No space left on device"),
+             "a full disk is a failure");
+    QCOMPARE(digest(small), QCryptographicHash::hash(old, QCryptographicHash::Sha256));
+    QCOMPARE(QDir(disk).entryList(QDir::Files | QDir::Hidden), QStringList({"filler", "standings.csv"}));
+#endif
 }
 
 CORRAVIN_TEST(MeetSafetyTest)
