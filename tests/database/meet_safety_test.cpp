@@ -94,6 +94,15 @@ void leaveReadOnlyDisk(const QString& mountPoint) {
     QFile::setPermissions(mountPoint, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
+// A folder under `base` in which the meet database's full path is `length` bytes long.
+QString folderForMeetPathOf(const QString& base, qsizetype length) {
+    QString folder = QFileInfo(base).canonicalFilePath();
+    const qsizetype name = QString("/QARNReduzuduv2006.mdb").size();
+    while (length - folder.size() - name > 201)
+        folder += '/' + QString(200, 'd');
+    return folder + '/' + QString(length - folder.size() - name - 1, 'e');
+}
+
 } // namespace
 
 class MeetSafetyTest : public QObject {
@@ -104,6 +113,7 @@ private slots:
     void interruptedWriteIsRecoveredAsBeforeIt();
     void readErrorAfterTheFirstRowIsAnError();
     void journalOfAMovedMeetDatabaseBlocksANewOne();
+    void folderPathTooLongForTheEngineIsCalledSo();
     void failedWriteKeepsTheOldFileWhole();
 };
 
@@ -296,6 +306,40 @@ void MeetSafetyTest::journalOfAMovedMeetDatabaseBlocksANewOne() {
     }
     QCOMPARE(QDir(meet.programFolder()).entryList(QDir::Files | QDir::Hidden),
              QStringList{"QARNReduzuduv2006.mdb-journal"});
+}
+
+void MeetSafetyTest::folderPathTooLongForTheEngineIsCalledSo() {
+    MeetFixture meet;
+    meet.state->MeetDb.close();
+    const QString tooLong = folderForMeetPathOf(meet.programFolder(), 530);
+    QVERIFY(QDir().mkpath(tooLong));
+    try {
+        MeetCreation::build(tooLong, tooLong + "/QARNReduzuduv2006.mdb");
+        QFAIL("a meet database was created where the engine cannot open it");
+    } catch (const std::runtime_error& error) {
+        QVERIFY2(QString(error.what()).contains("the path of its folder is too long"), error.what());
+    }
+    QCOMPARE(QDir(tooLong).entryList(QDir::Files | QDir::Hidden), QStringList());
+
+    // Around the engine's limit, the check calls too long exactly the paths the engine refuses.
+    for (qsizetype length = 498; length <= 512; ++length) {
+        const QString path = folderForMeetPathOf(meet.programFolder(), length) + "/QARNReduzuduv2006.mdb";
+        QVERIFY(QDir().mkpath(QFileInfo(path).path()) && QFile::copy(meet.databasePath(), path));
+        bool engineOpens = true;
+        try {
+            DbConnection().open(path);
+        } catch (const DbException&) {
+            engineOpens = false;
+        }
+        const QByteArray before = digest(path);
+        const MeetFileVerdict verdict = MeetFileCheck::examine(path, MeetFileCheck::Use::ReadWrite);
+        QCOMPARE(int(verdict.kind),
+                 int(engineOpens ? MeetFileVerdict::Kind::Usable : MeetFileVerdict::Kind::PathTooLong));
+        QCOMPARE(verdict.message.startsWith("The meet database " + QDir::toNativeSeparators(path) +
+                                            " cannot be opened: the path of its folder is too long"),
+                 !engineOpens);
+        QCOMPARE(digest(path), before);
+    }
 }
 
 void MeetSafetyTest::failedWriteKeepsTheOldFileWhole() {
