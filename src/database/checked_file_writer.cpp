@@ -1,15 +1,27 @@
 #include "database/checked_file_writer.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QScopeGuard>
 #include <atomic>
+#include <cerrno>
 #include <filesystem>
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
 
 namespace CheckedFileWriter {
 
 namespace {
+// Files are written a part at a time, so a failing disk is noticed at the part it fails.
+constexpr qint64 PartBytes = 64 * 1024;
+
 std::atomic<qint64> simulatedSpace{-1};
+std::atomic<int> stepsBeforeFailure{-1};
 
 // How many of `wanted` bytes the (possibly simulated) disk still takes.
 qint64 room(qint64 wanted) {
@@ -20,10 +32,89 @@ qint64 room(qint64 wanted) {
     simulatedSpace -= taken;
     return taken;
 }
+
+// True when the disk operation about to run is the one a test has the disk fail.
+bool simulatedFailure() {
+    const int left = stepsBeforeFailure.load();
+    if (left < 0)
+        return false;
+    stepsBeforeFailure = left - 1;
+    return left == 0;
+}
+
+QString simulatedFailureText() {
+    return QStringLiteral("Input/output error");
+}
+
+// Has the system put the file's bytes on the disk itself; a write the disk refused only now
+// shows here.
+QString syncToDisk(QFile& file) {
+    if (simulatedFailure())
+        return simulatedFailureText();
+#ifdef Q_OS_WIN
+    const int result = ::_commit(file.handle());
+#else
+    int result = 0;
+    do
+        result = ::fsync(file.handle());
+    while (result != 0 && errno == EINTR);
+#endif
+    return result == 0 ? QString() : qt_error_string(errno);
+}
+
+QString writePart(QFile& file, const char* data, qint64 size) {
+    if (simulatedFailure())
+        return simulatedFailureText();
+    const qint64 allowed = room(size);
+    const qint64 written = file.write(data, allowed);
+    if (written == size)
+        return {};
+    if (written == allowed && file.error() == QFileDevice::NoError)
+        return QStringLiteral("No space left on device");
+    return file.errorString();
+}
+
+// Writes every byte to the open temporary file, flushes, syncs and closes it, checking each step.
+QString fill(QFile& file, const QByteArray& bytes) {
+    for (qint64 at = 0; at < bytes.size(); at += PartBytes)
+        if (QString error = writePart(file, bytes.constData() + at, std::min(PartBytes, bytes.size() - at));
+            !error.isEmpty())
+            return error;
+    if (simulatedFailure())
+        return simulatedFailureText();
+    if (!file.flush())
+        return file.errorString();
+    if (QString error = syncToDisk(file); !error.isEmpty())
+        return error;
+    if (simulatedFailure())
+        return simulatedFailureText();
+    file.close();
+    if (file.error() != QFileDevice::NoError)
+        return file.errorString();
+    if (const qint64 size = QFileInfo(file.fileName()).size(); size != bytes.size())
+        return QStringLiteral("the file on the disk is %1 bytes instead of %2").arg(size).arg(bytes.size());
+    return {};
+}
 } // namespace
 
 void simulateFullDiskAfter(qint64 bytes) {
     simulatedSpace = bytes;
+}
+
+void simulateFailureAt(int step) {
+    stepsBeforeFailure = step;
+}
+
+QString writtenFile(const QString& path) {
+    QFileInfo info(path);
+    for (int depth = 0; depth < 40 && info.isSymLink(); ++depth)
+        info.setFile(info.symLinkTarget());
+    if (info.isSymLink())
+        info.setFile(path); // a chain of links that never ends: the link itself is replaced
+    if (info.exists())
+        return info.canonicalFilePath();
+    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+    return folder.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : QDir(folder).filePath(info.fileName());
 }
 
 QString privateName(const QString& target, const QString& purpose) {
@@ -37,28 +128,30 @@ QString replace(const QString& from, const QString& to) {
 }
 
 QString write(const QString& path, const QByteArray& bytes) {
-    const QFileInfo target(path);
-    if (target.exists() && !target.isFile())
+    const QString target = writtenFile(path);
+    const QFileInfo existing(target);
+    if (existing.exists() && !existing.isFile())
         return QStringLiteral("the name is taken by a folder or a special file");
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    const QString temporary = privateName(target, QStringLiteral("writing"));
+    QFile::remove(temporary); // left by an earlier run of the same process number that was cut short
+    QFile file(temporary);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
         return file.errorString();
-    const qint64 allowed = room(bytes.size());
-    const qint64 written = file.write(bytes.constData(), allowed);
-    if (written != bytes.size()) {
-        const QString why = written != allowed ? file.errorString() : QStringLiteral("No space left on device");
-        file.cancelWriting(); // the temporary file goes when `file` does
-        return why;
-    }
-    // commit() flushes, syncs to the disk and renames; a write error held back by a buffer
-    // until now makes it fail and remove the temporary file.
-    if (!file.commit())
-        return file.errorString();
-    if (QFileInfo(path).size() != bytes.size())
-        return QStringLiteral("the file on the disk is %1 bytes instead of %2")
-            .arg(QFileInfo(path).size())
-            .arg(bytes.size());
+    auto discard = qScopeGuard([&] {
+        file.close();
+        QFile::remove(temporary);
+    });
+    if (existing.exists())
+        file.setPermissions(existing.permissions()); // a replaced file keeps who may read it
+
+    if (const QString error = fill(file, bytes); !error.isEmpty())
+        return error;
+    if (simulatedFailure())
+        return simulatedFailureText();
+    if (const QString error = replace(temporary, target); !error.isEmpty())
+        return error;
+    discard.dismiss();
     return {};
 }
 

@@ -50,6 +50,12 @@ bool Cls_Db_Manager::Build_Database(const QString& dbname, const LabelDrawer& dr
 
     // Private to this process, so nothing another start does can touch it.
     const QString building = CheckedFileWriter::privateName(dbname, QStringLiteral("building"));
+    if (const QString why = MeetFileCheck::pathProblem(building); !why.isEmpty())
+        throw std::runtime_error(QStringLiteral("No meet database can be created as %1: %2. Give its folder a shorter "
+                                                "path (shorter folder names, or a place nearer the top of the disk) "
+                                                "and start Corravin again.")
+                                     .arg(shown(dbname), why)
+                                     .toStdString());
     QFile::remove(building);
     try {
         Create_DB_File(building, m_db);

@@ -1,5 +1,6 @@
 #include "database/meet_file_check.h"
 
+#include "database/checked_file_writer.h"
 #include "database/db_connection.h"
 #include "database/db_exception.h"
 #include "database/meet_schema.h"
@@ -9,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <sqlite3.h>
 
 namespace MeetFileCheck {
 
@@ -93,6 +95,14 @@ MeetFileVerdict readOnly(const QString& path, bool interrupted) {
                 .arg(shown(path), why)};
 }
 
+MeetFileVerdict pathTooLong(const QString& path, const QString& why) {
+    return {MeetFileVerdict::Kind::PathTooLong, why,
+            QStringLiteral("The meet database %1 cannot be opened: %2. Nothing has been changed. Give its folder a "
+                           "shorter path (shorter folder names, or a place nearer the top of the disk) and start "
+                           "Corravin again.")
+                .arg(shown(path), why)};
+}
+
 MeetFileVerdict notAFile(const QString& path, bool folder) {
     const QString what = folder ? QStringLiteral("a folder") : QStringLiteral("a special file (a pipe or device)");
     return {MeetFileVerdict::Kind::NotAFile, QStringLiteral("it is %1, not a file").arg(what),
@@ -122,6 +132,16 @@ bool writable(const QString& path) {
 
 } // namespace
 
+QString pathProblem(const QString& path) {
+    // The engine works on the full path with links resolved, and refuses a database whose
+    // journal name (the path and "-journal") would not fit within its longest path.
+    const qsizetype journalName = CheckedFileWriter::writtenFile(path).toUtf8().size() + qsizetype(qstrlen("-journal"));
+    const sqlite3_vfs* engine = sqlite3_vfs_find(nullptr);
+    if (engine && journalName > engine->mxPathname)
+        return QStringLiteral("the path of its folder is too long for the database engine");
+    return {};
+}
+
 QStringList companions(const QString& path) {
     QStringList found;
     for (const char* suffix : {"-journal", "-wal"})
@@ -138,6 +158,8 @@ MeetFileVerdict examine(const QString& path, Use use, int lockWaitMs) {
         return notAFile(path, info.isDir());
     if (!hasEngineHeader(path))
         return unusable(path, QStringLiteral("file is not a database"));
+    if (const QString why = pathProblem(path); !why.isEmpty())
+        return pathTooLong(path, why);
     const bool canWrite = writable(path);
     if (use == Use::ReadWrite && !canWrite)
         return readOnly(path, false);

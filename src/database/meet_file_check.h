@@ -7,9 +7,10 @@
 
 // What start-up (and restore) learn about the file at the meet database path before it is
 // used: whether it is a sound meet database, and if not, whether it is merely locked or
-// read-only (then nothing is wrong with it) or really not a meet database.
+// read-only or lies where the engine cannot open it (then nothing is wrong with it), or
+// really is not a meet database.
 struct MeetFileVerdict {
-    enum class Kind { Usable, Locked, ReadOnly, NotAFile, Unusable };
+    enum class Kind { Usable, Locked, ReadOnly, PathTooLong, NotAFile, Unusable };
     Kind kind = Kind::Usable;
     QString reason;  // short cause, e.g. "the table TblClass is missing"
     QString message; // what the user is told, with what to do; empty when usable
@@ -26,6 +27,10 @@ enum class Use { ReadWrite, ReadOnly };
 // `use` is ReadWrite for must be writable. Nothing else is changed, and a file that is not
 // a regular file is never opened (a named pipe would hang the program).
 MeetFileVerdict examine(const QString& path, Use use, int lockWaitMs = DbConnection::DefaultLockWaitMs);
+
+// Empty when the engine can open a file at `path` by its name; otherwise why not: its path,
+// links resolved, is longer than the engine takes (it must leave room for the journal's name).
+QString pathProblem(const QString& path);
 
 // The engine's files that belong with the database at `path` and exist now (journal, WAL).
 QStringList companions(const QString& path);

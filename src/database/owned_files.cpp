@@ -1,33 +1,24 @@
 #include "database/owned_files.h"
 
+#include "database/checked_file_writer.h"
 #include "database/meet_backup.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 namespace OwnedFiles {
 
 namespace {
 
-// The path a file has or would have, with links and "..", resolved as far as it exists.
-QString resolved(const QString& path) {
-    const QFileInfo info(path);
-    if (info.exists())
-        return info.canonicalFilePath();
-    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
-    return folder.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : QDir(folder).filePath(info.fileName());
-}
-
 bool inside(const QString& path, const QString& folder) {
-    const QString root = resolved(folder);
+    const QString root = CheckedFileWriter::writtenFile(folder);
     return path.startsWith(root + u'/', Qt::CaseInsensitive);
 }
 
 } // namespace
 
 QString refusal(const QString& output, const QString& meetDbPath, const QStringList& keptFolders) {
-    const QString target = resolved(output);
-    const QString meet = resolved(meetDbPath);
+    const QString target = CheckedFileWriter::writtenFile(output);
+    const QString meet = CheckedFileWriter::writtenFile(meetDbPath);
     for (const char* suffix : {"", "-journal", "-wal", "-shm", ".creating"})
         if (target.compare(meet + QLatin1String(suffix), Qt::CaseInsensitive) == 0)
             return QStringLiteral("it is the meet database or a file that belongs with it");

@@ -1,5 +1,6 @@
 #include "reports/print_command.h"
 
+#include "database/checked_file_writer.h"
 #include "database/divisions.h"
 #include "reports/report_layout.h"
 #include "reports/report_output.h"
@@ -11,7 +12,6 @@
 #include "ui/messages.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 namespace {
 
@@ -117,8 +117,10 @@ Parsed parse(const QStringList& arguments, const PrintRegistry& registry) {
         return fail(QStringLiteral("there is no report %1").arg(request.report));
     if (request.pdf.isEmpty() && request.csv.isEmpty())
         return fail(QStringLiteral("print needs --pdf FILE or --csv FILE"));
+    // Through a link the two names may reach one file, which the second write would replace.
     if (!request.pdf.isEmpty() && !request.csv.isEmpty() &&
-        QFileInfo(request.pdf).absoluteFilePath() == QFileInfo(request.csv).absoluteFilePath())
+        CheckedFileWriter::writtenFile(request.pdf)
+                .compare(CheckedFileWriter::writtenFile(request.csv), Qt::CaseInsensitive) == 0)
         return fail(QStringLiteral("--pdf and --csv name the same file"));
     for (const int option : {PrintRegistry::Division, PrintRegistry::Class, PrintRegistry::Team, PrintRegistry::Order}) {
         if ((given & option) && !(entry->takes & option))

@@ -7,11 +7,14 @@
 #include "startup/command_line.h"
 #include "startup/exchange_commands.h"
 #include "startup/region_settings.h"
+#include "ui/messages.h"
 #include "ui/run_state.h"
 #include "startup/sub_main.h"
 
 #include <QDir>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -22,9 +25,7 @@ int usageError(const QString& error, const QString& more = {}) {
     return 2;
 }
 
-} // namespace
-
-int runHeadlessCommand(RunState& state, const StartOptions& options, const CommandLine& commandLine) {
+int runCommand(RunState& state, const StartOptions& options, const CommandLine& commandLine) {
     const bool print = commandLine.command == QLatin1String("print");
     const PrintRegistry registry = printableReports();
     PrintCommand::Parsed parsed;
@@ -77,4 +78,23 @@ int runHeadlessCommand(RunState& state, const StartOptions& options, const Comma
     if (publish)
         return PublishCommand::run(state, commandLine.commandArguments);
     return usageError(QStringLiteral("the command %1 is not available").arg(commandLine.command));
+}
+
+} // namespace
+
+int runHeadlessCommand(RunState& state, const StartOptions& options, const CommandLine& commandLine) {
+    const int status = runCommand(state, options, commandLine);
+    // What a command prints (the path of a backup, the numbers that clash) is part of its result:
+    // output that never arrived makes the command fail, even when the rest of it was done.
+    errno = 0;
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        const int cause = errno;
+        state.messages.notice(
+            Messages::appTitle(),
+            QStringLiteral("What the command printed could not be written to the standard output: %1.")
+                .arg(cause ? QString::fromLocal8Bit(std::strerror(cause)) : QStringLiteral("the output failed")),
+            Messages::Icon::Critical);
+        return status == 0 ? 1 : status;
+    }
+    return status;
 }

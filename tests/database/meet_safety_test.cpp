@@ -1,3 +1,4 @@
+#include "database/checked_file_writer.h"
 #include "database/db_exception.h"
 #include "database/meet_file_check.h"
 #include "database/sql.h"
@@ -13,6 +14,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
 #include <cstdio>
@@ -92,6 +94,15 @@ void leaveReadOnlyDisk(const QString& mountPoint) {
     QFile::setPermissions(mountPoint, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
+// A folder under `base` in which the meet database's full path is `length` bytes long.
+QString folderForMeetPathOf(const QString& base, qsizetype length) {
+    QString folder = QFileInfo(base).canonicalFilePath();
+    const qsizetype name = QString("/QARNReduzuduv2006.mdb").size();
+    while (length - folder.size() - name > 201)
+        folder += '/' + QString(200, 'd');
+    return folder + '/' + QString(length - folder.size() - name - 1, 'e');
+}
+
 } // namespace
 
 class MeetSafetyTest : public QObject {
@@ -102,6 +113,8 @@ private slots:
     void interruptedWriteIsRecoveredAsBeforeIt();
     void readErrorAfterTheFirstRowIsAnError();
     void journalOfAMovedMeetDatabaseBlocksANewOne();
+    void folderPathTooLongForTheEngineIsCalledSo();
+    void failedWriteKeepsTheOldFileWhole();
 };
 
 void MeetSafetyTest::startUpCheckNamesEachFault_data() {
@@ -293,6 +306,86 @@ void MeetSafetyTest::journalOfAMovedMeetDatabaseBlocksANewOne() {
     }
     QCOMPARE(QDir(meet.programFolder()).entryList(QDir::Files | QDir::Hidden),
              QStringList{"QARNReduzuduv2006.mdb-journal"});
+}
+
+void MeetSafetyTest::folderPathTooLongForTheEngineIsCalledSo() {
+    MeetFixture meet;
+    meet.state->MeetDb.close();
+    const QString tooLong = folderForMeetPathOf(meet.programFolder(), 530);
+    QVERIFY(QDir().mkpath(tooLong));
+    try {
+        MeetCreation::build(tooLong, tooLong + "/QARNReduzuduv2006.mdb");
+        QFAIL("a meet database was created where the engine cannot open it");
+    } catch (const std::runtime_error& error) {
+        QVERIFY2(QString(error.what()).contains("the path of its folder is too long"), error.what());
+    }
+    QCOMPARE(QDir(tooLong).entryList(QDir::Files | QDir::Hidden), QStringList());
+
+    // Around the engine's limit, the check calls too long exactly the paths the engine refuses.
+    for (qsizetype length = 498; length <= 512; ++length) {
+        const QString path = folderForMeetPathOf(meet.programFolder(), length) + "/QARNReduzuduv2006.mdb";
+        QVERIFY(QDir().mkpath(QFileInfo(path).path()) && QFile::copy(meet.databasePath(), path));
+        bool engineOpens = true;
+        try {
+            DbConnection().open(path);
+        } catch (const DbException&) {
+            engineOpens = false;
+        }
+        const QByteArray before = digest(path);
+        const MeetFileVerdict verdict = MeetFileCheck::examine(path, MeetFileCheck::Use::ReadWrite);
+        QCOMPARE(int(verdict.kind),
+                 int(engineOpens ? MeetFileVerdict::Kind::Usable : MeetFileVerdict::Kind::PathTooLong));
+        QCOMPARE(verdict.message.startsWith("The meet database " + QDir::toNativeSeparators(path) +
+                                            " cannot be opened: the path of its folder is too long"),
+                 !engineOpens);
+        QCOMPARE(digest(path), before);
+    }
+}
+
+void MeetSafetyTest::failedWriteKeepsTheOldFileWhole() {
+    QTemporaryDir folder;
+    const QString path = folder.filePath("standings.csv");
+    const QByteArray old(875, 'o');
+    QVERIFY(CheckedFileWriter::write(path, old).isEmpty());
+    const QStringList alone{"standings.csv"};
+
+    // The disk fails each step in turn: every write of a part, the flush, the sync, the rename.
+    const QByteArray fresh(200 * 1024, 'n');
+    int failures = 0;
+    for (;; ++failures) {
+        CheckedFileWriter::simulateFailureAt(failures);
+        const QString error = CheckedFileWriter::write(path, fresh);
+        CheckedFileWriter::simulateFailureAt(-1);
+        if (error.isEmpty())
+            break;
+        QCOMPARE(error, QString("Input/output error"));
+        QCOMPARE(digest(path), QCryptographicHash::hash(old, QCryptographicHash::Sha256));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), alone);
+    }
+    QVERIFY2(failures >= 6, "a file in several parts is written, flushed and synced step by step");
+    QCOMPARE(digest(path), QCryptographicHash::hash(fresh, QCryptographicHash::Sha256));
+
+#ifdef Q_OS_UNIX
+    // A real full disk, which refuses the bytes only when they are flushed from a buffer.
+    if (::geteuid() != 0)
+        return;
+    const QString disk = folder.filePath("disk");
+    QVERIFY(QDir().mkpath(disk));
+    if (!run("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", disk}))
+        return;
+    const auto unmount = qScopeGuard([&] { run("umount", {disk}); });
+    const QString small = disk + "/standings.csv";
+    QVERIFY(CheckedFileWriter::write(small, old).isEmpty());
+    QFile filler(disk + "/filler");
+    QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    while (filler.write(QByteArray(4096, 'f')) == 4096) {
+    }
+    filler.close();
+    QVERIFY2(CheckedFileWriter::write(small, QByteArray(1000, 'n')).contains("No space left on device"),
+             "a full disk is a failure");
+    QCOMPARE(digest(small), QCryptographicHash::hash(old, QCryptographicHash::Sha256));
+    QCOMPARE(QDir(disk).entryList(QDir::Files | QDir::Hidden), QStringList({"filler", "standings.csv"}));
+#endif
 }
 
 CORRAVIN_TEST(MeetSafetyTest)

@@ -36,6 +36,7 @@ class PrintCommandTest : public QObject {
 private slots:
     void arguments_data();
     void arguments();
+    void pdfAndCsvReachingOneFileAreRefused();
     void printsOrRefuses();
     void programExitStatuses_data();
     void programExitStatuses();
@@ -77,6 +78,21 @@ void PrintCommandTest::arguments() {
         QCOMPARE(parsed.request.pdf, QStringLiteral("out.pdf"));
     } else {
         QVERIFY2(parsed.error.contains(error), qPrintable(parsed.error));
+    }
+}
+
+void PrintCommandTest::pdfAndCsvReachingOneFileAreRefused() {
+    QTemporaryDir folder;
+    const QString csv = folder.filePath(QStringLiteral("out.csv"));
+    QVERIFY(QFile::link(csv, folder.filePath(QStringLiteral("out.pdf")))); // a link to a file not made yet
+    QVERIFY(QFile::link(folder.path(), folder.filePath(QStringLiteral("here"))));
+    for (const QString& pdf :
+         {folder.filePath(QStringLiteral("out.pdf")), folder.filePath(QStringLiteral("here/out.csv"))}) {
+        const PrintCommand::Parsed parsed =
+            PrintCommand::parse({QStringLiteral("sample"), QStringLiteral("--division"), QStringLiteral("A"),
+                                 QStringLiteral("--pdf"), pdf, QStringLiteral("--csv"), csv},
+                                testRegistry());
+        QVERIFY2(parsed.error.contains(QStringLiteral("the same file")), qPrintable(pdf));
     }
 }
 

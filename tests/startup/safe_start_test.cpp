@@ -100,6 +100,7 @@ void SafeStartTest::pdfNeverReplacesAFileTheProgramKeeps_data() {
     QTest::newRow("meet database in another case") << "qarnreduzuduv2006.MDB";
     QTest::newRow("its journal") << "QARNReduzuduv2006.mdb-journal";
     QTest::newRow("through a link") << "link.pdf";
+    QTest::newRow("through a link to its journal, not there") << "journal-link.pdf";
     QTest::newRow("label image") << "LabelFiles/formWfandS.bmp";
     QTest::newRow("backup") << "Backups/kept.mdb";
 }
@@ -109,6 +110,7 @@ void SafeStartTest::pdfNeverReplacesAFileTheProgramKeeps() {
     MeetFixture meet;
     QDir(meet.programFolder()).mkdir("Backups");
     QFile::link(meet.databasePath(), meet.programFolder() + "/link.pdf");
+    QFile::link(meet.databasePath() + "-journal", meet.programFolder() + "/journal-link.pdf");
     const QString path = meet.programFolder() + "/" + target;
     const QByteArray before = digest(path);
     const QByteArray meetBefore = digest(meet.databasePath());

@@ -40,6 +40,8 @@ private slots:
     void createMeetCommandBuildsTheFileOnce();
     void createMeetCommandRefusesABrokenFile();
     void badArgumentsGetTheUsage();
+    void outputThatCannotBeWrittenFailsTheCommand_data();
+    void outputThatCannotBeWrittenFailsTheCommand();
 };
 
 void StartUpTest::refusesSmallScreensWithoutCreatingTheDatabase_data() {
@@ -193,6 +195,25 @@ void StartUpTest::badArgumentsGetTheUsage() {
         QCOMPARE(run.status, 2);
         QVERIFY2(run.err.contains("usage: corravin"), qPrintable(run.err));
     }
+}
+
+void StartUpTest::outputThatCannotBeWrittenFailsTheCommand_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("create-meet prints the meet database") << QStringList{"create-meet"};
+    QTest::newRow("backup prints the backup") << QStringList{"backup"};
+}
+
+void StartUpTest::outputThatCannotBeWrittenFailsTheCommand() {
+    QFETCH(QStringList, arguments);
+    if (!QFileInfo::exists("/dev/full"))
+        QSKIP("no device that refuses every write here");
+    MeetFixture meet;
+    meet.state->MeetDb.close();
+    const RunOutcome run = CorravinRun(meet.programFolder(), arguments, "/dev/full").finish();
+    QCOMPARE(run.status, 1);
+    QVERIFY2(run.err.contains("What the command printed could not be written to the standard output: No space left "
+                              "on device."),
+             qPrintable(run.err));
 }
 
 CORRAVIN_TEST(StartUpTest)

@@ -3,11 +3,13 @@
 #include <QFileInfo>
 #include <QProcessEnvironment>
 
-CorravinRun::CorravinRun(const QString& programFolder, const QStringList& arguments) {
+CorravinRun::CorravinRun(const QString& programFolder, const QStringList& arguments, const QString& outputFile) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("HOME"), m_home.path());
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home.filePath(QStringLiteral("config")));
     m_process.setProcessEnvironment(environment);
+    if (!outputFile.isEmpty())
+        m_process.setStandardOutputFile(outputFile);
     m_process.setWorkingDirectory(QFileInfo(programFolder).isDir() ? programFolder : m_home.path());
     const QStringList folder =
         programFolder.isEmpty() ? QStringList() : QStringList{QStringLiteral("--program-folder"), programFolder};
