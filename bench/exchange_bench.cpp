@@ -155,8 +155,8 @@ void BM_ImportDistrictFile(benchmark::State& run) {
     for (auto _ : run) {
         DbConnection db;
         openEmptyCopy(run, meet, target, db);
-        const DistrictFile::Read read = DistrictFile::read(meet.districtPath);
-        benchmark::DoNotOptimize(ImportData::importAll(db.db(), read.content).size());
+        const DistrictFile::Read read = DistrictFile::read(meet.districtPath, QString());
+        benchmark::DoNotOptimize(ImportData::importAll(db.db(), read.content).riders);
     }
 }
 

@@ -17,16 +17,26 @@ private slots:
     void damagedDistrictFilesNeverCrashTheReader();
 };
 
-// The headless commands run the windows' code: an import fills a new meet, an export of one
-// division writes only its teams, and refusals and bad arguments get their statuses.
+// The headless commands run the windows' code: an import fills a new meet and counts the rows
+// it wrote, an export of one division writes only its teams, and refusals and bad arguments get
+// their statuses.
 void ExchangeCommandsTest::exportAndImportFromTheCommandLine() {
     QTemporaryDir program;
     QTemporaryDir files;
+    // Riders of a team the file does not have would be counted and never written.
+    const QString orphans = writeDistrictFile(files.path(), "District8-2006.MDB", [](const QSqlDatabase& db) {
+        Sql::exec(db, "UPDATE tblperson SET teamcode = 3 WHERE teamcode = 2");
+    });
+    RunOutcome run = runCorravin(program.path(), {"import", orphans});
+    QCOMPARE(run.status, 1);
+    QCOMPARE(run.err.trimmed().section('\n', -1),
+             QString("The file District8-2006.MDB cannot be imported: in row 3 of the table TblPerson the field "
+                     "TeamCode names no team of the file."));
     // A district's lower-case division is stored as the meet writes it.
     const QString district = writeDistrictFile(files.path(), "District7-2006.MDB", [](const QSqlDatabase& db) {
         Sql::exec(db, "UPDATE TblTeam SET Division = 'a' WHERE TeamName = 'Owls'");
     });
-    RunOutcome run = runCorravin(program.path(), {"import", district});
+    run = runCorravin(program.path(), {"import", district});
     QCOMPARE(run.status, 0);
     QVERIFY2(run.out.contains("Data Import Successful: 2 teams, 1 coaches, 3 riders"), qPrintable(run.out));
 
@@ -86,7 +96,7 @@ void ExchangeCommandsTest::damagedDistrictFilesNeverCrashTheReader() {
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(damaged) == damaged.size());
         file.close();
-        const DistrictFile::Read read = DistrictFile::read(path);
+        const DistrictFile::Read read = DistrictFile::read(path, QString());
         if (!read.problem.isEmpty()) {
             ++refused;
             QVERIFY2(read.problem.startsWith(QString("The file District%1-2006.MDB cannot be imported: ").arg(i)),
