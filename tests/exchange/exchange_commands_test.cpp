@@ -44,27 +44,32 @@ void ExchangeCommandsTest::exportAndImportFromTheCommandLine() {
     const QString outB = files.filePath("b");
     QDir().mkpath(out);
     QDir().mkpath(outB);
+    // Without a region letter the file would have no region in its name.
     run = runCorravin(program.path(), {"export", "--folder", out, "--division", "a"});
+    QCOMPARE(run.status, 1);
+    QVERIFY2(run.err.contains("Nothing was exported: no region letter is set"), qPrintable(run.err));
+    QVERIFY(QDir(out).entryList(QDir::Files).isEmpty());
+    run = runCorravin(program.path(), {"export", "--folder", out, "--division", "a"}, "C");
     QCOMPARE(run.status, 0);
-    const QStringList written = QDir(out).entryList(QDir::Files);
-    QCOMPARE(written.size(), 1);
+    QVERIFY2(!run.err.contains("still in use"), qPrintable(run.err)); // the file was closed whole
+    QCOMPARE(QDir(out).entryList(QDir::Files), QStringList{"RegionC-2006.mdb"});
     DbConnection file;
-    file.open(QDir(out).filePath(written.first()), DbConnection::Mode::ReadOnly);
+    file.open(QDir(out).filePath("RegionC-2006.mdb"), DbConnection::Mode::ReadOnly);
     QCOMPARE(Sql::scalar(file.db(), "SELECT group_concat(TeamName || Division) FROM TblTeam").toString(),
              QString("OwlsA"));
     QCOMPARE(Sql::scalar(file.db(), "SELECT group_concat(RiderNumber) FROM TblPerson").toString(), QString("12"));
     file.close();
     // Hawks' two riders numbered 7 cannot both go into an export file: nothing is written.
-    run = runCorravin(program.path(), {"export", "--folder", outB, "--division", "B"});
+    run = runCorravin(program.path(), {"export", "--folder", outB, "--division", "B"}, "C");
     QCOMPARE(run.status, 1);
     QVERIFY2(run.err.contains("has the rider number 7, which another exported rider has"), qPrintable(run.err));
     QVERIFY(QDir(outB).entryList(QDir::Files).isEmpty());
-    run = runCorravin(program.path(), {"export", "--folder", outB, "--division", "a", "--team", "hawks"});
+    run = runCorravin(program.path(), {"export", "--folder", outB, "--division", "a", "--team", "hawks"}, "C");
     QCOMPARE(run.status, 1);
     QVERIFY2(run.err.contains("There is no team named hawks in the A Division."), qPrintable(run.err));
     QVERIFY(QDir(outB).entryList(QDir::Files).isEmpty());
 
-    run = runCorravin(program.path(), {"export", "--folder", out, "--team", "owls"});
+    run = runCorravin(program.path(), {"export", "--folder", out, "--team", "owls"}, "C");
     QCOMPARE(run.status, 1); // the file is there and a headless run answers the overwrite question No
     QVERIFY(run.err.contains("Would you like to overwrite it?"));
     QCOMPARE(runCorravin(program.path(), {"export"}).status, 2);

@@ -14,10 +14,10 @@ struct RunOutcome {
 
 // The program's own binary, started on a program folder (none when empty), which is also its
 // working folder when it exists. Each run has settings of its own (a temporary XDG_CONFIG_HOME and HOME), so
-// no run reads or writes the user's region setting.
+// no run reads or writes the user's region setting; `region` is stored there first unless empty.
 class CorravinRun {
 public:
-    CorravinRun(const QString& programFolder, const QStringList& arguments);
+    CorravinRun(const QString& programFolder, const QStringList& arguments, const QString& region = {});
     RunOutcome finish();
 
 private:
@@ -25,6 +25,6 @@ private:
     QProcess m_process;
 };
 
-inline RunOutcome runCorravin(const QString& programFolder, const QStringList& arguments) {
-    return CorravinRun(programFolder, arguments).finish();
+inline RunOutcome runCorravin(const QString& programFolder, const QStringList& arguments, const QString& region = {}) {
+    return CorravinRun(programFolder, arguments, region).finish();
 }
