@@ -10,6 +10,7 @@
 
 #include <QFileInfo>
 #include <QHash>
+#include <QLabel>
 #include <QPushButton>
 #include <QTreeWidget>
 
