@@ -56,14 +56,14 @@ bool before(const QString& a, const QString& b) {
 
 bool Set::contains(const QString& number) const {
     const std::optional<qint16> v = value(number);
-    return v ? m_values.contains(*v) : m_texts.contains(number);
+    return v ? m_values.contains(*v) : m_texts.contains(number.toCaseFolded());
 }
 
 void Set::insert(const QString& number) {
     if (const std::optional<qint16> v = value(number))
         m_values.insert(*v);
     else
-        m_texts.insert(number);
+        m_texts.insert(number.toCaseFolded());
 }
 
 } // namespace BackNumber

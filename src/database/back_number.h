@@ -24,7 +24,9 @@ bool same(const QString& a, const QString& b);
 // without a value after those with one, by their text.
 bool before(const QString& a, const QString& b);
 
-// A set of back numbers that answers "is the same back number already in?" at once.
+// A set of back numbers that answers "is the same back number already in?" at once. Numbers
+// without a value are the same when their texts differ only in case ("a1" and "A1"), as the
+// meet database and the export file compare text.
 class Set {
 public:
     bool contains(const QString& number) const;
@@ -32,7 +34,7 @@ public:
 
 private:
     QSet<qint16> m_values;
-    QSet<QString> m_texts; // numbers without a value, compared as typed
+    QSet<QString> m_texts; // numbers without a value, case folded
 };
 
 } // namespace BackNumber

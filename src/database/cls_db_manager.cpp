@@ -84,38 +84,48 @@ bool Cls_Db_Manager::Build_Database(const QString& dbname, const LabelDrawer& dr
     return true;
 }
 
-void Cls_Db_Manager::Build_Export_Database(const QString& path, const ExportRows& rows) {
+QString Cls_Db_Manager::Build_Export_Database(const QString& path, const ExportRows& rows) {
     const QString building = CheckedFileWriter::privateName(path, QStringLiteral("building"));
     QFile::remove(building);
     DbConnection file;
+    auto discard = [&] {
+        file.close();
+        QFile::remove(building);
+    };
+    QString problem;
     try {
         Create_DB_File(building, file);
         Sql::exec(file.db(), QStringLiteral("PRAGMA journal_mode = OFF"));
-        TransactionGuard transaction(file.db());
-        for (const MeetSchema::Table& table : MeetSchema::exportTables())
-            Build_Table(file.db(), table);
-        Sql::execEach(file.db(),
-                      QStringLiteral("INSERT INTO TblCoach (FirstName, LastName, Position, TeamCode, CoachCode) "
-                                     "VALUES (?, ?, ?, ?, ?)"),
-                      rows.coaches);
-        Sql::execEach(file.db(),
-                      QStringLiteral("INSERT INTO TblPerson (RiderIndex, FirstName, LastName, TeamCode, RiderNumber) "
-                                     "VALUES (?, ?, ?, ?, ?)"),
-                      rows.persons);
-        Sql::execEach(file.db(),
-                      QStringLiteral("INSERT INTO TblTeam (TeamCode, TeamName, Division, District) VALUES (?, ?, ?, ?)"),
-                      rows.teams);
-        transaction.commit();
+        {
+            TransactionGuard transaction(file.db());
+            for (const MeetSchema::Table& table : MeetSchema::exportTables())
+                Build_Table(file.db(), table);
+            Sql::execEach(file.db(),
+                          QStringLiteral("INSERT INTO TblCoach (FirstName, LastName, Position, TeamCode, CoachCode) "
+                                         "VALUES (?, ?, ?, ?, ?)"),
+                          rows.coaches);
+            Sql::execEach(file.db(),
+                          QStringLiteral("INSERT INTO TblPerson (RiderIndex, FirstName, LastName, TeamCode, "
+                                         "RiderNumber) VALUES (?, ?, ?, ?, ?)"),
+                          rows.persons);
+            Sql::execEach(
+                file.db(),
+                QStringLiteral("INSERT INTO TblTeam (TeamCode, TeamName, Division, District) VALUES (?, ?, ?, ?)"),
+                rows.teams);
+            transaction.commit();
+        } // the transaction lets go of the connection before it closes
         file.close();
         // The old file stays until the new one takes its place.
-        if (const QString error = CheckedFileWriter::replace(building, path); !error.isEmpty())
-            throw std::runtime_error(
-                QStringLiteral("The export file could not be saved as %1: %2").arg(shown(path), error).toStdString());
+        problem = CheckedFileWriter::replace(building, path);
+    } catch (const DbException& error) {
+        problem = error.fileProblem();
     } catch (...) {
-        file.close();
-        QFile::remove(building);
+        discard();
         throw;
     }
+    if (!problem.isEmpty())
+        discard();
+    return problem;
 }
 
 void Cls_Db_Manager::Populate_Class() { ClassData::insert(m_db.db(), ClassLineup::standard()); }

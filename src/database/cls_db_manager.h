@@ -31,9 +31,9 @@ public:
     };
     // Writes an export file at `path` with the three export tables and the rows. It is
     // built under a name private to this process and put in place (over a file that is
-    // there) only when complete; on failure nothing at `path` has changed. Throws
-    // DbException or std::runtime_error.
-    static void Build_Export_Database(const QString& path, const ExportRows& rows);
+    // there) only when complete, and closed by then. Answers empty text when it is in place;
+    // otherwise why the file could not be written, in words, and nothing at `path` has changed.
+    static QString Build_Export_Database(const QString& path, const ExportRows& rows);
 
     // Fills TblClass of the database being built with the standard line-up.
     void Populate_Class();

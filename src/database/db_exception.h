@@ -16,6 +16,12 @@ public:
     QString engineText() const { return m_engineText; }
     // The engine's own error number as text ("5" when the file is locked), empty when unknown.
     QString engineCode() const { return m_engineCode; }
+    // The engine's primary result code (the low byte of the extended code it reports), 0 when unknown.
+    int primaryCode() const { return m_engineCode.toInt() & 0xff; }
+    // What the failure says about the file it came from, in words: the usual causes (a full or
+    // read-only disk, a damaged file, one that is no database) named, anything else as the
+    // first line of the engine's text, shortened, never with the statement.
+    QString fileProblem() const;
 
 private:
     QString m_engineText;

@@ -1,11 +1,9 @@
 #include "database/unicode_text.h"
 
 #include "database/db_exception.h"
+#include "database/engine_handle.h"
 
-#include <QSqlDatabase>
-#include <QSqlDriver>
 #include <QString>
-#include <QVariant>
 #include <sqlite3.h>
 
 namespace {
@@ -97,10 +95,7 @@ bool like(const QString& pattern, const QString& text, QChar escape) {
 }
 
 void registerOn(const QSqlDatabase& db) {
-    const QVariant handle = db.driver()->handle();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
-        throw DbException(QStringLiteral("The database driver gives no SQLite connection."));
-    sqlite3* connection = *static_cast<sqlite3* const*>(handle.constData());
+    sqlite3* connection = engineHandle(db);
     const int flags = SQLITE_UTF16 | SQLITE_DETERMINISTIC;
     // In the file's own encoding, so it is found before the engine's ASCII-only NOCASE.
     if (sqlite3_create_collation_v2(connection, "NOCASE", SQLITE_UTF8, nullptr, collate, nullptr) != SQLITE_OK ||

@@ -16,8 +16,8 @@ Cls_Db_Manager::ExportRows rowsOf(const QSqlDatabase& db, const QList<qint32>& t
 
 // Why rows of rowsOf cannot go into the export file, one line per row naming its team (and
 // rider or coach), coaches first: an empty name, a rider number that is empty, longer than
-// three characters or the same as another exported rider's (compared by value). Empty when
-// all fit.
+// three characters or the same as another exported rider's (compared by value, or as text
+// without regard to case, as the export file's key compares them). Empty when all fit.
 QStringList unexportable(const Cls_Db_Manager::ExportRows& rows);
 
 } // namespace ExportData

@@ -17,6 +17,15 @@ QString fileName(const QString& folder, const QString& region) {
 
 bool exportTeams(RunState& state, const QString& folder, const QList<qint32>& teamCodes) {
     Messages& messages = state.messages;
+    auto refuse = [&](const QString& why, Messages::Icon icon) {
+        messages.notice(Messages::appTitle(), QStringLiteral("Nothing was exported: ") + why, icon);
+        return false;
+    };
+    // The file is named after the region, for the state to tell the regions' files apart.
+    if (state.CurrentRegion.isEmpty())
+        return refuse(QStringLiteral("no region letter is set, and the export file is named after it. Set the "
+                                     "region letter in the region settings, then export again."),
+                      Messages::Icon::Exclamation);
     const QString path = fileName(folder, state.CurrentRegion);
     if (QFileInfo::exists(path) &&
         !messages.ask(QStringLiteral("File Overwrite Warning"),
@@ -28,13 +37,16 @@ bool exportTeams(RunState& state, const QString& folder, const QList<qint32>& te
         const Cls_Db_Manager::ExportRows rows = ExportData::rowsOf(state.db(), teamCodes);
         const QStringList problems = ExportData::unexportable(rows);
         if (!problems.isEmpty()) {
-            messages.notice(Messages::appTitle(),
-                            QStringLiteral("Nothing was exported: these rows cannot go into the export file.\n\n") +
-                                problems.join(u'\n'),
-                            Messages::Icon::Exclamation);
+            refuse(QStringLiteral("these rows cannot go into the export file.\n\n") + problems.join(u'\n'),
+                   Messages::Icon::Exclamation);
             return;
         }
-        Cls_Db_Manager::Build_Export_Database(path, rows);
+        if (const QString why = Cls_Db_Manager::Build_Export_Database(path, rows); !why.isEmpty()) {
+            refuse(
+                QStringLiteral("the export file %1 could not be written: %2.").arg(QDir::toNativeSeparators(path), why),
+                Messages::Icon::Critical);
+            return;
+        }
         exported = true;
     });
     return exported;

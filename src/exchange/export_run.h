@@ -6,8 +6,8 @@
 class RunState;
 
 // The export of chosen teams into the region's export file in a folder, as the export
-// window and the headless `export` command both run it: the overwrite question, the check
-// that every row fits, then the file built whole.
+// window and the headless `export` command both run it: a region letter to name the file
+// after, the overwrite question, the check that every row fits, then the file built whole.
 namespace ExportRun {
 
 // The export file's name for the region in `folder`.

@@ -49,7 +49,7 @@ bool FrmDataImport::Import_Data() {
 }
 
 bool FrmDataImport::Load_Import_Tree(const QString& path) {
-    const DistrictFile::Read read = DistrictFile::read(path);
+    const DistrictFile::Read read = DistrictFile::read(path, m_state.meetDatabasePath());
     if (!read.problem.isEmpty()) {
         m_state.messages.notice(Messages::appTitle(), read.problem, Messages::Icon::Exclamation);
         return false;
@@ -86,7 +86,8 @@ bool FrmDataImport::Load_Import_Tree(const QString& path) {
 
 void FrmDataImport::CmdImport_Click() {
     QStringList clashes;
-    if (!runReportingErrors(m_state.messages, [&] { clashes = ImportData::importAll(m_state.db(), m_content); }))
+    if (!runReportingErrors(m_state.messages,
+                            [&] { clashes = ImportData::importAll(m_state.db(), m_content).clashes; }))
         return;
     QString text = QStringLiteral("Data Import Successful");
     if (!clashes.isEmpty())

@@ -8,7 +8,7 @@
 
 namespace ImportData {
 
-QStringList importAll(const QSqlDatabase& db, const DistrictFile::Content& content) {
+Imported importAll(const QSqlDatabase& db, const DistrictFile::Content& content) {
     BackNumber::Set held;
     auto numbers = Sql::exec(db, QStringLiteral("SELECT RiderNumber FROM TblPerson WHERE RiderNumber IS NOT NULL"));
     while (numbers.next())
@@ -23,7 +23,7 @@ QStringList importAll(const QSqlDatabase& db, const DistrictFile::Content& conte
     for (const QVariantMap& rider : content.riders)
         ridersOf[field(rider, "TeamCode").toLongLong()] << &rider;
 
-    QStringList clashes;
+    Imported imported;
     QList<QVariantList> coaches;
     QList<QVariantList> riders;
     TransactionGuard transaction(db);
@@ -44,8 +44,8 @@ QStringList importAll(const QSqlDatabase& db, const DistrictFile::Content& conte
             if (number.isEmpty())
                 continue;
             if (held.contains(number))
-                clashes << number + u' ' + field(*rider, "FirstName").toString() + u' ' +
-                               field(*rider, "LastName").toString();
+                imported.clashes << number + u' ' + field(*rider, "FirstName").toString() + u' ' +
+                                        field(*rider, "LastName").toString();
             held.insert(number); // a later rider of the file with this number clashes too
         }
     }
@@ -58,7 +58,10 @@ QStringList importAll(const QSqlDatabase& db, const DistrictFile::Content& conte
                                  "VALUES (?, ?, ?, ?, ?, ?, ?)"),
                   riders);
     transaction.commit();
-    return clashes;
+    imported.teams = content.teams.size();
+    imported.coaches = coaches.size();
+    imported.riders = riders.size();
+    return imported;
 }
 
 } // namespace ImportData

@@ -93,18 +93,19 @@ int runExport(RunState& state, const QStringList& arguments) {
 }
 
 int runImport(RunState& state, const QString& file) {
-    const DistrictFile::Read read = DistrictFile::read(file);
+    const DistrictFile::Read read = DistrictFile::read(file, state.meetDatabasePath());
     if (!read.problem.isEmpty()) {
         state.messages.notice(Messages::appTitle(), read.problem, Messages::Icon::Exclamation);
         return 1;
     }
-    QStringList clashes;
-    if (!runReportingErrors(state.messages, [&] { clashes = ImportData::importAll(state.db(), read.content); }))
+    ImportData::Imported imported;
+    if (!runReportingErrors(state.messages, [&] { imported = ImportData::importAll(state.db(), read.content); }))
         return 1;
+    // The rows written, not the rows of the file.
     std::printf("Data Import Successful: %lld teams, %lld coaches, %lld riders\n",
-                static_cast<long long>(read.content.teams.size()), static_cast<long long>(read.content.coaches.size()),
-                static_cast<long long>(read.content.riders.size()));
-    for (const QString& clash : clashes)
+                static_cast<long long>(imported.teams), static_cast<long long>(imported.coaches),
+                static_cast<long long>(imported.riders));
+    for (const QString& clash : imported.clashes)
         std::printf("back number already in the meet: %s\n", qPrintable(clash));
     return 0;
 }

@@ -4,7 +4,8 @@
 
 class QWidget;
 
-// Messages shown as QMessageBox, over the active window.
+// Messages shown as QMessageBox, over the active window, never taller than the screen: a long
+// text shows its beginning, and the whole of it behind "Show Details...".
 class MessageBoxMessages : public Messages {
 public:
     void notice(const QString& title, const QString& text, Icon icon) override;

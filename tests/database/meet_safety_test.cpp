@@ -1,5 +1,6 @@
 #include "database/checked_file_writer.h"
 #include "database/db_exception.h"
+#include "database/engine_work_limit.h"
 #include "database/meet_file_check.h"
 #include "database/sql.h"
 #include "database/transaction_guard.h"
@@ -115,6 +116,8 @@ private slots:
     void journalOfAMovedMeetDatabaseBlocksANewOne();
     void folderPathTooLongForTheEngineIsCalledSo();
     void failedWriteKeepsTheOldFileWhole();
+    void workOnAFileFromOutsideIsBounded_data();
+    void workOnAFileFromOutsideIsBounded();
 };
 
 void MeetSafetyTest::startUpCheckNamesEachFault_data() {
@@ -386,6 +389,41 @@ void MeetSafetyTest::failedWriteKeepsTheOldFileWhole() {
     QCOMPARE(digest(small), QCryptographicHash::hash(old, QCryptographicHash::Sha256));
     QCOMPARE(QDir(disk).entryList(QDir::Files | QDir::Hidden), QStringList({"filler", "standings.csv"}));
 #endif
+void MeetSafetyTest::workOnAFileFromOutsideIsBounded_data() {
+    QTest::addColumn<QString>("query");
+    QTest::addColumn<QString>("why"); // empty: stopped by the engine itself
+    QTest::addColumn<QString>("words");
+    const QString endless = "WITH RECURSIVE n(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM n) ";
+    QTest::newRow("memory") << endless + "SELECT x FROM n ORDER BY -x"
+                            << "reading it needed more than 16 MB of memory"
+                            << "interrupted";
+    QTest::newRow("time") << endless + "SELECT count(*) FROM n"
+                          << "reading it took more than 2 seconds"
+                          << "interrupted";
+    QTest::newRow("value length") << "SELECT zeroblob(2000000)"
+                                  << ""
+                                  << "it holds a value far longer than any field takes";
+}
+
+// Each bound stops a statement that would otherwise run without end, within seconds.
+void MeetSafetyTest::workOnAFileFromOutsideIsBounded() {
+    QFETCH(QString, query);
+    QFETCH(QString, why);
+    QFETCH(QString, words);
+    MeetFixture meet(false);
+    DbConnection connection;
+    connection.open(meet.programFolder() + "/outside.db", DbConnection::Mode::ReadWrite);
+    EngineWorkLimit limit(connection.db(), 2, 16);
+    QElapsedTimer clock;
+    clock.start();
+    try {
+        Sql::scalar(connection.db(), query);
+        QFAIL("the statement ran to its end");
+    } catch (const DbException& error) {
+        QVERIFY2(error.fileProblem().startsWith(words), qPrintable(error.fileProblem()));
+    }
+    QCOMPARE(limit.exceeded(), why);
+    QVERIFY(clock.elapsed() < 20000);
 }
 
 CORRAVIN_TEST(MeetSafetyTest)

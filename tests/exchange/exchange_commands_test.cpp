@@ -17,16 +17,26 @@ private slots:
     void damagedDistrictFilesNeverCrashTheReader();
 };
 
-// The headless commands run the windows' code: an import fills a new meet, an export of one
-// division writes only its teams, and refusals and bad arguments get their statuses.
+// The headless commands run the windows' code: an import fills a new meet and counts the rows
+// it wrote, an export of one division writes only its teams, and refusals and bad arguments get
+// their statuses.
 void ExchangeCommandsTest::exportAndImportFromTheCommandLine() {
     QTemporaryDir program;
     QTemporaryDir files;
+    // Riders of a team the file does not have would be counted and never written.
+    const QString orphans = writeDistrictFile(files.path(), "District8-2006.MDB", [](const QSqlDatabase& db) {
+        Sql::exec(db, "UPDATE tblperson SET teamcode = 3 WHERE teamcode = 2");
+    });
+    RunOutcome run = runCorravin(program.path(), {"import", orphans});
+    QCOMPARE(run.status, 1);
+    QCOMPARE(run.err.trimmed().section('\n', -1),
+             QString("The file District8-2006.MDB cannot be imported: in row 3 of the table TblPerson the field "
+                     "TeamCode names no team of the file."));
     // A district's lower-case division is stored as the meet writes it.
     const QString district = writeDistrictFile(files.path(), "District7-2006.MDB", [](const QSqlDatabase& db) {
         Sql::exec(db, "UPDATE TblTeam SET Division = 'a' WHERE TeamName = 'Owls'");
     });
-    RunOutcome run = runCorravin(program.path(), {"import", district});
+    run = runCorravin(program.path(), {"import", district});
     QCOMPARE(run.status, 0);
     QVERIFY2(run.out.contains("Data Import Successful: 2 teams, 1 coaches, 3 riders"), qPrintable(run.out));
 
@@ -34,27 +44,32 @@ void ExchangeCommandsTest::exportAndImportFromTheCommandLine() {
     const QString outB = files.filePath("b");
     QDir().mkpath(out);
     QDir().mkpath(outB);
+    // Without a region letter the file would have no region in its name.
     run = runCorravin(program.path(), {"export", "--folder", out, "--division", "a"});
+    QCOMPARE(run.status, 1);
+    QVERIFY2(run.err.contains("Nothing was exported: no region letter is set"), qPrintable(run.err));
+    QVERIFY(QDir(out).entryList(QDir::Files).isEmpty());
+    run = runCorravin(program.path(), {"export", "--folder", out, "--division", "a"}, "C");
     QCOMPARE(run.status, 0);
-    const QStringList written = QDir(out).entryList(QDir::Files);
-    QCOMPARE(written.size(), 1);
+    QVERIFY2(!run.err.contains("still in use"), qPrintable(run.err)); // the file was closed whole
+    QCOMPARE(QDir(out).entryList(QDir::Files), QStringList{"RegionC-2006.mdb"});
     DbConnection file;
-    file.open(QDir(out).filePath(written.first()), DbConnection::Mode::ReadOnly);
+    file.open(QDir(out).filePath("RegionC-2006.mdb"), DbConnection::Mode::ReadOnly);
     QCOMPARE(Sql::scalar(file.db(), "SELECT group_concat(TeamName || Division) FROM TblTeam").toString(),
              QString("OwlsA"));
     QCOMPARE(Sql::scalar(file.db(), "SELECT group_concat(RiderNumber) FROM TblPerson").toString(), QString("12"));
     file.close();
     // Hawks' two riders numbered 7 cannot both go into an export file: nothing is written.
-    run = runCorravin(program.path(), {"export", "--folder", outB, "--division", "B"});
+    run = runCorravin(program.path(), {"export", "--folder", outB, "--division", "B"}, "C");
     QCOMPARE(run.status, 1);
     QVERIFY2(run.err.contains("has the rider number 7, which another exported rider has"), qPrintable(run.err));
     QVERIFY(QDir(outB).entryList(QDir::Files).isEmpty());
-    run = runCorravin(program.path(), {"export", "--folder", outB, "--division", "a", "--team", "hawks"});
+    run = runCorravin(program.path(), {"export", "--folder", outB, "--division", "a", "--team", "hawks"}, "C");
     QCOMPARE(run.status, 1);
     QVERIFY2(run.err.contains("There is no team named hawks in the A Division."), qPrintable(run.err));
     QVERIFY(QDir(outB).entryList(QDir::Files).isEmpty());
 
-    run = runCorravin(program.path(), {"export", "--folder", out, "--team", "owls"});
+    run = runCorravin(program.path(), {"export", "--folder", out, "--team", "owls"}, "C");
     QCOMPARE(run.status, 1); // the file is there and a headless run answers the overwrite question No
     QVERIFY(run.err.contains("Would you like to overwrite it?"));
     QCOMPARE(runCorravin(program.path(), {"export"}).status, 2);
@@ -86,7 +101,7 @@ void ExchangeCommandsTest::damagedDistrictFilesNeverCrashTheReader() {
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(damaged) == damaged.size());
         file.close();
-        const DistrictFile::Read read = DistrictFile::read(path);
+        const DistrictFile::Read read = DistrictFile::read(path, QString());
         if (!read.problem.isEmpty()) {
             ++refused;
             QVERIFY2(read.problem.startsWith(QString("The file District%1-2006.MDB cannot be imported: ").arg(i)),

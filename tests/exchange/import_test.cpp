@@ -6,6 +6,7 @@
 #include "window_driver.h"
 
 #include "database/db_connection.h"
+#include "database/meet_backup.h"
 #include "database/sql.h"
 #include "exchange/frm_data_import.h"
 
@@ -33,6 +34,7 @@ private slots:
     void cancelledDialogClosesTheWindow();
     void brokenFilesAreRefusedWithTheMeetUnchanged_data();
     void brokenFilesAreRefusedWithTheMeetUnchanged();
+    void theMeetsOwnFilesAreRefused();
 };
 
 void ImportTest::districtIdentifierFromTheFileName_data() {
@@ -117,6 +119,32 @@ void ImportTest::brokenFilesAreRefusedWithTheMeetUnchanged_data() {
                                    << "the field District of the table TblTeam is missing";
     QTest::newRow("key not a number") << "UPDATE TblTeam SET TeamCode = 'x' WHERE TeamName = 'Owls'"
                                       << "in row 1 of the table TblTeam the field TeamCode is not a whole number";
+    QTest::newRow("key with a fraction") << "UPDATE TblTeam SET TeamCode = 1.5 WHERE TeamName = 'Hawks'"
+                                         << "in row 2 of the table TblTeam the field TeamCode is not a whole number";
+    QTest::newRow("members of no team")
+        << "UPDATE TblCoach SET TeamCode = 9; UPDATE tblperson SET teamcode = 8 WHERE firstname <> 'Bo'"
+        << "in row 1 of the table TblCoach and in rows 2 and 3 of the table TblPerson the field TeamCode names no "
+           "team of the file";
+    QTest::newRow("binary name") << "UPDATE TblTeam SET TeamName = x'486177' WHERE TeamName = 'Hawks'"
+                                 << "in row 2 of the table TblTeam the field TeamName holds binary data, not text";
+    QTest::newRow("escape in a name")
+        << "UPDATE tblperson SET firstname = 'B' || char(27) || 'o' WHERE firstname = 'Bo'"
+        << "in row 2 of the table TblPerson the field FirstName holds the control "
+           "character U+001B";
+    QTest::newRow("NUL in a district") << "UPDATE TblTeam SET District = char(0) WHERE TeamName = 'Owls'"
+                                       << "in row 1 of the table TblTeam the field District holds the control "
+                                          "character U+0000";
+    QTest::newRow("text turned round") << "UPDATE TblCoach SET City = 'Town' || char(0x202E)"
+                                       << "in row 1 of the table TblCoach the field City holds the control "
+                                          "character U+202E";
+    QTest::newRow("endless view")
+        << "DROP TABLE TblTeam; CREATE VIEW TblTeam AS WITH RECURSIVE n(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM n) "
+           "SELECT x AS TeamCode, 'T' || x AS TeamName, 'A' AS Division, '1' AS District FROM n"
+        << "the table TblTeam is a view, not a plain table";
+    QTest::newRow("virtual table")
+        << "DROP TABLE TblCoach; CREATE VIRTUAL TABLE TblCoach USING fts5(TeamCode, CoachCode, FirstName, LastName, "
+           "Position, Address, City, Zip, \"Primary\", Secondary, Email)"
+        << "the table TblCoach is a virtual table, not a plain table";
     QTest::newRow("team code twice") << "UPDATE TblTeam SET TeamCode = 1"
                                      << "in row 2 of the table TblTeam the field TeamCode is the same as in row 1";
     QTest::newRow("no such division") << "UPDATE TblTeam SET Division = 'Z' WHERE TeamName = 'Hawks'"
@@ -138,8 +166,10 @@ void ImportTest::brokenFilesAreRefusedWithTheMeetUnchanged() {
     MeetFixture meet;
     Seed::team(meet, "Lakeside", "C");
     QTemporaryDir folder;
-    const QString path =
-        writeDistrictFile(folder.path(), "District3-2006.MDB", [&](const QSqlDatabase& db) { Sql::exec(db, statement); });
+    const QString path = writeDistrictFile(folder.path(), "District3-2006.MDB", [&](const QSqlDatabase& db) {
+        for (const QString& part : statement.split("; "))
+            Sql::exec(db, part);
+    });
     meet.state->MeetDb.close();
     const QByteArray before = digest(meet.databasePath());
     meet.state->MeetDb.open(meet.databasePath());
@@ -154,6 +184,27 @@ void ImportTest::brokenFilesAreRefusedWithTheMeetUnchanged() {
     meet.state->MeetDb.close();
     QCOMPARE(digest(meet.databasePath()), before);
     meet.state->MeetDb.open(meet.databasePath());
+}
+
+// The meet database and its backups hold the meet's own teams: importing one would bring
+// every team in again.
+void ImportTest::theMeetsOwnFilesAreRefused() {
+    MeetFixture meet;
+    Seed::team(meet, "Lakeside", "C");
+    const QString backup = MeetBackup::make(meet.state->MeetDb, "test");
+    for (const auto& [path, why] :
+         {std::pair{meet.databasePath(), "it is the meet database or a file that belongs with it"},
+          std::pair{backup, "it lies in the folder of the meet database's backups"}}) {
+        FrmDataImport window(*meet.state);
+        window.setAttribute(Qt::WA_DeleteOnClose, false);
+        meet.dialogs.queue(path);
+        meet.messages.expectNotice(Messages::appTitle(),
+                                   QString("The file %1 cannot be imported: %2.").arg(QFileInfo(path).fileName(), why),
+                                   Messages::Icon::Exclamation);
+        QVERIFY(!window.Import_Data());
+        VERIFY_MESSAGES(meet.messages);
+    }
+    QCOMPARE(meet.count("TblTeam"), 1);
 }
 
 CORRAVIN_TEST(ImportTest)

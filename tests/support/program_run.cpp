@@ -2,11 +2,17 @@
 
 #include <QFileInfo>
 #include <QProcessEnvironment>
+#include <QSettings>
 
-CorravinRun::CorravinRun(const QString& programFolder, const QStringList& arguments, const QString& outputFile) {
+CorravinRun::CorravinRun(const QString& programFolder, const QStringList& arguments, const QString& outputFile,
+                         const QString& region) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("HOME"), m_home.path());
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home.filePath(QStringLiteral("config")));
+    if (!region.isEmpty()) {
+        QSettings settings(m_home.filePath(QStringLiteral("config/Corravin/Corravin.conf")), QSettings::IniFormat);
+        settings.setValue(QStringLiteral("ProgramConst/RegionLetter"), region);
+    }
     m_process.setProcessEnvironment(environment);
     if (!outputFile.isEmpty())
         m_process.setStandardOutputFile(outputFile);

@@ -14,10 +14,12 @@ struct RunOutcome {
 
 // The program's own binary, started on a program folder (none when empty), which is also its
 // working folder when it exists. Each run has settings of its own (a temporary XDG_CONFIG_HOME and HOME), so
-// no run reads or writes the user's region setting. Its standard output goes to `outputFile` when one is named.
+// no run reads or writes the user's region setting; `region` is stored there first unless empty. Its standard
+// output goes to `outputFile` when one is named.
 class CorravinRun {
 public:
-    CorravinRun(const QString& programFolder, const QStringList& arguments, const QString& outputFile = {});
+    CorravinRun(const QString& programFolder, const QStringList& arguments, const QString& outputFile = {},
+                const QString& region = {});
     RunOutcome finish();
 
 private:
@@ -25,6 +27,6 @@ private:
     QProcess m_process;
 };
 
-inline RunOutcome runCorravin(const QString& programFolder, const QStringList& arguments) {
-    return CorravinRun(programFolder, arguments).finish();
+inline RunOutcome runCorravin(const QString& programFolder, const QStringList& arguments, const QString& region = {}) {
+    return CorravinRun(programFolder, arguments, {}, region).finish();
 }
