@@ -26,13 +26,6 @@ QString baseName(const QString& meetDbPath) {
     return QFileInfo(meetDbPath).completeBaseName();
 }
 
-// Backup names sort by time: base-yyyyMMdd-HHmmss-zzz-reason.mdb
-QRegularExpression backupName(const QString& meetDbPath) {
-    return QRegularExpression(QStringLiteral("^%1-\\d{8}-\\d{6}-\\d{3}(-[a-z-]+)?\\.mdb$")
-                                  .arg(QRegularExpression::escape(baseName(meetDbPath))),
-                              QRegularExpression::CaseInsensitiveOption);
-}
-
 // A name not yet taken in the backup folder.
 QString newBackupPath(const QString& meetDbPath, const QString& reason) {
     const QDir dir(folder(meetDbPath));
@@ -69,10 +62,13 @@ void copyInto(const QSqlDatabase& db, const QString& target) {
     }
 }
 
-void prune(const QString& meetDbPath) {
-    const QStringList all = list(meetDbPath);
-    for (qsizetype i = 0; i + Kept < all.size(); ++i)
-        QFile::remove(all.at(i));
+// Names sort by time only while the clock does (not after it was set back, nor for backups
+// copied in from another PC), so the backup just made is kept whatever its name says.
+void prune(const QString& meetDbPath, const QString& justMade) {
+    QStringList others = list(meetDbPath);
+    others.removeAll(justMade);
+    for (qsizetype i = 0; i + Kept - 1 < others.size(); ++i)
+        QFile::remove(others.at(i));
 }
 
 QString makeFolder(const QString& meetDbPath) {
@@ -107,9 +103,25 @@ QString folder(const QString& meetDbPath) {
     return QFileInfo(meetDbPath).dir().filePath(QStringLiteral("Backups"));
 }
 
+const QStringList& reasons() {
+    static const QStringList all = {QStringLiteral("start"),          QStringLiteral("line-up"),
+                                    QStringLiteral("numbering"),      QStringLiteral("on-demand"),
+                                    QStringLiteral("before-restore"), QStringLiteral("replaced")};
+    return all;
+}
+
+// Backup names sort by time: base-yyyyMMdd-HHmmss-zzz-reason.mdb
+QString namePattern(const QString& meetDbPath) {
+    QStringList escaped;
+    for (const QString& reason : reasons())
+        escaped << QRegularExpression::escape(reason);
+    return QStringLiteral("%1-\\d{8}-\\d{6}-\\d{3}-(%2)\\.mdb")
+        .arg(QRegularExpression::escape(baseName(meetDbPath)), escaped.join(u'|'));
+}
+
 QStringList list(const QString& meetDbPath) {
     const QDir dir(folder(meetDbPath));
-    const QRegularExpression pattern = backupName(meetDbPath);
+    const QRegularExpression pattern(QRegularExpression::anchoredPattern(namePattern(meetDbPath)));
     QStringList found;
     for (const QString& name : dir.entryList(QDir::Files, QDir::Name))
         if (pattern.match(name).hasMatch())
@@ -118,10 +130,11 @@ QStringList list(const QString& meetDbPath) {
 }
 
 QString make(const DbConnection& meetDb, const QString& reason) {
+    Q_ASSERT(reasons().contains(reason));
     makeFolder(meetDb.path());
     const QString path = newBackupPath(meetDb.path(), reason);
     copyInto(meetDb.db(), path);
-    prune(meetDb.path());
+    prune(meetDb.path(), path);
     return path;
 }
 

@@ -14,11 +14,20 @@ constexpr int Kept = 20;
 
 QString folder(const QString& meetDbPath);
 
+// The reasons backups are made for, which end their names.
+const QStringList& reasons();
+
+// A regular expression (not anchored) for the names of the backups this program makes of the
+// meet database at `meetDbPath`: its base name, a time stamp and one of the reasons, in the
+// letter case the program writes. Only files named so are ever pruned.
+QString namePattern(const QString& meetDbPath);
+
 // The backups of the meet database at `meetDbPath`, oldest first.
 QStringList list(const QString& meetDbPath);
 
-// Makes a backup of the open meet database; `reason` ends its name ("start", "line-up").
-// Answers its path; throws DbException with the cause when no sound backup could be made.
+// Makes a backup of the open meet database; `reason` (one of reasons()) ends its name. The
+// oldest backups beyond the newest 20 go, never the one just made. Answers its path; throws
+// DbException with the cause when no sound backup could be made.
 QString make(const DbConnection& meetDb, const QString& reason);
 
 // A backup before a change of many rows. Throws DbException, saying the change was not

@@ -11,6 +11,7 @@
 #include "startup/region_settings.h"
 #include "startup/sub_main.h"
 #include "test_main.h"
+#include "ui/meet_creation.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -25,6 +26,14 @@ int teams(const QString& path) {
     return Sql::scalar(connection.db(), "SELECT count(*) FROM TblTeam").toInt();
 }
 
+// An empty file, last written `secondsAgo` seconds ago.
+void makeFile(const QString& path, int secondsAgo = 0) {
+    QFile file(path);
+    QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(path));
+    if (secondsAgo > 0)
+        QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-secondsAgo), QFileDevice::FileModificationTime));
+}
+
 } // namespace
 
 class SafeStartTest : public QObject {
@@ -37,6 +46,7 @@ private slots:
     void pdfNeverReplacesAFileTheProgramKeeps();
     void backupsAtStartAndBeforeALineupSwitchKeepTheNewest20();
     void restorePutsABackupBackAndRefusesADamagedFile();
+    void pruningKeepsTheNewBackupAndFilesNotNamedByTheProgram();
 };
 
 void SafeStartTest::fullDiskDuringCreationEndsTheStartAndLeavesNoFile() {
@@ -190,6 +200,42 @@ void SafeStartTest::restorePutsABackupBackAndRefusesADamagedFile() {
     QVERIFY2(refused.err.contains("is not a healthy meet database"), qPrintable(refused.err));
     QCOMPARE(digest(meet.databasePath()), before);
     QCOMPARE(MeetBackup::list(meet.databasePath()), backups);
+}
+
+void SafeStartTest::pruningKeepsTheNewBackupAndFilesNotNamedByTheProgram() {
+    MeetFixture meet(false);
+    const QString folder = MeetBackup::folder(meet.databasePath());
+    const RunOutcome nothing = runCorravin(meet.programFolder(), {"backup"});
+    QCOMPARE(nothing.status, 1);
+    QVERIFY2(nothing.err.contains("No backup was made: there is no meet database " +
+                                  QDir::toNativeSeparators(meet.databasePath())),
+             qPrintable(nothing.err));
+    QVERIFY(!QFile::exists(meet.databasePath()) && !QFile::exists(folder));
+
+    MeetCreation::build(meet.programFolder(), meet.databasePath());
+    QVERIFY(QDir().mkpath(folder));
+    // Backups from a PC whose clock runs years ahead, and copies kept by hand.
+    for (int second = 0; second < MeetBackup::Kept + 5; ++second)
+        makeFile(
+            QString("%1/QARNReduzuduv2006-20990101-1200%2-000-start.mdb").arg(folder).arg(second, 2, 10, QChar('0')));
+    const QStringList byHand = {
+        "QARNReduzuduv2006-20000101-120000-000-MyCopy.mdb", "QARNReduzuduv2006-20000101-120000-000-keep.mdb",
+        "QARNReduzuduv2006-20000101-120000-000-Start.mdb", "qarnreduzuduv2006-20000101-120000-000-start.mdb"};
+    for (const QString& name : byHand)
+        makeFile(folder + "/" + name);
+
+    const RunOutcome backup = runCorravin(meet.programFolder(), {"backup"});
+    QCOMPARE(backup.status, 0);
+    QVERIFY2(QFile::exists(backup.out), qPrintable(backup.out));
+    QCOMPARE(MeetBackup::list(meet.databasePath()).size(), MeetBackup::Kept);
+    const RunOutcome restored = runCorravin(meet.programFolder(), {"restore", backup.out});
+    QCOMPARE(restored.status, 0);
+    const QStringList kept = QDir(folder).entryList({"*-before-restore.mdb"});
+    QCOMPARE(kept.size(), 1);
+    QVERIFY2(restored.out.contains(QDir::toNativeSeparators(folder + "/" + kept.first())), qPrintable(restored.out));
+    QCOMPARE(MeetBackup::list(meet.databasePath()).size(), MeetBackup::Kept);
+    for (const QString& name : byHand)
+        QVERIFY2(QFile::exists(folder + "/" + name), qPrintable(name));
 }
 
 CORRAVIN_TEST(SafeStartTest)
