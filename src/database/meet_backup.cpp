@@ -3,7 +3,9 @@
 #include "database/checked_file_writer.h"
 #include "database/db_connection.h"
 #include "database/db_exception.h"
+#include "database/file_lock.h"
 #include "database/meet_file_check.h"
+#include "database/meet_locks.h"
 #include "database/sql.h"
 
 #include <QDateTime>
@@ -17,6 +19,9 @@
 namespace MeetBackup {
 
 namespace {
+
+constexpr int BackupWaitMs = 60000;       // a backup takes seconds
+constexpr int BackupLockStaleMs = 600000; // a lock this old is left by a run that hangs
 
 QString shown(const QString& path) {
     return QDir::toNativeSeparators(path);
@@ -132,6 +137,15 @@ QStringList list(const QString& meetDbPath) {
 QString make(const DbConnection& meetDb, const QString& reason) {
     Q_ASSERT(reasons().contains(reason));
     makeFolder(meetDb.path());
+    // One backup at a time: a start finding a partial copy while no one holds this lock
+    // knows the run that made it was killed.
+    FileLock making(MeetLocks::backups(meetDb.path()), BackupLockStaleMs);
+    if (!making.take(BackupWaitMs))
+        throw DbException(
+            QStringLiteral("No backup of the meet database could be made: %1")
+                .arg(making.heldElsewhere()
+                         ? QStringLiteral("another backup is still being made.")
+                         : QStringLiteral("%1 could not be written.").arg(shown(MeetLocks::backups(meetDb.path())))));
     const QString path = newBackupPath(meetDb.path(), reason);
     copyInto(meetDb.db(), path);
     prune(meetDb.path(), path);
@@ -156,6 +170,17 @@ QString restore(const QString& backupFile, const QString& meetDbPath) {
     const MeetFileVerdict backup = MeetFileCheck::examine(backupFile, MeetFileCheck::Use::ReadOnly);
     if (!backup.usable())
         throw refuse(QStringLiteral("it is not a healthy meet database (%1)").arg(backup.reason));
+    // Every save of an open window would fail on a file replaced under it.
+    FileLock hold(MeetLocks::hold(meetDbPath));
+    if (!hold.take(MeetLocks::HoldWaitMs)) {
+        if (!hold.heldElsewhere())
+            throw refuse(QStringLiteral("%1 could not be written").arg(shown(MeetLocks::hold(meetDbPath))));
+        const QString holder = hold.holder();
+        throw refuse(QStringLiteral("the meet database is open in Corravin%1. Close the program first, then "
+                                    "restore again.")
+                         .arg(holder.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(holder)));
+    }
+    MeetLocks::removeLeftovers(meetDbPath, true);
 
     const bool present = QFileInfo::exists(meetDbPath) || QFileInfo(meetDbPath).isSymLink();
     const MeetFileVerdict current =

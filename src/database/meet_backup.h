@@ -36,7 +36,8 @@ void beforeBulkChange(const DbConnection& meetDb, const QString& change);
 
 // Puts the backup `backupFile` in place of the meet database at `meetDbPath`, after keeping
 // the current file (if any) aside in the backup folder. Refuses a file that is not a healthy
-// meet database, and a current file that is locked, read-only or not a file. Answers the
+// meet database, a meet that a window of the program holds open, and a current file that is
+// locked, read-only or not a file. Answers the
 // path the current file was kept as (empty when there was none); throws
 // std::runtime_error with the cause when nothing was restored.
 QString restore(const QString& backupFile, const QString& meetDbPath);

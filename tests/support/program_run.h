@@ -19,6 +19,8 @@ class CorravinRun {
 public:
     CorravinRun(const QString& programFolder, const QStringList& arguments);
     RunOutcome finish();
+    // Ends the run at once, as a crash or a power cut would.
+    void kill();
 
 private:
     QTemporaryDir m_home;
