@@ -5,14 +5,15 @@
 #include "database/class_data.h"
 #include "database/class_lineup.h"
 #include "database/db_exception.h"
+#include "database/file_lock.h"
 #include "database/meet_file_check.h"
+#include "database/meet_locks.h"
 #include "database/sql.h"
 #include "database/transaction_guard.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
 #include <stdexcept>
 
 Cls_Db_Manager::Cls_Db_Manager(const QString& programFolder) : m_programFolder(programFolder) {}
@@ -29,9 +30,8 @@ bool Cls_Db_Manager::Build_Database(const QString& dbname, const LabelDrawer& dr
         return false;
 
     // One creation at a time: a second first start waits here and then finds the finished file.
-    QLockFile creating(dbname + QStringLiteral(".creating"));
-    creating.setStaleLockTime(CreationLockStaleMs);
-    if (!creating.tryLock(CreationWaitMs))
+    FileLock creating(MeetLocks::creation(dbname), CreationLockStaleMs);
+    if (!creating.take(CreationWaitMs))
         throw std::runtime_error(QStringLiteral("The meet database %1 is being created by another start of Corravin, "
                                                 "which has not finished. Try again in a moment.")
                                      .arg(shown(dbname))

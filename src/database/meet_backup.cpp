@@ -3,7 +3,9 @@
 #include "database/checked_file_writer.h"
 #include "database/db_connection.h"
 #include "database/db_exception.h"
+#include "database/file_lock.h"
 #include "database/meet_file_check.h"
+#include "database/meet_locks.h"
 #include "database/sql.h"
 
 #include <QDateTime>
@@ -18,19 +20,15 @@ namespace MeetBackup {
 
 namespace {
 
+constexpr int BackupWaitMs = 60000;       // a backup takes seconds
+constexpr int BackupLockStaleMs = 600000; // a lock this old is left by a run that hangs
+
 QString shown(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
 
 QString baseName(const QString& meetDbPath) {
     return QFileInfo(meetDbPath).completeBaseName();
-}
-
-// Backup names sort by time: base-yyyyMMdd-HHmmss-zzz-reason.mdb
-QRegularExpression backupName(const QString& meetDbPath) {
-    return QRegularExpression(QStringLiteral("^%1-\\d{8}-\\d{6}-\\d{3}(-[a-z-]+)?\\.mdb$")
-                                  .arg(QRegularExpression::escape(baseName(meetDbPath))),
-                              QRegularExpression::CaseInsensitiveOption);
 }
 
 // A name not yet taken in the backup folder.
@@ -69,10 +67,13 @@ void copyInto(const QSqlDatabase& db, const QString& target) {
     }
 }
 
-void prune(const QString& meetDbPath) {
-    const QStringList all = list(meetDbPath);
-    for (qsizetype i = 0; i + Kept < all.size(); ++i)
-        QFile::remove(all.at(i));
+// Names sort by time only while the clock does (not after it was set back, nor for backups
+// copied in from another PC), so the backup just made is kept whatever its name says.
+void prune(const QString& meetDbPath, const QString& justMade) {
+    QStringList others = list(meetDbPath);
+    others.removeAll(justMade);
+    for (qsizetype i = 0; i + Kept - 1 < others.size(); ++i)
+        QFile::remove(others.at(i));
 }
 
 QString makeFolder(const QString& meetDbPath) {
@@ -107,9 +108,25 @@ QString folder(const QString& meetDbPath) {
     return QFileInfo(meetDbPath).dir().filePath(QStringLiteral("Backups"));
 }
 
+const QStringList& reasons() {
+    static const QStringList all = {QStringLiteral("start"),          QStringLiteral("line-up"),
+                                    QStringLiteral("numbering"),      QStringLiteral("on-demand"),
+                                    QStringLiteral("before-restore"), QStringLiteral("replaced")};
+    return all;
+}
+
+// Backup names sort by time: base-yyyyMMdd-HHmmss-zzz-reason.mdb
+QString namePattern(const QString& meetDbPath) {
+    QStringList escaped;
+    for (const QString& reason : reasons())
+        escaped << QRegularExpression::escape(reason);
+    return QStringLiteral("%1-\\d{8}-\\d{6}-\\d{3}-(%2)\\.mdb")
+        .arg(QRegularExpression::escape(baseName(meetDbPath)), escaped.join(u'|'));
+}
+
 QStringList list(const QString& meetDbPath) {
     const QDir dir(folder(meetDbPath));
-    const QRegularExpression pattern = backupName(meetDbPath);
+    const QRegularExpression pattern(QRegularExpression::anchoredPattern(namePattern(meetDbPath)));
     QStringList found;
     for (const QString& name : dir.entryList(QDir::Files, QDir::Name))
         if (pattern.match(name).hasMatch())
@@ -118,10 +135,20 @@ QStringList list(const QString& meetDbPath) {
 }
 
 QString make(const DbConnection& meetDb, const QString& reason) {
+    Q_ASSERT(reasons().contains(reason));
     makeFolder(meetDb.path());
+    // One backup at a time: a start finding a partial copy while no one holds this lock
+    // knows the run that made it was killed.
+    FileLock making(MeetLocks::backups(meetDb.path()), BackupLockStaleMs);
+    if (!making.take(BackupWaitMs))
+        throw DbException(
+            QStringLiteral("No backup of the meet database could be made: %1")
+                .arg(making.heldElsewhere()
+                         ? QStringLiteral("another backup is still being made.")
+                         : QStringLiteral("%1 could not be written.").arg(shown(MeetLocks::backups(meetDb.path())))));
     const QString path = newBackupPath(meetDb.path(), reason);
     copyInto(meetDb.db(), path);
-    prune(meetDb.path());
+    prune(meetDb.path(), path);
     return path;
 }
 
@@ -143,6 +170,17 @@ QString restore(const QString& backupFile, const QString& meetDbPath) {
     const MeetFileVerdict backup = MeetFileCheck::examine(backupFile, MeetFileCheck::Use::ReadOnly);
     if (!backup.usable())
         throw refuse(QStringLiteral("it is not a healthy meet database (%1)").arg(backup.reason));
+    // Every save of an open window would fail on a file replaced under it.
+    FileLock hold(MeetLocks::hold(meetDbPath));
+    if (!hold.take(MeetLocks::HoldWaitMs)) {
+        if (!hold.heldElsewhere())
+            throw refuse(QStringLiteral("%1 could not be written").arg(shown(MeetLocks::hold(meetDbPath))));
+        const QString holder = hold.holder();
+        throw refuse(QStringLiteral("the meet database is open in Corravin%1. Close the program first, then "
+                                    "restore again.")
+                         .arg(holder.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(holder)));
+    }
+    MeetLocks::removeLeftovers(meetDbPath, true);
 
     const bool present = QFileInfo::exists(meetDbPath) || QFileInfo(meetDbPath).isSymLink();
     const MeetFileVerdict current =

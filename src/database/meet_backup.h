@@ -14,11 +14,20 @@ constexpr int Kept = 20;
 
 QString folder(const QString& meetDbPath);
 
+// The reasons backups are made for, which end their names.
+const QStringList& reasons();
+
+// A regular expression (not anchored) for the names of the backups this program makes of the
+// meet database at `meetDbPath`: its base name, a time stamp and one of the reasons, in the
+// letter case the program writes. Only files named so are ever pruned.
+QString namePattern(const QString& meetDbPath);
+
 // The backups of the meet database at `meetDbPath`, oldest first.
 QStringList list(const QString& meetDbPath);
 
-// Makes a backup of the open meet database; `reason` ends its name ("start", "line-up").
-// Answers its path; throws DbException with the cause when no sound backup could be made.
+// Makes a backup of the open meet database; `reason` (one of reasons()) ends its name. The
+// oldest backups beyond the newest 20 go, never the one just made. Answers its path; throws
+// DbException with the cause when no sound backup could be made.
 QString make(const DbConnection& meetDb, const QString& reason);
 
 // A backup before a change of many rows. Throws DbException, saying the change was not
@@ -27,7 +36,8 @@ void beforeBulkChange(const DbConnection& meetDb, const QString& change);
 
 // Puts the backup `backupFile` in place of the meet database at `meetDbPath`, after keeping
 // the current file (if any) aside in the backup folder. Refuses a file that is not a healthy
-// meet database, and a current file that is locked, read-only or not a file. Answers the
+// meet database, a meet that a window of the program holds open, and a current file that is
+// locked, read-only or not a file. Answers the
 // path the current file was kept as (empty when there was none); throws
 // std::runtime_error with the cause when nothing was restored.
 QString restore(const QString& backupFile, const QString& meetDbPath);

@@ -2,6 +2,7 @@
 
 #include "database/checked_file_writer.h"
 #include "database/meet_backup.h"
+#include "database/meet_locks.h"
 
 #include <QDir>
 
@@ -19,8 +20,11 @@ bool inside(const QString& path, const QString& folder) {
 QString refusal(const QString& output, const QString& meetDbPath, const QStringList& keptFolders) {
     const QString target = CheckedFileWriter::writtenFile(output);
     const QString meet = CheckedFileWriter::writtenFile(meetDbPath);
-    for (const char* suffix : {"", "-journal", "-wal", "-shm", ".creating"})
-        if (target.compare(meet + QLatin1String(suffix), Qt::CaseInsensitive) == 0)
+    QStringList belonging = {MeetLocks::creation(meet), MeetLocks::hold(meet)};
+    for (const char* suffix : {"", "-journal", "-wal", "-shm"})
+        belonging << meet + QLatin1String(suffix);
+    for (const QString& file : belonging)
+        if (target.compare(file, Qt::CaseInsensitive) == 0)
             return QStringLiteral("it is the meet database or a file that belongs with it");
     if (inside(target, MeetBackup::folder(meetDbPath)))
         return QStringLiteral("it lies in the folder of the meet database's backups");

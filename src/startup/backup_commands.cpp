@@ -19,6 +19,16 @@ QString shown(const QString& path) {
 
 int runBackupCommand(RunState& state, StartOptions options) {
     options.use = MeetFileCheck::Use::ReadOnly; // a backup only reads the meet database
+    // Start-up would create a missing meet database, and an empty meet is nothing to keep.
+    state.ProgramFolder = SubMain::programFolderOf(options);
+    const QFileInfo meet(state.meetDatabasePath());
+    if (!meet.exists() && !meet.isSymLink()) {
+        state.messages.notice(
+            Messages::appTitle(),
+            QStringLiteral("No backup was made: there is no meet database %1.").arg(shown(meet.filePath())),
+            Messages::Icon::Critical);
+        return 1;
+    }
     SubMain subMain(state);
     if (const auto status = subMain.Prepare(options))
         return *status;

@@ -6,7 +6,8 @@ struct StartOptions;
 class RunState;
 
 // `backup`: the same start-up checks as the program, then a backup of the meet database;
-// prints its path. Answers the exit status.
+// prints its path. Refuses when there is no meet database (none is created for it). Answers
+// the exit status.
 int runBackupCommand(RunState& state, StartOptions options);
 
 // `restore FILE`: puts a backup in place of the meet database, after keeping the current one

@@ -1,7 +1,9 @@
 #include "startup/sub_main.h"
 
 #include "database/db_exception.h"
+#include "database/file_lock.h"
 #include "database/meet_backup.h"
+#include "database/meet_locks.h"
 #include "ui/meet_creation.h"
 #include "reports/report_data_source.h"
 #include "startup/frm_main.h"
@@ -49,12 +51,37 @@ std::optional<int> SubMain::Prepare(const StartOptions& options) {
 
     m_state.CurrentRegion.clear();
     m_state.ProgramFolder = programFolderOf(options);
+    const auto status = prepareMeetDatabase(options);
+    if (status)
+        m_meetHold.reset(); // the program ends
+    return status;
+}
+
+bool SubMain::holdMeet(const QString& meetDbPath) {
+    m_meetHold = std::make_unique<FileLock>(MeetLocks::hold(meetDbPath));
+    if (m_meetHold->take(MeetLocks::HoldWaitMs) || !m_meetHold->heldElsewhere())
+        return true; // a lock file that cannot be made: the check of the folder says why
+    const QString holder = m_meetHold->holder();
+    m_state.messages.notice(Messages::appTitle(),
+                            QStringLiteral("The meet database %1 is open in another window of Corravin%2.\n\nWork "
+                                           "on in that window, or close it and start Corravin again.")
+                                .arg(QDir::toNativeSeparators(meetDbPath),
+                                     holder.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(holder)),
+                            Messages::Icon::Critical);
+    return false;
+}
+
+std::optional<int> SubMain::prepareMeetDatabase(const StartOptions& options) {
     const QString path = m_state.meetDatabasePath();
     try {
         if (!QDir(m_state.ProgramFolder).exists())
             throw std::runtime_error(QStringLiteral("The program folder %1 does not exist.")
                                          .arg(QDir::toNativeSeparators(m_state.ProgramFolder))
                                          .toStdString());
+        // Held before anything is touched: a second window leaves the meet as it found it.
+        if (options.holdsMeet && !holdMeet(path))
+            return 1;
+        MeetLocks::removeLeftovers(path, m_meetHold && m_meetHold->held());
         MeetCreation::build(m_state.ProgramFolder, path);
         // An interrupted write is finished here; only a file that really is no meet database
         // is reported as one, and a locked or read-only file is called so.
@@ -86,7 +113,9 @@ QString SubMain::programFolderOf(const StartOptions& options) {
 
 std::optional<int> SubMain::Main(const StartOptions& options) {
     const QString stored = RegionSettings::read();
-    if (const auto status = Prepare(options))
+    StartOptions windowed = options;
+    windowed.holdsMeet = true;
+    if (const auto status = Prepare(windowed))
         return status;
     // The file is known sound now: keep a copy of it as it was at this start. Without one the
     // meet can still go on, so a failure is told, not fatal.

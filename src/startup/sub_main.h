@@ -4,8 +4,10 @@
 
 #include <QSize>
 #include <QString>
+#include <memory>
 #include <optional>
 
+class FileLock;
 class FrmMain;
 class FrmSettings;
 class RunState;
@@ -16,6 +18,8 @@ struct StartOptions {
     // The windowed program writes; a headless command that only reads (print, backup) may
     // also use a meet database that cannot be written.
     MeetFileCheck::Use use = MeetFileCheck::Use::ReadWrite;
+    // The windowed program holds the meet while it runs, so no second window works on it.
+    bool holdsMeet = false;
 };
 
 // Program start-up: refuses small screens, has the meet database created when missing,
@@ -27,7 +31,8 @@ public:
     ~SubMain();
 
     // Prepares the run state and the meet database. Answers the exit status when the
-    // program must end (the user has been told why), nothing when it may go on.
+    // program must end (the user has been told why), nothing when it may go on; with
+    // `holdsMeet`, the meet is then held until this object goes.
     std::optional<int> Prepare(const StartOptions& options);
 
     // Prepare, a backup of the meet database, then the windows. Answers the exit status
@@ -40,8 +45,12 @@ public:
     static QString programFolderOf(const StartOptions& options);
 
 private:
+    std::optional<int> prepareMeetDatabase(const StartOptions& options);
+    bool holdMeet(const QString& meetDbPath);
+
     RunState& m_state;
     FrmMain* m_mainForm = nullptr;
+    std::unique_ptr<FileLock> m_meetHold;
 };
 
 // The screen's size in twips, each side clamped to what a 16-bit value holds.

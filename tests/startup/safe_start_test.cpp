@@ -1,7 +1,9 @@
 #include "database/checked_file_writer.h"
 #include "database/class_data.h"
+#include "database/file_lock.h"
 #include "database/meet_backup.h"
 #include "database/meet_file_check.h"
+#include "database/meet_locks.h"
 #include "database/sql.h"
 #include "file_digest.h"
 #include "meet_fixture.h"
@@ -11,10 +13,14 @@
 #include "startup/region_settings.h"
 #include "startup/sub_main.h"
 #include "test_main.h"
+#include "ui/meet_creation.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QSysInfo>
 #include <QTest>
 
 namespace {
@@ -23,6 +29,18 @@ int teams(const QString& path) {
     DbConnection connection;
     connection.open(path, DbConnection::Mode::ReadOnly);
     return Sql::scalar(connection.db(), "SELECT count(*) FROM TblTeam").toInt();
+}
+
+// An empty file, last written `secondsAgo` seconds ago.
+void makeFile(const QString& path, int secondsAgo = 0) {
+    QFile file(path);
+    QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(path));
+    if (secondsAgo > 0)
+        QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-secondsAgo), QFileDevice::FileModificationTime));
+}
+
+StartOptions windowedIn(const MeetFixture& meet) {
+    return {meet.programFolder(), QSize(12000, 9000)};
 }
 
 } // namespace
@@ -37,6 +55,9 @@ private slots:
     void pdfNeverReplacesAFileTheProgramKeeps();
     void backupsAtStartAndBeforeALineupSwitchKeepTheNewest20();
     void restorePutsABackupBackAndRefusesADamagedFile();
+    void openWindowHoldsTheMeetAgainstASecondWindowAndARestore();
+    void pruningKeepsTheNewBackupAndFilesNotNamedByTheProgram();
+    void leftoversOfKilledRunsGoAtTheNextStart();
 };
 
 void SafeStartTest::fullDiskDuringCreationEndsTheStartAndLeavesNoFile() {
@@ -99,6 +120,7 @@ void SafeStartTest::pdfNeverReplacesAFileTheProgramKeeps_data() {
     QTest::newRow("meet database") << "QARNReduzuduv2006.mdb";
     QTest::newRow("meet database in another case") << "qarnreduzuduv2006.MDB";
     QTest::newRow("its journal") << "QARNReduzuduv2006.mdb-journal";
+    QTest::newRow("the lock a window holds") << "QARNReduzuduv2006.mdb.lock";
     QTest::newRow("through a link") << "link.pdf";
     QTest::newRow("through a link to its journal, not there") << "journal-link.pdf";
     QTest::newRow("label image") << "LabelFiles/formWfandS.bmp";
@@ -192,6 +214,125 @@ void SafeStartTest::restorePutsABackupBackAndRefusesADamagedFile() {
     QVERIFY2(refused.err.contains("is not a healthy meet database"), qPrintable(refused.err));
     QCOMPARE(digest(meet.databasePath()), before);
     QCOMPARE(MeetBackup::list(meet.databasePath()), backups);
+}
+
+void SafeStartTest::openWindowHoldsTheMeetAgainstASecondWindowAndARestore() {
+    MeetFixture meet;
+    meet.state->MeetDb.close();
+    RegionSettings::write("B");
+    const QString path = meet.databasePath();
+    const RunOutcome backup = runCorravin(meet.programFolder(), {"backup"});
+    QCOMPARE(backup.status, 0);
+    auto window = std::make_unique<SubMain>(*meet.state);
+    QVERIFY(!window->Main(windowedIn(meet)));
+    meet.exec("INSERT INTO TblTeam (TeamName, Division) VALUES ('Oak Hill', 'B')");
+    const QStringList backups = MeetBackup::list(path);
+    const QByteArray before = digest(path);
+
+    RunState secondState(meet.messages, meet.dialogs);
+    meet.messages.expectNotice("Corravin",
+                               QString("The meet database %1 is open in another window of Corravin (process %2 on "
+                                       "host %3).\n\nWork on in that window, or close it and start Corravin again.")
+                                   .arg(QDir::toNativeSeparators(path))
+                                   .arg(QCoreApplication::applicationPid())
+                                   .arg(QSysInfo::machineHostName()),
+                               Messages::Icon::Critical);
+    SubMain second(secondState);
+    QCOMPARE(second.Main(windowedIn(meet)), std::optional<int>(1));
+    VERIFY_MESSAGES(meet.messages);
+    QVERIFY(!second.mainForm() && !secondState.MeetDb.isOpen());
+
+    const RunOutcome restore = runCorravin(meet.programFolder(), {"restore", backup.out});
+    QCOMPARE(restore.status, 1);
+    QVERIFY2(restore.err.contains("was not restored: the meet database is open in Corravin (process ") &&
+                 restore.err.contains("Close the program first, then restore again."),
+             qPrintable(restore.err));
+    QCOMPARE(digest(path), before);
+    QCOMPARE(MeetBackup::list(path), backups);
+    QCOMPARE(runCorravin(meet.programFolder(), {"backup"}).status, 0); // reading goes on
+    meet.exec("UPDATE TblTeam SET Division = 'C'");                    // and so do the window's saves
+
+    // Closed, the window lets go; killed, it leaves a lock that the next start clears.
+    window.reset();
+    CorravinRun killed(meet.programFolder(), {});
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(MeetLocks::hold(path)), 30000);
+    killed.kill();
+    QVERIFY(QFile::exists(MeetLocks::hold(path)));
+    QVERIFY(!second.Main(windowedIn(meet)));
+    VERIFY_MESSAGES(meet.messages);
+}
+
+void SafeStartTest::pruningKeepsTheNewBackupAndFilesNotNamedByTheProgram() {
+    MeetFixture meet(false);
+    const QString folder = MeetBackup::folder(meet.databasePath());
+    const RunOutcome nothing = runCorravin(meet.programFolder(), {"backup"});
+    QCOMPARE(nothing.status, 1);
+    QVERIFY2(nothing.err.contains("No backup was made: there is no meet database " +
+                                  QDir::toNativeSeparators(meet.databasePath())),
+             qPrintable(nothing.err));
+    QVERIFY(!QFile::exists(meet.databasePath()) && !QFile::exists(folder));
+
+    MeetCreation::build(meet.programFolder(), meet.databasePath());
+    QVERIFY(QDir().mkpath(folder));
+    // Backups from a PC whose clock runs years ahead, and copies kept by hand.
+    for (int second = 0; second < MeetBackup::Kept + 5; ++second)
+        makeFile(
+            QString("%1/QARNReduzuduv2006-20990101-1200%2-000-start.mdb").arg(folder).arg(second, 2, 10, QChar('0')));
+    const QStringList byHand = {
+        "QARNReduzuduv2006-20000101-120000-000-MyCopy.mdb", "QARNReduzuduv2006-20000101-120000-000-keep.mdb",
+        "QARNReduzuduv2006-20000101-120000-000-Start.mdb", "qarnreduzuduv2006-20000101-120000-000-start.mdb"};
+    for (const QString& name : byHand)
+        makeFile(folder + "/" + name);
+
+    const RunOutcome backup = runCorravin(meet.programFolder(), {"backup"});
+    QCOMPARE(backup.status, 0);
+    QVERIFY2(QFile::exists(backup.out), qPrintable(backup.out));
+    QCOMPARE(MeetBackup::list(meet.databasePath()).size(), MeetBackup::Kept);
+    const RunOutcome restored = runCorravin(meet.programFolder(), {"restore", backup.out});
+    QCOMPARE(restored.status, 0);
+    const QStringList kept = QDir(folder).entryList({"*-before-restore.mdb"});
+    QCOMPARE(kept.size(), 1);
+    QVERIFY2(restored.out.contains(QDir::toNativeSeparators(folder + "/" + kept.first())), qPrintable(restored.out));
+    QCOMPARE(MeetBackup::list(meet.databasePath()).size(), MeetBackup::Kept);
+    for (const QString& name : byHand)
+        QVERIFY2(QFile::exists(folder + "/" + name), qPrintable(name));
+}
+
+void SafeStartTest::leftoversOfKilledRunsGoAtTheNextStart() {
+    MeetFixture meet(false);
+    RegionSettings::write("B");
+    const QString path = meet.databasePath();
+    const QString folder = MeetBackup::folder(path);
+    QVERIFY(QDir().mkpath(folder));
+    const QString partial = folder + "/QARNReduzuduv2006-20240101-120000-000-start.mdb.partial-99999";
+    const QStringList leftovers = {path + ".building-99999", path + ".restoring-99999",
+                                   path + ".restoring-99999.partial-99999", partial};
+    const QStringList others = {path + ".building-notes", folder + "/QARNReduzuduv2006-mine.mdb.partial-1"};
+    for (const QString& file : leftovers + others)
+        makeFile(file);
+    // A start killed while it took a lock leaves the lock file empty.
+    makeFile(MeetLocks::creation(path), 60);
+    makeFile(MeetLocks::hold(path), 60);
+
+    QElapsedTimer started;
+    started.start();
+    {
+        SubMain subMain(*meet.state);
+        QVERIFY(!subMain.Main(windowedIn(meet)));
+    }
+    QVERIFY2(started.elapsed() < 20000, qPrintable(QString::number(started.elapsed())));
+    VERIFY_MESSAGES(meet.messages);
+    for (const QString& file : leftovers + QStringList{MeetLocks::creation(path), MeetLocks::hold(path)})
+        QVERIFY2(!QFile::exists(file), qPrintable(file));
+    for (const QString& file : others)
+        QVERIFY2(QFile::exists(file), qPrintable(file));
+
+    // A backup still being made keeps its file.
+    makeFile(partial);
+    FileLock making(MeetLocks::backups(path));
+    QVERIFY(making.take(0));
+    QCOMPARE(runCorravin(meet.programFolder(), {"create-meet"}).status, 0);
+    QVERIFY(QFile::exists(partial));
 }
 
 CORRAVIN_TEST(SafeStartTest)

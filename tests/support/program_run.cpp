@@ -33,3 +33,8 @@ RunOutcome CorravinRun::finish() {
     outcome.err = QString::fromLocal8Bit(m_process.readAllStandardError());
     return outcome;
 }
+
+void CorravinRun::kill() {
+    m_process.kill();
+    m_process.waitForFinished(5000);
+}

@@ -21,6 +21,8 @@ public:
     CorravinRun(const QString& programFolder, const QStringList& arguments, const QString& outputFile = {},
                 const QString& region = {});
     RunOutcome finish();
+    // Ends the run at once, as a crash or a power cut would.
+    void kill();
 
 private:
     QTemporaryDir m_home;
