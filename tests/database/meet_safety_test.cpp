@@ -389,6 +389,8 @@ void MeetSafetyTest::failedWriteKeepsTheOldFileWhole() {
     QCOMPARE(digest(small), QCryptographicHash::hash(old, QCryptographicHash::Sha256));
     QCOMPARE(QDir(disk).entryList(QDir::Files | QDir::Hidden), QStringList({"filler", "standings.csv"}));
 #endif
+}
+
 void MeetSafetyTest::workOnAFileFromOutsideIsBounded_data() {
     QTest::addColumn<QString>("query");
     QTest::addColumn<QString>("why"); // empty: stopped by the engine itself
