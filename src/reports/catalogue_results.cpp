@@ -133,10 +133,13 @@ void teamStandings(Report& report) {
         header.image(QStringLiteral("Class%1").arg(c), {left + (column - 375) / 2, headTop, 375, 1575})
             .label(QStringLiteral("LblClass%1").arg(c), QString::number(c), {left, captionTop, column, 300},
                    ReportFont::bolded(9), Centred);
+        // Room for two lines of places at the smallest readable size: the eight places four
+        // riders can take under two judges ("7,7,8,8,9," over "9,10,10"); more grow the row.
         detail.field(QStringLiteral("txtPlacings%1").arg(c), QStringLiteral("Placings%1").arg(c),
-                     {left + 20, 20, column - 40, 250}, ReportFont::plain(8), Centred)
+                     {left + 10, 20, column - 20, 330}, ReportFont::plain(8), Centred)
+            .growing()
             .field(QStringLiteral("txtPoints%1").arg(c), QStringLiteral("Points%1").arg(c),
-                   {left + 20, 280, column - 40, 250}, ReportFont::bolded(9), Centred)
+                   {left + 20, 360, column - 40, 190}, ReportFont::bolded(9), Centred)
             .line(QStringLiteral("LnColumn%1").arg(c), {left, 0, 0, 560}, 8);
     }
     detail.line(QStringLiteral("LnTotal"), {columnsLeft + 17 * column, 0, 0, 560}, 8)

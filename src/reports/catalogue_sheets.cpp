@@ -40,6 +40,7 @@ void classEntries(Report& report) {
         .field(QStringLiteral("txtFirstname"), QStringLiteral("Firstname"), {1100, 40, 2400, 300})
         .field(QStringLiteral("txtLastName"), QStringLiteral("LastName"), {3600, 40, 2600, 300})
         .field(QStringLiteral("txtTeamName"), QStringLiteral("TeamName"), {6300, 40, 2900, 300})
+        .growing() // a long team name takes a second line rather than an unreadable size
         .line(QStringLiteral("LnTime"), {9400, 340, 1400, 0})
         .hidden();
     SectionBuilder(report.addSection(QStringLiteral("Section5"), Kind::ReportFooter, 640))
@@ -79,7 +80,8 @@ void classEntries17(Report& report) {
                             "TeamName"};
     for (int i = 0; i < 7; ++i)
         detail.field(QStringLiteral("txt") + QLatin1String(fields[i]), QLatin1String(fields[i]),
-                     {x[i], 40, width[i], 300});
+                     {x[i], 40, width[i], 300})
+            .growing();
     SectionBuilder(report.addSection(QStringLiteral("Section5"), Kind::ReportFooter, 640))
         .line(QStringLiteral("LnTotal"), {0, 80, w, 0})
         .label(QStringLiteral("LblTotalEntries"), QStringLiteral("Total Entries"), {6000, 220, 2250, 320},

@@ -1,5 +1,7 @@
 #include "reports/csv_text.h"
 
+#include "reports/output_text.h"
+
 namespace CsvText {
 
 QString safeField(const QString& field) {
@@ -16,7 +18,7 @@ QByteArray encode(const QList<QStringList>& records) {
         for (qsizetype i = 0; i < record.size(); ++i) {
             if (i > 0)
                 text += u',';
-            const QString field = safeField(record[i]);
+            const QString field = safeField(OutputText::cleaned(record[i]));
             const bool quoted = field.contains(u',') || field.contains(u'"') || field.contains(u'\n') ||
                                 field.contains(u'\r') || field.startsWith(u' ') || field.endsWith(u' ');
             if (quoted)

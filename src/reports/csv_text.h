@@ -5,8 +5,8 @@
 #include <QStringList>
 
 // Comma-separated text as spreadsheets read it: UTF-8, one record per line ending in CR LF,
-// a field quoted when it holds a comma, a quote, a line break or surrounding spaces, its
-// quotes doubled.
+// a field cleaned of control characters and open bidirectional overrides (OutputText), then
+// quoted when it holds a comma, a quote, a line break or surrounding spaces, its quotes doubled.
 namespace CsvText {
 
 // A text field that a spreadsheet would take for a formula ("=", "+", "-", "@" first) is

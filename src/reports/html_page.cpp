@@ -1,5 +1,7 @@
 #include "reports/html_page.h"
 
+#include "reports/output_text.h"
+
 namespace {
 
 // Narrow screens scroll wide tables sideways inside their box instead of the whole page.
@@ -36,7 +38,7 @@ th img { display: block; margin: 0 auto; height: 7em; }
 namespace HtmlPage {
 
 QString escaped(const QString& text) {
-    return text.toHtmlEscaped().replace(u'\'', QStringLiteral("&#39;"));
+    return OutputText::cleaned(text).toHtmlEscaped().replace(u'\'', QStringLiteral("&#39;"));
 }
 
 QString document(const QString& title, const QString& body) {

@@ -6,7 +6,8 @@
 // XML; no script; styled for a phone's width and for printing.
 namespace HtmlPage {
 
-// Text for HTML content and quoted attribute values: &, <, >, " and ' are escaped.
+// Text for HTML content and quoted attribute values: cleaned of what a page must not hold
+// (OutputText), then &, <, >, " and ' escaped.
 QString escaped(const QString& text);
 
 // The page with `title` (escaped here) in its head and `body`, which must already be HTML.

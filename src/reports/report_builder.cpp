@@ -66,6 +66,11 @@ SectionBuilder& SectionBuilder::hidden() {
     return *this;
 }
 
+SectionBuilder& SectionBuilder::growing() {
+    m_section.controls.back().canGrow = true;
+    return *this;
+}
+
 SectionBuilder& SectionBuilder::continuedMark() {
     m_section.continuedControl = m_section.controls.back().name;
     return *this;

@@ -24,6 +24,8 @@ public:
     SectionBuilder& pageNumbers(int width, int top = 100);
     // Hides the control added last.
     SectionBuilder& hidden();
+    // The field added last grows downward when its text needs more lines than it holds.
+    SectionBuilder& growing();
     // The control added last carries the "(continued)" mark when this group header is
     // repeated on a page that continues its group.
     SectionBuilder& continuedMark();

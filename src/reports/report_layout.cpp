@@ -2,6 +2,7 @@
 
 #include "reports/report.h"
 #include "reports/report_bands.h"
+#include "reports/text_fit.h"
 
 #include <cmath>
 
@@ -60,9 +61,9 @@ private:
     void placeBands() {
         for (size_t first = 0; first < m_bands.size();) {
             size_t end = first + 1;
-            int height = scaled(m_bands[first].section->height);
+            int height = bandHeight(m_bands[first]);
             for (; end < m_bands.size() && keptTogether(m_bands[end - 1], m_bands[end]); ++end)
-                height += scaled(m_bands[end].section->height);
+                height += bandHeight(m_bands[end]);
             const Band& lead = m_bands[first];
             const bool breakBefore = lead.section->kind == Kind::GroupHeader && lead.section->newPageBefore;
             if (!m_bodyEmpty && (breakBefore || m_y + height > m_bodyBottom))
@@ -98,17 +99,59 @@ private:
         }
     }
 
+    int bandHeight(const Band& band) const {
+        return scaled(band.section->height) + growth(*band.section, band.context);
+    }
+
+    // How much taller than designed a section prints with these rows: the room that its
+    // growing fields need, at the smallest readable size, beyond their places.
+    int growth(const ReportSection& section, const std::vector<Context>& context) const {
+        int grow = 0;
+        for (const ReportControl& control : section.controls) {
+            if (!control.visible || !control.canGrow || control.kind != ReportControl::Kind::Field)
+                continue;
+            const QString text = ReportLayout::formatValue(ReportBands::lookup(control.field, context));
+            if (text.isEmpty())
+                continue;
+            ReportFont font = control.font;
+            font.points *= m_scale;
+            const QSizeF place(scaled(control.rect.width()), scaled(control.rect.height()));
+            if (const FittedText fitted = TextFit::fit(text, font, place); fitted.readable && !fitted.shortened)
+                continue;
+            const double needed = TextFit::readableHeight(text, font, place.width());
+            grow = std::max(grow, static_cast<int>(std::ceil(needed)) - scaled(control.rect.height()));
+        }
+        return grow;
+    }
+
+    // The design height from which a section grows: the foot of its highest growing field.
+    static int growsFrom(const ReportSection& section) {
+        int from = section.height;
+        for (const ReportControl& control : section.controls)
+            if (control.visible && control.canGrow)
+                from = std::min(from, control.rect.y() + control.rect.height());
+        return from;
+    }
+
     // Places a section at the current height. `context` holds the rows it reads; a group
-    // header repeated on a continuing page carries the continued mark.
+    // header repeated on a continuing page carries the continued mark. In a section that
+    // grows, the growing fields take the extra height, what lies below them moves down and
+    // what reaches from above them to the section's foot (column rules) stretches.
     void place(const ReportSection& section, const std::vector<Context>& context, bool continued = false) {
         LaidOutPage& page = m_out.pages.back();
         const ReportControl* marked = continued ? section.continuedMarkControl() : nullptr;
+        const int grow = growth(section, context);
+        const int from = grow > 0 ? growsFrom(section) : section.height;
         for (const ReportControl& control : section.controls) {
             if (!control.visible)
                 continue;
+            const bool below = control.rect.y() >= from;
+            const bool stretched =
+                control.canGrow || (!below && control.rect.y() + control.rect.height() >= section.height);
             PlacedItem item;
-            item.rect = QRect(ReportLayout::Margin + scaled(control.rect.x()), m_y + scaled(control.rect.y()),
-                              scaled(control.rect.width()), scaled(control.rect.height()));
+            item.rect = QRect(ReportLayout::Margin + scaled(control.rect.x()),
+                              m_y + scaled(control.rect.y()) + (below ? grow : 0), scaled(control.rect.width()),
+                              scaled(control.rect.height()) + (stretched ? grow : 0));
             item.font = control.font;
             item.font.points *= m_scale;
             item.alignment = control.alignment;
@@ -147,7 +190,7 @@ private:
                 m_numbered.push_back({static_cast<int>(m_out.pages.size()) - 1, static_cast<int>(page.items.size())});
             page.items.push_back(std::move(item));
         }
-        m_y += scaled(section.height);
+        m_y += scaled(section.height) + grow;
         if (section.kind != Kind::PageHeader && section.kind != Kind::PageFooter)
             m_bodyEmpty = false;
     }

@@ -10,6 +10,8 @@ class Report;
 // with a footer. A page that continues groups repeats their headers below the page
 // header, outermost first, each marked "(continued)". Page header and footer repeat on
 // every page; "%p" and "%P" in label captions become the page number and the page count.
+// A band with a growing field is made taller where the field's text needs more lines than
+// its place holds at the smallest readable size (TextFit).
 // A report drawn wider than the page is scaled down to the page's width, so every column
 // prints.
 class ReportLayout {

@@ -1,66 +1,26 @@
 #include "reports/report_painter.h"
 
 #include "database/checked_file_writer.h"
+#include "reports/text_fit.h"
 
 #include <QBuffer>
-#include <QFontMetricsF>
-#include <QHash>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <cmath>
 
 namespace {
 
-constexpr int TwipsPerPoint = 20;
 constexpr int PdfResolution = 1440; // one device unit per twip
-constexpr double SmallestShrink = 0.6;
 
-// Fonts are sized in painter units (twips), so every device prints them alike.
-QFont fontFor(const ReportFont& wanted, double shrink = 1.0) {
-    QFont font(wanted.family);
-    font.setPixelSize(std::max(1, static_cast<int>(std::lround(wanted.points * TwipsPerPoint * shrink))));
-    font.setBold(wanted.bold);
-    font.setItalic(wanted.italic);
-    font.setHintingPreference(QFont::PreferNoHinting);
-    return font;
-}
-
-// Draws the text on one line at its size when it fits; otherwise at a smaller size, on
-// one line or, where the place is tall enough, wrapped onto two; only what still does
-// not fit at the smallest size is shortened with an ellipsis.
+// Sets the text as TextFit answers: its size and lines.
 void drawText(QPainter& painter, const PlacedItem& item) {
     if (item.text.isEmpty())
         return;
-    const QRectF rect(item.rect);
-    const int flags = static_cast<int>(item.alignment);
-    QFont font = fontFor(item.font);
-    if (QFontMetricsF(font).horizontalAdvance(item.text) > rect.width()) {
-        for (const double shrink : {1.0, 0.9, 0.8, 0.7, SmallestShrink}) {
-            font = fontFor(item.font, shrink);
-            const QFontMetricsF metrics(font);
-            if (metrics.horizontalAdvance(item.text) <= rect.width())
-                break;
-            if (2 * metrics.lineSpacing() <= rect.height()) {
-                const QRectF needed =
-                    metrics.boundingRect(QRectF(0, 0, rect.width(), 1e6), Qt::TextWordWrap, item.text);
-                if (needed.height() <= rect.height() && needed.width() <= rect.width()) {
-                    painter.setFont(font);
-                    painter.drawText(rect, flags | Qt::TextWordWrap, item.text);
-                    return;
-                }
-            }
-            if (shrink == SmallestShrink) {
-                painter.setFont(font);
-                painter.drawText(rect, flags | Qt::TextSingleLine,
-                                 metrics.elidedText(item.text, Qt::ElideRight, rect.width()));
-                return;
-            }
-        }
-    }
-    painter.setFont(font);
-    painter.drawText(rect, flags | Qt::TextSingleLine, item.text);
+    const FittedText fitted = TextFit::fit(item.text, item.font, QSizeF(item.rect.size()));
+    const int flags = static_cast<int>(item.alignment) | (fitted.lines.size() == 1 ? Qt::TextSingleLine : 0);
+    painter.setFont(fitted.font);
+    painter.drawText(QRectF(item.rect), flags, fitted.lines.join(u'\n'));
 }
 
 void drawImage(QPainter& painter, const PlacedItem& item) {

@@ -7,8 +7,8 @@ class QPainter;
 class QPrinter;
 
 // Paints laid-out pages. Painter coordinates are twips; the caller scales the painter
-// to its device. Text that is too wide for its place is set smaller, down to a floor,
-// and only then shortened with an ellipsis, so nothing runs into its neighbour.
+// to its device. Text is set as TextFit says: smaller or on more lines where it is too
+// wide for its place, and only then shortened, so nothing runs into its neighbour.
 namespace ReportPainter {
 
 void paintPage(QPainter& painter, const LaidOutPage& page);

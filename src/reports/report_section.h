@@ -30,6 +30,9 @@ struct ReportControl {
     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
     int lineWidth = 15; // Line, Box: pen width in twips
     bool visible = true;
+    // Field: when its text needs more lines than the place holds at the smallest readable
+    // size, the place grows downward and its band with it (see ReportLayout).
+    bool canGrow = false;
 };
 
 // A band of the report. Group headers and footers carry their level (0 = outermost);

@@ -35,13 +35,24 @@ int tableFirstEmpty(const QStringList& cells, int from) {
     return -1;
 }
 
+// Where a footer of `level` writes its caption: the first empty column below the values
+// it closes, so a blank value of the group (a rider without a back number) does not pull
+// the caption into that group's columns; the first empty column when there is none.
+int tableCaptionColumn(const QStringList& cells, const QList<int>& columnLevels, int level) {
+    for (int i = 0; i < cells.size(); ++i)
+        if (columnLevels[i] > level && cells[i].isEmpty())
+            return i;
+    return tableFirstEmpty(cells, 0);
+}
+
 // A footer's caption and sums, written into the cells left empty by the values it closes.
-void tableAddTotals(const Report& report, const ReportSection& footer, const std::vector<RowContext>& context,
-                    const QList<ReportColumn>& columns, QStringList& cells) {
+void tableAddTotals(const Report& report, const ReportSection& footer, int level,
+                    const std::vector<RowContext>& context, const QList<int>& columnLevels, QStringList& cells) {
+    const QList<ReportColumn>& columns = report.columns();
     int caption = -1;
     for (const ReportControl& control : footer.controls)
         if (control.visible && control.kind == ReportControl::Kind::Label && !control.caption.isEmpty()) {
-            caption = tableFirstEmpty(cells, 0);
+            caption = tableCaptionColumn(cells, columnLevels, level);
             if (caption >= 0)
                 cells[caption] = control.caption;
             break;
@@ -112,7 +123,7 @@ ReportTable ReportTable::of(const Report& report) {
         default:
             if (section.kind == Kind::GroupFooter && tableHasTotals(section)) {
                 QStringList cells = cellsOf(band.context);
-                tableAddTotals(report, section, band.context, columns, cells);
+                tableAddTotals(report, section, section.level, band.context, table.columnLevels, cells);
                 table.lines.push_back({LineKind::Total, section.level, cells});
             }
             break;
@@ -122,7 +133,7 @@ ReportTable ReportTable::of(const Report& report) {
         QStringList cells;
         for (qsizetype i = 0; i < columns.size(); ++i)
             cells << QString();
-        tableAddTotals(report, *footer, {}, columns, cells);
+        tableAddTotals(report, *footer, -1, {}, table.columnLevels, cells);
         table.lines.push_back({LineKind::Total, -1, cells});
     }
     return table;

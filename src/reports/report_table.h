@@ -11,8 +11,9 @@ class Report;
 // and one line per printed line that carries data, in printed order. A detail line fills
 // every column, the group values repeated in it; a group line fills the columns of its
 // group; a total line (a group or report footer with sums) fills the group values it
-// closes, its caption in the first column left empty and each sum in its own column, or
-// after the caption when that is taken.
+// closes, its caption in the first empty column after theirs (the same column for every
+// group of a level, whatever values a group leaves blank) and each sum in its own column,
+// or after the caption when that is taken.
 struct ReportTable {
     enum class LineKind { Group, Detail, Total };
     struct Line {

@@ -6,6 +6,7 @@
 #include "reports/report_data_source.h"
 #include "reports/report_layout.h"
 #include "reports/report_painter.h"
+#include "reports/text_fit.h"
 
 #include <QDir>
 #include <QTest>
@@ -108,8 +109,9 @@ void ReportCatalogueTest::filledReportsFitTheirPages_data() {
         QTest::newRow(qPrintable(name)) << name;
 }
 
-// Every item stays between the margins and no two texts share space, with rows as long
-// as a busy meet gives them. CORRAVIN_REPORT_SAMPLES names a folder to keep the PDFs in.
+// Every item stays between the margins, no two texts share space and every text prints
+// whole at a readable size, with rows as long as a busy meet gives them.
+// CORRAVIN_REPORT_SAMPLES names a folder to keep the PDFs in.
 void ReportCatalogueTest::filledReportsFitTheirPages() {
     QFETCH(QString, report);
     MeetFixture meet;
@@ -124,8 +126,13 @@ void ReportCatalogueTest::filledReportsFitTheirPages() {
         std::vector<const PlacedItem*> texts;
         for (const PlacedItem& item : page.items) {
             QVERIFY2(printable.contains(item.rect), qPrintable(item.control));
-            if (item.kind == PlacedItem::Kind::Text && !item.text.isEmpty())
-                texts.push_back(&item);
+            if (item.kind != PlacedItem::Kind::Text || item.text.isEmpty())
+                continue;
+            texts.push_back(&item);
+            const FittedText fitted = TextFit::fit(item.text, item.font, QSizeF(item.rect.size()));
+            QVERIFY2(fitted.readable && !fitted.shortened &&
+                         fitted.lines.join(QString()).remove(u' ') == QString(item.text).remove(u' '),
+                     qPrintable(item.control + QStringLiteral(": ") + item.text));
         }
         for (size_t i = 0; i < texts.size(); ++i)
             for (size_t j = i + 1; j < texts.size(); ++j)

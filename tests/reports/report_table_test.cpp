@@ -14,12 +14,20 @@
 
 namespace {
 
+// A name holding what no page may hold (NUL, ESC, a lone surrogate half) and a right-to-left
+// override left open, as a district file may bring them; and what a page or a file shows
+// for it: the controls dropped, the override closed within the name.
+const QString ControlledName = QStringLiteral("Eve") + QChar(0) + QChar(0x1B) + QStringLiteral("[2J") + QChar(0xD800) +
+                               QChar(0x202E) + QStringLiteral("gnp.exe");
+const QString ControlledShown = QStringLiteral("Eve[2J") + QChar(0x202E) + QStringLiteral("gnp.exe") + QChar(0x202C);
+
 // Rider rows of one team whose texts would break a file or a page that did not escape them.
 RowSet hostileRiders() {
     RowSet rows(QStringLiteral("Riders"), {"Division", "TeamName", "RiderNumber", "Rider", "Points"});
     rows.append({"A", "<b>&amp;", "7", "O'Brien, Pat", 10.0});
     rows.append({"A", "<b>&amp;", "8", "\"quoted\"\r\nsecond line", 2.5});
     rows.append({"B", "</td></tr><script>x()</script>", "9", "=HYPERLINK(\"http://x\")", 1.0});
+    rows.append({"B", "</td></tr><script>x()</script>", "10", ControlledName, 1.0});
     return rows;
 }
 
@@ -38,6 +46,7 @@ void ReportTableTest::csvReadsBackWithAStrictReader() {
     const QList<QStringList> records{
         {"Team", "Rider", "Points"},  {"O'Brien, Pat", "\"quoted\"", "10"}, {" spaced ", "two\r\nlines", "-3"},
         {"Zoë's Stables", "", "2.5"}, {"=SUM(A1:A9)", "@home", "+1"},
+        {ControlledName, QChar(0) + QStringLiteral("=1+1"), ""}, // cleaned before the formula check
     };
     const QByteArray csv = CsvText::encode(records);
     QVERIFY(csv.endsWith("\r\n"));
@@ -49,6 +58,7 @@ void ReportTableTest::csvReadsBackWithAStrictReader() {
     // Texts a spreadsheet would run as formulas keep a leading apostrophe; numbers stay numbers.
     QList<QStringList> expected = records;
     expected[4] = QStringList{"'=SUM(A1:A9)", "'@home", "+1"};
+    expected[5] = QStringList{ControlledShown, "'=1+1", ""};
     QCOMPARE(read, expected);
 }
 
@@ -115,9 +125,10 @@ void ReportTableTest::htmlIsWellFormedAndShowsEveryTextAsText() {
     for (const char* hostile : {"Results <&> 'all'", "Team: <b>&amp;", "O'Brien, Pat", "\"quoted\"\nsecond line",
                                 "</td></tr><script>x()</script>", "=HYPERLINK(\"http://x\")"})
         QVERIFY2(text.contains(QString::fromUtf8(hostile)), hostile);
+    QVERIFY(text.contains(ControlledShown));
     // Groups head their lines, totals close them; the table's columns are the detail ones.
     QVERIFY(text.contains(QStringLiteral("Team Points: 12.5")));
-    QVERIFY(text.contains(QStringLiteral("All Points: 3 13.5")));
+    QVERIFY(text.contains(QStringLiteral("All Points: 4 14.5")));
 }
 
 CORRAVIN_TEST(ReportTableTest)

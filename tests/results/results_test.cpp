@@ -5,6 +5,7 @@
 
 #include "reports/print_registry.h"
 #include "reports/report_layout.h"
+#include "reports/report_table.h"
 #include "results/frm_place_assign.h"
 #include "results/frm_placings.h"
 #include "results/results_reports.h"
@@ -252,6 +253,8 @@ void ResultsTest::individualResultsListRidersWithTotals() {
     m.place(5, 1, "101", m.adams);
     m.place(5, 3, "101", m.ellis);
     m.place(5, 2, "103", m.adams, "A");
+    const qint32 owls = m.meet.scalar("SELECT TeamCode FROM TblTeam WHERE TeamName = 'Owls'").toInt();
+    Seed::placing(m.meet, m.ellis, 5, "B", 2, Seed::rider(m.meet, owls, "Al", "Noe")); // no back number
     const PreparedReport prepared = ResultsReports::prepareRiderResults(*m.meet.state, PrintRequest{});
     QVERIFY(prepared.report);
     const QStringList text = pageTexts(ReportLayout::layout(*prepared.report));
@@ -265,6 +268,15 @@ void ResultsTest::individualResultsListRidersWithTotals() {
     QVERIFY(text.contains("Sam Adams") && text.contains("Mary Ellis"));
     // Ann Lee: 10 + 8 points, also the team's total.
     QCOMPARE(text.count("18"), 2);
+
+    // As a table, every rider's total has its caption in the first column past the rider's,
+    // the rider without a back number too.
+    const QList<QStringList> rows = ReportTable::of(*prepared.report).flatRows();
+    QStringList captionColumns;
+    for (const QStringList& row : rows)
+        if (row.contains("Total Points:"))
+            captionColumns << rows[0][row.indexOf("Total Points:")];
+    QCOMPARE(captionColumns, QStringList(6, "Class #"));
 }
 
 CORRAVIN_TEST(ResultsTest)
