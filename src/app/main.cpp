@@ -1,5 +1,5 @@
-#include "startup/command_line.h"
 #include "startup/headless_commands.h"
+#include "startup/option_parser.h"
 #include "ui/run_state.h"
 #include "startup/sub_main.h"
 #include "ui/console_messages.h"
@@ -7,19 +7,15 @@
 #include "ui/message_box_messages.h"
 #include "ui/qt_file_dialogs.h"
 
-#include <cstdio>
-
 int main(int argc, char* argv[]) {
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    const CommandLine commandLine = CommandLine::parse(arguments);
-    if (!commandLine.error.isEmpty()) {
-        std::fprintf(stderr, "corravin: %s\n%s\n", qPrintable(commandLine.error), qPrintable(CommandLine::usage()));
-        return 2;
-    }
+    const CommandLine commandLine = OptionParser::parse(arguments);
+    if (!commandLine.error.isEmpty() || commandLine.help || commandLine.version)
+        return answerCommandLine(commandLine);
 
-    const bool headless = !commandLine.command.isEmpty();
+    const bool headless = commandLine.command != nullptr;
     if (headless && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     // The messages outlive the application object, which reports through them.

@@ -11,15 +11,6 @@ namespace PrintCommand {
 
 enum Status { Printed = 0, Refused = 1, Usage = 2 };
 
-struct Parsed {
-    PrintRequest request;
-    QString error; // empty when the arguments are good
-};
-
-// Checks the arguments that follow "print" against the registry.
-Parsed parse(const QStringList& arguments, const PrintRegistry& registry);
-QString usage(const PrintRegistry& registry);
-
 // Prepares and writes the report. A message instead of a report, or a file that cannot be
 // written, goes to the run's Messages and answers Refused; a file that fails is not left behind.
 Status run(RunState& state, const PrintRequest& request, const PrintRegistry& registry);

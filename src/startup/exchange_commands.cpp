@@ -1,6 +1,5 @@
 #include "startup/exchange_commands.h"
 
-#include "database/divisions.h"
 #include "database/district_file.h"
 #include "database/team_list.h"
 #include "exchange/export_data.h"
@@ -17,42 +16,8 @@
 namespace ExchangeCommands {
 
 namespace {
-struct ExportOptions {
-    QString folder;
-    QString division;
-    QString team;
-    QString error;
-};
-
-ExportOptions parseExport(const QStringList& arguments) {
-    ExportOptions options;
-    for (qsizetype i = 0; i < arguments.size(); i += 2) {
-        const QString& option = arguments[i];
-        if (i + 1 >= arguments.size() || arguments[i + 1].isEmpty()) {
-            options.error = QStringLiteral("%1 needs a value").arg(option);
-            return options;
-        }
-        const QString& value = arguments[i + 1];
-        if (option == QLatin1String("--folder"))
-            options.folder = value;
-        else if (option == QLatin1String("--division"))
-            options.division = value.toUpper();
-        else if (option == QLatin1String("--team"))
-            options.team = value;
-        else
-            options.error = QStringLiteral("unknown option %1").arg(option);
-        if (!options.error.isEmpty())
-            return options;
-    }
-    if (options.folder.isEmpty())
-        options.error = QStringLiteral("export needs --folder DIR");
-    else if (!options.division.isEmpty() && !Divisions::isDivision(options.division))
-        options.error = QStringLiteral("the division must be A, B, C or D, not %1").arg(options.division);
-    return options;
-}
-
 // Why no team matched the command's choice of teams.
-QString noTeamText(const ExportOptions& options) {
+QString noTeamText(const ExportChoice& options) {
     QString text = options.team.isEmpty() ? QStringLiteral("There are no teams")
                                           : QStringLiteral("There is no team named %1").arg(options.team);
     if (!options.division.isEmpty())
@@ -61,10 +26,7 @@ QString noTeamText(const ExportOptions& options) {
 }
 } // namespace
 
-QString exportUsageError(const QStringList& arguments) { return parseExport(arguments).error; }
-
-int runExport(RunState& state, const QStringList& arguments) {
-    const ExportOptions options = parseExport(arguments);
+int runExport(RunState& state, const ExportChoice& options) {
     if (!QFileInfo(options.folder).isDir()) {
         state.messages.notice(Messages::appTitle(),
                               QStringLiteral("The folder %1 does not exist.").arg(QDir::toNativeSeparators(options.folder)));

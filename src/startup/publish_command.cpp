@@ -10,15 +10,9 @@
 
 namespace PublishCommand {
 
-QString usageError(const QStringList& arguments) {
-    if (arguments.size() != 2 || arguments[0] != QLatin1String("--folder") || arguments[1].isEmpty())
-        return QStringLiteral("publish needs --folder DIR");
-    return {};
-}
-
-int run(RunState& state, const QStringList& arguments) {
+int run(RunState& state, const QString& folder) {
     ResultsPublishing::Outcome outcome;
-    if (!runReportingErrors(state.messages, [&] { outcome = ResultsPublishing::publish(state, arguments[1]); }))
+    if (!runReportingErrors(state.messages, [&] { outcome = ResultsPublishing::publish(state, folder); }))
         return 1;
     for (const QString& path : outcome.written)
         std::printf("%s\n", qPrintable(QDir::toNativeSeparators(path)));

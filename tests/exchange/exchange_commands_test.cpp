@@ -18,8 +18,7 @@ private slots:
 };
 
 // The headless commands run the windows' code: an import fills a new meet and counts the rows
-// it wrote, an export of one division writes only its teams, and refusals and bad arguments get
-// their statuses.
+// it wrote, an export of one division writes only its teams, and refusals get their status.
 void ExchangeCommandsTest::exportAndImportFromTheCommandLine() {
     QTemporaryDir program;
     QTemporaryDir files;
@@ -72,9 +71,6 @@ void ExchangeCommandsTest::exportAndImportFromTheCommandLine() {
     run = runCorravin(program.path(), {"export", "--folder", out, "--team", "owls"}, "C");
     QCOMPARE(run.status, 1); // the file is there and a headless run answers the overwrite question No
     QVERIFY(run.err.contains("Would you like to overwrite it?"));
-    QCOMPARE(runCorravin(program.path(), {"export"}).status, 2);
-    QCOMPARE(runCorravin(program.path(), {"export", "--folder", out, "--division", "Z"}).status, 2);
-    QCOMPARE(runCorravin(program.path(), {"import"}).status, 2);
     run = runCorravin(program.path(), {"import", files.filePath("missing.mdb")});
     QCOMPARE(run.status, 1);
     QVERIFY(run.err.contains("cannot be imported"));

@@ -15,6 +15,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -39,7 +41,8 @@ private slots:
     void reportsAFileThatIsNotAMeetDatabase();
     void createMeetCommandBuildsTheFileOnce();
     void createMeetCommandRefusesABrokenFile();
-    void badArgumentsGetTheUsage();
+    void commandLines_data();
+    void commandLines();
     void outputThatCannotBeWrittenFailsTheCommand_data();
     void outputThatCannotBeWrittenFailsTheCommand();
 };
@@ -187,20 +190,90 @@ void StartUpTest::createMeetCommandRefusesABrokenFile() {
              qPrintable(missing.err));
 }
 
-void StartUpTest::badArgumentsGetTheUsage() {
-    for (const QStringList& arguments :
-         {QStringList{"frobnicate"}, QStringList{"--program-folder"}, QStringList{"--colour", "create-meet"},
-          QStringList{"create-meet", "extra"}}) {
-        const RunOutcome run = runCorravin(QString(), arguments);
-        QCOMPARE(run.status, 2);
-        QVERIFY2(run.err.contains("usage: corravin"), qPrintable(run.err));
-    }
+void StartUpTest::commandLines_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("said"); // a pattern in what the run printed (a refusal goes to standard error)
+    const auto row = [](const char* name, const char* line, int status, const QString& said) {
+        QTest::newRow(name) << QString(line).split(u' ', Qt::SkipEmptyParts) << status << said;
+    };
+    row("help", "--help", 0, "^usage: corravin .*\nreports: coach-list, rider-list,");
+    row("version", "--version", 0, "^corravin \\d+\\.\\d+$");
+    row("help with a command", "--help backup", 2, "--help goes without a command");
+    row("unknown command", "frobnicate", 2, "unknown command frobnicate");
+    row("unknown option", "--colour create-meet", 2, "unknown option --colour");
+    row("program folder twice", "--program-folder . create-meet", 2, "--program-folder is given twice");
+    row("create-meet argument", "create-meet extra", 2, "create-meet takes no arguments");
+    row("create-meet option", "create-meet --folder .", 2, "unknown option --folder");
+    row("backup argument", "backup extra", 2, "backup takes no arguments");
+    row("restore without a file", "restore", 2, "restore needs a backup file");
+    row("restore two files", "restore a.mdb b.mdb", 2, "restore takes one backup file, not a.mdb and b.mdb");
+    row("import without a file", "import", 2, "import needs a district file");
+    row("import option", "import a.mdb --team Owls", 2, "unknown option --team");
+    row("export without a folder", "export --division A", 2, "export needs --folder DIR");
+    row("export division twice", "export --folder . --division A --division B", 2, "--division is given twice");
+    row("export folder twice", "export --folder . --folder ..", 2, "--folder is given twice");
+    row("export bad division", "export --folder . --division Z", 2, "the division must be A, B, C or D, not Z");
+    row("export value missing", "export --folder . --team", 2, "--team needs a value");
+    row("export argument", "export --folder . Owls", 2, "export takes no arguments");
+    row("export runs", "export --division b --folder .", 1, "There are no teams in the B Division");
+    row("print without a report", "print", 2, "print needs a report");
+    row("print unknown report", "print menu --pdf x.pdf", 2, "there is no report menu");
+    row("print two reports", "print standings coach-list --pdf x.pdf", 2,
+        "print takes one report, not standings and coach-list");
+    row("print no file", "print coach-list", 2, "print needs --pdf FILE or --csv FILE");
+    row("print value missing", "print coach-list --pdf", 2, "--pdf needs a value");
+    row("print bad division", "print standings --division E --pdf x.pdf", 2, "A, B, C or D, not E");
+    row("print bad order", "print class-sheet --division A --class 1 --order shuffled --pdf x.pdf", 2,
+        "the order must be random or sequential, not shuffled");
+    row("print class out of range", "print class-sheet --division A --class 18 --order random --pdf x.pdf", 2,
+        "the class must be a number from 1 to 17, not 18");
+    row("print class not a number", "print class-sheet --division A --class five --order random --pdf x.pdf", 2,
+        "from 1 to 17, not five");
+    row("print option the report does not take", "print standings --division A --team Owls --pdf x.pdf", 2,
+        "the report standings takes no --team");
+    row("print option the report needs", "print standings --pdf x.pdf", 2, "the report standings needs --division");
+    row("print division twice", "print standings --division A --division B --pdf x.pdf", 2,
+        "--division is given twice");
+    row("print csv twice", "print standings --division A --csv a.csv --csv b.csv", 2, "--csv is given twice");
+    row("print pdf and csv one file", "print standings --division A --pdf x.csv --csv x.csv", 2,
+        "--pdf and --csv name the same file");
+    row("print pdf linked to the csv", "print standings --division A --pdf linked.pdf --csv x.csv", 2, "the same file");
+    row("print csv through a linked folder", "print standings --division A --pdf x.csv --csv here/x.csv", 2,
+        "the same file");
+    row("print unknown option", "print standings --colour red --pdf x.pdf", 2, "unknown option --colour");
+    row("print runs, options first", "print --pdf x.pdf --division b slot-sheets", 1,
+        "no teams or riders entered in the B Division");
+    row("publish without a folder", "publish", 2, "publish needs --folder DIR");
+    row("publish folder twice", "publish --folder . --folder ..", 2, "--folder is given twice");
+    row("publish argument", "publish --folder . extra", 2, "publish takes no arguments");
+}
+
+// Every command reads its command line from one table: a bad line is refused with the problem
+// named and the usage, status 2, before anything is opened or created.
+void StartUpTest::commandLines() {
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, said);
+    QTemporaryDir folder;
+    QVERIFY(QFile::link(folder.filePath("x.csv"), folder.filePath("linked.pdf"))); // to a file not made yet
+    QVERIFY(QFile::link(folder.path(), folder.filePath("here")));
+    const RunOutcome run = runCorravin(folder.path(), arguments);
+    QCOMPARE(run.status, status);
+    const QRegularExpression pattern(said, QRegularExpression::DotMatchesEverythingOption);
+    QVERIFY2((status == 0 ? run.out : run.err).contains(pattern), qPrintable(run.out + run.err));
+    if (status != 2)
+        return;
+    QVERIFY2(run.err.contains("\nusage: corravin [--program-folder DIR]"), qPrintable(run.err));
+    QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System),
+             QStringList({"here", "linked.pdf"}));
 }
 
 void StartUpTest::outputThatCannotBeWrittenFailsTheCommand_data() {
     QTest::addColumn<QStringList>("arguments");
     QTest::newRow("create-meet prints the meet database") << QStringList{"create-meet"};
     QTest::newRow("backup prints the backup") << QStringList{"backup"};
+    QTest::newRow("--help prints the usage") << QStringList{"--help"};
 }
 
 void StartUpTest::outputThatCannotBeWrittenFailsTheCommand() {
