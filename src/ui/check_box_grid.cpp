@@ -57,7 +57,6 @@ void CheckBoxGrid::build(int widthTwips, int heightTwips, const QList<QPixmap>& 
     m_heightTwips = heightTwips;
     m_rows.resize(static_cast<size_t>(rowCaptions.size()));
     Compute_Grid_Size(widthTwips, heightTwips);
-    std::fill(m_classCount.begin(), m_classCount.end(), 0);
     Setup_Scroll_Bars(widthTwips, heightTwips);
     createColumns(titles);
     createRows(rowCaptions);
@@ -130,7 +129,9 @@ void CheckBoxGrid::createRows(const QStringList& captions) {
             box->setObjectName(QStringLiteral("ChbArrayControl_%1").arg(Classes * (r - 1) + c));
             box->setAccessibleName(QStringLiteral("%1, class %2").arg(captions.at(r - 1)).arg(c));
             box->hide();
-            connect(box, &QCheckBox::clicked, this, [this, r, c] { ChbArrayControl_Click(r, c); });
+            // Every change of the box, not only a click: the keyboard, assistive technology
+            // (its toggle action) and the loading of stored ticks change it as well.
+            connect(box, &QCheckBox::toggled, this, [this, r, c] { ChbArrayControl_Click(r, c); });
             row.boxes.push_back(box);
         }
         if (m_shape.partnerColumn) {
@@ -266,7 +267,6 @@ void CheckBoxGrid::tick(int row, int classNumber) {
     if (row < 1 || row > rowCount() || classNumber < 1 || classNumber > Classes || isTicked(row, classNumber))
         return;
     box(row, classNumber)->setChecked(true);
-    ChbArrayControl_Click(row, classNumber);
 }
 
 QCheckBox* CheckBoxGrid::box(int row, int classNumber) const {
@@ -304,7 +304,12 @@ QString CheckBoxGrid::partnerText(int row) const {
 
 bool CheckBoxGrid::isTicked(int row, int classNumber) const { return box(row, classNumber)->isChecked(); }
 
-int CheckBoxGrid::classCount(int classNumber) const { return m_classCount[static_cast<size_t>(classNumber)]; }
+int CheckBoxGrid::classCount(int classNumber) const {
+    int count = 0;
+    for (int r = 1; r <= rowCount(); ++r)
+        count += isTicked(r, classNumber) ? 1 : 0;
+    return count;
+}
 
 int CheckBoxGrid::tickedCount() const {
     int count = 0;
@@ -313,11 +318,11 @@ int CheckBoxGrid::tickedCount() const {
     return count;
 }
 
-// A tick counts in its class; the relay class enables the row's partner box. At its limit
-// a class locks the boxes not ticked; below it they are all open again.
+// The relay class enables the row's partner box. At its limit a class locks the boxes not
+// ticked; below it they are all open again. The rule reads the boxes as they stand, so no
+// change of a box, however it came, leaves a count behind.
 void CheckBoxGrid::ChbArrayControl_Click(int row, int classNumber) {
     const bool ticked = isTicked(row, classNumber);
-    m_classCount[static_cast<size_t>(classNumber)] += ticked ? 1 : -1;
     if (m_shape.partnerColumn && classNumber == RelayClass) {
         QComboBox* partner = partnerBox(row);
         readyPartner(partner);

@@ -6,6 +6,7 @@
 #include "judging/frm_judge_assignments.h"
 #include "ui/check_box_grid.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QScrollBar>
 #include <QTest>
@@ -42,6 +43,8 @@ class CheckBoxGridTest : public QObject {
 private slots:
     void classLimitLocksTheRestOfTheClass_data();
     void classLimitLocksTheRestOfTheClass();
+    void rulesFollowEveryChangeOfABox_data();
+    void rulesFollowEveryChangeOfABox();
     void wideScreenShowsEveryClassAndScrollsTheRows_data();
     void wideScreenShowsEveryClassAndScrollsTheRows();
 };
@@ -75,6 +78,49 @@ void CheckBoxGridTest::classLimitLocksTheRestOfTheClass() {
     grid->box(limit, classNumber)->click();
     for (int row = 1; row <= limit + 2; ++row)
         QVERIFY(grid->box(row, classNumber)->isEnabled() && !grid->box(row, classNumber)->property("raised").toBool());
+}
+
+void CheckBoxGridTest::rulesFollowEveryChangeOfABox_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<QString>("question");
+    QTest::addColumn<QString>("rowsOfClass5");
+    QTest::newRow("class entries, 3 riders in class 5")
+        << "entries" << 3
+        << "This will save all the changes made to this form. There are currently 3 entries for this team. Are you "
+           "sure you want to continue?"
+        << "SELECT count(*) FROM TblEntry WHERE ClassNumber = 5";
+    QTest::newRow("judge assignments, 2 judges a class")
+        << "judging" << 2
+        << "You are about to save the changes you have made to the judge assignments. Are you sure you want to "
+           "continue?"
+        << "SELECT count(*) FROM TblClassJudges WHERE ClassNumber = 5";
+}
+
+// Boxes changed by assistive technology (which toggles without a click) and by code follow
+// the class limit as clicked ones do, and Submit saves no more than the limit.
+void CheckBoxGridTest::rulesFollowEveryChangeOfABox() {
+    QFETCH(QString, kind);
+    QFETCH(int, limit);
+    QFETCH(QString, question);
+    QFETCH(QString, rowsOfClass5);
+    MeetFixture meet;
+    CheckBoxGrid* grid = nullptr;
+    const auto window = openGrid(meet, kind, limit + 1, grid);
+    QVERIFY(window);
+    for (int row = 1; row <= limit + 1; ++row)
+        pressAccessibly(grid->box(row, 5), QAccessibleActionInterface::toggleAction());
+    QVERIFY(!grid->isTicked(limit + 1, 5) && !grid->box(limit + 1, 5)->isEnabled());
+    grid->box(1, 5)->setChecked(false);
+    QVERIFY(grid->box(limit + 1, 5)->isEnabled());
+    pressAccessibly(grid->box(limit + 1, 5), QAccessibleActionInterface::toggleAction());
+    QCOMPARE(grid->classCount(5), limit);
+    QVERIFY(!grid->box(1, 5)->isEnabled());
+
+    meet.messages.expectConfirm(question, true);
+    window->CmdSubmit_Click();
+    VERIFY_MESSAGES(meet.messages);
+    QCOMPARE(meet.scalar(rowsOfClass5).toInt(), limit);
 }
 
 void CheckBoxGridTest::wideScreenShowsEveryClassAndScrollsTheRows_data() {

@@ -7,6 +7,7 @@
 #include "ui/check_box_grid.h"
 #include "ui/standard_questions.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -59,6 +60,7 @@ private slots:
     void pickerRefusesWithoutTeamOrRiders();
     void gridFitsTheSmallestScreenAndScrolls();
     void wideScreenShowsThePartnerColumnAtOnce();
+    void relayClassOpensThePartnerBox_data();
     void relayClassOpensThePartnerBox();
     void storedEntriesAndPairingsAreShown();
     void relayRulesRefuseInOrder_data();
@@ -134,22 +136,46 @@ void ClassEntriesTest::wideScreenShowsThePartnerColumnAtOnce() {
     QVERIFY(shows(window.get(), "Cbpartner_20") && !shows(window.get(), "Cbpartner_1"));
 }
 
-// The relay class opens the row's partner box, and closes and empties it again.
+void ClassEntriesTest::relayClassOpensThePartnerBox_data() {
+    QTest::addColumn<QString>("how");
+    QTest::newRow("mouse") << "click";
+    QTest::newRow("assistive technology") << "toggle";
+    QTest::newRow("code") << "setChecked";
+}
+
+// The relay class opens the row's partner box, and closes and empties it again, however
+// its box changes; an entrant left without a partner is refused.
 void ClassEntriesTest::relayClassOpensThePartnerBox() {
+    QFETCH(QString, how);
     MeetFixture meet;
     seedTeam(meet, "Hawks", 6);
     auto window = openGrid(meet, "Hawks");
     CheckBoxGrid& grid = window->grid();
+    QCheckBox* relay = grid.box(2, 17);
+    auto change = [&] {
+        if (how == "click")
+            relay->click();
+        else if (how == "toggle")
+            pressAccessibly(relay, QAccessibleActionInterface::toggleAction());
+        else
+            relay->setChecked(!relay->isChecked());
+    };
     QComboBox* partner = grid.partnerBox(2);
     QVERIFY(!partner->isEnabled());
-    click(grid, 2, 17);
+    change();
     QVERIFY(partner->isEnabled());
     QCOMPARE(partner->count(), 6);
     QCOMPARE(partner->itemText(0), QString("101"));
     partner->setEditText("104");
-    click(grid, 2, 17);
+    change();
     QVERIFY(!partner->isEnabled());
     QCOMPARE(partner->currentText(), QString());
+
+    change();
+    meet.messages.expectConfirm(saveQuestion(1), true).expectAppNotice(NoPartner);
+    window->CmdApply_Click();
+    VERIFY_MESSAGES(meet.messages);
+    QCOMPARE(meet.count("TblEntry"), 0);
 }
 
 void ClassEntriesTest::storedEntriesAndPairingsAreShown() {

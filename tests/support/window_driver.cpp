@@ -1,5 +1,6 @@
 #include "window_driver.h"
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QTest>
@@ -31,6 +32,14 @@ QStringList entries(QComboBox* combo) {
     for (int i = 0; i < combo->count(); ++i)
         all << combo->itemText(i);
     return all;
+}
+
+void pressAccessibly(QWidget* control, const QString& action) {
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+    QVERIFY2(accessible && accessible->actionInterface(), qPrintable(control->objectName()));
+    if (control->isEnabled())
+        QVERIFY2(accessible->actionInterface()->actionNames().contains(action), qPrintable(action));
+    accessible->actionInterface()->doAction(action);
 }
 
 void flushClosedWindows() {
