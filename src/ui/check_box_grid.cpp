@@ -1,5 +1,6 @@
 #include "ui/check_box_grid.h"
 
+#include "ui/partner_box.h"
 #include "ui/twips.h"
 #include "ui/window_geometry.h"
 
@@ -136,7 +137,7 @@ void CheckBoxGrid::createRows(const QStringList& captions) {
         }
         if (m_shape.partnerColumn) {
             // Made editable, with its list, when first needed: most rows never are.
-            row.partner = new QComboBox(m_window);
+            row.partner = new PartnerBox(m_window);
             row.partner->setObjectName(QStringLiteral("Cbpartner_%1").arg(r));
             row.partner->setEnabled(false);
             row.partner->setAccessibleName(QStringLiteral("%1, relay partner").arg(captions.at(r - 1)));
@@ -281,18 +282,10 @@ void CheckBoxGrid::setPartnerChoices(const QStringList& numbers) {
     m_partnerChoices->setStringList(numbers);
 }
 
-void CheckBoxGrid::readyPartner(QComboBox* partner) {
-    if (partner->isEditable())
-        return;
-    partner->setEditable(true);
-    if (m_partnerChoices)
-        partner->setModel(m_partnerChoices);
-    partner->setCurrentIndex(-1);
-    partner->setEditText(QString());
-}
+void CheckBoxGrid::readyPartner(PartnerBox* partner) { partner->makeEditable(m_partnerChoices); }
 
 void CheckBoxGrid::setPartnerText(int row, const QString& text) {
-    QComboBox* partner = partnerBox(row);
+    PartnerBox* partner = m_rows[static_cast<size_t>(row - 1)].partner;
     readyPartner(partner);
     partner->setEditText(text);
 }
@@ -324,7 +317,7 @@ int CheckBoxGrid::tickedCount() const {
 void CheckBoxGrid::ChbArrayControl_Click(int row, int classNumber) {
     const bool ticked = isTicked(row, classNumber);
     if (m_shape.partnerColumn && classNumber == RelayClass) {
-        QComboBox* partner = partnerBox(row);
+        PartnerBox* partner = m_rows[static_cast<size_t>(row - 1)].partner;
         readyPartner(partner);
         if (!ticked) {
             partner->setEditText(QString());

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <vector>
 
+class PartnerBox;
 class QCheckBox;
 class QComboBox;
 class QFrame;
@@ -81,7 +82,7 @@ private:
     struct Row {
         QLabel* caption = nullptr;
         std::vector<QCheckBox*> boxes; // classes 1 to 17 at 0 to 16
-        QComboBox* partner = nullptr;
+        PartnerBox* partner = nullptr;
         bool shown = false;
     };
 
@@ -102,7 +103,7 @@ private:
     void ChbArrayControl_Click(int row, int classNumber);
     void applyLimit(int classNumber);
     QFrame* addLine(const QString& name, int x1, int y1, int x2, int y2);
-    void readyPartner(QComboBox* partner);
+    void readyPartner(PartnerBox* partner);
 
     QWidget* m_window;
     Shape m_shape;

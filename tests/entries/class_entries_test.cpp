@@ -63,6 +63,8 @@ private slots:
     void relayClassOpensThePartnerBox_data();
     void relayClassOpensThePartnerBox();
     void storedEntriesAndPairingsAreShown();
+    void typedPartnerStaysAsTyped_data();
+    void typedPartnerStaysAsTyped();
     void relayRulesRefuseInOrder_data();
     void relayRulesRefuseInOrder();
     void submitReplacesOnlyTheTeamsRows();
@@ -194,6 +196,43 @@ void ClassEntriesTest::storedEntriesAndPairingsAreShown() {
     // A pairing whose rider is not entered in the relay shows in a closed box.
     QVERIFY(!grid.partnerBox(4)->isEnabled());
     QCOMPARE(grid.partnerBox(4)->currentText(), QString("101"));
+}
+
+void ClassEntriesTest::typedPartnerStaysAsTyped_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("2, not 20") << "2";
+    QTest::newRow("1, not 100") << "1";
+}
+
+// What is typed in a partner box is neither completed to a team-mate's number nor added to
+// the list every box shares; the box keeps its row's name for a screen reader.
+void ClassEntriesTest::typedPartnerStaysAsTyped() {
+    QFETCH(QString, typed);
+    MeetFixture meet;
+    meet.state->ScreenWidth = 15000;
+    meet.state->ScreenHeight = 11000;
+    const qint32 team = Seed::team(meet, "Hawks");
+    for (const char* number : {"100", "20", "101"})
+        Seed::rider(meet, team, "Ann", "Lee", number);
+    auto window = openGrid(meet, "Hawks");
+    CheckBoxGrid& grid = window->grid();
+    click(grid, 1, 17);
+    QComboBox* partner = grid.partnerBox(1);
+    // Typed into the focused box, where completion works.
+    window->show();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    partner->setFocus();
+    QTest::keyClicks(partner->lineEdit(), typed);
+    QTest::keyClick(partner->lineEdit(), Qt::Key_Return);
+    QCOMPARE(partner->currentText(), typed);
+    QCOMPARE(entries(partner), QStringList({"100", "101", "20"}));
+    QCOMPARE(QAccessible::queryAccessibleInterface(partner)->text(QAccessible::Name),
+             QString("Ann Lee - (100), relay partner"));
+    meet.messages.expectConfirm(saveQuestion(1), true)
+        .expectAppNotice(QString("The relay partner %1 is not a rider of this team.").arg(typed));
+    window->CmdApply_Click();
+    VERIFY_MESSAGES(meet.messages);
+    QCOMPARE(meet.count("TblPairing"), 0);
 }
 
 void ClassEntriesTest::relayRulesRefuseInOrder_data() {
