@@ -1,9 +1,11 @@
 #include "window_driver.h"
 
 #include <QAccessible>
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QTest>
+#include <QWindow>
 
 void failMissingControl(QWidget* window, const char* className, const QString& name, const std::source_location& at) {
     const QString message =
@@ -40,6 +42,12 @@ void pressAccessibly(QWidget* control, const QString& action) {
     if (control->isEnabled())
         QVERIFY2(accessible->actionInterface()->actionNames().contains(action), qPrintable(action));
     accessible->actionInterface()->doAction(action);
+}
+
+bool closeFromTitleBar(QWidget* window) {
+    QCloseEvent request;
+    QCoreApplication::sendEvent(window->windowHandle(), &request);
+    return request.isAccepted();
 }
 
 void flushClosedWindows() {

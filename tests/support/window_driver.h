@@ -59,5 +59,9 @@ QStringList entries(QComboBox* combo);
 // emits no click; a press clicks a moment later, from the event loop.
 void pressAccessibly(QWidget* control, const QString& action);
 
+// Asks a shown window to close as its title bar's close button does (a request of the window
+// system, which the window may refuse); true when it closed.
+bool closeFromTitleBar(QWidget* window);
+
 // Runs the deferred deletes of windows that closed themselves.
 void flushClosedWindows();
