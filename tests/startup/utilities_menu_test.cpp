@@ -3,12 +3,16 @@
 #include "test_main.h"
 #include "window_driver.h"
 
+#include "registration/frm_coach.h"
+#include "registration/frm_coach_mgmt.h"
 #include "startup/frm_main.h"
 #include "startup/frm_utilities.h"
 #include "ui/standard_questions.h"
 #include "ui/sub_windows.h"
 
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -19,6 +23,8 @@ class UtilitiesMenuTest : public QObject {
 private slots:
     void windowsOpenOverTheDisabledMainWindow_data();
     void windowsOpenOverTheDisabledMainWindow();
+    void exportAsksTheOpenEntryWindowFirst_data();
+    void exportAsksTheOpenEntryWindowFirst();
 };
 
 void UtilitiesMenuTest::windowsOpenOverTheDisabledMainWindow_data() {
@@ -67,6 +73,51 @@ void UtilitiesMenuTest::windowsOpenOverTheDisabledMainWindow() {
     QVERIFY(main.isEnabled());
     flushClosedWindows();
     QVERIFY(!opened);
+}
+
+void UtilitiesMenuTest::exportAsksTheOpenEntryWindowFirst_data() {
+    QTest::addColumn<bool>("answer");
+    QTest::newRow("No keeps the entry window and opens nothing") << false;
+    QTest::newRow("Yes closes it and opens the export") << true;
+}
+
+// A coach being added, with a name typed, when the export is chosen.
+void UtilitiesMenuTest::exportAsksTheOpenEntryWindowFirst() {
+    QFETCH(bool, answer);
+    MeetFixture meet;
+    meet.exec("INSERT INTO TblTeam (TeamName, Division, District) VALUES ('Lakeside', 'B', '1')");
+    FrmMain main(*meet.state);
+    main.show();
+    main.Show_Menu(1);
+    main.Select_Activity(2);
+    auto* coaches = qobject_cast<FrmCoachMgmt*>(main.activityWindow());
+    QVERIFY(coaches);
+    control<QComboBox>(coaches, "CbTeam")->setCurrentIndex(0);
+    coaches->CbTeam_Click();
+    coaches->CmdAddCoach_Click();
+    QPointer<FrmCoach> coach = coaches->coachWindow();
+    setText(coach, "TxtFirst", "Ann");
+
+    auto* menu = new FrmUtilities(*meet.state, &main);
+    menu->show();
+    meet.messages.expectConfirm(StandardQuestions::cancelText(), answer);
+    QTest::mouseClick(control<QLabel>(menu, "LblExport"), Qt::LeftButton);
+    VERIFY_MESSAGES(meet.messages);
+    flushClosedWindows();
+    const QList<QWidget*> owned = SubWindows::ownedBy(&main);
+    QCOMPARE(owned.size(), 1);
+    if (!answer) {
+        QCOMPARE(owned.first(), coach.data());
+        QCOMPARE(control<QLineEdit>(coach, "TxtFirst")->text(), QString("Ann"));
+        QCOMPARE(main.CurrentActivity(), 2);
+        QVERIFY(main.isEnabled());
+        return;
+    }
+    QVERIFY(!coach);
+    QCOMPARE(owned.first()->objectName(), QString("FrmDataExport"));
+    QCOMPARE(main.CurrentActivity(), 0);
+    QVERIFY(!main.isEnabled());
+    owned.first()->close();
 }
 
 CORRAVIN_TEST(UtilitiesMenuTest)
