@@ -10,7 +10,9 @@
 #include "ui/standard_questions.h"
 #include "ui/sub_windows.h"
 
+#include <QAccessible>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -25,6 +27,8 @@ private slots:
     void windowsOpenOverTheDisabledMainWindow();
     void exportAsksTheOpenEntryWindowFirst_data();
     void exportAsksTheOpenEntryWindowFirst();
+    void closingUnderItsOwnPickerWaitsForThePicker_data();
+    void closingUnderItsOwnPickerWaitsForThePicker();
 };
 
 void UtilitiesMenuTest::windowsOpenOverTheDisabledMainWindow_data() {
@@ -118,6 +122,48 @@ void UtilitiesMenuTest::exportAsksTheOpenEntryWindowFirst() {
     QCOMPARE(main.CurrentActivity(), 0);
     QVERIFY(!main.isEnabled());
     owned.first()->close();
+}
+
+void UtilitiesMenuTest::closingUnderItsOwnPickerWaitsForThePicker_data() {
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("question"); // asked by Cancel; empty: none
+    QTest::newRow("export, its folder picker") << "LblExport" << StandardQuestions::cancelText();
+    QTest::newRow("import, its file picker") << "LblImport"
+                                             << "";
+}
+
+// While a window's own picker runs, the window is blocked, yet its Cancel can be pressed
+// through assistive technology. The window closes and its picker is cancelled; the window
+// goes only after its picker has returned, and nothing is exported or imported.
+void UtilitiesMenuTest::closingUnderItsOwnPickerWaitsForThePicker() {
+    QFETCH(QString, entry);
+    QFETCH(QString, question);
+    MeetFixture meet;
+    meet.exec("INSERT INTO TblTeam (TeamName, Division, District) VALUES ('Lakeside', 'B', '1')");
+    QTemporaryDir files;
+    meet.dialogs.queue(entry == "LblExport" ? files.path() : writeDistrictFile(files.path(), "District7-2006.MDB"));
+    meet.dialogs.whileNextPickerIsOpen([](QWidget* window) {
+        pressAccessibly(control<QPushButton>(window, "CmdCancel"), QAccessibleActionInterface::pressAction());
+    });
+    if (!question.isEmpty())
+        meet.messages.expectConfirm(question, true);
+    FrmMain main(*meet.state);
+    main.show();
+    auto* menu = new FrmUtilities(*meet.state, &main);
+    menu->show();
+    QTest::mouseClick(control<QLabel>(menu, entry), Qt::LeftButton);
+    QPointer<QWidget> opened = SubWindows::ownedBy(&main).value(0);
+    if (entry == "LblExport") {
+        QVERIFY(opened);
+        control<QPushButton>(opened, "CmdExport")->click();
+    }
+    VERIFY_MESSAGES(meet.messages);
+    QVERIFY(meet.dialogs.windowOutlivedPicker());
+    QVERIFY(main.isEnabled());
+    flushClosedWindows();
+    QVERIFY(SubWindows::ownedBy(&main).isEmpty());
+    QCOMPARE(QDir(files.path()).entryList(QDir::Files).size(), entry == "LblExport" ? 0 : 1);
+    QCOMPARE(meet.count("TblTeam"), 1);
 }
 
 CORRAVIN_TEST(UtilitiesMenuTest)

@@ -2,7 +2,11 @@
 
 #include "ui/file_dialogs.h"
 
+#include <QDialog>
+#include <QPointer>
 #include <QStringList>
+#include <QTimer>
+#include <functional>
 
 // The file-dialog fake: each picker call takes the next queued answer ("" = cancelled)
 // and records its caption.
@@ -12,15 +16,40 @@ public:
     QStringList captions() const { return m_captions; }
     bool allUsed() const { return m_answers.isEmpty(); }
 
-    QString openFile(QWidget*, const QString& caption, const QString&, const QString&) override { return next(caption); }
-    QString saveFile(QWidget*, const QString& caption, const QString&, const QString&) override { return next(caption); }
-    QString pickFolder(QWidget*, const QString& caption, const QString&) override { return next(caption); }
+    // The next picker runs as Qt's own do, a modal dialog over its window with an event loop
+    // of its own, and `whileOpen` runs inside that loop. It answers "" when the dialog was
+    // cancelled (by the window closing, or after 5 seconds), else its queued answer.
+    void whileNextPickerIsOpen(std::function<void(QWidget* window)> whileOpen) { m_whileOpen = std::move(whileOpen); }
+    // Whether the window of the last such picker was still there when its dialog returned.
+    bool windowOutlivedPicker() const { return m_windowOutlived; }
+
+    QString openFile(QWidget* parent, const QString& caption, const QString&, const QString&) override {
+        return next(parent, caption);
+    }
+    QString saveFile(QWidget* parent, const QString& caption, const QString&, const QString&) override {
+        return next(parent, caption);
+    }
+    QString pickFolder(QWidget* parent, const QString& caption, const QString&) override {
+        return next(parent, caption);
+    }
 
 private:
-    QString next(const QString& caption) {
+    QString next(QWidget* parent, const QString& caption) {
         m_captions << caption;
-        return m_answers.isEmpty() ? QString() : m_answers.takeFirst();
+        const QString answer = m_answers.isEmpty() ? QString() : m_answers.takeFirst();
+        if (!m_whileOpen)
+            return answer;
+        QPointer<QWidget> window = parent;
+        QPointer<QDialog> dialog = new QDialog(parent);
+        QTimer::singleShot(0, dialog, [parent, whileOpen = std::exchange(m_whileOpen, {})] { whileOpen(parent); });
+        QTimer::singleShot(5000, dialog, &QDialog::reject);
+        const int result = dialog->exec();
+        m_windowOutlived = !window.isNull();
+        delete dialog;
+        return result == QDialog::Rejected ? QString() : answer;
     }
     QStringList m_answers;
     QStringList m_captions;
+    std::function<void(QWidget*)> m_whileOpen;
+    bool m_windowOutlived = false;
 };
