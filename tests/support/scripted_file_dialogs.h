@@ -16,11 +16,10 @@ public:
     QStringList captions() const { return m_captions; }
     bool allUsed() const { return m_answers.isEmpty(); }
 
-    // The next picker runs as Qt's own do, a modal dialog over its window with an event loop
-    // of its own, and `whileOpen` runs inside that loop. It answers "" when the dialog was
-    // cancelled (by the window closing, or after 5 seconds), else its queued answer.
+    // The next picker is a modal dialog over its window, as Qt's, running `whileOpen` inside
+    // its own event loop; it ends cancelled when closed (or 5 seconds on) and answers "".
     void whileNextPickerIsOpen(std::function<void(QWidget* window)> whileOpen) { m_whileOpen = std::move(whileOpen); }
-    // Whether the window of the last such picker was still there when its dialog returned.
+    // Whether the window of that picker was still there when the picker returned.
     bool windowOutlivedPicker() const { return m_windowOutlived; }
 
     QString openFile(QWidget* parent, const QString& caption, const QString&, const QString&) override {
@@ -36,17 +35,17 @@ public:
 private:
     QString next(QWidget* parent, const QString& caption) {
         m_captions << caption;
-        const QString answer = m_answers.isEmpty() ? QString() : m_answers.takeFirst();
-        if (!m_whileOpen)
-            return answer;
-        QPointer<QWidget> window = parent;
-        QPointer<QDialog> dialog = new QDialog(parent);
-        QTimer::singleShot(0, dialog, [parent, whileOpen = std::exchange(m_whileOpen, {})] { whileOpen(parent); });
-        QTimer::singleShot(5000, dialog, &QDialog::reject);
-        const int result = dialog->exec();
-        m_windowOutlived = !window.isNull();
-        delete dialog;
-        return result == QDialog::Rejected ? QString() : answer;
+        if (m_whileOpen) {
+            QPointer<QWidget> window = parent;
+            QPointer<QDialog> dialog = new QDialog(parent);
+            QTimer::singleShot(0, dialog, [parent, whileOpen = std::exchange(m_whileOpen, {})] { whileOpen(parent); });
+            QTimer::singleShot(5000, dialog, &QDialog::reject);
+            dialog->exec();
+            m_windowOutlived = !window.isNull();
+            delete dialog;
+            return QString();
+        }
+        return m_answers.isEmpty() ? QString() : m_answers.takeFirst();
     }
     QStringList m_answers;
     QStringList m_captions;
