@@ -130,8 +130,8 @@ void CheckBoxGrid::createRows(const QStringList& captions) {
             box->setObjectName(QStringLiteral("ChbArrayControl_%1").arg(Classes * (r - 1) + c));
             box->setAccessibleName(QStringLiteral("%1, class %2").arg(captions.at(r - 1)).arg(c));
             box->hide();
-            // Every change of the box, not only a click: the keyboard, assistive technology
-            // (its toggle action) and the loading of stored ticks change it as well.
+            // Every change of the box, not only a click: assistive technology (its toggle
+            // action) and the loading of stored ticks change a box without one.
             connect(box, &QCheckBox::toggled, this, [this, r, c] { ChbArrayControl_Click(r, c); });
             row.boxes.push_back(box);
         }
