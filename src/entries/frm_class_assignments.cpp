@@ -83,9 +83,8 @@ void frmClassAssignments::Load_Existing_Entries(const QList<EntryData::Entry>& e
             grid().setPartnerText(row, pairing.PartnerNumber);
 }
 
-bool frmClassAssignments::partnerEnabled(int row) const {
-    return grid().partnerBox(row)->isEnabled();
-}
+// Asked of the box itself, not of the partner box's state.
+bool frmClassAssignments::relayEntrant(int row) const { return grid().isTicked(row, CheckBoxGrid::RelayClass); }
 
 QString frmClassAssignments::partnerText(int row) const {
     return grid().partnerText(row);
@@ -110,23 +109,23 @@ QString frmClassAssignments::saveQuestion() const {
 bool frmClassAssignments::Validate_Input() {
     const int rows = grid().rowCount();
     for (int r = 1; r <= rows; ++r) {
-        if (!partnerEnabled(r))
+        if (!relayEntrant(r))
             continue;
         if (partnerText(r).isEmpty())
             return refuse(QStringLiteral("All riders entered in the 2 Person Relay must have a relay partner listed"));
         for (int s = r + 1; s <= rows; ++s)
-            if (partnerEnabled(s) && BackNumber::same(partnerText(r), partnerText(s)))
+            if (relayEntrant(s) && BackNumber::same(partnerText(r), partnerText(s)))
                 return refuse(TwoRelayTeams);
     }
     for (int r = 1; r <= rows; ++r) {
-        if (!grid().isTicked(r, CheckBoxGrid::RelayClass))
+        if (!relayEntrant(r))
             continue;
         for (int s = 1; s <= rows; ++s)
-            if (partnerEnabled(s) && BackNumber::same(m_riders[r - 1].RiderNumber, partnerText(s)))
+            if (relayEntrant(s) && BackNumber::same(m_riders[r - 1].RiderNumber, partnerText(s)))
                 return refuse(TwoRelayTeams);
     }
     for (int r = 1; r <= rows; ++r)
-        if (partnerEnabled(r) && rowOfNumber(partnerText(r)) < 0)
+        if (relayEntrant(r) && rowOfNumber(partnerText(r)) < 0)
             return refuse(QStringLiteral("The relay partner %1 is not a rider of this team.").arg(partnerText(r)));
     return true;
 }

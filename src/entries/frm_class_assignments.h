@@ -26,8 +26,9 @@ protected:
 private:
     void Load_Existing_Entries(const QList<EntryData::Entry>& entries, const QList<EntryData::Pairing>& pairings);
     void Fill_Partner_Lists();
-    // Whether a row's partner box is open (its class 17 box is ticked), and its text.
-    bool partnerEnabled(int row) const;
+    // Whether a row's rider is entered in the relay (its class 17 box is ticked, which opens
+    // its partner box), and the text of its partner box.
+    bool relayEntrant(int row) const;
     QString partnerText(int row) const;
     // The team's rider with that back number (compared by value), or -1.
     int rowOfNumber(const QString& number) const;

@@ -75,8 +75,9 @@ void FrmDataExport::TeamScroll_Change(int value) {
 }
 
 void FrmDataExport::CmdExport_Click() {
-    const QString folder = Cls_Folder_Browser(m_state.fileDialogs).OpenDirectoryTV(QString(), this);
-    if (folder.isEmpty())
+    QString folder;
+    if (!runOwnDialog([&] { folder = Cls_Folder_Browser(m_state.fileDialogs).OpenDirectoryTV(QString(), this); }) ||
+        folder.isEmpty())
         return;
     QList<qint32> chosen;
     for (const Row& row : m_rows)

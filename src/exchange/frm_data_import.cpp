@@ -39,8 +39,12 @@ QString FrmDataImport::districtIdentifier(const QString& fileName) {
 }
 
 bool FrmDataImport::Import_Data() {
-    const QString path = m_state.fileDialogs.openFile(this, QStringLiteral("Select Import File"), m_state.ProgramFolder,
-                                                      QStringLiteral("Corravin Export File (District*-2006.MDB)"));
+    QString path;
+    if (!runOwnDialog([&] {
+            path = m_state.fileDialogs.openFile(this, QStringLiteral("Select Import File"), m_state.ProgramFolder,
+                                                QStringLiteral("Corravin Export File (District*-2006.MDB)"));
+        }))
+        return false;
     if (path.isEmpty() || !Load_Import_Tree(path)) {
         close();
         return false;

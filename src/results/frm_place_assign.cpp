@@ -8,6 +8,7 @@
 #include "ui/run_state.h"
 #include "ui/window_geometry.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -175,4 +176,15 @@ bool FrmPlaceAssign::Store_Input() {
     return runReportingErrors(m_state.messages, [&] {
         ResultData::replacePlacings(m_state.db(), m_classNumber, m_division, placings);
     });
+}
+
+// The window's close button asks what Cancel asks; "No" keeps the window and its choices.
+// A close made by the program itself (after a save, a confirmed Cancel, or the question
+// of the window beneath) has been asked already and is not spontaneous.
+void FrmPlaceAssign::closeEvent(QCloseEvent* event) {
+    if (event->spontaneous() && !Query_Close()) {
+        event->ignore();
+        return;
+    }
+    EntryWindow::closeEvent(event);
 }

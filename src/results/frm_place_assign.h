@@ -27,6 +27,7 @@ public:
 protected:
     bool Validate_Input() override;
     bool Store_Input() override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     QString riderText(const ResultData::EntrantRow& rider) const;

@@ -50,11 +50,18 @@ void FrmUtilities::openOverMain(EntryWindow* window, const std::function<void()>
 
 void FrmUtilities::LblAssignNum_Click() { openOverMain(new FrmAssignNumbers(m_state)); }
 
-// The export closes the main window's activity when it opens and again when it closes.
+// The export closes the main window's activity when it opens and again when it closes. An
+// entry window of the activity asks its cancel question first; "No" keeps it and the
+// activity, and the export does not open.
 void FrmUtilities::LblExport_Click() {
     RunState& state = m_state;
-    if (state.host)
+    if (state.host) {
         state.host->Close_Current_Activity();
+        if (state.host->CurrentActivity() != 0) {
+            close();
+            return;
+        }
+    }
     openOverMain(new FrmDataExport(state), [&state] {
         if (state.host)
             state.host->Close_Current_Activity();

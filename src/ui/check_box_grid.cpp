@@ -1,5 +1,6 @@
 #include "ui/check_box_grid.h"
 
+#include "ui/partner_box.h"
 #include "ui/twips.h"
 #include "ui/window_geometry.h"
 
@@ -57,7 +58,6 @@ void CheckBoxGrid::build(int widthTwips, int heightTwips, const QList<QPixmap>& 
     m_heightTwips = heightTwips;
     m_rows.resize(static_cast<size_t>(rowCaptions.size()));
     Compute_Grid_Size(widthTwips, heightTwips);
-    std::fill(m_classCount.begin(), m_classCount.end(), 0);
     Setup_Scroll_Bars(widthTwips, heightTwips);
     createColumns(titles);
     createRows(rowCaptions);
@@ -130,12 +130,14 @@ void CheckBoxGrid::createRows(const QStringList& captions) {
             box->setObjectName(QStringLiteral("ChbArrayControl_%1").arg(Classes * (r - 1) + c));
             box->setAccessibleName(QStringLiteral("%1, class %2").arg(captions.at(r - 1)).arg(c));
             box->hide();
-            connect(box, &QCheckBox::clicked, this, [this, r, c] { ChbArrayControl_Click(r, c); });
+            // Every change of the box, not only a click: assistive technology (its toggle
+            // action) and the loading of stored ticks change a box without one.
+            connect(box, &QCheckBox::toggled, this, [this, r, c] { ChbArrayControl_Click(r, c); });
             row.boxes.push_back(box);
         }
         if (m_shape.partnerColumn) {
             // Made editable, with its list, when first needed: most rows never are.
-            row.partner = new QComboBox(m_window);
+            row.partner = new PartnerBox(m_window);
             row.partner->setObjectName(QStringLiteral("Cbpartner_%1").arg(r));
             row.partner->setEnabled(false);
             row.partner->setAccessibleName(QStringLiteral("%1, relay partner").arg(captions.at(r - 1)));
@@ -266,7 +268,6 @@ void CheckBoxGrid::tick(int row, int classNumber) {
     if (row < 1 || row > rowCount() || classNumber < 1 || classNumber > Classes || isTicked(row, classNumber))
         return;
     box(row, classNumber)->setChecked(true);
-    ChbArrayControl_Click(row, classNumber);
 }
 
 QCheckBox* CheckBoxGrid::box(int row, int classNumber) const {
@@ -281,18 +282,10 @@ void CheckBoxGrid::setPartnerChoices(const QStringList& numbers) {
     m_partnerChoices->setStringList(numbers);
 }
 
-void CheckBoxGrid::readyPartner(QComboBox* partner) {
-    if (partner->isEditable())
-        return;
-    partner->setEditable(true);
-    if (m_partnerChoices)
-        partner->setModel(m_partnerChoices);
-    partner->setCurrentIndex(-1);
-    partner->setEditText(QString());
-}
+void CheckBoxGrid::readyPartner(PartnerBox* partner) { partner->makeEditable(m_partnerChoices); }
 
 void CheckBoxGrid::setPartnerText(int row, const QString& text) {
-    QComboBox* partner = partnerBox(row);
+    PartnerBox* partner = m_rows[static_cast<size_t>(row - 1)].partner;
     readyPartner(partner);
     partner->setEditText(text);
 }
@@ -304,7 +297,12 @@ QString CheckBoxGrid::partnerText(int row) const {
 
 bool CheckBoxGrid::isTicked(int row, int classNumber) const { return box(row, classNumber)->isChecked(); }
 
-int CheckBoxGrid::classCount(int classNumber) const { return m_classCount[static_cast<size_t>(classNumber)]; }
+int CheckBoxGrid::classCount(int classNumber) const {
+    int count = 0;
+    for (int r = 1; r <= rowCount(); ++r)
+        count += isTicked(r, classNumber) ? 1 : 0;
+    return count;
+}
 
 int CheckBoxGrid::tickedCount() const {
     int count = 0;
@@ -313,13 +311,13 @@ int CheckBoxGrid::tickedCount() const {
     return count;
 }
 
-// A tick counts in its class; the relay class enables the row's partner box. At its limit
-// a class locks the boxes not ticked; below it they are all open again.
+// The relay class enables the row's partner box. At its limit a class locks the boxes not
+// ticked; below it they are all open again. The rule reads the boxes as they stand, so no
+// change of a box, however it came, leaves a count behind.
 void CheckBoxGrid::ChbArrayControl_Click(int row, int classNumber) {
     const bool ticked = isTicked(row, classNumber);
-    m_classCount[static_cast<size_t>(classNumber)] += ticked ? 1 : -1;
     if (m_shape.partnerColumn && classNumber == RelayClass) {
-        QComboBox* partner = partnerBox(row);
+        PartnerBox* partner = m_rows[static_cast<size_t>(row - 1)].partner;
         readyPartner(partner);
         if (!ticked) {
             partner->setEditText(QString());

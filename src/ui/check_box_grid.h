@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <vector>
 
+class PartnerBox;
 class QCheckBox;
 class QComboBox;
 class QFrame;
@@ -46,11 +47,12 @@ public:
 
     // The limit of ticked boxes in a class; class numbers outside 1 to 17 are ignored.
     void setClassMax(int classNumber, int max);
-    // Ticks a box as a user's click does, so counts, limits and partner boxes follow.
-    // Rows and classes outside the grid are ignored.
+    // Ticks a box; limits and partner boxes follow as they do a user's click. Rows and
+    // classes outside the grid are ignored.
     void tick(int row, int classNumber);
 
     bool isTicked(int row, int classNumber) const;
+    // The ticked boxes of a class, and of the whole grid, counted on the boxes themselves.
     int classCount(int classNumber) const;
     int tickedCount() const;
     int rowCount() const { return static_cast<int>(m_rows.size()); }
@@ -80,7 +82,7 @@ private:
     struct Row {
         QLabel* caption = nullptr;
         std::vector<QCheckBox*> boxes; // classes 1 to 17 at 0 to 16
-        QComboBox* partner = nullptr;
+        PartnerBox* partner = nullptr;
         bool shown = false;
     };
 
@@ -101,7 +103,7 @@ private:
     void ChbArrayControl_Click(int row, int classNumber);
     void applyLimit(int classNumber);
     QFrame* addLine(const QString& name, int x1, int y1, int x2, int y2);
-    void readyPartner(QComboBox* partner);
+    void readyPartner(PartnerBox* partner);
 
     QWidget* m_window;
     Shape m_shape;
@@ -113,7 +115,6 @@ private:
     int m_lastCol = 0;
     int m_firstRow = 1;
     int m_lastRow = 0;
-    std::vector<int> m_classCount = std::vector<int>(Classes + 1, 0);
     std::vector<int> m_classMax = std::vector<int>(Classes + 1, 0);
     std::vector<QLabel*> m_titles;  // columns 1 to 18 at 0 to 17
     std::vector<QLabel*> m_numbers; // likewise, when the grid has class numbers

@@ -9,6 +9,7 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -137,8 +138,30 @@ void EntryWindow::CmdCancel_Click() {
         close();
 }
 
+bool EntryWindow::runOwnDialog(const std::function<void()>& dialog) {
+    ++m_ownDialogs;
+    dialog();
+    --m_ownDialogs;
+    if (!m_closedUnderDialog)
+        return true;
+    if (m_ownDialogs == 0 && m_deleteAfterDialog)
+        deleteLater();
+    return false;
+}
+
+// Deleted under a running picker, the window would take the picker (its child) with it
+// while the code that waits for the picker still runs on both.
 void EntryWindow::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
-    if (event->isAccepted())
-        emit closed();
+    if (!event->isAccepted())
+        return;
+    if (m_ownDialogs > 0) {
+        m_closedUnderDialog = true;
+        m_deleteAfterDialog = m_deleteAfterDialog || testAttribute(Qt::WA_DeleteOnClose);
+        setAttribute(Qt::WA_DeleteOnClose, false);
+        for (QDialog* picker : findChildren<QDialog*>(Qt::FindDirectChildrenOnly))
+            if (picker->isVisible())
+                picker->reject();
+    }
+    emit closed();
 }

@@ -70,10 +70,21 @@ protected:
     // was stored (a refused statement is reported).
     bool storeRecord(const std::function<bool()>& write, const QString& goneTitle, const QString& goneText);
 
+    // Runs `dialog`, which opens one of the window's own file or folder pickers; these run an
+    // event loop of their own, in which the window can still be closed (its buttons stay
+    // reachable through assistive technology). Closed meanwhile, the window hides and its
+    // picker is cancelled, but it is deleted only once `dialog` has returned. False then: the
+    // window is closed, and the caller goes no further.
+    bool runOwnDialog(const std::function<void()>& dialog);
+
     void closeEvent(QCloseEvent* event) override;
 
     RunState& m_state;
 
 private:
     void placeCaption(const QString& caption, QRect boxTwips, CaptionAt at);
+
+    int m_ownDialogs = 0;             // own pickers running
+    bool m_closedUnderDialog = false; // closed while one ran
+    bool m_deleteAfterDialog = false; // and to be deleted once it returned
 };

@@ -6,6 +6,7 @@
 #include "judging/frm_judge_assignments.h"
 #include "ui/check_box_grid.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QScrollBar>
 #include <QTest>
@@ -55,7 +56,8 @@ void CheckBoxGridTest::classLimitLocksTheRestOfTheClass_data() {
 }
 
 // With the class full its other boxes are locked and raised, the next class's are not; one
-// tick less frees them again.
+// tick less frees them again. Boxes ticked through assistive technology (a toggle, no click)
+// or unticked by code follow the rule as clicked ones do: the box after the limit refuses.
 void CheckBoxGridTest::classLimitLocksTheRestOfTheClass() {
     QFETCH(QString, kind);
     QFETCH(int, classNumber);
@@ -64,15 +66,15 @@ void CheckBoxGridTest::classLimitLocksTheRestOfTheClass() {
     CheckBoxGrid* grid = nullptr;
     const auto window = openGrid(meet, kind, limit + 2, grid);
     QVERIFY(window);
-    for (int row = 1; row <= limit; ++row)
-        grid->box(row, classNumber)->click();
+    for (int row = 1; row <= limit + 1; ++row)
+        pressAccessibly(grid->box(row, classNumber), QAccessibleActionInterface::toggleAction());
     QCOMPARE(grid->classCount(classNumber), limit);
     for (int row = 1; row <= limit + 2; ++row) {
         QCOMPARE(grid->box(row, classNumber)->isEnabled(), row <= limit);
         QCOMPARE(grid->box(row, classNumber)->property("raised").toBool(), row > limit);
         QVERIFY(grid->box(row, classNumber + 1)->isEnabled());
     }
-    grid->box(limit, classNumber)->click();
+    grid->box(limit, classNumber)->setChecked(false);
     for (int row = 1; row <= limit + 2; ++row)
         QVERIFY(grid->box(row, classNumber)->isEnabled() && !grid->box(row, classNumber)->property("raised").toBool());
 }

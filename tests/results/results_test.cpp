@@ -104,7 +104,12 @@ void ResultsTest::placingsRefuse() {
     classes->setCurrentIndex(4);
     placings.CmdAddPlacings_Click();
     QVERIFY(placings.subWindow() && !placings.isEnabled());
-    placings.subWindow()->close();
+    // Its close button asks what Cancel asks: "No" keeps it open.
+    m.meet.messages.expectConfirm(StandardQuestions::cancelText(), false)
+        .expectConfirm(StandardQuestions::cancelText(), true);
+    QVERIFY(!closeFromTitleBar(placings.subWindow()) && placings.subWindow()->isVisible());
+    QVERIFY(closeFromTitleBar(placings.subWindow()));
+    VERIFY_MESSAGES(m.meet.messages);
     QVERIFY(placings.isEnabled());
 }
 

@@ -6,7 +6,9 @@
 #include "registration/frm_coach_mgmt.h"
 #include "startup/frm_main.h"
 #include "startup/frm_settings.h"
+#include "startup/frm_utilities.h"
 #include "ui/standard_questions.h"
+#include "ui/sub_windows.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -37,6 +39,7 @@ class UnsavedInputTest : public QObject {
     Q_OBJECT
 private slots:
     void changingTheActivityAsksTheOpenEntryWindowFirst();
+    void exportAfterNoOpensNothing();
     void closingTheProgramAsksThenClosesSubWindowsBeforeTheDatabase();
     void subWindowsStayAboveAndUsableOverTheDisabledMainWindow();
     void recolouredButtonsKeepTheWindowsFont();
@@ -68,6 +71,21 @@ void UnsavedInputTest::changingTheActivityAsksTheOpenEntryWindowFirst() {
     flushClosedWindows();
     QVERIFY(!coach);
     QCOMPARE(meet.count("TblCoach"), 0);
+}
+
+// Utilities -> Export to State closes the activity first; "No" to the entry window's
+// question keeps it, its activity and its typing, and the export does not open.
+void UnsavedInputTest::exportAfterNoOpensNothing() {
+    MeetFixture meet;
+    FrmMain main(*meet.state);
+    QPointer<FrmCoach> coach = openAddCoach(meet, main);
+    meet.messages.expectConfirm(StandardQuestions::cancelText(), false);
+    (new FrmUtilities(*meet.state, &main))->LblExport_Click();
+    VERIFY_MESSAGES(meet.messages);
+    QCOMPARE(SubWindows::ownedBy(&main), QList<QWidget*>{coach.data()});
+    QCOMPARE(main.CurrentActivity(), 2);
+    QCOMPARE(coach->findChild<QLineEdit*>("TxtFirst")->text(), QString("Ann"));
+    QVERIFY(main.isEnabled());
 }
 
 void UnsavedInputTest::closingTheProgramAsksThenClosesSubWindowsBeforeTheDatabase() {

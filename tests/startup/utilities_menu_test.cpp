@@ -8,6 +8,7 @@
 #include "ui/standard_questions.h"
 #include "ui/sub_windows.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -19,6 +20,8 @@ class UtilitiesMenuTest : public QObject {
 private slots:
     void windowsOpenOverTheDisabledMainWindow_data();
     void windowsOpenOverTheDisabledMainWindow();
+    void closingUnderItsOwnPickerWaitsForThePicker_data();
+    void closingUnderItsOwnPickerWaitsForThePicker();
 };
 
 void UtilitiesMenuTest::windowsOpenOverTheDisabledMainWindow_data() {
@@ -67,6 +70,38 @@ void UtilitiesMenuTest::windowsOpenOverTheDisabledMainWindow() {
     QVERIFY(main.isEnabled());
     flushClosedWindows();
     QVERIFY(!opened);
+}
+
+void UtilitiesMenuTest::closingUnderItsOwnPickerWaitsForThePicker_data() {
+    QTest::addColumn<QString>("entry");
+    QTest::newRow("export, its folder picker") << "LblExport";
+    QTest::newRow("import, its file picker") << "LblImport";
+}
+
+// While a window's own picker runs, the window is blocked, yet its Cancel can be pressed
+// through assistive technology. The window closes and its picker is cancelled; the window
+// goes only after its picker has returned.
+void UtilitiesMenuTest::closingUnderItsOwnPickerWaitsForThePicker() {
+    QFETCH(QString, entry);
+    MeetFixture meet;
+    meet.exec("INSERT INTO TblTeam (TeamName, Division, District) VALUES ('Lakeside', 'B', '1')");
+    meet.dialogs.whileNextPickerIsOpen([](QWidget* window) {
+        pressAccessibly(control<QPushButton>(window, "CmdCancel"), QAccessibleActionInterface::pressAction());
+    });
+    if (entry == "LblExport") // the import's Cancel asks nothing
+        meet.messages.expectConfirm(StandardQuestions::cancelText(), true);
+    FrmMain main(*meet.state);
+    main.show();
+    auto* menu = new FrmUtilities(*meet.state, &main);
+    menu->show();
+    QTest::mouseClick(control<QLabel>(menu, entry), Qt::LeftButton);
+    if (entry == "LblExport")
+        control<QPushButton>(SubWindows::ownedBy(&main).value(0, &main), "CmdExport")->click();
+    VERIFY_MESSAGES(meet.messages);
+    QVERIFY(meet.dialogs.windowOutlivedPicker());
+    QVERIFY(main.isEnabled());
+    flushClosedWindows();
+    QVERIFY(SubWindows::ownedBy(&main).isEmpty());
 }
 
 CORRAVIN_TEST(UtilitiesMenuTest)

@@ -1,8 +1,11 @@
 #include "window_driver.h"
 
+#include <QAccessible>
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QTest>
+#include <QWindow>
 
 void failMissingControl(QWidget* window, const char* className, const QString& name, const std::source_location& at) {
     const QString message =
@@ -31,6 +34,20 @@ QStringList entries(QComboBox* combo) {
     for (int i = 0; i < combo->count(); ++i)
         all << combo->itemText(i);
     return all;
+}
+
+void pressAccessibly(QWidget* control, const QString& action) {
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+    QVERIFY2(accessible && accessible->actionInterface(), qPrintable(control->objectName()));
+    if (control->isEnabled())
+        QVERIFY2(accessible->actionInterface()->actionNames().contains(action), qPrintable(action));
+    accessible->actionInterface()->doAction(action);
+}
+
+bool closeFromTitleBar(QWidget* window) {
+    QCloseEvent request;
+    QCoreApplication::sendEvent(window->windowHandle(), &request);
+    return request.isAccepted();
 }
 
 void flushClosedWindows() {

@@ -54,5 +54,14 @@ inline bool shows(QWidget* window, const QString& name,
 QStringList entries(QListWidget* list);
 QStringList entries(QComboBox* combo);
 
+// Presses a button, or changes a check box, the way a screen reader or a switch device does:
+// through its accessible action, refused as there when the control is disabled. A toggle
+// emits no click; a press clicks a moment later, from the event loop.
+void pressAccessibly(QWidget* control, const QString& action);
+
+// Asks a shown window to close as its title bar's close button does (a request of the window
+// system, which the window may refuse); true when it closed.
+bool closeFromTitleBar(QWidget* window);
+
 // Runs the deferred deletes of windows that closed themselves.
 void flushClosedWindows();
