@@ -3,9 +3,10 @@
 #include "ui/run_state.h"
 #include "startup/sub_main.h"
 #include "ui/console_messages.h"
-#include "ui/guarded_application.h"
 #include "ui/message_box_messages.h"
 #include "ui/qt_file_dialogs.h"
+
+#include <QApplication>
 
 int main(int argc, char* argv[]) {
     QStringList arguments;
@@ -18,12 +19,10 @@ int main(int argc, char* argv[]) {
     const bool headless = commandLine.command != nullptr;
     if (headless && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    // The messages outlive the application object, which reports through them.
     ConsoleMessages consoleMessages;
     MessageBoxMessages boxMessages;
     Messages& messages = headless ? static_cast<Messages&>(consoleMessages) : boxMessages;
-    GuardedApplication app(argc, argv);
-    app.setMessages(&messages);
+    QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Corravin"));
     QApplication::setOrganizationName(QStringLiteral("Corravin"));
 

@@ -1,4 +1,5 @@
 #include "entries/frm_entries.h"
+#include "ui/guarded_connect.h"
 
 #include "database/team_list.h"
 #include "entries/frm_class_assignments.h"
@@ -28,7 +29,7 @@ FrmEntries::FrmEntries(RunState& state, QWidget* parent)
     auto* add = new QPushButton(QStringLiteral("Add Entries"), this);
     add->setObjectName(QStringLiteral("CmdSubmit"));
     WindowGeometry::place(add, 3600, 3240, 2100, 495);
-    connect(add, &QPushButton::clicked, this, &FrmEntries::CmdSubmit_Click);
+    connectGuarded(m_state.messages, add, &QPushButton::clicked, this, &FrmEntries::CmdSubmit_Click);
 }
 
 void FrmEntries::Set_Division(const QString& RcvdDivision) {

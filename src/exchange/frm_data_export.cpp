@@ -1,4 +1,5 @@
 #include "exchange/frm_data_export.h"
+#include "ui/guarded_connect.h"
 
 #include "database/team_list.h"
 #include "exchange/cls_folder_browser.h"
@@ -27,11 +28,11 @@ FrmDataExport::FrmDataExport(RunState& state, QWidget* parent)
     m_TeamScroll->setEnabled(false);
     m_TeamScroll->setRange(0, 0);
     WindowGeometry::place(m_TeamScroll, 7000, FirstRowTop - 100, 255, RowsInView * RowStep);
-    connect(m_TeamScroll, &QScrollBar::valueChanged, this, &FrmDataExport::TeamScroll_Change);
+    connectGuarded(m_state.messages, m_TeamScroll, &QScrollBar::valueChanged, this, &FrmDataExport::TeamScroll_Change);
     m_CmdExport = new QPushButton(QStringLiteral("Export"), this);
     m_CmdExport->setObjectName(QStringLiteral("CmdExport"));
     WindowGeometry::place(m_CmdExport, 2160, 5700, 1560, 480);
-    connect(m_CmdExport, &QPushButton::clicked, this, &FrmDataExport::CmdExport_Click);
+    connectGuarded(m_state.messages, m_CmdExport, &QPushButton::clicked, this, &FrmDataExport::CmdExport_Click);
     addCancelButton({4680, 5700, 1560, 480});
     centreOn(m_state.ScreenWidth, m_state.ScreenHeight);
     Load_Team_List();

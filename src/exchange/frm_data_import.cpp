@@ -1,4 +1,5 @@
 #include "exchange/frm_data_import.h"
+#include "ui/guarded_connect.h"
 
 #include "exchange/import_data.h"
 #include "ui/error_reporter.h"
@@ -25,7 +26,7 @@ FrmDataImport::FrmDataImport(RunState& state, QWidget* parent)
     auto* import = new QPushButton(QStringLiteral("Import"), this);
     import->setObjectName(QStringLiteral("CmdImport"));
     WindowGeometry::place(import, 2160, 5700, 1560, 480);
-    connect(import, &QPushButton::clicked, this, &FrmDataImport::CmdImport_Click);
+    connectGuarded(m_state.messages, import, &QPushButton::clicked, this, &FrmDataImport::CmdImport_Click);
     addCancelButton({4680, 5700, 1560, 480});
     centreOn(m_state.ScreenWidth, m_state.ScreenHeight);
 }

@@ -1,4 +1,5 @@
 #include "judging/frm_judge_class_mgmt.h"
+#include "ui/guarded_connect.h"
 
 #include "judging/frm_judge_assignments.h"
 #include "judging/judging_reports.h"
@@ -14,11 +15,11 @@ FrmJudgeClassMgmt::FrmJudgeClassMgmt(RunState& state, QWidget* parent)
     auto* assign = new QPushButton(QStringLiteral("Create Judging Assignments"), this);
     assign->setObjectName(QStringLiteral("CmdAssignclasses"));
     WindowGeometry::place(assign, 2760, 2040, 3100, 560);
-    connect(assign, &QPushButton::clicked, this, &FrmJudgeClassMgmt::CmdAssignclasses_Click);
+    connectGuarded(m_state.messages, assign, &QPushButton::clicked, this, &FrmJudgeClassMgmt::CmdAssignclasses_Click);
     m_CmdDisplayReport = new QPushButton(QStringLiteral("Judging Agenda Report"), this);
     m_CmdDisplayReport->setObjectName(QStringLiteral("CmdDisplayReport"));
     WindowGeometry::place(m_CmdDisplayReport, 2760, 3000, 3100, 560);
-    connect(m_CmdDisplayReport, &QPushButton::clicked, this, &FrmJudgeClassMgmt::CmdDisplayReport_Click);
+    connectGuarded(m_state.messages, m_CmdDisplayReport, &QPushButton::clicked, this, &FrmJudgeClassMgmt::CmdDisplayReport_Click);
 }
 
 void FrmJudgeClassMgmt::Set_Division(const QString& RcvdDivision) {

@@ -1,4 +1,5 @@
 #include "judging/frm_judge_mgmt.h"
+#include "ui/guarded_connect.h"
 
 #include "judging/judge_data.h"
 #include "ui/error_reporter.h"
@@ -18,7 +19,7 @@ FrmJudgeMgmt::FrmJudgeMgmt(RunState& state, QWidget* parent)
     m_LbJudges->setSortingEnabled(false);
     WindowGeometry::place(m_LbJudges, 600, 1080, 4800, 4800);
     // Selection follows the mouse and the arrow keys alike.
-    connect(m_LbJudges, &QListWidget::itemSelectionChanged, this, &FrmJudgeMgmt::LbJudges_Click);
+    connectGuarded(m_state.messages, m_LbJudges, &QListWidget::itemSelectionChanged, this, &FrmJudgeMgmt::LbJudges_Click);
 
     setButtonColumn({5880, 1560, 2100, 840});
     addButton(QStringLiteral("CmdAddJudge"), QStringLiteral("Add Judge"), [this] { CmdAddJudge_Click(); });

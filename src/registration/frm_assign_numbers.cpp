@@ -1,4 +1,5 @@
 #include "registration/frm_assign_numbers.h"
+#include "ui/guarded_connect.h"
 
 #include "database/db_exception.h"
 #include "database/back_number.h"
@@ -48,8 +49,8 @@ FrmAssignNumbers::FrmAssignNumbers(RunState& state, QWidget* parent)
     m_TVNumberAssign->setUniformRowHeights(true);
     WindowGeometry::place(m_TVNumberAssign, 240, FrameTop, 4680, 5280);
     // A rider is taken for a new number with the mouse, or with Enter on the highlighted rider.
-    connect(m_TVNumberAssign, &QTreeWidget::itemClicked, this, &FrmAssignNumbers::TVNumberAssign_NodeClick);
-    connect(m_TVNumberAssign, &QTreeWidget::itemActivated, this, &FrmAssignNumbers::TVNumberAssign_NodeClick);
+    connectGuarded(m_state.messages, m_TVNumberAssign, &QTreeWidget::itemClicked, this, &FrmAssignNumbers::TVNumberAssign_NodeClick);
+    connectGuarded(m_state.messages, m_TVNumberAssign, &QTreeWidget::itemActivated, this, &FrmAssignNumbers::TVNumberAssign_NodeClick);
     buildFrames();
     centreOn(m_state.ScreenWidth, m_state.ScreenHeight);
     Load_Tree();
@@ -71,9 +72,9 @@ QGroupBox* FrmAssignNumbers::buildRangeFrame(const RangeFrameParts& parts, QLine
     to = new QLineEdit(frame);
     to->setObjectName(parts.toBox);
     WindowGeometry::place(to, 1440, 1530, 1200, 360);
-    connect(addButton(frame, parts.submit, QStringLiteral("Submit"), 240, 2640, 1680), &QPushButton::clicked, this,
+    connectGuarded(m_state.messages, addButton(frame, parts.submit, QStringLiteral("Submit"), 240, 2640, 1680), &QPushButton::clicked, this,
             parts.onSubmit);
-    connect(addButton(frame, parts.cancel, QStringLiteral("Cancel"), 2040, 2640, 1680), &QPushButton::clicked, this,
+    connectGuarded(m_state.messages, addButton(frame, parts.cancel, QStringLiteral("Cancel"), 2040, 2640, 1680), &QPushButton::clicked, this,
             parts.onCancel);
     frame->hide();
     return frame;
@@ -83,14 +84,14 @@ void FrmAssignNumbers::buildFrames() {
     m_FraButtons = new QFrame(this);
     m_FraButtons->setObjectName(QStringLiteral("FraButtons"));
     WindowGeometry::place(m_FraButtons, FrameLeft, FrameTop, FrameWidth, FrameHeight + 1680);
-    connect(addButton(m_FraButtons, QStringLiteral("CmdRandom"), QStringLiteral("Randomly"), 600, 240, 2760),
+    connectGuarded(m_state.messages, addButton(m_FraButtons, QStringLiteral("CmdRandom"), QStringLiteral("Randomly"), 600, 240, 2760),
             &QPushButton::clicked, this, &FrmAssignNumbers::CmdRandom_Click);
-    connect(addButton(m_FraButtons, QStringLiteral("cmdSequential"), QStringLiteral("Sequentially"), 600, 960, 2760),
+    connectGuarded(m_state.messages, addButton(m_FraButtons, QStringLiteral("cmdSequential"), QStringLiteral("Sequentially"), 600, 960, 2760),
             &QPushButton::clicked, this, &FrmAssignNumbers::cmdSequential_Click);
-    connect(addButton(m_FraButtons, QStringLiteral("CmdIndividual"), QStringLiteral("Individually"), 600, 1680, 2760),
+    connectGuarded(m_state.messages, addButton(m_FraButtons, QStringLiteral("CmdIndividual"), QStringLiteral("Individually"), 600, 1680, 2760),
             &QPushButton::clicked, this, &FrmAssignNumbers::CmdIndividual_Click);
     m_CmdClose = addButton(m_FraButtons, QStringLiteral("CmdClose"), QStringLiteral("Close"), 600, 4560, 2760);
-    connect(m_CmdClose, &QPushButton::clicked, this, &FrmAssignNumbers::CmdClose_Click);
+    connectGuarded(m_state.messages, m_CmdClose, &QPushButton::clicked, this, &FrmAssignNumbers::CmdClose_Click);
 
     m_FraRandom = buildRangeFrame({QStringLiteral("FraRandom"), QStringLiteral("Randomly"),
                                    QStringLiteral("TxtRandRange1"), QStringLiteral("TxtRandRange2"),
@@ -110,7 +111,7 @@ void FrmAssignNumbers::buildFrames() {
         new QLabel(QStringLiteral("Click on the Individual above to change their rider number."), m_FraIndividual);
     guide->setWordWrap(true);
     WindowGeometry::place(guide, 240, 240, 3480, 900);
-    connect(addButton(m_FraIndividual, QStringLiteral("CmdIndividualExit"), QStringLiteral("Exit"), 1200, 2640),
+    connectGuarded(m_state.messages, addButton(m_FraIndividual, QStringLiteral("CmdIndividualExit"), QStringLiteral("Exit"), 1200, 2640),
             &QPushButton::clicked, this, &FrmAssignNumbers::CmdIndividualExit_Click);
     m_FraIndividual->hide();
 
@@ -122,9 +123,9 @@ void FrmAssignNumbers::buildFrames() {
     m_TxtRiderNumber = new QLineEdit(m_FraEditNumber);
     m_TxtRiderNumber->setObjectName(QStringLiteral("TxtRiderNumber"));
     WindowGeometry::place(m_TxtRiderNumber, 1800, 930, 1200, 360);
-    connect(addButton(m_FraEditNumber, QStringLiteral("CmdEditSubmit"), QStringLiteral("Submit"), 240, 2640, 1680),
+    connectGuarded(m_state.messages, addButton(m_FraEditNumber, QStringLiteral("CmdEditSubmit"), QStringLiteral("Submit"), 240, 2640, 1680),
             &QPushButton::clicked, this, &FrmAssignNumbers::CmdEditSubmit_Click);
-    connect(addButton(m_FraEditNumber, QStringLiteral("CmdEditCancel"), QStringLiteral("Cancel"), 2040, 2640, 1680),
+    connectGuarded(m_state.messages, addButton(m_FraEditNumber, QStringLiteral("CmdEditCancel"), QStringLiteral("Cancel"), 2040, 2640, 1680),
             &QPushButton::clicked, this, &FrmAssignNumbers::CmdEditCancel_Click);
     m_FraEditNumber->hide();
 }

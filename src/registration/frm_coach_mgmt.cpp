@@ -1,4 +1,5 @@
 #include "registration/frm_coach_mgmt.h"
+#include "ui/guarded_connect.h"
 
 #include "registration/coach_data.h"
 #include "registration/registration_reports.h"
@@ -21,7 +22,7 @@ FrmCoachMgmt::FrmCoachMgmt(RunState& state, QWidget* parent)
     m_CbTeam->setObjectName(QStringLiteral("CbTeam"));
     m_CbTeam->setAccessibleName(QStringLiteral("Team"));
     WindowGeometry::place(m_CbTeam, 1440, 990, 4080, 360);
-    connect(m_CbTeam, &QComboBox::activated, this, &FrmCoachMgmt::CbTeam_Click);
+    connectGuarded(m_state.messages, m_CbTeam, &QComboBox::activated, this, &FrmCoachMgmt::CbTeam_Click);
 
     auto* forLabel = new QLabel(QStringLiteral("Coaches for:"), this);
     WindowGeometry::place(forLabel, 600, 1560, 1300, 330);
@@ -35,7 +36,7 @@ FrmCoachMgmt::FrmCoachMgmt(RunState& state, QWidget* parent)
     m_LbCoaches->setSortingEnabled(false);
     WindowGeometry::place(m_LbCoaches, 600, 1980, 4920, 3960);
     // Selection follows the mouse and the arrow keys alike.
-    connect(m_LbCoaches, &QListWidget::itemSelectionChanged, this, &FrmCoachMgmt::LbCoaches_Click);
+    connectGuarded(m_state.messages, m_LbCoaches, &QListWidget::itemSelectionChanged, this, &FrmCoachMgmt::LbCoaches_Click);
 
     setButtonColumn({5880, 1980, 2280, 720});
     addButton(QStringLiteral("CmdAddCoach"), QStringLiteral("Add Coach"), [this] { CmdAddCoach_Click(); });

@@ -1,4 +1,5 @@
 #include "registration/frm_rider_mgmt.h"
+#include "ui/guarded_connect.h"
 
 #include "registration/registration_reports.h"
 #include "registration/rider_data.h"
@@ -36,8 +37,8 @@ FrmRiderMgmt::FrmRiderMgmt(RunState& state, QWidget* parent)
     search->setObjectName(QStringLiteral("CmdSearch"));
     search->setDefault(true);
     WindowGeometry::place(search, 6900, 960, 1320, 420);
-    connect(search, &QPushButton::clicked, this, &FrmRiderMgmt::CmdSearch_Click);
-    connect(m_TxtSearchFor, &QLineEdit::returnPressed, this, &FrmRiderMgmt::CmdSearch_Click);
+    connectGuarded(m_state.messages, search, &QPushButton::clicked, this, &FrmRiderMgmt::CmdSearch_Click);
+    connectGuarded(m_state.messages, m_TxtSearchFor, &QLineEdit::returnPressed, this, &FrmRiderMgmt::CmdSearch_Click);
 
     m_LbResults = new QListWidget(this);
     m_LbResults->setObjectName(QStringLiteral("LbResults"));

@@ -1,4 +1,5 @@
 #include "registration/frm_team_mgmt.h"
+#include "ui/guarded_connect.h"
 
 #include "registration/frm_team.h"
 #include "registration/team_data.h"
@@ -17,7 +18,7 @@ FrmTeamMgmt::FrmTeamMgmt(RunState& state, QWidget* parent)
     m_LbTeam->setSortingEnabled(false);
     WindowGeometry::place(m_LbTeam, 600, 1080, 4800, 4800);
     // Selection follows the mouse and the arrow keys alike.
-    connect(m_LbTeam, &QListWidget::itemSelectionChanged, this, &FrmTeamMgmt::LbTeam_Click);
+    connectGuarded(m_state.messages, m_LbTeam, &QListWidget::itemSelectionChanged, this, &FrmTeamMgmt::LbTeam_Click);
 
     setButtonColumn({5880, 1560, 2100, 840});
     addButton(QStringLiteral("CmdAddTeam"), QStringLiteral("Add Team"), [this] { CmdAddTeam_Click(); });

@@ -1,4 +1,5 @@
 #include "results/frm_placings.h"
+#include "ui/guarded_connect.h"
 
 #include "database/class_data.h"
 #include "results/frm_place_assign.h"
@@ -29,7 +30,7 @@ FrmPlacings::FrmPlacings(RunState& state, QWidget* parent)
     auto* add = new QPushButton(QStringLiteral("Add Placings"), this);
     add->setObjectName(QStringLiteral("CmdAddPlacings"));
     WindowGeometry::place(add, 3600, 3240, 2100, 495);
-    connect(add, &QPushButton::clicked, this, &FrmPlacings::CmdAddPlacings_Click);
+    connectGuarded(m_state.messages, add, &QPushButton::clicked, this, &FrmPlacings::CmdAddPlacings_Click);
 
     runReportingErrors(m_state.messages, [this] {
         for (const ClassRow& row : ClassData::all(m_state.db()))

@@ -1,4 +1,5 @@
 #include "startup/frm_main.h"
+#include "ui/guarded_connect.h"
 
 #include "database/divisions.h"
 #include "startup/activity_catalog.h"
@@ -86,8 +87,8 @@ void FrmMain::buildHeader() {
         WindowGeometry::place(link, left, 420, 1020, 300);
         left += 1140;
     }
-    connect(m_LblSettings, &ClickableLabel::clicked, this, &FrmMain::LblSettings_Click);
-    connect(m_LblUtilities, &ClickableLabel::clicked, this, &FrmMain::LblUtilities_Click);
+    connectGuarded(m_state.messages, m_LblSettings, &ClickableLabel::clicked, this, &FrmMain::LblSettings_Click);
+    connectGuarded(m_state.messages, m_LblUtilities, &ClickableLabel::clicked, this, &FrmMain::LblUtilities_Click);
 
     auto* divisionLabel = new QLabel(QStringLiteral("Division"), this);
     divisionLabel->setObjectName(QStringLiteral("LblDivision"));
@@ -95,7 +96,7 @@ void FrmMain::buildHeader() {
     m_CbDivision = new QComboBox(this);
     m_CbDivision->setObjectName(QStringLiteral("CbDivision"));
     WindowGeometry::place(m_CbDivision, PanelLeft + 1020, 1110, 1200, 360);
-    connect(m_CbDivision, &QComboBox::activated, this, &FrmMain::CbDivision_Click);
+    connectGuarded(m_state.messages, m_CbDivision, &QComboBox::activated, this, &FrmMain::CbDivision_Click);
 
     auto* activityArea = new QFrame(this);
     activityArea->setObjectName(QStringLiteral("ShpActivityArea"));
@@ -126,7 +127,7 @@ void FrmMain::buildPanels() {
             WindowGeometry::place(button, 0, top, ButtonWidth, ButtonHeight);
             if (menu == panel)
                 setButtonColour(button, DarkGrey);
-            connect(button, &QPushButton::clicked, this, [this, menu] { Show_Menu(menu); });
+            connectGuarded(m_state.messages, button, &QPushButton::clicked, this, [this, menu] { Show_Menu(menu); });
             top += ButtonStep;
             if (menu != panel)
                 continue;
@@ -134,7 +135,7 @@ void FrmMain::buildPanels() {
                 QPushButton* activity =
                     makeButton(QStringLiteral("CmdActivity_%1").arg(n), ActivityCatalog::get(n).caption, frame);
                 WindowGeometry::place(activity, ActivityIndent, top, ButtonWidth - ActivityIndent, ButtonHeight);
-                connect(activity, &QPushButton::clicked, this, [this, n] { Select_Activity(n); });
+                connectGuarded(m_state.messages, activity, &QPushButton::clicked, this, [this, n] { Select_Activity(n); });
                 m_CmdActivity[n] = activity;
                 top += ButtonStep;
             }
@@ -266,7 +267,7 @@ void FrmMain::LblSettings_Click() {
 FrmSettings* FrmMain::Open_Settings() {
     // Not a child: disabling the main window must not disable the settings window.
     m_settings = new FrmSettings(m_state);
-    connect(m_settings, &EntryWindow::closed, this, &FrmMain::Settings_Closed);
+    connectGuarded(m_state.messages, m_settings.data(), &EntryWindow::closed, this, &FrmMain::Settings_Closed);
     SubWindows::showOwned(m_settings, this);
     m_settings->unsetCursor();
     return m_settings;
@@ -287,7 +288,7 @@ void FrmMain::LblUtilities_Click() {
     const QPoint below = mapToGlobal(QPoint(m_LblUtilities->x() + Twips::toPixels(60),
                                             m_ShpHeader->y() + m_ShpHeader->height() + Twips::toPixels(400)));
     auto* menu = new FrmUtilities(m_state, this);
-    connect(menu, &FrmUtilities::closed, this, &FrmMain::Utilities_Closed);
+    connectGuarded(m_state.messages, menu, &FrmUtilities::closed, this, &FrmMain::Utilities_Closed);
     menu->move(below);
     menu->show();
 }

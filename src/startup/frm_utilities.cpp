@@ -1,4 +1,5 @@
 #include "startup/frm_utilities.h"
+#include "ui/guarded_connect.h"
 
 #include "exchange/frm_data_export.h"
 #include "exchange/frm_data_import.h"
@@ -18,11 +19,11 @@ FrmUtilities::FrmUtilities(RunState& state, QWidget* owner) : QFrame(owner, Qt::
     setFrameShape(QFrame::Box);
     setFont(QFont(QStringLiteral("Times New Roman"), 10));
     WindowGeometry::setClientSize(this, 1900, 1140);
-    connect(addEntry(QStringLiteral("LblAssignNum"), QStringLiteral("Assign Rider #s"), 60), &ClickableLabel::clicked,
+    connectGuarded(m_state.messages, addEntry(QStringLiteral("LblAssignNum"), QStringLiteral("Assign Rider #s"), 60), &ClickableLabel::clicked,
             this, &FrmUtilities::LblAssignNum_Click);
-    connect(addEntry(QStringLiteral("LblExport"), QStringLiteral("Export to State"), 420), &ClickableLabel::clicked,
+    connectGuarded(m_state.messages, addEntry(QStringLiteral("LblExport"), QStringLiteral("Export to State"), 420), &ClickableLabel::clicked,
             this, &FrmUtilities::LblExport_Click);
-    connect(addEntry(QStringLiteral("LblImport"), QStringLiteral("Import Teams"), 780), &ClickableLabel::clicked, this,
+    connectGuarded(m_state.messages, addEntry(QStringLiteral("LblImport"), QStringLiteral("Import Teams"), 780), &ClickableLabel::clicked, this,
             &FrmUtilities::LblImport_Click);
 }
 
@@ -39,7 +40,7 @@ void FrmUtilities::openOverMain(EntryWindow* window, const std::function<void()>
     RunState& state = m_state;
     if (state.host)
         state.host->setHostEnabled(false);
-    connect(window, &EntryWindow::closed, window, [&state, afterClose] {
+    connectGuarded(state.messages, window, &EntryWindow::closed, window, [&state, afterClose] {
         if (state.host)
             state.host->setHostEnabled(true);
         if (afterClose)

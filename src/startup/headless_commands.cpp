@@ -4,6 +4,7 @@
 #include "startup/region_settings.h"
 #include "startup/sub_main.h"
 #include "ui/console_messages.h"
+#include "ui/error_reporter.h"
 #include "ui/messages.h"
 #include "ui/run_state.h"
 
@@ -58,5 +59,8 @@ int answerCommandLine(const CommandLine& commandLine) {
 }
 
 int runHeadlessCommand(RunState& state, const StartOptions& options, const CommandLine& commandLine) {
-    return withOutputChecked(state.messages, runCommand(state, options, *commandLine.command, commandLine.arguments));
+    int status = 1; // a fault that escapes the command is reported where it happens and fails it
+    runReportingErrors(state.messages,
+                       [&] { status = runCommand(state, options, *commandLine.command, commandLine.arguments); });
+    return withOutputChecked(state.messages, status);
 }

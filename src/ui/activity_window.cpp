@@ -2,6 +2,7 @@
 
 #include "ui/activity_host.h"
 #include "ui/entry_window.h"
+#include "ui/guarded_connect.h"
 #include "ui/run_state.h"
 #include "ui/sub_windows.h"
 #include "ui/window_geometry.h"
@@ -49,7 +50,7 @@ bool ActivityWindow::Query_Unload() {
 
 void ActivityWindow::openSubWindow(EntryWindow* window, Beneath beneath, const std::function<void()>& onClosed) {
     m_subWindow = window;
-    connect(window, &EntryWindow::closed, this, [this, onClosed] {
+    connectGuarded(m_state.messages, window, &EntryWindow::closed, this, [this, onClosed] {
         setBeneathEnabled(true);
         if (onClosed)
             onClosed();

@@ -1,4 +1,5 @@
 #include "ui/entry_window.h"
+#include "ui/guarded_connect.h"
 
 #include "ui/error_reporter.h"
 #include "ui/messages.h"
@@ -84,7 +85,7 @@ QPushButton* EntryWindow::addSubmitButton(const QString& objectName, const QStri
     auto* button = new QPushButton(caption, this);
     button->setObjectName(objectName);
     WindowGeometry::place(button, twips.x(), twips.y(), twips.width(), twips.height());
-    connect(button, &QPushButton::clicked, this, &EntryWindow::CmdSubmit_Click);
+    connectGuarded(m_state.messages, button, &QPushButton::clicked, this, &EntryWindow::CmdSubmit_Click);
     return button;
 }
 
@@ -92,7 +93,7 @@ QPushButton* EntryWindow::addCancelButton(QRect twips) {
     auto* button = new QPushButton(QStringLiteral("Cancel"), this);
     button->setObjectName(QStringLiteral("CmdCancel"));
     WindowGeometry::place(button, twips.x(), twips.y(), twips.width(), twips.height());
-    connect(button, &QPushButton::clicked, this, &EntryWindow::CmdCancel_Click);
+    connectGuarded(m_state.messages, button, &QPushButton::clicked, this, &EntryWindow::CmdCancel_Click);
     return button;
 }
 

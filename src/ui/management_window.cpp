@@ -1,4 +1,5 @@
 #include "ui/management_window.h"
+#include "ui/guarded_connect.h"
 
 #include "ui/run_state.h"
 #include "ui/window_geometry.h"
@@ -17,14 +18,14 @@ QPushButton* ManagementWindow::addButton(const QString& objectName, const QStrin
     auto* button = new QPushButton(caption, this);
     button->setObjectName(objectName);
     WindowGeometry::place(button, m_column.left, m_column.top, m_column.width, 495);
-    connect(button, &QPushButton::clicked, this, handler);
+    connectGuarded(m_state.messages, button, &QPushButton::clicked, this, handler);
     m_column.top += m_column.step;
     return button;
 }
 
 void ManagementWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    Form_Activate();
+    runReportingErrors(m_state.messages, [this] { Form_Activate(); });
 }
 
 void ManagementWindow::openEntryWindow(EntryWindow* window, Beneath beneath, QWidget* focusAfter) {

@@ -1,4 +1,6 @@
+#include "database/db_exception.h"
 #include "meet_fixture.h"
+#include "ui/guarded_connect.h"
 #include "startup/activity_catalog.h"
 #include "startup/frm_main.h"
 #include "test_main.h"
@@ -65,6 +67,7 @@ private slots:
     void activityWindowIsPlacedOverTheRightHandPart();
     void activityMayCloseItself();
     void closingTheMainWindowClosesTheMeetDatabase();
+    void aFaultInAHandlerIsReportedWhereItHappens();
 };
 
 void MainWindowTest::startsOnTheMainMenuWithTheRegionTitle() {
@@ -252,6 +255,27 @@ void MainWindowTest::closingTheMainWindowClosesTheMeetDatabase() {
     QVERIFY(!meet.state->MeetDb.isOpen());
     QVERIFY(!opened.last());
     QCOMPARE(main.CurrentActivity(), 0);
+}
+
+// A handler's fault reaches the user through the window's messages, by click or by key, and
+// the program goes on: nothing relies on an exception crossing the event loop.
+void MainWindowTest::aFaultInAHandlerIsReportedWhereItHappens() {
+    MeetFixture meet;
+    QPushButton button;
+    int calls = 0;
+    connectGuarded(meet.state->messages, &button, &QPushButton::clicked, &button, [&] {
+        ++calls;
+        throw DbException(QStringLiteral("disk I/O error"));
+    });
+    meet.messages.expectNotice(Messages::appTitle(), "The meet database reported an error:\n\ndisk I/O error",
+                               Messages::Icon::Critical);
+    button.click();
+    meet.messages.expectNotice(Messages::appTitle(), "The meet database reported an error:\n\ndisk I/O error",
+                               Messages::Icon::Critical);
+    button.setFocus();
+    QTest::keyClick(&button, Qt::Key_Space);
+    QCOMPARE(calls, 2);
+    VERIFY_MESSAGES(meet.messages);
 }
 
 CORRAVIN_TEST(MainWindowTest)
