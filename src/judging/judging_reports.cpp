@@ -29,7 +29,7 @@ RowSet judgeAgendaRows(const QSqlDatabase& db, const QString& division) {
 }
 
 PreparedReport judgeAgendaOf(RunState& state, const QString& division) {
-    PreparedReport prepared = ReportPreparation::fromCommand(
+    PreparedReport prepared = ReportPreparation::fromRows(
         state, QStringLiteral("RptJudgeAgenda"), [&](const QSqlDatabase& db) { return judgeAgendaRows(db, division); },
         QStringLiteral("There are currently no judging assignments entered."));
     if (prepared.report)

@@ -1,7 +1,5 @@
 #include "reports/report.h"
 
-#include "reports/report_data_source.h"
-
 #include <QImageReader>
 #include <algorithm>
 
@@ -73,16 +71,4 @@ bool Report::setVisible(const QString& sectionName, const QString& controlName, 
         return false;
     c->visible = visible;
     return true;
-}
-
-bool Report::bindCommand(const ReportDataSource& source) {
-    if (!source.isOpen(m_dataMember))
-        return false;
-    m_rows = source.recordset(m_dataMember);
-    return true;
-}
-
-void Report::setEnding(bool closesCommand, bool closesActivity) {
-    m_closesCommand = closesCommand;
-    m_closesActivity = closesActivity;
 }

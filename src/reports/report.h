@@ -3,10 +3,7 @@
 #include "reports/report_rows.h"
 #include "reports/report_section.h"
 
-#include <functional>
 #include <deque>
-
-class ReportDataSource;
 
 // One column of a report read as a table (a CSV file, a web page): its heading, the row
 // field it shows (a field of a group's rows or of the detail rows), and optionally the
@@ -17,9 +14,9 @@ struct ReportColumn {
     QString picture = {};
 };
 
-// A banded report: named sections holding named controls, the rows it prints, and what
-// closing its preview does. Reports come from the catalogue; callers set captions and
-// pictures, bind rows and show it.
+// A banded report: named sections holding named controls, the rows it prints, and whether
+// closing its preview closes the activity that opened it. Reports come from the catalogue;
+// callers set captions and pictures, hand it its rows and show it.
 class Report {
 public:
     // The wide-report value under which a report prints landscape at full width.
@@ -56,19 +53,14 @@ public:
     void setWideReport(int value) { m_wideReport = value; }
     bool landscape() const { return m_wideReport == WideLandscape; }
 
-    // The rows: a command of the report data source, or rows built in memory.
-    const QString& dataMember() const { return m_dataMember; }
-    void setDataMember(const QString& command) { m_dataMember = command; }
-    bool bindCommand(const ReportDataSource& source); // false when the command is not open
+    // The rows it prints, its own: the one way rows reach a report.
     void setDataSource(RowSet rows) { m_rows = std::move(rows); }
     const RowSet& rows() const { return m_rows; }
 
-    // Closing the preview: the catalogue says whether the command's rows are closed and
-    // the main window's current activity is closed; the opening window may add its own step
-    // (returning to itself, for instance).
-    bool closesCommand() const { return m_closesCommand; }
+    // Closing the preview: the catalogue says whether the main window's current activity is
+    // closed with it; the opening window may add its own step (returning to itself, for instance).
     bool closesActivity() const { return m_closesActivity; }
-    void setEnding(bool closesCommand, bool closesActivity);
+    void setClosesActivity(bool closes) { m_closesActivity = closes; }
 
 private:
     ReportControl* control(const QString& sectionName, const QString& controlName);
@@ -79,8 +71,6 @@ private:
     int m_designWidth = 0;
     QList<ReportColumn> m_columns;
     int m_wideReport = 0;
-    QString m_dataMember;
     RowSet m_rows;
-    bool m_closesCommand = false;
     bool m_closesActivity = false;
 };

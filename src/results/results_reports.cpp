@@ -100,7 +100,7 @@ PreparedReport prepareHighPoint(RunState& state, const PrintRequest& request) {
 }
 
 PreparedReport prepareRiderResults(RunState& state, const PrintRequest& request) {
-    PreparedReport prepared = ReportPreparation::fromCommand(
+    PreparedReport prepared = ReportPreparation::fromRows(
         state, QStringLiteral("RptIndividualResults"),
         [&](const QSqlDatabase& db) { return riderResultRows(db, request.division); },
         QStringLiteral("There are currently no teams or riders entered."));
