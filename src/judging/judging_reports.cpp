@@ -1,10 +1,10 @@
 #include "judging/judging_reports.h"
 
 #include "judging/judge_data.h"
+#include "report_engine/row_shaping.h"
 #include "reports/print_registry.h"
 #include "reports/report_catalogue.h"
 #include "reports/report_preparation.h"
-#include "reports/row_shaping.h"
 #include "ui/run_state.h"
 
 #include <QWidget>

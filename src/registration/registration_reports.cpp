@@ -3,9 +3,9 @@
 #include "registration/coach_data.h"
 #include "registration/rider_data.h"
 #include "registration/team_data.h"
+#include "report_engine/row_shaping.h"
 #include "reports/print_registry.h"
 #include "reports/report_preparation.h"
-#include "reports/row_shaping.h"
 
 namespace RegistrationReports {
 

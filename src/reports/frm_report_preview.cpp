@@ -1,10 +1,10 @@
 #include "reports/frm_report_preview.h"
 
-#include "reports/report_layout.h"
+#include "report_engine/report_layout.h"
+#include "report_engine/report_painter.h"
+#include "report_engine/report_table.h"
 #include "reports/report_output.h"
 #include "reports/report_page_view.h"
-#include "reports/report_painter.h"
-#include "reports/report_table.h"
 #include "ui/activity_host.h"
 #include "ui/run_state.h"
 #include "ui/file_dialogs.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "reports/report.h"
-#include "reports/report_pages.h"
+#include "report_engine/report.h"
+#include "report_engine/report_pages.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -2,10 +2,10 @@
 
 #include "database/checked_file_writer.h"
 #include "database/divisions.h"
-#include "reports/report_layout.h"
+#include "report_engine/report_layout.h"
+#include "report_engine/report_painter.h"
+#include "report_engine/report_table.h"
 #include "reports/report_output.h"
-#include "reports/report_painter.h"
-#include "reports/report_table.h"
 #include "ui/error_reporter.h"
 #include "ui/run_state.h"
 #include "ui/messages.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "database/db_connection.h"
-#include "reports/report_rows.h"
+#include "report_engine/report_rows.h"
 
 #include <QString>
 #include <functional>

@@ -2,10 +2,10 @@
 #include "meet_fixture.h"
 #include "test_main.h"
 
+#include "report_engine/report_layout.h"
+#include "report_engine/report_painter.h"
+#include "report_engine/text_fit.h"
 #include "reports/report_catalogue.h"
-#include "reports/report_layout.h"
-#include "reports/report_painter.h"
-#include "reports/text_fit.h"
 
 #include <QDir>
 #include <QTest>

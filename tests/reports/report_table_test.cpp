@@ -3,11 +3,11 @@
 #include "strict_csv.h"
 #include "test_main.h"
 
-#include "reports/csv_text.h"
-#include "reports/html_page.h"
-#include "reports/report_html.h"
-#include "reports/report_layout.h"
-#include "reports/report_table.h"
+#include "report_engine/csv_text.h"
+#include "report_engine/html_page.h"
+#include "report_engine/report_html.h"
+#include "report_engine/report_layout.h"
+#include "report_engine/report_table.h"
 
 #include <QTest>
 #include <QXmlStreamReader>

@@ -1,6 +1,6 @@
 #include "sample_report.h"
 
-#include "reports/row_shaping.h"
+#include "report_engine/row_shaping.h"
 
 namespace SampleReport {
 

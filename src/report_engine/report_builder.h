@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reports/report_section.h"
+#include "report_engine/report_section.h"
 
 // Fills a section with controls, one call per control, for the catalogue's layouts.
 // Rectangles are twips from the section's top left.

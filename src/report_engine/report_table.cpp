@@ -1,10 +1,10 @@
-#include "reports/report_table.h"
+#include "report_engine/report_table.h"
 
 #include "database/checked_file_writer.h"
-#include "reports/csv_text.h"
-#include "reports/report.h"
-#include "reports/report_bands.h"
-#include "reports/report_layout.h"
+#include "report_engine/csv_text.h"
+#include "report_engine/report.h"
+#include "report_engine/report_bands.h"
+#include "report_engine/report_layout.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "reports/report_rows.h"
-#include "reports/report_section.h"
+#include "report_engine/report_rows.h"
+#include "report_engine/report_section.h"
 
 #include <deque>
 

@@ -1,4 +1,4 @@
-#include "reports/report.h"
+#include "report_engine/report.h"
 
 #include <QImageReader>
 #include <algorithm>

@@ -1,8 +1,8 @@
-#include "reports/report_html.h"
+#include "report_engine/report_html.h"
 
-#include "reports/html_page.h"
-#include "reports/report.h"
-#include "reports/report_table.h"
+#include "report_engine/html_page.h"
+#include "report_engine/report.h"
+#include "report_engine/report_table.h"
 
 #include <QBuffer>
 

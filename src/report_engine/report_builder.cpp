@@ -1,4 +1,4 @@
-#include "reports/report_builder.h"
+#include "report_engine/report_builder.h"
 
 SectionBuilder& SectionBuilder::add(ReportControl::Kind kind, const QString& name, QRect rect) {
     ReportControl control;
