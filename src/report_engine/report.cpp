@@ -72,3 +72,12 @@ bool Report::setVisible(const QString& sectionName, const QString& controlName, 
     c->visible = visible;
     return true;
 }
+
+QList<ReportColumn> Report::columns() const {
+    QList<ReportColumn> columns;
+    for (const ReportSection& s : m_sections)
+        for (const ReportControl& c : s.controls)
+            if (s.visible && c.visible && c.kind == ReportControl::Kind::Field && !c.tableHeading.isEmpty())
+                columns.append({c.tableHeading, c.field, c.tablePicture});
+    return columns;
+}

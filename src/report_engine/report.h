@@ -3,6 +3,7 @@
 #include "report_engine/report_rows.h"
 #include "report_engine/report_section.h"
 
+#include <QList>
 #include <deque>
 
 // One column of a report read as a table (a CSV file, a web page): its heading, the row
@@ -45,9 +46,10 @@ public:
     bool setPicture(const QString& sectionName, const QString& controlName, const QString& filePath);
     bool setVisible(const QString& sectionName, const QString& controlName, bool visible);
 
-    // The report as a table: the columns its lines are written with, in printed order.
-    const QList<ReportColumn>& columns() const { return m_columns; }
-    void setColumns(QList<ReportColumn> columns) { m_columns = std::move(columns); }
+    // The report as a table: one column for each printed field that carries a table
+    // heading, in the order of the sections and of their controls. Empty: the report does
+    // not read as a table.
+    QList<ReportColumn> columns() const;
 
     int wideReport() const { return m_wideReport; }
     void setWideReport(int value) { m_wideReport = value; }
@@ -69,7 +71,6 @@ private:
     QString m_title;
     std::deque<ReportSection> m_sections; // a deque: sections stay where they are as more are added
     int m_designWidth = 0;
-    QList<ReportColumn> m_columns;
     int m_wideReport = 0;
     RowSet m_rows;
     bool m_closesActivity = false;

@@ -82,6 +82,12 @@ void ReportTableTest::tableLinesFollowThePrintedLines() {
     };
     QCOMPARE(small.flatRows(), expected);
 
+    // The columns are the printed fields that carry a heading: a field hidden at run time
+    // leaves the table with it.
+    Report narrowed = SampleReport::make(1, 1);
+    QVERIFY(narrowed.setVisible(QStringLiteral("Detail"), QStringLiteral("txtPoints"), false));
+    QCOMPARE(ReportTable::of(narrowed).headings, (QStringList{"Division", "Team", "Rider #", "Rider"}));
+
     // Over many pages, with group headers repeated where a page continues a group, the
     // table's detail lines are the printed detail lines, in the printed order.
     const Report large = SampleReport::make(3, 12);
