@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reports/report_layout.h"
+#include "report_engine/report_layout.h"
 
 #include <QFont>
 #include <QImage>

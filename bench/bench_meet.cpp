@@ -1,7 +1,7 @@
 #include "bench_meet.h"
 
-#include "reports/report_layout.h"
-#include "reports/report_painter.h"
+#include "report_engine/report_layout.h"
+#include "report_engine/report_painter.h"
 #include "ui/meet_creation.h"
 
 #include <QBuffer>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "bench_facades.h"
-#include "reports/report.h"
+#include "report_engine/report.h"
 #include "ui/run_state.h"
 
 #include <QTemporaryDir>

@@ -3,8 +3,8 @@
 #include "database/sql.h"
 #include "judging/frm_judge_assignments.h"
 #include "judging/judging_reports.h"
+#include "report_engine/report_layout.h"
 #include "reports/print_registry.h"
-#include "reports/report_layout.h"
 #include "ui/check_box_grid.h"
 
 #include <QCheckBox>

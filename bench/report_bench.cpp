@@ -1,9 +1,9 @@
 #include "bare_pdf.h"
 #include "bench_meet.h"
-#include "reports/report.h"
-#include "reports/report_builder.h"
-#include "reports/report_layout.h"
-#include "reports/row_shaping.h"
+#include "report_engine/report.h"
+#include "report_engine/report_builder.h"
+#include "report_engine/report_layout.h"
+#include "report_engine/row_shaping.h"
 
 #include <benchmark/benchmark.h>
 

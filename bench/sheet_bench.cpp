@@ -2,7 +2,7 @@
 #include "bench_meet.h"
 #include "database/sql.h"
 #include "database/transaction_guard.h"
-#include "reports/report_layout.h"
+#include "report_engine/report_layout.h"
 #include "reports/sheet_reports.h"
 
 #include <QPainter>

@@ -1,10 +1,10 @@
 #include "judging/judging_reports.h"
 
 #include "judging/judge_data.h"
+#include "report_engine/row_shaping.h"
 #include "reports/print_registry.h"
 #include "reports/report_catalogue.h"
 #include "reports/report_preparation.h"
-#include "reports/row_shaping.h"
 #include "ui/run_state.h"
 
 #include <QWidget>
@@ -29,7 +29,7 @@ RowSet judgeAgendaRows(const QSqlDatabase& db, const QString& division) {
 }
 
 PreparedReport judgeAgendaOf(RunState& state, const QString& division) {
-    PreparedReport prepared = ReportPreparation::fromCommand(
+    PreparedReport prepared = ReportPreparation::fromRows(
         state, QStringLiteral("RptJudgeAgenda"), [&](const QSqlDatabase& db) { return judgeAgendaRows(db, division); },
         QStringLiteral("There are currently no judging assignments entered."));
     if (prepared.report)

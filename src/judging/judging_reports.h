@@ -1,7 +1,7 @@
 #pragma once
 
+#include "report_engine/report_rows.h"
 #include "reports/prepared_report.h"
-#include "reports/report_rows.h"
 
 #include <QSqlDatabase>
 

@@ -3,9 +3,9 @@
 #include "registration/coach_data.h"
 #include "registration/rider_data.h"
 #include "registration/team_data.h"
+#include "report_engine/row_shaping.h"
 #include "reports/print_registry.h"
 #include "reports/report_preparation.h"
-#include "reports/row_shaping.h"
 
 namespace RegistrationReports {
 
@@ -38,13 +38,13 @@ RowSet riderRows(const QSqlDatabase& db) {
 } // namespace
 
 PreparedReport prepareCoachList(RunState& state, const PrintRequest&) {
-    return ReportPreparation::fromCommand(state, QStringLiteral("RptCoachList"), coachRows,
-                   QStringLiteral("There are currently no coaches entered."));
+    return ReportPreparation::fromRows(state, QStringLiteral("RptCoachList"), coachRows,
+                                       QStringLiteral("There are currently no coaches entered."));
 }
 
 PreparedReport prepareRiderList(RunState& state, const PrintRequest&) {
-    return ReportPreparation::fromCommand(state, QStringLiteral("RptRiderList"), riderRows,
-                   QStringLiteral("There are currently no riders entered."));
+    return ReportPreparation::fromRows(state, QStringLiteral("RptRiderList"), riderRows,
+                                       QStringLiteral("There are currently no riders entered."));
 }
 
 QWidget* showCoachList(RunState& state, QWidget* owner) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reports/report.h"
+#include "report_engine/report.h"
 
 // The layouts of the catalogue's reports, one function per report. Widths are those
 // between the margins of a Letter page: 10800 twips upright, 14400 landscape.

@@ -1,5 +1,5 @@
 #include "reports/catalogue_layouts.h"
-#include "reports/report_builder.h"
+#include "report_engine/report_builder.h"
 
 using Kind = ReportSection::Kind;
 

@@ -1,5 +1,5 @@
 #include "reports/catalogue_layouts.h"
-#include "reports/report_builder.h"
+#include "report_engine/report_builder.h"
 
 using Kind = ReportSection::Kind;
 
@@ -57,13 +57,17 @@ void individualResults(Report& report) {
         .label(QStringLiteral("LblTitle"), QString(), {0, 0, w, 440}, ReportFont::bolded(14), Centred)
         .label(QStringLiteral("LblTeam"), QStringLiteral("Team:"), {0, 560, 800, 340}, ReportFont::bolded(12))
         .field(QStringLiteral("txtTeamName"), QStringLiteral("TeamName"), {800, 560, 6800, 340}, ReportFont::bolded(12))
+        .tableColumn(QStringLiteral("Team"))
         .continuedMark()
         .label(QStringLiteral("LblDivision"), QStringLiteral("Division:"), {8000, 560, 1300, 340}, ReportFont::plain(12))
         .field(QStringLiteral("txtDivision"), QStringLiteral("Division"), {9300, 560, 600, 340}, ReportFont::bolded(12))
+        .tableColumn(QStringLiteral("Division"))
         .line(QStringLiteral("LnTeam"), {0, 1000, w, 0}, 30);
     SectionBuilder(report.addSection(QStringLiteral("RptRider_Header"), Kind::GroupHeader, 720, 1))
         .field(QStringLiteral("txtRiderNumber"), QStringLiteral("RiderNumber"), {0, 100, 800, 300}, bold)
+        .tableColumn(QStringLiteral("Rider #"))
         .field(QStringLiteral("txtFirstName"), QStringLiteral("Rider"), {900, 100, 7000, 300}, bold)
+        .tableColumn(QStringLiteral("Rider"))
         .continuedMark()
         .label(QStringLiteral("LblClass"), QStringLiteral("Class:"), {900, 420, 3900, 260}, ReportFont::plain(9))
         .label(QStringLiteral("LblJudge"), QStringLiteral("Judge:"), {4900, 420, 3400, 260}, ReportFont::plain(9))
@@ -74,11 +78,16 @@ void individualResults(Report& report) {
     SectionBuilder(report.addSection(QStringLiteral("RptPlacings_Detail"), Kind::Detail, 280))
         .field(QStringLiteral("txtTblPlacingClassNumber"), QStringLiteral("TblPlacing.ClassNumber"),
                {900, 0, 400, 260}, ReportFont::plain(10), Right)
+        .tableColumn(QStringLiteral("Class #"))
         .field(QStringLiteral("txtClassName"), QStringLiteral("ClassName"), {1400, 0, 3400, 260})
+        .tableColumn(QStringLiteral("Class"))
         .field(QStringLiteral("txtJudge"), QStringLiteral("Judge"), {4900, 0, 3400, 260})
+        .tableColumn(QStringLiteral("Judge"))
         .field(QStringLiteral("txtPlace"), QStringLiteral("Place"), {8400, 0, 1000, 260}, ReportFont::plain(10), Right)
+        .tableColumn(QStringLiteral("Place"))
         .field(QStringLiteral("txtPoints"), QStringLiteral("Points"), {9500, 0, 1300, 260}, ReportFont::plain(10),
-               Right);
+               Right)
+        .tableColumn(QStringLiteral("Points"));
     SectionBuilder(report.addSection(QStringLiteral("RptRider_Footer"), Kind::GroupFooter, 380, 1))
         .line(QStringLiteral("LnRiderTotal"), {9500, 30, 1300, 0}, 8)
         .label(QStringLiteral("LblRiderTotal"), QStringLiteral("Total Points:"), {6900, 60, 2500, 280}, bold, Right)
@@ -89,15 +98,6 @@ void individualResults(Report& report) {
                ReportFont::bolded(11), Right)
         .sum(QStringLiteral("txtTeamTotal"), QStringLiteral("Points"), {9500, 160, 1300, 320}, ReportFont::bolded(11));
     SectionBuilder(report.addSection(QStringLiteral("PageFooter"), Kind::PageFooter, 400)).pageNumbers(w);
-    report.setColumns({{QStringLiteral("Team"), QStringLiteral("TeamName")},
-                       {QStringLiteral("Division"), QStringLiteral("Division")},
-                       {QStringLiteral("Rider #"), QStringLiteral("RiderNumber")},
-                       {QStringLiteral("Rider"), QStringLiteral("Rider")},
-                       {QStringLiteral("Class #"), QStringLiteral("TblPlacing.ClassNumber")},
-                       {QStringLiteral("Class"), QStringLiteral("ClassName")},
-                       {QStringLiteral("Judge"), QStringLiteral("Judge")},
-                       {QStringLiteral("Place"), QStringLiteral("Place")},
-                       {QStringLiteral("Points"), QStringLiteral("Points")}});
 }
 
 void teamStandings(Report& report) {
@@ -126,37 +126,33 @@ void teamStandings(Report& report) {
     SectionBuilder detail(report.addSection(QStringLiteral("Detail"), Kind::Detail, 560));
     detail.field(QStringLiteral("txtTeamName"), QStringLiteral("TeamName"), {60, 20, nameWidth - 120, 520},
                  ReportFont::bolded(10))
+        .tableColumn(QStringLiteral("Team"))
         .field(QStringLiteral("txtDivision"), QStringLiteral("division"), {nameWidth, 40, divisionWidth, 300},
-               ReportFont::plain(10), Centred);
+               ReportFont::plain(10), Centred)
+        .tableColumn(QStringLiteral("Div"));
     for (int c = 1; c <= 17; ++c) {
         const int left = columnsLeft + (c - 1) * column;
-        header.image(QStringLiteral("Class%1").arg(c), {left + (column - 375) / 2, headTop, 375, 1575})
+        const QString picture = QStringLiteral("Class%1").arg(c); // heads the class's two columns
+        header.image(picture, {left + (column - 375) / 2, headTop, 375, 1575})
             .label(QStringLiteral("LblClass%1").arg(c), QString::number(c), {left, captionTop, column, 300},
                    ReportFont::bolded(9), Centred);
         // Room for two lines of places at the smallest readable size: the eight places four
         // riders can take under two judges ("7,7,8,8,9," over "9,10,10"); more grow the row.
         detail.field(QStringLiteral("txtPlacings%1").arg(c), QStringLiteral("Placings%1").arg(c),
                      {left + 10, 20, column - 20, 330}, ReportFont::plain(8), Centred)
+            .tableColumn(QStringLiteral("Class %1 Places").arg(c), picture)
             .growing()
             .field(QStringLiteral("txtPoints%1").arg(c), QStringLiteral("Points%1").arg(c),
                    {left + 20, 360, column - 40, 190}, ReportFont::bolded(9), Centred)
+            .tableColumn(QStringLiteral("Class %1 Points").arg(c), picture)
             .line(QStringLiteral("LnColumn%1").arg(c), {left, 0, 0, 560}, 8);
     }
     detail.line(QStringLiteral("LnTotal"), {columnsLeft + 17 * column, 0, 0, 560}, 8)
         .field(QStringLiteral("txtTotalPoints"), QStringLiteral("TotalPoints"),
                {columnsLeft + 17 * column, 100, totalWidth, 360}, ReportFont::bolded(12), Centred)
+        .tableColumn(QStringLiteral("Total"))
         .line(QStringLiteral("LnRow"), {0, 560, w, 0}, 8);
     SectionBuilder(report.addSection(QStringLiteral("PageFooter"), Kind::PageFooter, 400)).pageNumbers(w);
-
-    QList<ReportColumn> columns{{QStringLiteral("Team"), QStringLiteral("TeamName")},
-                                {QStringLiteral("Div"), QStringLiteral("division")}};
-    for (int c = 1; c <= 17; ++c) {
-        const QString picture = QStringLiteral("Class%1").arg(c);
-        columns.append({QStringLiteral("Class %1 Places").arg(c), QStringLiteral("Placings%1").arg(c), picture});
-        columns.append({QStringLiteral("Class %1 Points").arg(c), QStringLiteral("Points%1").arg(c), picture});
-    }
-    columns.append({QStringLiteral("Total"), QStringLiteral("TotalPoints")});
-    report.setColumns(columns);
 }
 
 void highPointRiders(Report& report) {
@@ -201,28 +197,27 @@ void highPointRiders(Report& report) {
         .line(QStringLiteral("LnHeader"), {0, captionTop + 380, w, 0}, 20);
     SectionBuilder detail(report.addSection(QStringLiteral("Detail"), Kind::Detail, 340));
     detail.field(QStringLiteral("txtPlace"), QStringLiteral("Place"), {0, 40, placeWidth, 260}, caption, Centred)
+        .tableColumn(QStringLiteral("Place"))
         .field(QStringLiteral("txtRiderNumber"), QStringLiteral("RiderNumber"), {numberLeft, 40, numberWidth, 260},
                ReportFont::plain(10), Centred)
+        .tableColumn(QStringLiteral("Rider #"))
         .field(QStringLiteral("txtRider"), QStringLiteral("Rider"), {riderLeft + 60, 40, riderWidth - 120, 260})
-        .field(QStringLiteral("txtTeamName"), QStringLiteral("TeamName"), {teamLeft + 60, 40, teamWidth - 120, 260});
-    QList<ReportColumn> columns{{QStringLiteral("Place"), QStringLiteral("Place")},
-                                {QStringLiteral("Rider #"), QStringLiteral("RiderNumber")},
-                                {QStringLiteral("Rider"), QStringLiteral("Rider")},
-                                {QStringLiteral("Team"), QStringLiteral("TeamName")}};
+        .tableColumn(QStringLiteral("Rider"))
+        .field(QStringLiteral("txtTeamName"), QStringLiteral("TeamName"), {teamLeft + 60, 40, teamWidth - 120, 260})
+        .tableColumn(QStringLiteral("Team"));
     for (int p = 1; p <= 10; ++p) {
         const int left = countsLeft + (p - 1) * count;
         header.label(QStringLiteral("LblPlaces%1").arg(p), ordinals[p - 1], {left, captionTop, count, 300},
                      ReportFont::bolded(9), Centred);
         detail.field(QStringLiteral("txtPlaces%1").arg(p), QStringLiteral("Places%1").arg(p), {left, 40, count, 260},
-                     ReportFont::plain(10), Centred);
-        columns.append({ordinals[p - 1], QStringLiteral("Places%1").arg(p)});
+                     ReportFont::plain(10), Centred)
+            .tableColumn(ordinals[p - 1]);
     }
     detail.field(QStringLiteral("txtTotalPoints"), QStringLiteral("TotalPoints"), {totalLeft, 40, totalWidth, 260},
                  caption, Centred)
+        .tableColumn(QStringLiteral("Total"))
         .line(QStringLiteral("LnRow"), {0, 340, w, 0}, 5);
     SectionBuilder(report.addSection(QStringLiteral("PageFooter"), Kind::PageFooter, 400)).pageNumbers(w);
-    columns.append({QStringLiteral("Total"), QStringLiteral("TotalPoints")});
-    report.setColumns(columns);
 }
 
 } // namespace CatalogueLayouts

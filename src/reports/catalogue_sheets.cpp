@@ -1,5 +1,5 @@
 #include "reports/catalogue_layouts.h"
-#include "reports/report_builder.h"
+#include "report_engine/report_builder.h"
 
 using Kind = ReportSection::Kind;
 
@@ -37,9 +37,13 @@ void classEntries(Report& report) {
         .line(QStringLiteral("LnHeader"), {0, 860, w, 0});
     SectionBuilder(report.addSection(QStringLiteral("Section1"), Kind::Detail, 380))
         .field(QStringLiteral("txtRiderNum"), QStringLiteral("RiderNum"), {0, 40, 1000, 300})
+        .tableColumn(QStringLiteral("Rider #"))
         .field(QStringLiteral("txtFirstname"), QStringLiteral("Firstname"), {1100, 40, 2400, 300})
+        .tableColumn(QStringLiteral("Firstname"))
         .field(QStringLiteral("txtLastName"), QStringLiteral("LastName"), {3600, 40, 2600, 300})
+        .tableColumn(QStringLiteral("LastName"))
         .field(QStringLiteral("txtTeamName"), QStringLiteral("TeamName"), {6300, 40, 2900, 300})
+        .tableColumn(QStringLiteral("TeamName"))
         .growing() // a long team name takes a second line rather than an unreadable size
         .line(QStringLiteral("LnTime"), {9400, 340, 1400, 0})
         .hidden();
@@ -49,10 +53,6 @@ void classEntries(Report& report) {
                ReportFont::bolded(11), Right)
         .count(QStringLiteral("TxtTotalEntries"), QStringLiteral("RiderNum"), {9400, 220, 1400, 320},
                ReportFont::bolded(11));
-    report.setColumns({{QStringLiteral("Rider #"), QStringLiteral("RiderNum")},
-                       {QStringLiteral("Firstname"), QStringLiteral("Firstname")},
-                       {QStringLiteral("LastName"), QStringLiteral("LastName")},
-                       {QStringLiteral("TeamName"), QStringLiteral("TeamName")}});
 }
 
 void classEntries17(Report& report) {
@@ -78,9 +78,12 @@ void classEntries17(Report& report) {
     SectionBuilder detail(report.addSection(QStringLiteral("Section1"), Kind::Detail, 380));
     const char* fields[] = {"RiderNum", "Firstname", "LastName", "PartnerNumber", "PartnerFirst", "PartnerLast",
                             "TeamName"};
+    const char* headings[] = {"Rider #", "Firstname", "LastName", "Partner Rider #", "Partner Firstname",
+                              "Partner LastName", "TeamName"};
     for (int i = 0; i < 7; ++i)
         detail.field(QStringLiteral("txt") + QLatin1String(fields[i]), QLatin1String(fields[i]),
                      {x[i], 40, width[i], 300})
+            .tableColumn(QLatin1String(headings[i]))
             .growing();
     SectionBuilder(report.addSection(QStringLiteral("Section5"), Kind::ReportFooter, 640))
         .line(QStringLiteral("LnTotal"), {0, 80, w, 0})
@@ -88,13 +91,6 @@ void classEntries17(Report& report) {
                ReportFont::bolded(11), Right)
         .count(QStringLiteral("TxtTotalEntries"), QStringLiteral("RiderNum"), {8300, 220, 1400, 320},
                ReportFont::bolded(11));
-    report.setColumns({{QStringLiteral("Rider #"), QStringLiteral("RiderNum")},
-                       {QStringLiteral("Firstname"), QStringLiteral("Firstname")},
-                       {QStringLiteral("LastName"), QStringLiteral("LastName")},
-                       {QStringLiteral("Partner Rider #"), QStringLiteral("PartnerNumber")},
-                       {QStringLiteral("Partner Firstname"), QStringLiteral("PartnerFirst")},
-                       {QStringLiteral("Partner LastName"), QStringLiteral("PartnerLast")},
-                       {QStringLiteral("TeamName"), QStringLiteral("TeamName")}});
 }
 
 void slotSheets(Report& report) {

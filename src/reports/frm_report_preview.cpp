@@ -1,11 +1,10 @@
 #include "reports/frm_report_preview.h"
 
-#include "reports/report_layout.h"
+#include "report_engine/report_layout.h"
+#include "report_engine/report_painter.h"
+#include "report_engine/report_table.h"
 #include "reports/report_output.h"
 #include "reports/report_page_view.h"
-#include "reports/report_painter.h"
-#include "reports/report_preparation.h"
-#include "reports/report_table.h"
 #include "ui/activity_host.h"
 #include "ui/run_state.h"
 #include "ui/file_dialogs.h"
@@ -145,7 +144,6 @@ void FrmReportPreview::Report_Terminate() {
     if (m_terminated)
         return;
     m_terminated = true;
-    ReportPreparation::release(m_state, *m_report);
     if (m_report->closesActivity() && m_state.host && m_state.host->CurrentActivity() != 0)
         m_state.host->Close_Current_Activity();
     else if (m_owner) // back to the window that showed the report

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "reports/report.h"
-#include "reports/report_pages.h"
+#include "report_engine/report.h"
+#include "report_engine/report_pages.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -17,9 +17,9 @@ class RunState;
 
 // The preview of one report: its pages on screen with zoom, Print, Save as PDF and, for
 // reports that read as a table, Save as CSV.
-// Closing it runs the report's terminate step: its command's rows are closed, the
-// opening window's own step runs, and the main window's current activity is closed
-// where the catalogue says so.
+// Closing it runs the report's terminate step: the main window's current activity is
+// closed where the catalogue says so, else the opening window becomes active again. The
+// report and its rows go with the window.
 class FrmReportPreview : public QWidget {
     Q_OBJECT
 public:

@@ -1,10 +1,10 @@
 #include "reports/print_command.h"
 
-#include "reports/report_layout.h"
+#include "report_engine/report_layout.h"
+#include "report_engine/report_painter.h"
+#include "report_engine/report_table.h"
 #include "reports/report_output.h"
-#include "reports/report_painter.h"
 #include "reports/report_preparation.h"
-#include "reports/report_table.h"
 #include "ui/error_reporter.h"
 #include "ui/run_state.h"
 #include "ui/messages.h"
@@ -58,9 +58,7 @@ Status run(RunState& state, const PrintRequest& request, const PrintRegistry& re
         state.messages.notice(Messages::appTitle(), prepared.message);
         return Refused;
     }
-    const Status status = writeFiles(state, request, *prepared.report);
-    ReportPreparation::release(state, *prepared.report);
-    return status;
+    return writeFiles(state, request, *prepared.report);
 }
 
 } // namespace PrintCommand

@@ -6,25 +6,24 @@ namespace {
 
 struct Entry {
     const char* name;
-    const char* title;   // the preview window's caption
-    const char* command; // the data member; empty for rows the opening window supplies
+    const char* title; // the preview window's caption
     bool closesActivity;
     void (*layout)(Report&);
 };
 
-// Closing a preview closes the report's command rows (when it has a command) and, for
-// the reports that an activity window opens and then leaves, that activity.
+// Closing a preview closes, for the reports that an activity window opens and then leaves,
+// that activity.
 const Entry Entries[] = {
-    {"RptClassEntries", "Class Sheet", "ClassEntryReports", false, CatalogueLayouts::classEntries},
-    {"RptClassEntries17", "Class Sheet", "ClassEntryReports17", false, CatalogueLayouts::classEntries17},
-    {"RptCoachList", "Complete Coach's List", "TeamCoachsReport", false, CatalogueLayouts::coachList},
-    {"RptRiderList", "Complete Rider's List", "RiderListReports_Grouping", false, CatalogueLayouts::riderList},
-    {"RptSlotSheets", "Slot Sheets", "SlotSheetsReport_Grouping", false, CatalogueLayouts::slotSheets},
-    {"RptJudgeAgenda", "Judging Assignment List", "JudgeAgenda_Grouping", false, CatalogueLayouts::judgeAgenda},
-    {"RptJudgesCards", "Judges Cards", "", true, CatalogueLayouts::judgesCards},
-    {"RptIndividualResults", "Individual Results", "RptTeam", true, CatalogueLayouts::individualResults},
-    {"RptTeamStandings", "Team Standings", "", true, CatalogueLayouts::teamStandings},
-    {"RptHighPoint", "High-Point Riders", "", true, CatalogueLayouts::highPointRiders},
+    {"RptClassEntries", "Class Sheet", false, CatalogueLayouts::classEntries},
+    {"RptClassEntries17", "Class Sheet", false, CatalogueLayouts::classEntries17},
+    {"RptCoachList", "Complete Coach's List", false, CatalogueLayouts::coachList},
+    {"RptRiderList", "Complete Rider's List", false, CatalogueLayouts::riderList},
+    {"RptSlotSheets", "Slot Sheets", false, CatalogueLayouts::slotSheets},
+    {"RptJudgeAgenda", "Judging Assignment List", false, CatalogueLayouts::judgeAgenda},
+    {"RptJudgesCards", "Judges Cards", true, CatalogueLayouts::judgesCards},
+    {"RptIndividualResults", "Individual Results", true, CatalogueLayouts::individualResults},
+    {"RptTeamStandings", "Team Standings", true, CatalogueLayouts::teamStandings},
+    {"RptHighPoint", "High-Point Riders", true, CatalogueLayouts::highPointRiders},
 };
 
 } // namespace
@@ -38,22 +37,13 @@ QStringList names() {
     return result;
 }
 
-QStringList commands() {
-    QStringList result;
-    for (const Entry& entry : Entries)
-        if (*entry.command != '\0' && !result.contains(QLatin1String(entry.command)))
-            result << QLatin1String(entry.command);
-    return result;
-}
-
 std::unique_ptr<Report> create(const QString& name) {
     for (const Entry& entry : Entries) {
         if (name.compare(QLatin1String(entry.name), Qt::CaseInsensitive) != 0)
             continue;
         auto report = std::make_unique<Report>(QLatin1String(entry.name));
         report->setTitle(QLatin1String(entry.title));
-        report->setDataMember(QLatin1String(entry.command));
-        report->setEnding(*entry.command != '\0', entry.closesActivity);
+        report->setClosesActivity(entry.closesActivity);
         entry.layout(*report);
         return report;
     }

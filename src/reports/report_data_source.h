@@ -1,19 +1,16 @@
 #pragma once
 
 #include "database/db_connection.h"
-#include "reports/report_rows.h"
+#include "report_engine/report_rows.h"
 
-#include <QMap>
 #include <QString>
 #include <functional>
-#include <optional>
 
-// The report data source: the meet database path every report reads, one connection of
-// its own to that file, and the named commands whose rows the reports print. Each command
-// is opened with a source given at run time: a function that builds the rows (related or
-// grouped with RowShaping) from the connection, or a statement with bound values.
 class RunState;
 
+// The report data source: the meet database path every report reads and one read-only
+// connection of its own to that file. A report's rows are built from it by a function
+// (relating or grouping with RowShaping) and handed to the report as a value.
 class ReportDataSource {
 public:
     using Source = std::function<RowSet(const QSqlDatabase&)>;
@@ -25,26 +22,13 @@ public:
     QString databasePath() const { return m_databasePath; }
     QString connectionText() const;
 
-    // The commands of the report catalogue, and whether a name is one of them.
-    static QStringList commandNames();
-    static bool isCommand(const QString& command);
-
-    // Replaces the command's rows with what `source` builds. Throws DbException when the
-    // database cannot be read, std::invalid_argument for a name that is no command.
-    const RowSet& open(const QString& command, const Source& source);
-    const RowSet& open(const QString& command, const QString& statement, const QVariantList& values = {});
-    void close(const QString& command);
-    bool isOpen(const QString& command) const;
-    // True when the command is closed or has no rows: callers show a message instead of a report.
-    bool noRows(const QString& command) const;
-    // The command's rows; an empty set when it is not open. "rsRptTeam" and "RptTeam" name the same.
-    RowSet recordset(const QString& command) const;
+    // The rows `source` builds from the connection. Throws DbException when the database
+    // cannot be read.
+    RowSet read(const Source& source);
 
 private:
-    static QString commandOf(const QString& name);
     QSqlDatabase connection();
 
     QString m_databasePath;
     DbConnection m_connection;
-    QMap<QString, RowSet> m_open;
 };

@@ -1,6 +1,6 @@
 #include "reports/report_page_view.h"
 
-#include "reports/report_painter.h"
+#include "report_engine/report_painter.h"
 
 #include <QPaintEvent>
 #include <QPainter>

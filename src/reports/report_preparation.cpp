@@ -12,19 +12,15 @@
 
 namespace ReportPreparation {
 
-PreparedReport fromCommand(RunState& state, const QString& reportName, const ReportDataSource::Source& source,
-                           const QString& noRowsMessage) {
+PreparedReport fromRows(RunState& state, const QString& reportName, const ReportDataSource::Source& source,
+                        const QString& noRowsMessage) {
     std::unique_ptr<Report> report = ReportCatalogue::create(reportName);
     if (!report)
         throw std::invalid_argument(QStringLiteral("%1 is no report of the catalogue").arg(reportName).toStdString());
-    const QString command = report->dataMember();
-    ReportDataSource& data = ReportDataSource::of(state);
-    data.open(command, source);
-    if (data.noRows(command)) {
-        data.close(command);
+    RowSet rows = ReportDataSource::of(state).read(source);
+    if (rows.isEmpty())
         return PreparedReport::refused(noRowsMessage);
-    }
-    report->bindCommand(data);
+    report->setDataSource(std::move(rows));
     return PreparedReport::of(std::move(report));
 }
 
@@ -37,11 +33,6 @@ QWidget* show(RunState& state, const std::function<PreparedReport()>& prepare, Q
         return nullptr;
     }
     return FrmReportPreview::Show(state, std::move(prepared.report), owner);
-}
-
-void release(RunState& state, const Report& report) {
-    if (report.closesCommand())
-        ReportDataSource::of(state).close(report.dataMember());
 }
 
 void setClassPictures(const RunState& state, Report& report, const QString& section) {

@@ -4,9 +4,9 @@
 #include "database/class_lineup.h"
 #include "database/team_list.h"
 #include "labels/label_files.h"
+#include "report_engine/row_shaping.h"
 #include "reports/print_registry.h"
 #include "reports/report_preparation.h"
-#include "reports/row_shaping.h"
 #include "reports/sheet_data.h"
 #include "ui/program_random.h"
 #include "ui/run_state.h"
@@ -51,7 +51,7 @@ void labelSlotHeader(RunState& state, Report& report) {
 
 PreparedReport slotSheets(RunState& state, const ReportDataSource::Source& source, const QString& noRowsMessage) {
     PreparedReport prepared =
-        ReportPreparation::fromCommand(state, QStringLiteral("RptSlotSheets"), source, noRowsMessage);
+        ReportPreparation::fromRows(state, QStringLiteral("RptSlotSheets"), source, noRowsMessage);
     if (prepared.report)
         labelSlotHeader(state, *prepared.report);
     return prepared;
@@ -96,9 +96,8 @@ QString classChoiceText(int classNumber, const QString& className) {
 PreparedReport prepareClassSheet(RunState& state, const QString& division, int classNumber, Order order) {
     const bool relay = classNumber == ClassLineup::RelayClassNumber;
     const QString reportName = relay ? QStringLiteral("RptClassEntries17") : QStringLiteral("RptClassEntries");
-    // Read before the rows are opened, so a failure here leaves no rows open.
     const QString className = ClassData::className(state.db(), classNumber);
-    PreparedReport prepared = ReportPreparation::fromCommand(
+    PreparedReport prepared = ReportPreparation::fromRows(
         state, reportName,
         [&](const QSqlDatabase& db) {
             QList<SheetData::ClassEntryLine> lines = SheetData::classEntries(db, division, classNumber);

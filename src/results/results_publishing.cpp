@@ -3,11 +3,10 @@
 #include "database/checked_file_writer.h"
 #include "database/divisions.h"
 #include "database/team_list.h"
-#include "reports/html_page.h"
+#include "report_engine/html_page.h"
+#include "report_engine/report_html.h"
 #include "reports/print_registry.h"
-#include "reports/report_html.h"
 #include "reports/report_output.h"
-#include "reports/report_preparation.h"
 #include "results/results_reports.h"
 #include "ui/run_state.h"
 
@@ -20,13 +19,11 @@ QString publishedFileName(const QString& division) {
 }
 
 // A report's section of a page: its heading and table, or the message given instead of it.
-QString publishedSection(RunState& state, const QString& heading, const PreparedReport& prepared) {
+QString publishedSection(const QString& heading, const PreparedReport& prepared) {
     QString html = QStringLiteral("<h2>%1</h2>\n").arg(HtmlPage::escaped(heading));
     if (!prepared.report)
         return html + QStringLiteral("<p class=\"note\">%1</p>\n").arg(HtmlPage::escaped(prepared.message));
-    html += ReportHtml::table(*prepared.report);
-    ReportPreparation::release(state, *prepared.report);
-    return html;
+    return html + ReportHtml::table(*prepared.report);
 }
 
 QString publishedRegionNote(const RunState& state) {
@@ -52,11 +49,11 @@ QList<Page> pages(RunState& state) {
         const QString body = QStringLiteral("<nav><a href=\"index.html\">All divisions</a></nav>\n<h1>%1</h1>\n")
                                  .arg(HtmlPage::escaped(title)) +
                              publishedRegionNote(state) +
-                             publishedSection(state, QStringLiteral("Team Standings"),
+                             publishedSection(QStringLiteral("Team Standings"),
                                               ResultsReports::prepareStandings(state, request)) +
-                             publishedSection(state, QStringLiteral("High-Point Riders"),
+                             publishedSection(QStringLiteral("High-Point Riders"),
                                               ResultsReports::prepareHighPoint(state, request)) +
-                             publishedSection(state, QStringLiteral("Individual Results"),
+                             publishedSection(QStringLiteral("Individual Results"),
                                               ResultsReports::prepareRiderResults(state, request));
         result.append({publishedFileName(division), HtmlPage::document(title, body)});
         links += QStringLiteral("<li><a href=\"%1\">Division %2</a> (%3)</li>\n")

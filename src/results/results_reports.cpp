@@ -1,10 +1,10 @@
 #include "results/results_reports.h"
 
 #include "database/team_list.h"
+#include "report_engine/row_shaping.h"
 #include "reports/print_registry.h"
 #include "reports/report_catalogue.h"
 #include "reports/report_preparation.h"
-#include "reports/row_shaping.h"
 #include "results/high_point.h"
 #include "results/result_data.h"
 #include "results/standings.h"
@@ -100,7 +100,7 @@ PreparedReport prepareHighPoint(RunState& state, const PrintRequest& request) {
 }
 
 PreparedReport prepareRiderResults(RunState& state, const PrintRequest& request) {
-    PreparedReport prepared = ReportPreparation::fromCommand(
+    PreparedReport prepared = ReportPreparation::fromRows(
         state, QStringLiteral("RptIndividualResults"),
         [&](const QSqlDatabase& db) { return riderResultRows(db, request.division); },
         QStringLiteral("There are currently no teams or riders entered."));

@@ -27,8 +27,8 @@ public:
     QString CurrentRegion;
     QString ProgramFolder;
     DbConnection MeetDb;
-    // Made and pointed at the meet database by start-up; reports reach it through
-    // ReportDataSource::of, so windows that print nothing never see its rows.
+    // Made and pointed at the meet database by start-up; reports read their rows through
+    // ReportDataSource::of, so windows that print nothing never open its connection.
     std::shared_ptr<ReportDataSource> QARNConnection;
     // The main window while it exists; windows opened by an activity ask it to close
     // the activity or to disable the windows beneath them.

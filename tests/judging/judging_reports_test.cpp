@@ -5,9 +5,9 @@
 #include "judging/frm_judge_class_mgmt.h"
 #include "judging/frm_judges_cards.h"
 #include "judging/judging_reports.h"
+#include "report_engine/report_layout.h"
 #include "reports/frm_report_preview.h"
 #include "reports/print_command.h"
-#include "reports/report_layout.h"
 
 #include <QFile>
 #include <QTest>

@@ -13,8 +13,8 @@ namespace {
 // folders of one layer are peers and include none of the others.
 const QList<QStringList>& layerOrder() {
     static const QList<QStringList> order{
-        {"database"}, {"labels"}, {"ui"}, {"reports"}, {"registration", "entries", "judging", "results", "exchange"},
-        {"startup"},  {"app"}};
+        {"database"}, {"labels"}, {"report_engine"}, {"ui"}, {"reports"},
+        {"registration", "entries", "judging", "results", "exchange"}, {"startup"}, {"app"}};
     return order;
 }
 

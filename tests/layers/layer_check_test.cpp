@@ -39,6 +39,9 @@ void LayerCheckTest::checkerFindsEachKindOfFault_data() {
     QTest::newRow("upward") << QStringList{"database/a.cpp: reports/r.h ui/b.h"}
                             << QStringList{"src/database/a.cpp includes reports/r.h (database is below reports)",
                                            "src/database/a.cpp includes ui/b.h (database is below ui)"};
+    QTest::newRow("engine below windows")
+        << QStringList{"report_engine/a.cpp: labels/l.h ui/b.h", "ui/c.cpp: report_engine/a.h"}
+        << QStringList{"src/report_engine/a.cpp includes ui/b.h (report_engine is below ui)"};
     QTest::newRow("peers") << QStringList{"judging/a.cpp: results/r.h"}
                            << QStringList{"src/judging/a.cpp includes results/r.h (judging and results are peers)"};
     QTest::newRow("folder in no layer") << QStringList{"tools/a.cpp: ui/b.h", "ui/c.cpp: extra/d.h"}

@@ -2,8 +2,8 @@
 
 #include "database/class_lineup.h"
 #include "labels/label_files.h"
+#include "report_engine/row_shaping.h"
 #include "reports/report_catalogue.h"
-#include "reports/row_shaping.h"
 
 namespace {
 

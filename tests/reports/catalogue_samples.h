@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reports/report.h"
+#include "report_engine/report.h"
 
 #include <memory>
 

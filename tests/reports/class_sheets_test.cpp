@@ -1,8 +1,8 @@
 #include "sheet_fixture.h"
 #include "test_main.h"
 
+#include "report_engine/report_layout.h"
 #include "reports/frm_class_sheets.h"
-#include "reports/report_layout.h"
 #include "reports/sheet_reports.h"
 
 #include <QSet>

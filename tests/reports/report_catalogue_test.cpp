@@ -2,11 +2,10 @@
 #include "meet_fixture.h"
 #include "test_main.h"
 
+#include "report_engine/report_layout.h"
+#include "report_engine/report_painter.h"
+#include "report_engine/text_fit.h"
 #include "reports/report_catalogue.h"
-#include "reports/report_data_source.h"
-#include "reports/report_layout.h"
-#include "reports/report_painter.h"
-#include "reports/text_fit.h"
 
 #include <QDir>
 #include <QTest>
@@ -17,7 +16,7 @@ class ReportCatalogueTest : public QObject {
 private slots:
     void namedControlsAndFixedCaptions_data();
     void namedControlsAndFixedCaptions();
-    void everyReportBindsToItsCommand();
+    void everyReportByNameAndTheTablesAmongThem();
     void filledReportsFitTheirPages_data();
     void filledReportsFitTheirPages();
     void listPagesNumberedAndContinued();
@@ -78,29 +77,18 @@ void ReportCatalogueTest::namedControlsAndFixedCaptions() {
         QVERIFY(r->setCaption(section, control, QStringLiteral("Region: C")));
 }
 
-// The data source knows every command a catalogue report prints, by either of its names,
-// and each such report binds to the command's rows once they are open.
-void ReportCatalogueTest::everyReportBindsToItsCommand() {
-    MeetFixture meet;
-    ReportDataSource& data = ReportDataSource::of(*meet.state);
+// Each report is made by its name in any letter case; those that print the lines of a
+// table (the class sheets, the results and the rankings) read as one, the others do not.
+void ReportCatalogueTest::everyReportByNameAndTheTablesAmongThem() {
+    const QStringList tables{"RptClassEntries", "RptClassEntries17", "RptIndividualResults", "RptTeamStandings",
+                             "RptHighPoint"};
     for (const QString& name : ReportCatalogue::names()) {
         const std::unique_ptr<Report> report = ReportCatalogue::create(name.toUpper());
         QVERIFY2(report, qPrintable(name));
         QCOMPARE(report->name(), name);
-        const QString command = report->dataMember();
-        QCOMPARE(report->closesCommand(), !command.isEmpty());
-        if (command.isEmpty())
-            continue;
-        QVERIFY2(ReportDataSource::isCommand(command) && ReportDataSource::isCommand("rs" + command),
-                 qPrintable(command));
-        QVERIFY(!report->bindCommand(data));
-        data.open("rs" + command, QStringLiteral("SELECT 1 AS One"));
-        QVERIFY2(report->bindCommand(data), qPrintable(name));
-        data.close(command);
+        QVERIFY2(report->columns().isEmpty() != tables.contains(name), qPrintable(name));
     }
-    QCOMPARE(ReportDataSource::commandNames().size(), 7);
     QVERIFY(!ReportCatalogue::create(QStringLiteral("RptNothing")));
-    QVERIFY(!ReportDataSource::isCommand(QStringLiteral("Nothing")));
 }
 
 void ReportCatalogueTest::filledReportsFitTheirPages_data() {

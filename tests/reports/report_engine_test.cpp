@@ -2,9 +2,9 @@
 #include "sample_report.h"
 #include "test_main.h"
 
-#include "reports/report_layout.h"
-#include "reports/report_painter.h"
-#include "reports/row_shaping.h"
+#include "report_engine/report_layout.h"
+#include "report_engine/report_painter.h"
+#include "report_engine/row_shaping.h"
 
 #include <QImage>
 #include <QProcess>

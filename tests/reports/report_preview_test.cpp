@@ -4,7 +4,6 @@
 #include "window_driver.h"
 
 #include "reports/frm_report_preview.h"
-#include "reports/report_data_source.h"
 #include "reports/report_catalogue.h"
 #include "reports/report_preparation.h"
 #include "ui/activity_host.h"
@@ -46,7 +45,7 @@ private slots:
     void zoomResizesThePages();
     void saveAs_data();
     void saveAs();
-    void closingReleasesTheRowsAndReturnsToTheOwner();
+    void closingReturnsToTheOwner();
     void closingClosesTheActivityWhereTheCatalogueSays_data();
     void closingClosesTheActivityWhereTheCatalogueSays();
     void aFaultWhilePreparingIsReported();
@@ -126,21 +125,15 @@ void ReportPreviewTest::saveAs() {
     }
 }
 
-void ReportPreviewTest::closingReleasesTheRowsAndReturnsToTheOwner() {
+void ReportPreviewTest::closingReturnsToTheOwner() {
     MeetFixture meet;
-    ReportDataSource::of(*meet.state).open(QStringLiteral("RptTeam"), QStringLiteral("SELECT * FROM TblTeam"));
-    QVERIFY(ReportDataSource::of(*meet.state).isOpen(QStringLiteral("rsRptTeam")));
-
-    std::unique_ptr<Report> report = ReportCatalogue::create(QStringLiteral("RptIndividualResults"));
-    QVERIFY(report->bindCommand(ReportDataSource::of(*meet.state)));
-    report->setEnding(true, false);
+    std::unique_ptr<Report> report = ReportCatalogue::create(QStringLiteral("RptRiderList"));
     QWidget owner;
     owner.show();
     QPointer<FrmReportPreview> preview = FrmReportPreview::Show(*meet.state, std::move(report), &owner);
     preview->activateWindow();
     QTRY_COMPARE(QApplication::activeWindow(), preview.data());
     preview->close();
-    QVERIFY(!ReportDataSource::of(*meet.state).isOpen(QStringLiteral("RptTeam")));
     QTRY_COMPARE(QApplication::activeWindow(), &owner);
     flushClosedWindows();
     QVERIFY(!preview);
@@ -185,8 +178,8 @@ void ReportPreviewTest::aFaultWhilePreparingIsReported() {
     QWidget* shown = ReportPreparation::show(
         *meet.state,
         [&] {
-            return ReportPreparation::fromCommand(*meet.state, "RptNothing", [](const QSqlDatabase&) { return RowSet(); },
-                                                  "never shown");
+            return ReportPreparation::fromRows(*meet.state, "RptNothing", [](const QSqlDatabase&) { return RowSet(); },
+                                               "never shown");
         },
         nullptr);
     QVERIFY(!shown);

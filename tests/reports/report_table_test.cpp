@@ -3,11 +3,11 @@
 #include "strict_csv.h"
 #include "test_main.h"
 
-#include "reports/csv_text.h"
-#include "reports/html_page.h"
-#include "reports/report_html.h"
-#include "reports/report_layout.h"
-#include "reports/report_table.h"
+#include "report_engine/csv_text.h"
+#include "report_engine/html_page.h"
+#include "report_engine/report_html.h"
+#include "report_engine/report_layout.h"
+#include "report_engine/report_table.h"
 
 #include <QTest>
 #include <QXmlStreamReader>
@@ -81,6 +81,12 @@ void ReportTableTest::tableLinesFollowThePrintedLines() {
         {"All Points:", "", "6", "", "9"},
     };
     QCOMPARE(small.flatRows(), expected);
+
+    // The columns are the printed fields that carry a heading: a field hidden at run time
+    // leaves the table with it.
+    Report narrowed = SampleReport::make(1, 1);
+    QVERIFY(narrowed.setVisible(QStringLiteral("Detail"), QStringLiteral("txtPoints"), false));
+    QCOMPARE(ReportTable::of(narrowed).headings, (QStringList{"Division", "Team", "Rider #", "Rider"}));
 
     // Over many pages, with group headers repeated where a page continues a group, the
     // table's detail lines are the printed detail lines, in the printed order.

@@ -1,6 +1,6 @@
 #include "test_main.h"
 
-#include "reports/row_shaping.h"
+#include "report_engine/row_shaping.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
 #include "sample_report.h"
 
-#include "reports/row_shaping.h"
+#include "report_engine/row_shaping.h"
 
 namespace SampleReport {
 
@@ -35,6 +35,11 @@ Report make(int teams, int riderCount) {
         section.controls.push_back(c);
         return &section.controls.back();
     };
+    auto column = [](ReportControl* field, const QString& heading, const QString& picture = {}) {
+        field->tableHeading = heading;
+        field->tablePicture = picture;
+        return field;
+    };
 
     ReportSection& title = report.addSection(QStringLiteral("ReportHeader"), S::ReportHeader, 500);
     add(title, QStringLiteral("LblTitle"), K::Label, {0, 0, 10800, 400}, QStringLiteral("Sample Points Report"))->font =
@@ -45,15 +50,20 @@ Report make(int teams, int riderCount) {
     add(pageHeader, QStringLiteral("LblPoints"), K::Label, {9000, 1300, 1800, 300}, QStringLiteral("Points:"));
 
     ReportSection& division = report.addSection(QStringLiteral("Division_Header"), S::GroupHeader, 400, 0);
-    add(division, QStringLiteral("txtDivision"), K::Field, {0, 0, 3000, 350}, QStringLiteral("Division"))->font =
-        ReportFont::bolded(12);
+    column(add(division, QStringLiteral("txtDivision"), K::Field, {0, 0, 3000, 350}, QStringLiteral("Division")),
+           QStringLiteral("Division"))
+        ->font = ReportFont::bolded(12);
     ReportSection& team = report.addSection(QStringLiteral("Team_Header"), S::GroupHeader, 350, 1);
-    add(team, QStringLiteral("txtTeamName"), K::Field, {300, 0, 6000, 300}, QStringLiteral("TeamName"));
+    column(add(team, QStringLiteral("txtTeamName"), K::Field, {300, 0, 6000, 300}, QStringLiteral("TeamName")),
+           QStringLiteral("Team"));
     add(team, QStringLiteral("CountTeam"), K::Count, {9000, 0, 1800, 300}, QStringLiteral("RiderNumber"));
     ReportSection& detail = report.addSection(QStringLiteral("Detail"), S::Detail, 280);
-    add(detail, QStringLiteral("txtRiderNumber"), K::Field, {600, 0, 900, 260}, QStringLiteral("RiderNumber"));
-    add(detail, QStringLiteral("txtRider"), K::Field, {1600, 0, 6000, 260}, QStringLiteral("Rider"));
-    add(detail, QStringLiteral("txtPoints"), K::Field, {9000, 0, 1800, 260}, QStringLiteral("Points"));
+    column(add(detail, QStringLiteral("txtRiderNumber"), K::Field, {600, 0, 900, 260}, QStringLiteral("RiderNumber")),
+           QStringLiteral("Rider #"));
+    column(add(detail, QStringLiteral("txtRider"), K::Field, {1600, 0, 6000, 260}, QStringLiteral("Rider")),
+           QStringLiteral("Rider"));
+    column(add(detail, QStringLiteral("txtPoints"), K::Field, {9000, 0, 1800, 260}, QStringLiteral("Points")),
+           QStringLiteral("Points"), QStringLiteral("Logo"));
     ReportSection& teamFooter = report.addSection(QStringLiteral("Team_Footer"), S::GroupFooter, 320, 1);
     add(teamFooter, QStringLiteral("LblTeamTotal"), K::Label, {6000, 0, 2800, 280}, QStringLiteral("Team Points:"));
     add(teamFooter, QStringLiteral("SumTeam"), K::Sum, {9000, 0, 1800, 280}, QStringLiteral("Points"));
@@ -69,11 +79,6 @@ Report make(int teams, int riderCount) {
     add(reportFooter, QStringLiteral("SumAll"), K::Sum, {9000, 100, 1800, 280}, QStringLiteral("Points"));
     add(reportFooter, QStringLiteral("CountAll"), K::Count, {3000, 100, 1800, 280}, QStringLiteral("RiderNumber"));
 
-    report.setColumns({{QStringLiteral("Division"), QStringLiteral("Division")},
-                       {QStringLiteral("Team"), QStringLiteral("TeamName")},
-                       {QStringLiteral("Rider #"), QStringLiteral("RiderNumber")},
-                       {QStringLiteral("Rider"), QStringLiteral("Rider")},
-                       {QStringLiteral("Points"), QStringLiteral("Points"), QStringLiteral("Logo")}});
     setRows(report, riders(teams, riderCount));
     return report;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reports/report.h"
+#include "report_engine/report.h"
 
 // A report made in the test: riders grouped by division and team, with points summed per
 // team, per division and over the report, riders counted in the team header, a picture

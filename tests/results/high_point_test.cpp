@@ -3,9 +3,9 @@
 #include "seed.h"
 #include "test_main.h"
 
+#include "report_engine/report_layout.h"
 #include "reports/frm_report_preview.h"
 #include "reports/print_registry.h"
-#include "reports/report_layout.h"
 #include "results/frm_high_point.h"
 #include "results/high_point.h"
 #include "results/results_reports.h"

@@ -3,9 +3,9 @@
 #include "test_main.h"
 #include "window_driver.h"
 
+#include "report_engine/report_layout.h"
+#include "report_engine/report_table.h"
 #include "reports/print_registry.h"
-#include "reports/report_layout.h"
-#include "reports/report_table.h"
 #include "results/frm_place_assign.h"
 #include "results/frm_placings.h"
 #include "results/results_reports.h"

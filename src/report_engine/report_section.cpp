@@ -1,4 +1,4 @@
-#include "reports/report_section.h"
+#include "report_engine/report_section.h"
 
 ReportControl* ReportSection::control(const QString& controlName) {
     for (ReportControl& c : controls)

@@ -1,4 +1,4 @@
-#include "reports/row_shaping.h"
+#include "report_engine/row_shaping.h"
 
 #include <stdexcept>
 

@@ -1,4 +1,4 @@
-#include "reports/text_fit.h"
+#include "report_engine/text_fit.h"
 
 #include <QFontMetricsF>
 #include <algorithm>

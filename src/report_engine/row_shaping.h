@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reports/report_rows.h"
+#include "report_engine/report_rows.h"
 
 // Builds hierarchical report data from plain query results.
 namespace RowShaping {

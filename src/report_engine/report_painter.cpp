@@ -1,7 +1,7 @@
-#include "reports/report_painter.h"
+#include "report_engine/report_painter.h"
 
 #include "database/checked_file_writer.h"
-#include "reports/text_fit.h"
+#include "report_engine/text_fit.h"
 
 #include <QBuffer>
 #include <QPageLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reports/report_pages.h"
+#include "report_engine/report_pages.h"
 
 class Report;
 

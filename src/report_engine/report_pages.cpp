@@ -1,4 +1,4 @@
-#include "reports/report_pages.h"
+#include "report_engine/report_pages.h"
 
 #include <algorithm>
 

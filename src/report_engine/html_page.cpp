@@ -1,6 +1,6 @@
-#include "reports/html_page.h"
+#include "report_engine/html_page.h"
 
-#include "reports/output_text.h"
+#include "report_engine/output_text.h"
 
 namespace {
 

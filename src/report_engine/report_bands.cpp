@@ -1,7 +1,7 @@
-#include "reports/report_bands.h"
+#include "report_engine/report_bands.h"
 
-#include "reports/report.h"
-#include "reports/report_layout.h"
+#include "report_engine/report.h"
+#include "report_engine/report_layout.h"
 
 #include <functional>
 

@@ -1,6 +1,6 @@
-#include "reports/csv_text.h"
+#include "report_engine/csv_text.h"
 
-#include "reports/output_text.h"
+#include "report_engine/output_text.h"
 
 namespace CsvText {
 

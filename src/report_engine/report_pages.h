@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reports/report_section.h"
+#include "report_engine/report_section.h"
 
 #include <QImage>
 #include <QRect>

@@ -33,6 +33,11 @@ struct ReportControl {
     // Field: when its text needs more lines than the place holds at the smallest readable
     // size, the place grows downward and its band with it (see ReportLayout).
     bool canGrow = false;
+    // Field: the heading of the column it fills when the report is read as a table (a CSV
+    // file, a web page), and the picture control that heads that column on a web page.
+    // No heading: the field fills no column.
+    QString tableHeading;
+    QString tablePicture;
 };
 
 // A band of the report. Group headers and footers carry their level (0 = outermost);

@@ -1,4 +1,4 @@
-#include "reports/report_rows.h"
+#include "report_engine/report_rows.h"
 
 #include <QSqlRecord>
 #include <stdexcept>

@@ -1,8 +1,8 @@
-#include "reports/report_layout.h"
+#include "report_engine/report_layout.h"
 
-#include "reports/report.h"
-#include "reports/report_bands.h"
-#include "reports/text_fit.h"
+#include "report_engine/report.h"
+#include "report_engine/report_bands.h"
+#include "report_engine/text_fit.h"
 
 #include <cmath>
 

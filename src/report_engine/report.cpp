@@ -1,6 +1,4 @@
-#include "reports/report.h"
-
-#include "reports/report_data_source.h"
+#include "report_engine/report.h"
 
 #include <QImageReader>
 #include <algorithm>
@@ -75,14 +73,11 @@ bool Report::setVisible(const QString& sectionName, const QString& controlName, 
     return true;
 }
 
-bool Report::bindCommand(const ReportDataSource& source) {
-    if (!source.isOpen(m_dataMember))
-        return false;
-    m_rows = source.recordset(m_dataMember);
-    return true;
-}
-
-void Report::setEnding(bool closesCommand, bool closesActivity) {
-    m_closesCommand = closesCommand;
-    m_closesActivity = closesActivity;
+QList<ReportColumn> Report::columns() const {
+    QList<ReportColumn> columns;
+    for (const ReportSection& s : m_sections)
+        for (const ReportControl& c : s.controls)
+            if (s.visible && c.visible && c.kind == ReportControl::Kind::Field && !c.tableHeading.isEmpty())
+                columns.append({c.tableHeading, c.field, c.tablePicture});
+    return columns;
 }

@@ -1,4 +1,6 @@
-#include "reports/report_builder.h"
+#include "report_engine/report_builder.h"
+
+#include <stdexcept>
 
 SectionBuilder& SectionBuilder::add(ReportControl::Kind kind, const QString& name, QRect rect) {
     ReportControl control;
@@ -68,6 +70,15 @@ SectionBuilder& SectionBuilder::hidden() {
 
 SectionBuilder& SectionBuilder::growing() {
     m_section.controls.back().canGrow = true;
+    return *this;
+}
+
+SectionBuilder& SectionBuilder::tableColumn(const QString& heading, const QString& picture) {
+    ReportControl& c = m_section.controls.back();
+    if (c.kind != ReportControl::Kind::Field)
+        throw std::logic_error("only a field fills a table column");
+    c.tableHeading = heading;
+    c.tablePicture = picture;
     return *this;
 }
 

@@ -1,4 +1,4 @@
-#include "reports/output_text.h"
+#include "report_engine/output_text.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reports/report_section.h"
+#include "report_engine/report_section.h"
 
 // Fills a section with controls, one call per control, for the catalogue's layouts.
 // Rectangles are twips from the section's top left.
@@ -26,6 +26,9 @@ public:
     SectionBuilder& hidden();
     // The field added last grows downward when its text needs more lines than it holds.
     SectionBuilder& growing();
+    // The field added last is a column of the report read as a table (CSV, web page), under
+    // `heading`; on a web page the picture control `picture` may head it.
+    SectionBuilder& tableColumn(const QString& heading, const QString& picture = {});
     // The control added last carries the "(continued)" mark when this group header is
     // repeated on a page that continues its group.
     SectionBuilder& continuedMark();

@@ -1,12 +1,10 @@
 #pragma once
 
-#include "reports/report_rows.h"
-#include "reports/report_section.h"
+#include "report_engine/report_rows.h"
+#include "report_engine/report_section.h"
 
-#include <functional>
+#include <QList>
 #include <deque>
-
-class ReportDataSource;
 
 // One column of a report read as a table (a CSV file, a web page): its heading, the row
 // field it shows (a field of a group's rows or of the detail rows), and optionally the
@@ -17,9 +15,9 @@ struct ReportColumn {
     QString picture = {};
 };
 
-// A banded report: named sections holding named controls, the rows it prints, and what
-// closing its preview does. Reports come from the catalogue; callers set captions and
-// pictures, bind rows and show it.
+// A banded report: named sections holding named controls, the rows it prints, and whether
+// closing its preview closes the activity that opened it. Reports come from the catalogue;
+// callers set captions and pictures, hand it its rows and show it.
 class Report {
 public:
     // The wide-report value under which a report prints landscape at full width.
@@ -48,27 +46,23 @@ public:
     bool setPicture(const QString& sectionName, const QString& controlName, const QString& filePath);
     bool setVisible(const QString& sectionName, const QString& controlName, bool visible);
 
-    // The report as a table: the columns its lines are written with, in printed order.
-    const QList<ReportColumn>& columns() const { return m_columns; }
-    void setColumns(QList<ReportColumn> columns) { m_columns = std::move(columns); }
+    // The report as a table: one column for each printed field that carries a table
+    // heading, in the order of the sections and of their controls. Empty: the report does
+    // not read as a table.
+    QList<ReportColumn> columns() const;
 
     int wideReport() const { return m_wideReport; }
     void setWideReport(int value) { m_wideReport = value; }
     bool landscape() const { return m_wideReport == WideLandscape; }
 
-    // The rows: a command of the report data source, or rows built in memory.
-    const QString& dataMember() const { return m_dataMember; }
-    void setDataMember(const QString& command) { m_dataMember = command; }
-    bool bindCommand(const ReportDataSource& source); // false when the command is not open
+    // The rows it prints, its own: the one way rows reach a report.
     void setDataSource(RowSet rows) { m_rows = std::move(rows); }
     const RowSet& rows() const { return m_rows; }
 
-    // Closing the preview: the catalogue says whether the command's rows are closed and
-    // the main window's current activity is closed; the opening window may add its own step
-    // (returning to itself, for instance).
-    bool closesCommand() const { return m_closesCommand; }
+    // Closing the preview: the catalogue says whether the main window's current activity is
+    // closed with it; the opening window may add its own step (returning to itself, for instance).
     bool closesActivity() const { return m_closesActivity; }
-    void setEnding(bool closesCommand, bool closesActivity);
+    void setClosesActivity(bool closes) { m_closesActivity = closes; }
 
 private:
     ReportControl* control(const QString& sectionName, const QString& controlName);
@@ -77,10 +71,7 @@ private:
     QString m_title;
     std::deque<ReportSection> m_sections; // a deque: sections stay where they are as more are added
     int m_designWidth = 0;
-    QList<ReportColumn> m_columns;
     int m_wideReport = 0;
-    QString m_dataMember;
     RowSet m_rows;
-    bool m_closesCommand = false;
     bool m_closesActivity = false;
 };

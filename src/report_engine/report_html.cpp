@@ -1,8 +1,8 @@
-#include "reports/report_html.h"
+#include "report_engine/report_html.h"
 
-#include "reports/html_page.h"
-#include "reports/report.h"
-#include "reports/report_table.h"
+#include "report_engine/html_page.h"
+#include "report_engine/report.h"
+#include "report_engine/report_table.h"
 
 #include <QBuffer>
 
@@ -46,7 +46,7 @@ bool htmlNumeric(const QString& text) {
 // The header rows: one of pictures, spanning the neighbouring columns that share one,
 // when any column has a picture; then one of headings.
 QString htmlHeader(const Report& report, const ReportTable& table, const QList<int>& shown) {
-    const QList<ReportColumn>& columns = report.columns();
+    const QList<ReportColumn> columns = report.columns();
     QString pictures, headings;
     bool anyPicture = false;
     for (qsizetype s = 0; s < shown.size();) {

@@ -1,10 +1,10 @@
-#include "reports/report_table.h"
+#include "report_engine/report_table.h"
 
 #include "database/checked_file_writer.h"
-#include "reports/csv_text.h"
-#include "reports/report.h"
-#include "reports/report_bands.h"
-#include "reports/report_layout.h"
+#include "report_engine/csv_text.h"
+#include "report_engine/report.h"
+#include "report_engine/report_bands.h"
+#include "report_engine/report_layout.h"
 
 namespace {
 
@@ -46,9 +46,8 @@ int tableCaptionColumn(const QStringList& cells, const QList<int>& columnLevels,
 }
 
 // A footer's caption and sums, written into the cells left empty by the values it closes.
-void tableAddTotals(const Report& report, const ReportSection& footer, int level,
+void tableAddTotals(const Report& report, const QList<ReportColumn>& columns, const ReportSection& footer, int level,
                     const std::vector<RowContext>& context, const QList<int>& columnLevels, QStringList& cells) {
-    const QList<ReportColumn>& columns = report.columns();
     int caption = -1;
     for (const ReportControl& control : footer.controls)
         if (control.visible && control.kind == ReportControl::Kind::Label && !control.caption.isEmpty()) {
@@ -83,7 +82,7 @@ bool tableHasTotals(const ReportSection& section) {
 
 ReportTable ReportTable::of(const Report& report) {
     ReportTable table;
-    const QList<ReportColumn>& columns = report.columns();
+    const QList<ReportColumn> columns = report.columns();
     table.groups = report.groupLevels();
     const std::vector<const RowSet*> sets = tableSetsByDepth(report.rows(), table.groups);
     for (const ReportColumn& column : columns) {
@@ -123,7 +122,7 @@ ReportTable ReportTable::of(const Report& report) {
         default:
             if (section.kind == Kind::GroupFooter && tableHasTotals(section)) {
                 QStringList cells = cellsOf(band.context);
-                tableAddTotals(report, section, section.level, band.context, table.columnLevels, cells);
+                tableAddTotals(report, columns, section, section.level, band.context, table.columnLevels, cells);
                 table.lines.push_back({LineKind::Total, section.level, cells});
             }
             break;
@@ -133,7 +132,7 @@ ReportTable ReportTable::of(const Report& report) {
         QStringList cells;
         for (qsizetype i = 0; i < columns.size(); ++i)
             cells << QString();
-        tableAddTotals(report, *footer, -1, {}, table.columnLevels, cells);
+        tableAddTotals(report, columns, *footer, -1, {}, table.columnLevels, cells);
         table.lines.push_back({LineKind::Total, -1, cells});
     }
     return table;
