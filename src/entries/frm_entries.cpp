@@ -1,9 +1,9 @@
 #include "entries/frm_entries.h"
-#include "ui/guarded_connect.h"
 
 #include "database/team_list.h"
 #include "entries/frm_class_assignments.h"
 #include "ui/error_reporter.h"
+#include "ui/guarded_connect.h"
 #include "ui/keyed_entries.h"
 #include "ui/messages.h"
 #include "ui/run_state.h"

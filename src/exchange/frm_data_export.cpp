@@ -1,11 +1,11 @@
 #include "exchange/frm_data_export.h"
-#include "ui/guarded_connect.h"
 
 #include "database/team_list.h"
 #include "exchange/cls_folder_browser.h"
 #include "exchange/export_data.h"
 #include "exchange/export_run.h"
 #include "ui/error_reporter.h"
+#include "ui/guarded_connect.h"
 #include "ui/messages.h"
 #include "ui/run_state.h"
 #include "ui/window_geometry.h"

@@ -1,9 +1,9 @@
 #include "exchange/frm_data_import.h"
-#include "ui/guarded_connect.h"
 
 #include "exchange/import_data.h"
 #include "ui/error_reporter.h"
 #include "ui/file_dialogs.h"
+#include "ui/guarded_connect.h"
 #include "ui/keyed_entries.h"
 #include "ui/messages.h"
 #include "ui/run_state.h"

@@ -1,8 +1,8 @@
 #include "judging/frm_judge_class_mgmt.h"
-#include "ui/guarded_connect.h"
 
 #include "judging/frm_judge_assignments.h"
 #include "judging/judging_reports.h"
+#include "ui/guarded_connect.h"
 #include "ui/window_geometry.h"
 
 #include <QLabel>

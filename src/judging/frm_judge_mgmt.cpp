@@ -1,8 +1,8 @@
 #include "judging/frm_judge_mgmt.h"
-#include "ui/guarded_connect.h"
 
 #include "judging/judge_data.h"
 #include "ui/error_reporter.h"
+#include "ui/guarded_connect.h"
 #include "ui/keyed_entries.h"
 #include "ui/messages.h"
 #include "ui/run_state.h"

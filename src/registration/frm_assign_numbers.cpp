@@ -1,5 +1,4 @@
 #include "registration/frm_assign_numbers.h"
-#include "ui/guarded_connect.h"
 
 #include "database/db_exception.h"
 #include "database/back_number.h"
@@ -7,6 +6,7 @@
 #include "registration/numbering_data.h"
 #include "registration/rider_data.h"
 #include "registration/team_data.h"
+#include "ui/guarded_connect.h"
 #include "ui/run_state.h"
 #include "ui/error_reporter.h"
 #include "ui/keyed_entries.h"

@@ -1,9 +1,9 @@
 #include "registration/frm_coach_mgmt.h"
-#include "ui/guarded_connect.h"
 
 #include "registration/coach_data.h"
 #include "registration/registration_reports.h"
 #include "registration/team_data.h"
+#include "ui/guarded_connect.h"
 #include "ui/run_state.h"
 #include "ui/error_reporter.h"
 #include "ui/keyed_entries.h"

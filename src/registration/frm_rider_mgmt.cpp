@@ -1,8 +1,8 @@
 #include "registration/frm_rider_mgmt.h"
-#include "ui/guarded_connect.h"
 
 #include "registration/registration_reports.h"
 #include "registration/rider_data.h"
+#include "ui/guarded_connect.h"
 #include "ui/run_state.h"
 #include "ui/error_reporter.h"
 #include "ui/keyed_entries.h"

@@ -1,9 +1,9 @@
 #include "registration/frm_team_mgmt.h"
-#include "ui/guarded_connect.h"
 
 #include "registration/frm_team.h"
 #include "registration/team_data.h"
 #include "ui/error_reporter.h"
+#include "ui/guarded_connect.h"
 #include "ui/keyed_entries.h"
 #include "ui/messages.h"
 #include "ui/run_state.h"

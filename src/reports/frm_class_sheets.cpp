@@ -2,6 +2,7 @@
 
 #include "database/class_data.h"
 #include "reports/report_preparation.h"
+#include "ui/guarded_connect.h"
 #include "ui/error_reporter.h"
 #include "ui/keyed_entries.h"
 #include "ui/messages.h"
@@ -28,11 +29,11 @@ FrmClassSheets::FrmClassSheets(RunState& state, QWidget* parent)
     auto* random = new QPushButton(QStringLiteral("Random Order"), this);
     random->setObjectName(QStringLiteral("CmdRandom"));
     WindowGeometry::place(random, 1680, 3240, 2400, 495);
-    connect(random, &QPushButton::clicked, this, &FrmClassSheets::CmdRandom_Click);
+    connectGuarded(m_state.messages, random, &QPushButton::clicked, this, &FrmClassSheets::CmdRandom_Click);
     auto* sequential = new QPushButton(QStringLiteral("Sequential Order"), this);
     sequential->setObjectName(QStringLiteral("cmdSequential"));
     WindowGeometry::place(sequential, 4440, 3240, 2400, 495);
-    connect(sequential, &QPushButton::clicked, this, &FrmClassSheets::cmdSequential_Click);
+    connectGuarded(m_state.messages, sequential, &QPushButton::clicked, this, &FrmClassSheets::cmdSequential_Click);
 
     runReportingErrors(m_state.messages, [this] {
         for (const ClassRow& row : ClassData::all(m_state.db()))

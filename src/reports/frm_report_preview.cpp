@@ -5,6 +5,7 @@
 #include "report_engine/report_table.h"
 #include "reports/report_output.h"
 #include "reports/report_page_view.h"
+#include "ui/guarded_connect.h"
 #include "ui/activity_host.h"
 #include "ui/run_state.h"
 #include "ui/file_dialogs.h"
@@ -78,10 +79,10 @@ FrmReportPreview::FrmReportPreview(RunState& state, std::unique_ptr<Report> repo
     layout->addLayout(bar);
     layout->addWidget(m_scroll);
 
-    connect(m_CmdPrint, &QPushButton::clicked, this, &FrmReportPreview::CmdPrint_Click);
-    connect(m_CmdSavePdf, &QPushButton::clicked, this, &FrmReportPreview::CmdSavePdf_Click);
-    connect(m_CmdSaveCsv, &QPushButton::clicked, this, &FrmReportPreview::CmdSaveCsv_Click);
-    connect(m_CbZoom, &QComboBox::currentIndexChanged, this, &FrmReportPreview::CbZoom_Click);
+    connectGuarded(m_state.messages, m_CmdPrint, &QPushButton::clicked, this, &FrmReportPreview::CmdPrint_Click);
+    connectGuarded(m_state.messages, m_CmdSavePdf, &QPushButton::clicked, this, &FrmReportPreview::CmdSavePdf_Click);
+    connectGuarded(m_state.messages, m_CmdSaveCsv, &QPushButton::clicked, this, &FrmReportPreview::CmdSaveCsv_Click);
+    connectGuarded(m_state.messages, m_CbZoom, &QComboBox::currentIndexChanged, this, &FrmReportPreview::CbZoom_Click);
     Report_Initialize();
 }
 

@@ -2,6 +2,7 @@
 
 #include "reports/report_preparation.h"
 #include "reports/sheet_reports.h"
+#include "ui/guarded_connect.h"
 #include "ui/keyed_entries.h"
 #include "ui/messages.h"
 #include "ui/run_state.h"
@@ -28,11 +29,11 @@ FrmSlotSheets::FrmSlotSheets(RunState& state, QWidget* parent)
     auto* all = new QPushButton(QStringLiteral("Create All"), this);
     all->setObjectName(QStringLiteral("CmdAll"));
     WindowGeometry::place(all, 1680, 3240, 2400, 495);
-    connect(all, &QPushButton::clicked, this, &FrmSlotSheets::CmdAll_Click);
+    connectGuarded(m_state.messages, all, &QPushButton::clicked, this, &FrmSlotSheets::CmdAll_Click);
     auto* single = new QPushButton(QStringLiteral("Create Single"), this);
     single->setObjectName(QStringLiteral("CmdSingle"));
     WindowGeometry::place(single, 4440, 3240, 2400, 495);
-    connect(single, &QPushButton::clicked, this, &FrmSlotSheets::CmdSingle_Click);
+    connectGuarded(m_state.messages, single, &QPushButton::clicked, this, &FrmSlotSheets::CmdSingle_Click);
 }
 
 void FrmSlotSheets::Set_Division(const QString& RcvdDivision) {

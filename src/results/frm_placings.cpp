@@ -1,9 +1,9 @@
 #include "results/frm_placings.h"
-#include "ui/guarded_connect.h"
 
 #include "database/class_data.h"
 #include "results/frm_place_assign.h"
 #include "ui/error_reporter.h"
+#include "ui/guarded_connect.h"
 #include "ui/keyed_entries.h"
 #include "ui/messages.h"
 #include "ui/run_state.h"

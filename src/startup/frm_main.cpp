@@ -1,10 +1,10 @@
 #include "startup/frm_main.h"
-#include "ui/guarded_connect.h"
 
 #include "database/divisions.h"
 #include "startup/activity_catalog.h"
 #include "startup/frm_settings.h"
 #include "startup/frm_utilities.h"
+#include "ui/guarded_connect.h"
 #include "ui/run_state.h"
 #include "ui/clickable_label.h"
 #include "ui/entry_window.h"

@@ -1,10 +1,10 @@
 #include "startup/frm_utilities.h"
-#include "ui/guarded_connect.h"
 
 #include "exchange/frm_data_export.h"
 #include "exchange/frm_data_import.h"
 #include "registration/frm_assign_numbers.h"
 #include "ui/activity_host.h"
+#include "ui/guarded_connect.h"
 #include "ui/run_state.h"
 #include "ui/sub_windows.h"
 #include "ui/clickable_label.h"

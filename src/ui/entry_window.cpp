@@ -1,7 +1,7 @@
 #include "ui/entry_window.h"
-#include "ui/guarded_connect.h"
 
 #include "ui/error_reporter.h"
+#include "ui/guarded_connect.h"
 #include "ui/messages.h"
 #include "ui/run_state.h"
 #include "ui/standard_questions.h"

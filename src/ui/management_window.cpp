@@ -1,6 +1,6 @@
 #include "ui/management_window.h"
-#include "ui/guarded_connect.h"
 
+#include "ui/guarded_connect.h"
 #include "ui/run_state.h"
 #include "ui/window_geometry.h"
 
