@@ -121,14 +121,15 @@ QString privateName(const QString& target, const QString& purpose) {
     return target + u'.' + purpose + u'-' + QString::number(QCoreApplication::applicationPid());
 }
 
-QString replace(const QString& from, const QString& to) {
+Refusal replace(const QString& from, const QString& to) {
     std::error_code error;
     std::filesystem::rename(from.toStdU16String(), to.toStdU16String(), error);
-    return error ? QString::fromStdString(error.message()) : QString();
+    return error ? Refusal::because(QString::fromStdString(error.message())) : Refusal();
 }
 
-QString write(const QString& path, const QByteArray& bytes) {
-    const QString target = writtenFile(path);
+namespace {
+// The cause of a failed write, or an empty text.
+QString writeCause(const QString& target, const QByteArray& bytes) {
     const QFileInfo existing(target);
     if (existing.exists() && !existing.isFile())
         return QStringLiteral("the name is taken by a folder or a special file");
@@ -149,10 +150,16 @@ QString write(const QString& path, const QByteArray& bytes) {
         return error;
     if (simulatedFailure())
         return simulatedFailureText();
-    if (const QString error = replace(temporary, target); !error.isEmpty())
-        return error;
+    if (const Refusal renamed = replace(temporary, target))
+        return renamed.why();
     discard.dismiss();
     return {};
+}
+} // namespace
+
+Refusal write(const QString& path, const QByteArray& bytes) {
+    const QString cause = writeCause(writtenFile(path), bytes);
+    return cause.isEmpty() ? Refusal() : Refusal::because(cause);
 }
 
 } // namespace CheckedFileWriter

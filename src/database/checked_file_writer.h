@@ -1,5 +1,7 @@
 #pragma once
 
+#include "database/refusal.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -9,10 +11,10 @@
 // over the target. Until that rename the target is not touched.
 namespace CheckedFileWriter {
 
-// Answers an empty text on success, else the cause. On failure the target is as it was
-// and no temporary file is left. A target that is a link keeps the link: the file it
+// Refused with the cause when the file could not be written whole; the target is then as it
+// was and no temporary file is left. A target that is a link keeps the link: the file it
 // names is replaced.
-QString write(const QString& path, const QByteArray& bytes);
+Refusal write(const QString& path, const QByteArray& bytes);
 
 // The file a write to `path` replaces, as a full path: a link is followed to the file it names
 // (the link stays), and links and ".." on the way are resolved as far as the folders exist.
@@ -23,9 +25,8 @@ QString writtenFile(const QString& path);
 QString privateName(const QString& target, const QString& purpose);
 
 // Puts the finished file `from` in place of `to` in one step, so there is never a moment
-// without one of the two. Answers an empty text on success, else the cause; `from` is
-// left where it is then.
-QString replace(const QString& from, const QString& to);
+// without one of the two. Refused with the cause otherwise; `from` is left where it is then.
+Refusal replace(const QString& from, const QString& to);
 
 // Test seam: from now on the disk of every write is full once `bytes` more bytes have been
 // written by this process; a negative value gives the disk its space back.

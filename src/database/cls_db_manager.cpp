@@ -116,7 +116,7 @@ QString Cls_Db_Manager::Build_Export_Database(const QString& path, const ExportR
         } // the transaction lets go of the connection before it closes
         file.close();
         // The old file stays until the new one takes its place.
-        problem = CheckedFileWriter::replace(building, path);
+        problem = CheckedFileWriter::replace(building, path).why();
     } catch (const DbException& error) {
         problem = error.fileProblem();
     } catch (...) {

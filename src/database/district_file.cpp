@@ -226,8 +226,8 @@ Read read(const QString& path, const QString& meetDbPath) {
     if (!QFileInfo(path).isFile())
         return refuse(QStringLiteral("it is not a file"));
     // The meet's own file, or a backup of it, would bring every team of the meet in again.
-    if (const QString why = meetDbPath.isEmpty() ? QString() : OwnedFiles::refusal(path, meetDbPath); !why.isEmpty())
-        return refuse(why);
+    if (const Refusal own = meetDbPath.isEmpty() ? Refusal() : OwnedFiles::refusal(path, meetDbPath))
+        return refuse(own.why());
     DbConnection file;
     std::optional<EngineWorkLimit> limit; // ends before the connection closes
     try {

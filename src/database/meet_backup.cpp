@@ -210,9 +210,9 @@ QString restore(const QString& backupFile, const QString& meetDbPath) {
             kept = keepAsideAsFound(meetDbPath);
         }
         // Replaces the current file in one step: there is never a moment without a meet database.
-        if (const QString error = CheckedFileWriter::replace(restoring, meetDbPath); !error.isEmpty())
+        if (const Refusal replaced = CheckedFileWriter::replace(restoring, meetDbPath))
             throw std::runtime_error(QStringLiteral("%1 could not be put in place of %2: %3")
-                                         .arg(shown(backupFile), shown(meetDbPath), error)
+                                         .arg(shown(backupFile), shown(meetDbPath), replaced.why())
                                          .toStdString());
     } catch (const DbException& error) {
         QFile::remove(restoring);

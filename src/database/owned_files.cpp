@@ -17,7 +17,7 @@ bool inside(const QString& path, const QString& folder) {
 
 } // namespace
 
-QString refusal(const QString& output, const QString& meetDbPath, const QStringList& keptFolders) {
+Refusal refusal(const QString& output, const QString& meetDbPath, const QStringList& keptFolders) {
     const QString target = CheckedFileWriter::writtenFile(output);
     const QString meet = CheckedFileWriter::writtenFile(meetDbPath);
     QStringList belonging = {MeetLocks::creation(meet), MeetLocks::hold(meet)};
@@ -25,13 +25,13 @@ QString refusal(const QString& output, const QString& meetDbPath, const QStringL
         belonging << meet + QLatin1String(suffix);
     for (const QString& file : belonging)
         if (target.compare(file, Qt::CaseInsensitive) == 0)
-            return QStringLiteral("it is the meet database or a file that belongs with it");
+            return Refusal::because(QStringLiteral("it is the meet database or a file that belongs with it"));
     if (inside(target, MeetBackup::folder(meetDbPath)))
-        return QStringLiteral("it lies in the folder of the meet database's backups");
+        return Refusal::because(QStringLiteral("it lies in the folder of the meet database's backups"));
     for (const QString& folder : keptFolders)
         if (inside(target, folder))
-            return QStringLiteral("it lies in the folder %1, which the program keeps for itself")
-                .arg(QDir::toNativeSeparators(folder));
+            return Refusal::because(QStringLiteral("it lies in the folder %1, which the program keeps for itself")
+                                        .arg(QDir::toNativeSeparators(folder)));
     return {};
 }
 

@@ -74,12 +74,12 @@ void FrmLabelBuilder::save(const QImage& image, const QString& path) const {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    QString error = image.save(&buffer, "BMP") ? QString() : QStringLiteral("the image could not be encoded");
-    if (error.isEmpty())
-        error = CheckedFileWriter::write(path, bytes);
-    if (!error.isEmpty())
+    const Refusal refusal = image.save(&buffer, "BMP")
+                                ? CheckedFileWriter::write(path, bytes)
+                                : Refusal::because(QStringLiteral("the image could not be encoded"));
+    if (refusal)
         throw std::runtime_error(QStringLiteral("The label image %1 could not be written: %2.")
-                                     .arg(QDir::toNativeSeparators(path), error)
+                                     .arg(QDir::toNativeSeparators(path), refusal.why())
                                      .toStdString());
 }
 

@@ -86,13 +86,12 @@ QString writePdf(const LaidOutReport& report, QIODevice& device) {
     return {};
 }
 
-QString writePdfFile(const LaidOutReport& report, const QString& path) {
+Refusal writePdfFile(const LaidOutReport& report, const QString& path) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    const QString error = writePdf(report, buffer);
-    if (!error.isEmpty())
-        return error;
+    if (const QString error = writePdf(report, buffer); !error.isEmpty())
+        return Refusal::because(error);
     return CheckedFileWriter::write(path, bytes);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "database/refusal.h"
 #include "report_engine/report_pages.h"
 
 class QIODevice;
@@ -16,7 +17,7 @@ void paintPage(QPainter& painter, const LaidOutPage& page);
 // Writes every page to a PDF; answers an empty text on success, else what went wrong.
 QString writePdf(const LaidOutReport& report, QIODevice& device);
 // Writes the PDF file whole or not at all: a failed write leaves no file behind.
-QString writePdfFile(const LaidOutReport& report, const QString& path);
+Refusal writePdfFile(const LaidOutReport& report, const QString& path);
 
 void print(const LaidOutReport& report, QPrinter& printer);
 

@@ -146,6 +146,6 @@ QList<QStringList> ReportTable::flatRows() const {
     return rows;
 }
 
-QString ReportTable::writeCsvFile(const Report& report, const QString& path) {
+Refusal ReportTable::writeCsvFile(const Report& report, const QString& path) {
     return CheckedFileWriter::write(path, CsvText::encode(of(report).flatRows()));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "database/refusal.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -32,7 +34,7 @@ struct ReportTable {
     // The heading and the detail and total lines: what a flat file of the report holds.
     QList<QStringList> flatRows() const;
 
-    // Writes the report's flat rows as a CSV file, whole or not at all; answers an empty
-    // text on success, else what went wrong.
-    static QString writeCsvFile(const Report& report, const QString& path);
+    // Writes the report's flat rows as a CSV file, whole or not at all; refused with what
+    // went wrong.
+    static Refusal writeCsvFile(const Report& report, const QString& path);
 };

@@ -114,7 +114,7 @@ void FrmReportPreview::CmdSaveCsv_Click() {
     saveAs(QStringLiteral("CSV"), [this](const QString& path) { return ReportTable::writeCsvFile(*m_report, path); });
 }
 
-void FrmReportPreview::saveAs(const QString& format, const std::function<QString(const QString&)>& write) {
+void FrmReportPreview::saveAs(const QString& format, const std::function<Refusal(const QString&)>& write) {
     const QString extension = u'.' + format.toLower();
     const QString suggested = QDir(m_state.ProgramFolder).filePath(m_report->title() + extension);
     QString path = m_state.fileDialogs.saveFile(this, QStringLiteral("Save as ") + format, suggested,
@@ -123,15 +123,14 @@ void FrmReportPreview::saveAs(const QString& format, const std::function<QString
         return;
     if (!path.endsWith(extension, Qt::CaseInsensitive))
         path += extension;
-    if (const QString refused = ReportOutput::refusal(m_state, path); !refused.isEmpty()) {
-        m_state.messages.notice(Messages::appTitle(), refused, Messages::Icon::Critical);
+    if (const Refusal refused = ReportOutput::refusal(m_state, path)) {
+        m_state.messages.notice(Messages::appTitle(), refused.why(), Messages::Icon::Critical);
         return;
     }
-    const QString error = write(path);
-    if (!error.isEmpty())
+    if (const Refusal failed = write(path))
         m_state.messages.notice(Messages::appTitle(),
                                 QStringLiteral("The report could not be saved to %1:\n\n%2")
-                                    .arg(QDir::toNativeSeparators(path), error),
+                                    .arg(QDir::toNativeSeparators(path), failed.why()),
                                 Messages::Icon::Critical);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "database/refusal.h"
 #include "report_engine/report.h"
 #include "report_engine/report_pages.h"
 
@@ -47,7 +48,7 @@ private:
     void Report_Terminate();
     // Asks where to save the report in `format` ("PDF", "CSV"), refuses the program's own
     // files, and writes it with `write`, which answers what went wrong or nothing.
-    void saveAs(const QString& format, const std::function<QString(const QString&)>& write);
+    void saveAs(const QString& format, const std::function<Refusal(const QString&)>& write);
 
     RunState& m_state;
     std::unique_ptr<Report> m_report;

@@ -22,12 +22,12 @@ PrintCommand::Status writeFiles(RunState& state, const PrintRequest& request, co
         return PrintCommand::Refused;
     }
     PrintCommand::Status status = PrintCommand::Printed;
-    auto written = [&](const QString& path, const QString& error) {
-        if (error.isEmpty())
+    auto written = [&](const QString& path, const Refusal& failed) {
+        if (!failed)
             return;
         state.messages.notice(Messages::appTitle(),
                               QStringLiteral("The report could not be written to %1: %2")
-                                  .arg(QDir::toNativeSeparators(path), error),
+                                  .arg(QDir::toNativeSeparators(path), failed.why()),
                               Messages::Icon::Critical);
         status = PrintCommand::Refused;
     };
@@ -47,8 +47,8 @@ Status run(RunState& state, const PrintRequest& request, const PrintRegistry& re
     if (!entry)
         return Usage;
     for (const QString& path : {request.pdf, request.csv})
-        if (const QString refused = path.isEmpty() ? QString() : ReportOutput::refusal(state, path); !refused.isEmpty()) {
-            state.messages.notice(Messages::appTitle(), refused, Messages::Icon::Critical);
+        if (const Refusal refused = path.isEmpty() ? Refusal() : ReportOutput::refusal(state, path)) {
+            state.messages.notice(Messages::appTitle(), refused.why(), Messages::Icon::Critical);
             return Refused;
         }
     PreparedReport prepared;

@@ -8,11 +8,12 @@
 
 namespace ReportOutput {
 
-QString refusal(const RunState& state, const QString& path) {
-    const QString why = OwnedFiles::refusal(path, state.meetDatabasePath(), {LabelFiles::folder(state.ProgramFolder)});
-    if (why.isEmpty())
+Refusal refusal(const RunState& state, const QString& path) {
+    const Refusal own = OwnedFiles::refusal(path, state.meetDatabasePath(), {LabelFiles::folder(state.ProgramFolder)});
+    if (!own)
         return {};
-    return QStringLiteral("The report was not written to %1: %2.").arg(QDir::toNativeSeparators(path), why);
+    return Refusal::because(
+        QStringLiteral("The report was not written to %1: %2.").arg(QDir::toNativeSeparators(path), own.why()));
 }
 
 } // namespace ReportOutput

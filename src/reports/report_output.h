@@ -1,5 +1,7 @@
 #pragma once
 
+#include "database/refusal.h"
+
 #include <QString>
 
 class RunState;
@@ -8,8 +10,8 @@ class RunState;
 // program's own files.
 namespace ReportOutput {
 
-// Empty when a report may be written to `path`; otherwise the message why not: the program
+// Refused, with the message to show, when a report may not be written to `path`: the program
 // never writes over the meet database, its journal, its backups or its label images.
-QString refusal(const RunState& state, const QString& path);
+Refusal refusal(const RunState& state, const QString& path);
 
 } // namespace ReportOutput

@@ -82,16 +82,15 @@ Outcome publish(RunState& state, const QString& folder) {
         return outcome;
     }
     for (const Page& page : all)
-        if (const QString refused = ReportOutput::refusal(state, target.absoluteFilePath(page.fileName));
-            !refused.isEmpty()) {
-            outcome.error = refused;
+        if (const Refusal refused = ReportOutput::refusal(state, target.absoluteFilePath(page.fileName))) {
+            outcome.error = refused.why();
             return outcome;
         }
     for (const Page& page : all) {
         const QString path = target.absoluteFilePath(page.fileName);
-        if (const QString error = CheckedFileWriter::write(path, page.html.toUtf8()); !error.isEmpty()) {
-            outcome.error =
-                QStringLiteral("The results could not be written to %1: %2").arg(QDir::toNativeSeparators(path), error);
+        if (const Refusal failed = CheckedFileWriter::write(path, page.html.toUtf8())) {
+            outcome.error = QStringLiteral("The results could not be written to %1: %2")
+                                .arg(QDir::toNativeSeparators(path), failed.why());
             return outcome;
         }
         outcome.written << path;

@@ -349,7 +349,7 @@ void MeetSafetyTest::failedWriteKeepsTheOldFileWhole() {
     QTemporaryDir folder;
     const QString path = folder.filePath("standings.csv");
     const QByteArray old(875, 'o');
-    QVERIFY(CheckedFileWriter::write(path, old).isEmpty());
+    QVERIFY(!CheckedFileWriter::write(path, old));
     const QStringList alone{"standings.csv"};
 
     // The disk fails each step in turn: every write of a part, the flush, the sync, the rename.
@@ -357,7 +357,7 @@ void MeetSafetyTest::failedWriteKeepsTheOldFileWhole() {
     int failures = 0;
     for (;; ++failures) {
         CheckedFileWriter::simulateFailureAt(failures);
-        const QString error = CheckedFileWriter::write(path, fresh);
+        const QString error = CheckedFileWriter::write(path, fresh).why();
         CheckedFileWriter::simulateFailureAt(-1);
         if (error.isEmpty())
             break;
@@ -378,13 +378,13 @@ void MeetSafetyTest::failedWriteKeepsTheOldFileWhole() {
         return;
     const auto unmount = qScopeGuard([&] { run("umount", {disk}); });
     const QString small = disk + "/standings.csv";
-    QVERIFY(CheckedFileWriter::write(small, old).isEmpty());
+    QVERIFY(!CheckedFileWriter::write(small, old));
     QFile filler(disk + "/filler");
     QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
     while (filler.write(QByteArray(4096, 'f')) == 4096) {
     }
     filler.close();
-    QVERIFY2(CheckedFileWriter::write(small, QByteArray(1000, 'n')).contains("No space left on device"),
+    QVERIFY2(CheckedFileWriter::write(small, QByteArray(1000, 'n')).why().contains("No space left on device"),
              "a full disk is a failure");
     QCOMPARE(digest(small), QCryptographicHash::hash(old, QCryptographicHash::Sha256));
     QCOMPARE(QDir(disk).entryList(QDir::Files | QDir::Hidden), QStringList({"filler", "standings.csv"}));

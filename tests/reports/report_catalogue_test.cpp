@@ -130,7 +130,7 @@ void ReportCatalogueTest::filledReportsFitTheirPages() {
     const QString keep = qEnvironmentVariable("CORRAVIN_REPORT_SAMPLES");
     if (!keep.isEmpty()) {
         QDir().mkpath(keep);
-        QCOMPARE(ReportPainter::writePdfFile(laid, QDir(keep).filePath(report + QStringLiteral(".pdf"))), QString());
+        QCOMPARE(ReportPainter::writePdfFile(laid, QDir(keep).filePath(report + QStringLiteral(".pdf"))).why(), QString());
     }
 }
 

@@ -247,7 +247,7 @@ void ReportEngineTest::pdfCarriesTheText() {
     QTemporaryDir folder;
     const QString pdf = folder.filePath(QStringLiteral("sample.pdf"));
     const LaidOutReport laid = ReportLayout::layout(SampleReport::make(4, 12));
-    QCOMPARE(ReportPainter::writePdfFile(laid, pdf), QString());
+    QCOMPARE(ReportPainter::writePdfFile(laid, pdf).why(), QString());
 
     QProcess info;
     info.start(QStringLiteral("pdfinfo"), {pdf});
