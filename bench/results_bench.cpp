@@ -126,8 +126,8 @@ void BM_PublishResults(benchmark::State& run) {
     qint64 bytes = 0;
     for (auto _ : run) {
         const ResultsPublishing::Outcome outcome = ResultsPublishing::publish(resultsMeet().state, site.path());
-        if (!outcome.error.isEmpty())
-            run.SkipWithError(qPrintable(outcome.error));
+        if (outcome.refusal)
+            run.SkipWithError(qPrintable(outcome.refusal.why()));
         bytes = 0;
         for (const QString& path : outcome.written)
             bytes += QFileInfo(path).size();

@@ -73,24 +73,25 @@ Outcome publish(RunState& state, const QString& folder) {
     Outcome outcome;
     const QList<Page> all = pages(state);
     if (all.isEmpty()) {
-        outcome.error = QStringLiteral("There are currently no teams entered.");
+        outcome.refusal = Refusal::because(QStringLiteral("There are currently no teams entered."));
         return outcome;
     }
     const QDir target(folder);
     if (!QDir().mkpath(target.absolutePath())) {
-        outcome.error = QStringLiteral("The folder %1 could not be made.").arg(QDir::toNativeSeparators(folder));
+        outcome.refusal =
+            Refusal::because(QStringLiteral("The folder %1 could not be made.").arg(QDir::toNativeSeparators(folder)));
         return outcome;
     }
     for (const Page& page : all)
         if (const Refusal refused = ReportOutput::refusal(state, target.absoluteFilePath(page.fileName))) {
-            outcome.error = refused.why();
+            outcome.refusal = refused;
             return outcome;
         }
     for (const Page& page : all) {
         const QString path = target.absoluteFilePath(page.fileName);
         if (const Refusal failed = CheckedFileWriter::write(path, page.html.toUtf8())) {
-            outcome.error = QStringLiteral("The results could not be written to %1: %2")
-                                .arg(QDir::toNativeSeparators(path), failed.why());
+            outcome.refusal = Refusal::because(QStringLiteral("The results could not be written to %1: %2")
+                                                   .arg(QDir::toNativeSeparators(path), failed.why()));
             return outcome;
         }
         outcome.written << path;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "database/refusal.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -22,7 +24,7 @@ struct Page {
 QList<Page> pages(RunState& state);
 
 struct Outcome {
-    QString error;       // empty when every page was written
+    Refusal refusal;     // done when every page was written
     QStringList written; // the paths written, in order
 };
 

@@ -16,8 +16,8 @@ int run(RunState& state, const QString& folder) {
         return 1;
     for (const QString& path : outcome.written)
         std::printf("%s\n", qPrintable(QDir::toNativeSeparators(path)));
-    if (!outcome.error.isEmpty()) {
-        state.messages.notice(Messages::appTitle(), outcome.error, Messages::Icon::Critical);
+    if (outcome.refusal) {
+        state.messages.notice(Messages::appTitle(), outcome.refusal.why(), Messages::Icon::Critical);
         return 1;
     }
     return 0;

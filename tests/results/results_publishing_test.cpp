@@ -81,7 +81,7 @@ void ResultsPublishingTest::publishesAPagePerDivisionWithTeamsAndAnIndex() {
     QTemporaryDir folder;
     const QString site = folder.filePath(QStringLiteral("site/results")); // made on the way
     const ResultsPublishing::Outcome outcome = ResultsPublishing::publish(*published.meet.state, site);
-    QCOMPARE(outcome.error, QString());
+    QCOMPARE(outcome.refusal.why(), QString());
     const QDir dir(site);
     QCOMPARE(outcome.written, (QStringList{dir.filePath("division-b.html"), dir.filePath("division-d.html"),
                                            dir.filePath("index.html")}));
@@ -123,7 +123,7 @@ void ResultsPublishingTest::aFailedWriteLeavesNoIndex() {
     CheckedFileWriter::simulateFullDiskAfter(QFileInfo(QDir(first.path()).filePath("division-b.html")).size() + 100);
     const ResultsPublishing::Outcome outcome = ResultsPublishing::publish(*published.meet.state, folder.path());
     CheckedFileWriter::simulateFullDiskAfter(-1);
-    QVERIFY(outcome.error.startsWith("The results could not be written to"));
+    QVERIFY(outcome.refusal.why().startsWith("The results could not be written to"));
     QCOMPARE(outcome.written, QStringList{QDir(folder.path()).filePath("division-b.html")});
     // The page that failed left nothing behind, and the index never links a missing page.
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"division-b.html"});
@@ -134,7 +134,7 @@ void ResultsPublishingTest::nothingToPublishWritesNothing() {
     QTemporaryDir folder;
     const QString site = folder.filePath(QStringLiteral("site"));
     const ResultsPublishing::Outcome outcome = ResultsPublishing::publish(*meet.state, site);
-    QCOMPARE(outcome.error, QStringLiteral("There are currently no teams entered."));
+    QCOMPARE(outcome.refusal.why(), QStringLiteral("There are currently no teams entered."));
     QVERIFY(!QFileInfo::exists(site));
 }
 
