@@ -109,6 +109,7 @@ std::optional<int> SubMain::prepareServerMeet(const StartOptions&) {
             throw std::runtime_error(QStringLiteral("The program folder %1 does not exist.")
                                          .arg(QDir::toNativeSeparators(m_state.ProgramFolder))
                                          .toStdString());
+        MeetCreation::build(m_state.ProgramFolder, location);
         const MeetFileVerdict verdict = MeetServerCheck::examine(location);
         if (!verdict.usable()) {
             m_state.messages.notice(Messages::appTitle(), verdict.message, Messages::Icon::Critical);
