@@ -28,6 +28,7 @@ int main(int argc, char* argv[]) {
 
     StartOptions options;
     options.programFolder = commandLine.programFolder;
+    options.server = commandLine.server;
     QtFileDialogs dialogs;
     RunState state(messages, dialogs);
     if (headless)

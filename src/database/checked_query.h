@@ -17,7 +17,6 @@ public:
     QVariant value(int column) const { return m_query.value(column); }
     QVariant value(const QString& column) const { return m_query.value(column); }
     QSqlRecord record() const { return m_query.record(); }
-    QVariant lastInsertId() const { return m_query.lastInsertId(); }
     int numRowsAffected() const { return m_query.numRowsAffected(); }
 
 private:

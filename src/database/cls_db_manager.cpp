@@ -8,6 +8,7 @@
 #include "database/file_lock.h"
 #include "database/meet_file_check.h"
 #include "database/meet_locks.h"
+#include "database/meet_server_check.h"
 #include "database/sql.h"
 #include "database/transaction_guard.h"
 
@@ -82,6 +83,32 @@ bool Cls_Db_Manager::Build_Database(const QString& dbname, const LabelDrawer& dr
         throw;
     }
     return true;
+}
+
+bool Cls_Db_Manager::Build_Server_Meet(const MeetLocation& location, const LabelDrawer& drawLabels) {
+    // Any number that no other program takes for its own lock on the same database.
+    constexpr qint64 CreationLockKey = 0x436f727261; // "Corra"
+    DbConnection server;
+    server.open(location);
+    const QSqlDatabase db = server.db();
+    bool built = false;
+    {
+        TransactionGuard transaction(db);
+        Sql::exec(db, QStringLiteral("SELECT pg_advisory_xact_lock(?)"), {CreationLockKey});
+        if (!MeetServerCheck::holdsTables(db)) {
+            for (const QString& statement : MeetSchema::preparationStatements(MeetLocation::Engine::Server))
+                Sql::execDirect(db, statement);
+            for (const MeetSchema::Table& table : MeetSchema::tables())
+                Sql::execDirect(db, MeetSchema::createStatement(table, MeetLocation::Engine::Server));
+            ClassData::insert(db, ClassLineup::standard());
+            built = true;
+        }
+        transaction.commit();
+    }
+    // A database holding other tables is no meet; the start-up check says what it lacks.
+    if (built || MeetServerCheck::schemaProblem(db).isEmpty())
+        drawLabels(db, m_programFolder);
+    return built;
 }
 
 QString Cls_Db_Manager::Build_Export_Database(const QString& path, const ExportRows& rows) {

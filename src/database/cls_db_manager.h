@@ -23,6 +23,14 @@ public:
     // std::runtime_error on failure.
     bool Build_Database(const QString& dbname, const LabelDrawer& drawLabels);
 
+    // The same for a meet on a server: builds the tables and the class line-up in the database
+    // `location` names when that holds no table at all, in one transaction (a second station
+    // starting at the same moment waits, then finds the meet), and leaves a database that holds
+    // tables untouched. `drawLabels` then runs whenever the database holds a meet, so every
+    // station draws the label images it lacks. Answers whether it built the meet; throws
+    // DbException or std::runtime_error on failure.
+    bool Build_Server_Meet(const MeetLocation& location, const LabelDrawer& drawLabels);
+
     // The rows of an export file, each in its table's column order.
     struct ExportRows {
         QList<QVariantList> coaches;

@@ -53,6 +53,10 @@ public:
         return QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
             .arg(table, sets.join(QStringLiteral(", ")), keyField().name);
     }
+    // Inserts `row` into `table` and answers the auto-number the engine gave it.
+    QVariant insertReturningKey(const QSqlDatabase& db, const QString& table, const Row& row) const {
+        return Sql::insertReturningKey(db, insert(table), values(row), keyField().name);
+    }
     // The written columns' values, in the order of insert() and update().
     QVariantList values(const Row& row) const {
         QVariantList all;

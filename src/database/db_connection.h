@@ -1,10 +1,13 @@
 #pragma once
 
+#include "database/meet_location.h"
+
 #include <QSqlDatabase>
 #include <QString>
 
-// One open SQLite file under a connection name of its own. Closing removes the
-// connection from Qt's registry, so files can be opened and closed any number of times.
+// One open meet database (an SQLite file, or a database on a PostgreSQL server) under a
+// connection name of its own. Closing removes the connection from Qt's registry, so
+// databases can be opened and closed any number of times.
 class DbConnection {
 public:
     enum class Mode { ReadWrite, ReadOnly };
@@ -17,15 +20,23 @@ public:
     // How long a statement waits for a lock held by another program before it fails.
     static constexpr int DefaultLockWaitMs = 5000;
 
-    // Opens (or, in ReadWrite mode, creates) the file; throws DbException on failure.
-    void open(const QString& path, Mode mode = Mode::ReadWrite, int lockWaitMs = DefaultLockWaitMs);
+    // Opens (or, in ReadWrite mode, creates) the file, or connects to the server database;
+    // throws DbException on failure. `where` is a file path or a server URI (MeetLocation).
+    void open(const QString& where, Mode mode = Mode::ReadWrite, int lockWaitMs = DefaultLockWaitMs);
+    void open(const MeetLocation& location, Mode mode = Mode::ReadWrite, int lockWaitMs = DefaultLockWaitMs);
     void close();
 
     bool isOpen() const { return !m_name.isEmpty(); }
     QSqlDatabase db() const;
-    QString path() const { return m_path; }
+    const MeetLocation& location() const { return m_location; }
+    bool onServer() const { return m_location.onServer(); }
+    // The file's path; empty for a database on a server.
+    QString path() const { return m_location.path(); }
 
 private:
+    void openFile(const QString& path, Mode mode, int lockWaitMs);
+    void openServer(const MeetLocation& location, Mode mode, int lockWaitMs);
+
     QString m_name;
-    QString m_path;
+    MeetLocation m_location;
 };

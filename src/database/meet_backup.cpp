@@ -153,6 +153,8 @@ QString make(const DbConnection& meetDb, const QString& reason) {
 }
 
 void beforeBulkChange(const DbConnection& meetDb, const QString& change) {
+    if (meetDb.onServer())
+        return; // the server's own backups keep a meet that lives there
     try {
         make(meetDb, change);
     } catch (const DbException& error) {

@@ -30,7 +30,7 @@ QStringList list(const QString& meetDbPath);
 // DbException with the cause when no sound backup could be made.
 QString make(const DbConnection& meetDb, const QString& reason);
 
-// A backup before a change of many rows. Throws DbException, saying the change was not
+// A backup before a change of many rows (none for a meet on a server, which keeps its own). Throws DbException, saying the change was not
 // made, when the backup fails: callers run it before the change, inside their error report.
 void beforeBulkChange(const DbConnection& meetDb, const QString& change);
 

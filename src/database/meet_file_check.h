@@ -5,12 +5,12 @@
 #include <QString>
 #include <QStringList>
 
-// What start-up (and restore) learn about the file at the meet database path before it is
-// used: whether it is a sound meet database, and if not, whether it is merely locked or
-// read-only or lies where the engine cannot open it (then nothing is wrong with it), or
-// really is not a meet database.
+// What start-up (and restore) learn about the file at the meet database path (or the meet's
+// server database) before it is used: whether it is a sound meet database, and if not, whether
+// it is merely locked or read-only or lies where the engine cannot open it, or its server
+// cannot be reached (then nothing is wrong with it), or really is not a meet database.
 struct MeetFileVerdict {
-    enum class Kind { Usable, Locked, ReadOnly, PathTooLong, NotAFile, Unusable };
+    enum class Kind { Usable, Locked, ReadOnly, PathTooLong, NotAFile, Unusable, Unreachable };
     Kind kind = Kind::Usable;
     QString reason;  // short cause, e.g. "the table TblClass is missing"
     QString message; // what the user is told, with what to do; empty when usable

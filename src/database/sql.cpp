@@ -56,6 +56,23 @@ QList<QVariantMap> rows(const QSqlDatabase& db, const QString& statement, const 
     return result;
 }
 
+QVariant insertReturningKey(const QSqlDatabase& db, const QString& insert, const QVariantList& values,
+                            const QString& keyColumn) {
+    const QString statement = insert + QStringLiteral(" RETURNING ") + keyColumn;
+    CheckedQuery query = exec(db, statement, values);
+    if (!query.next())
+        throw DbException(QStringLiteral("The new row's key was not given back.\n\nStatement: %1").arg(statement));
+    return query.value(0);
+}
+
+void execDirect(const QSqlDatabase& db, const QString& statement) {
+    if (!db.isOpen())
+        throw DbException(QStringLiteral("The database is not open.\n\nStatement: %1").arg(statement.simplified()));
+    QSqlQuery query(db);
+    if (!query.exec(statement))
+        throw DbException(query.lastError(), statement);
+}
+
 QString containsPattern(const QString& typed) {
     QString escaped;
     escaped.reserve(typed.size() + 2);

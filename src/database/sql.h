@@ -23,7 +23,16 @@ QVariant scalar(const QSqlDatabase& db, const QString& statement, const QVariant
 // Every row of a query as column-name → value maps, in the statement's order.
 QList<QVariantMap> rows(const QSqlDatabase& db, const QString& statement, const QVariantList& values = {});
 
-// A LIKE pattern that matches `typed` literally anywhere in the field; use with "LIKE ? ESCAPE '\'".
+// Inserts one row and answers the key the engine gave it: `keyColumn`, read back through
+// RETURNING (the drivers' last inserted id does not reach a server's identity column).
+QVariant insertReturningKey(const QSqlDatabase& db, const QString& insert, const QVariantList& values,
+                            const QString& keyColumn);
+
+// Runs a fixed statement without preparing it: table definitions and engine settings, which a
+// server will not prepare. Never give it text that came from a user or a file.
+void execDirect(const QSqlDatabase& db, const QString& statement);
+
+// A LIKE pattern that matches `typed` literally anywhere in the field; use with MeetEngine::containsCondition.
 QString containsPattern(const QString& typed);
 
 } // namespace Sql

@@ -29,9 +29,12 @@ Imported importAll(const QSqlDatabase& db, const DistrictFile::Content& content)
     TransactionGuard transaction(db);
     // Each district team becomes a new meet team with its coaches and riders.
     for (const QVariantMap& team : content.teams) {
-        auto added = Sql::exec(db, QStringLiteral("INSERT INTO TblTeam (TeamName, Division, District) VALUES (?, ?, ?)"),
-                               {field(team, "TeamName"), field(team, "Division"), field(team, "District")});
-        const qint32 teamCode = added.lastInsertId().toInt();
+        const qint32 teamCode =
+            Sql::insertReturningKey(db,
+                                    QStringLiteral("INSERT INTO TblTeam (TeamName, Division, District) VALUES (?, ?, ?)"),
+                                    {field(team, "TeamName"), field(team, "Division"), field(team, "District")},
+                                    QStringLiteral("TeamCode"))
+                .toInt();
         const qint64 districtCode = field(team, "TeamCode").toLongLong();
         for (const QVariantMap* coach : coachesOf.value(districtCode))
             coaches.append({field(*coach, "FirstName"), field(*coach, "LastName"), field(*coach, "Position"), teamCode,

@@ -49,9 +49,7 @@ std::optional<JudgeRow> find(const QSqlDatabase& db, qint32 judgeId) {
 }
 
 qint32 insert(const QSqlDatabase& db, const JudgeRow& judge) {
-    return Sql::exec(db, judgeFields().insert(QStringLiteral("TblJudge")), judgeFields().values(judge))
-        .lastInsertId()
-        .toInt();
+    return judgeFields().insertReturningKey(db, QStringLiteral("TblJudge"), judge).toInt();
 }
 
 bool update(const QSqlDatabase& db, const JudgeRow& judge) {

@@ -7,6 +7,7 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QFileInfo>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -81,6 +82,19 @@ void FrmLabelBuilder::save(const QImage& image, const QString& path) const {
         throw std::runtime_error(QStringLiteral("The label image %1 could not be written: %2.")
                                      .arg(QDir::toNativeSeparators(path), refusal.why())
                                      .toStdString());
+}
+
+bool FrmLabelBuilder::Build_Missing_Labels(const QSqlDatabase& db, const QString& programFolder) {
+    QStringList images{LabelFiles::relayPartnerImage()};
+    for (const ClassRow& row : ClassData::all(db))
+        images << row.ImagePath;
+    for (const QString& image : images)
+        for (const QString& prefix : {LabelFiles::formPrefix(), LabelFiles::reportPrefix()})
+            if (!QFileInfo::exists(LabelFiles::path(programFolder, prefix, image))) {
+                Build_Labels(db, programFolder);
+                return true;
+            }
+    return false;
 }
 
 void FrmLabelBuilder::Build_Labels(const QSqlDatabase& db, const QString& programFolder) {

@@ -14,6 +14,9 @@ public:
     // One form and one report image per row of TblClass, and the pair for the relay
     // partner column, saved into the label folder; existing files are replaced.
     void Build_Labels(const QSqlDatabase& db, const QString& programFolder);
+    // Build_Labels when any of those images is missing from the label folder (a station that
+    // joins a meet on a server); answers whether it drew them.
+    bool Build_Missing_Labels(const QSqlDatabase& db, const QString& programFolder);
 
     // The surface as it is after drawing `text` (for the two surfaces).
     QImage drawFormLabel(const QString& text) const;

@@ -43,9 +43,7 @@ std::optional<CoachRow> find(const QSqlDatabase& db, qint32 coachCode) {
 }
 
 qint32 insert(const QSqlDatabase& db, const CoachRow& coach) {
-    return Sql::exec(db, coachFields().insert(QStringLiteral("TblCoach")), coachFields().values(coach))
-        .lastInsertId()
-        .toInt();
+    return coachFields().insertReturningKey(db, QStringLiteral("TblCoach"), coach).toInt();
 }
 
 bool update(const QSqlDatabase& db, const CoachRow& coach) {

@@ -2,6 +2,7 @@
 
 #include "database/back_number.h"
 #include "database/column_map.h"
+#include "database/meet_engine.h"
 #include "database/sql.h"
 #include "database/transaction_guard.h"
 
@@ -52,8 +53,8 @@ QList<RiderHit> search(const QSqlDatabase& db, SearchField field, const QString&
                                        QStringLiteral("SELECT ") + hitFields.columns() +
                                            QStringLiteral(" FROM TblPerson INNER JOIN TblTeam "
                                                           "ON TblPerson.TeamCode = TblTeam.TeamCode WHERE ") +
-                                           columnOf(field) +
-                                           QStringLiteral(" LIKE ? ESCAPE '\\' ORDER BY TblPerson.RiderIndex"),
+                                           MeetEngine::containsCondition(db, columnOf(field)) +
+                                           QStringLiteral(" ORDER BY TblPerson.RiderIndex"),
                                        {Sql::containsPattern(typed)}));
 }
 
@@ -100,9 +101,7 @@ qint32 store(const QSqlDatabase& db, const RiderRow& rider) {
     TransactionGuard transaction(db);
     qint32 index = rider.RiderIndex;
     if (index < 0) {
-        index = Sql::exec(db, riderFields().insert(QStringLiteral("TblPerson")), riderFields().values(rider))
-                    .lastInsertId()
-                    .toInt();
+        index = riderFields().insertReturningKey(db, QStringLiteral("TblPerson"), rider).toInt();
     } else if (Sql::exec(db, riderFields().update(QStringLiteral("TblPerson")), riderFields().valuesThenKey(rider))
                    .numRowsAffected() != 1) {
         return -1;

@@ -10,9 +10,7 @@
 namespace TeamData {
 
 qint32 insert(const QSqlDatabase& db, const TeamRow& team) {
-    return Sql::exec(db, TeamList::fields().insert(QStringLiteral("TblTeam")), TeamList::fields().values(team))
-        .lastInsertId()
-        .toInt();
+    return TeamList::fields().insertReturningKey(db, QStringLiteral("TblTeam"), team).toInt();
 }
 
 bool update(const QSqlDatabase& db, const TeamRow& team) {

@@ -15,9 +15,23 @@ namespace {
 QString shown(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
+
+// The server the meet lives on, empty for the file. Backups and restores work on meet files; a
+// meet on a server is kept by the server's own means.
+QString meetServer(const RunState& state, const StartOptions& options) {
+    return state.MeetServer.isEmpty() ? SubMain::serverOf(options) : state.MeetServer;
+}
 } // namespace
 
 int runBackupCommand(RunState& state, StartOptions options) {
+    if (const QString server = meetServer(state, options); !server.isEmpty()) {
+        state.messages.notice(Messages::appTitle(),
+                              QStringLiteral("No backup was made: the meet lives on the server %1, whose own "
+                                             "backups (pg_dump) keep it.")
+                                  .arg(server),
+                              Messages::Icon::Critical);
+        return 1;
+    }
     options.use = MeetFileCheck::Use::ReadOnly; // a backup only reads the meet database
     // Start-up would create a missing meet database, and an empty meet is nothing to keep.
     state.ProgramFolder = SubMain::programFolderOf(options);
@@ -42,6 +56,14 @@ int runBackupCommand(RunState& state, StartOptions options) {
 }
 
 int runRestoreCommand(RunState& state, const StartOptions& options, const QString& backupFile) {
+    if (const QString server = meetServer(state, options); !server.isEmpty()) {
+        state.messages.notice(Messages::appTitle(),
+                              QStringLiteral("%1 was not restored: the meet lives on the server %2, and a backup "
+                                             "file can only take the place of a meet file.")
+                                  .arg(shown(backupFile), server),
+                              Messages::Icon::Critical);
+        return 1;
+    }
     state.ProgramFolder = SubMain::programFolderOf(options);
     try {
         if (!QDir(state.ProgramFolder).exists())

@@ -1,6 +1,7 @@
 #include "startup/command_table.h"
 
 #include "database/divisions.h"
+#include "database/meet_location.h"
 #include "startup/backup_commands.h"
 #include "startup/exchange_commands.h"
 #include "startup/print_command_line.h"
@@ -40,6 +41,8 @@ QString checkOrder(QString& value) {
     return QStringLiteral("the order must be random or sequential, not %1").arg(value);
 }
 
+QString checkServer(QString& value) { return MeetLocation::uriProblem(value); }
+
 OptionDeclaration folderOption() {
     return {.name = QStringLiteral("--folder"), .valueName = QStringLiteral("DIR"), .required = true};
 }
@@ -54,7 +57,7 @@ OptionDeclaration fileOption(const char* name) {
 }
 
 int createMeet(RunState& state, const StartOptions&, const CommandArguments&) {
-    std::printf("%s\n", qPrintable(QDir::toNativeSeparators(state.meetDatabasePath())));
+    std::printf("%s\n", qPrintable(state.meetLocation().description()));
     return 0;
 }
 
@@ -162,6 +165,7 @@ const QList<HeadlessCommand>& commands() {
 const QList<OptionDeclaration>& globalOptions() {
     static const QList<OptionDeclaration> options{
         {.name = QStringLiteral("--program-folder"), .valueName = QStringLiteral("DIR")},
+        {.name = QStringLiteral("--server"), .valueName = QStringLiteral("URI"), .check = checkServer},
         {.name = QStringLiteral("--help"), .summary = QStringLiteral("print this text")},
         {.name = QStringLiteral("--version"), .summary = QStringLiteral("print the version of the program")}};
     return options;

@@ -58,7 +58,7 @@ struct HeadlessCommand {
 namespace CommandTable {
 
 const QList<HeadlessCommand>& commands();
-const QList<OptionDeclaration>& globalOptions(); // --program-folder DIR, --help, --version
+const QList<OptionDeclaration>& globalOptions(); // --program-folder DIR, --server URI, --help, --version
 QString usage();
 QString version(); // "corravin 0.1"
 

@@ -76,6 +76,18 @@ void FrmMain::buildHeader() {
     m_LblTitle->setFont(QFont(QStringLiteral("Times New Roman"), 22, QFont::Bold));
     WindowGeometry::place(m_LblTitle, 360, 240, 7800, 660);
 
+    // Where the meet lives: with stations sharing a server, which meet this window works on.
+    m_LblMeetLocation = new QLabel(this);
+    m_LblMeetLocation->setObjectName(QStringLiteral("LblMeetLocation"));
+    m_LblMeetLocation->setFont(QFont(QStringLiteral("Arial"), 7));
+    m_LblMeetLocation->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    WindowGeometry::place(m_LblMeetLocation, 8280, 780, ClientWidth - 8280 - 180, 220);
+    const QString where = QStringLiteral("Meet: ") + m_state.meetLocation().description();
+    m_LblMeetLocation->setText(
+        m_LblMeetLocation->fontMetrics().elidedText(where, Qt::ElideMiddle, m_LblMeetLocation->width()));
+    m_LblMeetLocation->setToolTip(where);
+    m_LblMeetLocation->setAccessibleName(where);
+
     m_LblSettings = new ClickableLabel(QStringLiteral("Settings"), this);
     m_LblSettings->setObjectName(QStringLiteral("LblSettings"));
     m_LblUtilities = new ClickableLabel(QStringLiteral("Utilities"), this);

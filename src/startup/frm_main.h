@@ -75,6 +75,7 @@ private:
 
     QFrame* m_ShpHeader = nullptr;
     QLabel* m_LblTitle = nullptr;
+    QLabel* m_LblMeetLocation = nullptr;
     QComboBox* m_CbDivision = nullptr;
     ClickableLabel* m_LblSettings = nullptr;
     ClickableLabel* m_LblUtilities = nullptr;

@@ -80,6 +80,7 @@ CommandLine parse(const QStringList& arguments, const QList<OptionDeclaration>& 
             return line;
         }
     line.programFolder = globals.value(QStringLiteral("--program-folder"));
+    line.server = globals.value(QStringLiteral("--server"));
     line.help = globals.has(QStringLiteral("--help"));
     line.version = globals.has(QStringLiteral("--version"));
     if (at == arguments.size())

@@ -6,6 +6,7 @@
 // the version, or nothing because it could not be understood.
 struct CommandLine {
     QString programFolder;                    // from --program-folder DIR; empty for the executable's folder
+    QString server;                           // from --server URI; empty when not given
     const HeadlessCommand* command = nullptr; // none: the windowed program
     CommandArguments arguments;
     bool help = false;

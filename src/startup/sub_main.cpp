@@ -4,10 +4,12 @@
 #include "database/file_lock.h"
 #include "database/meet_backup.h"
 #include "database/meet_locks.h"
+#include "database/meet_server_check.h"
 #include "ui/meet_creation.h"
 #include "reports/report_data_source.h"
 #include "startup/frm_main.h"
 #include "startup/region_settings.h"
+#include "startup/server_setting.h"
 #include "ui/run_state.h"
 #include "ui/messages.h"
 #include "ui/twips.h"
@@ -51,7 +53,9 @@ std::optional<int> SubMain::Prepare(const StartOptions& options) {
 
     m_state.CurrentRegion.clear();
     m_state.ProgramFolder = programFolderOf(options);
-    const auto status = prepareMeetDatabase(options);
+    auto status = chooseMeetServer(options);
+    if (!status)
+        status = m_state.MeetServer.isEmpty() ? prepareMeetDatabase(options) : prepareServerMeet(options);
     if (status)
         m_meetHold.reset(); // the program ends
     return status;
@@ -69,6 +73,58 @@ bool SubMain::holdMeet(const QString& meetDbPath) {
                                      holder.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(holder)),
                             Messages::Icon::Critical);
     return false;
+}
+
+QString SubMain::serverOf(const StartOptions& options) {
+    return options.server.isEmpty() ? ServerSetting::read() : options.server;
+}
+
+std::optional<int> SubMain::chooseMeetServer(const StartOptions& options) {
+    const QString server = serverOf(options);
+    if (server.isEmpty())
+        return std::nullopt; // the meet stays where the run state has it: the file, unless a caller said otherwise
+    if (const QString problem = MeetLocation::uriProblem(server); !problem.isEmpty()) {
+        m_state.messages.notice(Messages::appTitle(),
+                                QStringLiteral("Corravin could not start: %1%2.")
+                                    .arg(problem, options.server.isEmpty()
+                                                      ? QStringLiteral(" (MeetServer in the settings)")
+                                                      : QString()),
+                                Messages::Icon::Critical);
+        return 1;
+    }
+    m_state.MeetServer = server;
+    return std::nullopt;
+}
+
+void SubMain::reportStartFailure(const QString& why) {
+    m_state.messages.notice(Messages::appTitle(), QStringLiteral("Corravin could not start:\n\n%1").arg(why),
+                            Messages::Icon::Critical);
+}
+
+std::optional<int> SubMain::prepareServerMeet(const StartOptions&) {
+    const MeetLocation location = m_state.meetLocation();
+    try {
+        // The label images are drawn into the program folder, as for a file meet.
+        if (!QDir(m_state.ProgramFolder).exists())
+            throw std::runtime_error(QStringLiteral("The program folder %1 does not exist.")
+                                         .arg(QDir::toNativeSeparators(m_state.ProgramFolder))
+                                         .toStdString());
+        MeetCreation::build(m_state.ProgramFolder, location);
+        const MeetFileVerdict verdict = MeetServerCheck::examine(location);
+        if (!verdict.usable()) {
+            m_state.messages.notice(Messages::appTitle(), verdict.message, Messages::Icon::Critical);
+            return 1;
+        }
+        m_state.MeetDb.open(location);
+        ReportDataSource::of(m_state).setDatabasePath(location.text());
+    } catch (const DbException& error) {
+        reportStartFailure(error.engineText());
+        return 1;
+    } catch (const std::exception& error) {
+        reportStartFailure(QString::fromStdString(error.what()));
+        return 1;
+    }
+    return std::nullopt;
 }
 
 std::optional<int> SubMain::prepareMeetDatabase(const StartOptions& options) {
@@ -93,14 +149,10 @@ std::optional<int> SubMain::prepareMeetDatabase(const StartOptions& options) {
         m_state.MeetDb.open(path);
         ReportDataSource::of(m_state).setDatabasePath(path);
     } catch (const DbException& error) {
-        m_state.messages.notice(Messages::appTitle(),
-                                QStringLiteral("Corravin could not start:\n\n%1").arg(error.engineText()),
-                                Messages::Icon::Critical);
+        reportStartFailure(error.engineText());
         return 1;
     } catch (const std::exception& error) {
-        m_state.messages.notice(Messages::appTitle(),
-                                QStringLiteral("Corravin could not start:\n\n%1").arg(QString::fromStdString(error.what())),
-                                Messages::Icon::Critical);
+        reportStartFailure(QString::fromStdString(error.what()));
         return 1;
     }
     return std::nullopt;
@@ -118,11 +170,13 @@ std::optional<int> SubMain::Main(const StartOptions& options) {
     if (const auto status = Prepare(windowed))
         return status;
     // The file is known sound now: keep a copy of it as it was at this start. Without one the
-    // meet can still go on, so a failure is told, not fatal.
-    try {
-        MeetBackup::make(m_state.MeetDb, QStringLiteral("start"));
-    } catch (const DbException& error) {
-        m_state.messages.notice(Messages::appTitle(), error.engineText(), Messages::Icon::Exclamation);
+    // meet can still go on, so a failure is told, not fatal. A server keeps its own backups.
+    if (!m_state.MeetDb.onServer()) {
+        try {
+            MeetBackup::make(m_state.MeetDb, QStringLiteral("start"));
+        } catch (const DbException& error) {
+            m_state.messages.notice(Messages::appTitle(), error.engineText(), Messages::Icon::Exclamation);
+        }
     }
 
     // The main window builds its title from the region when it is made, so the region is set first.

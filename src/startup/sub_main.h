@@ -20,10 +20,12 @@ struct StartOptions {
     MeetFileCheck::Use use = MeetFileCheck::Use::ReadWrite;
     // The windowed program holds the meet while it runs, so no second window works on it.
     bool holdsMeet = false;
+    QString server{}; // a server URI (--server); empty: as the settings say
 };
 
-// Program start-up: refuses small screens, has the meet database created when missing,
-// checks and opens it, and brings up the main window (and, on a first start, the
+// Program start-up: refuses small screens, finds where the meet lives (the file in the program
+// folder, or a server named by --server or the settings), has the meet database created when
+// missing, checks and opens it, and brings up the main window (and, on a first start, the
 // region settings first).
 class SubMain {
 public:
@@ -43,9 +45,14 @@ public:
 
     // The program folder the options name: the executable's folder unless one is given.
     static QString programFolderOf(const StartOptions& options);
+    // The server URI the options name, else the one in the settings; empty for neither.
+    static QString serverOf(const StartOptions& options);
 
 private:
+    std::optional<int> chooseMeetServer(const StartOptions& options);
     std::optional<int> prepareMeetDatabase(const StartOptions& options);
+    std::optional<int> prepareServerMeet(const StartOptions& options);
+    void reportStartFailure(const QString& why);
     bool holdMeet(const QString& meetDbPath);
 
     RunState& m_state;

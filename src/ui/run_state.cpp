@@ -3,3 +3,7 @@
 #include <QDir>
 
 QString RunState::meetDatabasePath() const { return QDir(ProgramFolder).filePath(meetDatabaseFileName()); }
+
+MeetLocation RunState::meetLocation() const {
+    return MeetServer.isEmpty() ? MeetLocation::file(meetDatabasePath()) : MeetLocation::server(MeetServer);
+}

@@ -26,6 +26,9 @@ public:
     qint16 ScreenHeight = 0;
     QString CurrentRegion;
     QString ProgramFolder;
+    // The URI of the server database the meet lives on; empty when it is the file in the
+    // program folder. Start-up sets it from --server or the settings.
+    QString MeetServer;
     DbConnection MeetDb;
     // Made and pointed at the meet database by start-up; reports read their rows through
     // ReportDataSource::of, so windows that print nothing never open its connection.
@@ -35,7 +38,10 @@ public:
     ActivityHost* host = nullptr;
 
     QSqlDatabase db() const { return MeetDb.db(); }
+    // The meet database file in the program folder (what a server meet is never written to).
     QString meetDatabasePath() const;
+    // Where the meet lives: the server when MeetServer names one, else the file.
+    MeetLocation meetLocation() const;
 
     static QString meetDatabaseFileName() { return QStringLiteral("QARNReduzuduv2006.mdb"); }
 };

@@ -1,5 +1,6 @@
 #include "database/class_lineup.h"
 #include "database/db_exception.h"
+#include "database/meet_location.h"
 #include "database/sql.h"
 #include "file_digest.h"
 #include "meet_fixture.h"
@@ -22,6 +23,8 @@ private slots:
     void failedCreationLeavesNoMeetDatabase();
     void likePatternMatchesTypedTextLiterally();
     void textOrdersAndComparesCaseBlindForEveryLetter();
+    void serverAddressesAreReadOrRefused_data();
+    void serverAddressesAreReadOrRefused();
 };
 
 void MeetDatabaseTest::createsTheNineTablesWithTheirColumnsInOrder() {
@@ -173,6 +176,51 @@ void MeetDatabaseTest::textOrdersAndComparesCaseBlindForEveryLetter() {
     QCOMPARE(meet.scalar("SELECT count(*) FROM TblTeam WHERE TeamName = ?", {"ÉIRE RIDERS"}).toInt(), 2);
     QCOMPARE(meet.scalar("SELECT count(*) FROM TblTeam WHERE TeamName = ?", {"Eire Riders"}).toInt(), 0);
     QVERIFY(meet.scalar("SELECT sql FROM sqlite_schema WHERE name = 'TblTeam'").toString().contains("COLLATE NOCASE"));
+}
+
+void MeetDatabaseTest::serverAddressesAreReadOrRefused_data() {
+    QTest::addColumn<QString>("uri");
+    QTest::addColumn<QString>("read"); // user|host|port|database|settings, or the refusal's words
+    QTest::newRow("host and database") << "postgresql://db.office/meet" << "|db.office|-1|meet|";
+    QTest::newRow("user, port, settings")
+        << "postgres://ann@db.office:5433/meet?sslmode=require&connect_timeout=3"
+        << "ann|db.office|5433|meet|sslmode=require,connect_timeout=3";
+    QTest::newRow("socket folder as host setting") << "postgresql:///meet?host=/run/pg%20x&port=5444"
+                                                   << "|/run/pg x|5444|meet|";
+    QTest::newRow("IPv6 address") << "postgresql://[::1]:5432/meet" << "|::1|5432|meet|";
+    QTest::newRow("encoded database name") << "postgresql://h/Spring%20Meet" << "|h|-1|Spring Meet|";
+    QTest::newRow("password in the user part") << "postgresql://ann:secret@h/meet" << "it holds a password";
+    QTest::newRow("password as a setting") << "postgresql://h/meet?password=secret" << "it holds a password";
+    QTest::newRow("no database") << "postgresql://h" << "it names no database";
+    QTest::newRow("several servers") << "postgresql://a,b/meet" << "it names several servers";
+    QTest::newRow("port not a number") << "postgresql://h:x/meet" << "the port must be a number";
+    QTest::newRow("setting without value") << "postgresql://h/meet?sslmode" << "the setting sslmode has no value";
+    QTest::newRow("setting breaking the driver's list") << "postgresql://h/meet?options=a;b" << "holds a semicolon";
+    QTest::newRow("control character") << "postgresql://h/me%00et" << "it holds a control character";
+    QTest::newRow("other scheme") << "mysql://h/meet" << "does not begin with postgresql://";
+}
+
+// A server address is taken apart as libpq reads it; what the program cannot pass on to Qt's
+// driver whole, or should never keep (a password), is refused with the reason.
+void MeetDatabaseTest::serverAddressesAreReadOrRefused() {
+    QFETCH(QString, uri);
+    QFETCH(QString, read);
+    const QString problem = MeetLocation::uriProblem(uri);
+    if (!read.contains(u'|')) {
+        QVERIFY2(problem.contains(read), qPrintable(problem));
+        return;
+    }
+    QCOMPARE(problem, QString());
+    const MeetLocation location = MeetLocation::server(uri);
+    QStringList settings;
+    for (const auto& [name, value] : location.options())
+        settings << name + u'=' + value;
+    QCOMPARE(QStringList({location.user(), location.host(), QString::number(location.port()), location.database(),
+                          settings.join(u',')})
+                 .join(u'|'),
+             read);
+    QVERIFY(location.onServer() && MeetLocation::fromText(uri).onServer());
+    QVERIFY(!MeetLocation::fromText("/meets/QARNReduzuduv2006.mdb").onServer());
 }
 
 CORRAVIN_TEST(MeetDatabaseTest)

@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -38,6 +39,7 @@ private slots:
     void firstStartAsksForTheRegionWithTheMainWindowHidden();
     void laterStartShowsTheMainWindowForItsRegion();
     void reusesTheMeetDatabaseUnchanged();
+    void refusesAServerSettingWithAPassword();
     void reportsAFileThatIsNotAMeetDatabase();
     void createMeetCommandBuildsTheFileOnce();
     void createMeetCommandRefusesABrokenFile();
@@ -123,7 +125,29 @@ void StartUpTest::laterStartShowsTheMainWindowForItsRegion() {
     QCOMPARE(subMain.mainForm()->findChild<QLabel*>("LblTitle")->text(), QString("Region B Data Tracker"));
     QCOMPARE(meet.state->CurrentRegion, QString("B"));
     QVERIFY(!subMain.mainForm()->settingsWindow());
+    // The window says which meet it works on.
+    const QString where = meet.state->MeetServer.isEmpty()
+                              ? QDir::toNativeSeparators(meet.databasePath())
+                              : "database " + meet.state->MeetDb.location().database() + " on the server";
+    QVERIFY2(subMain.mainForm()->findChild<QLabel*>("LblMeetLocation")->toolTip().startsWith("Meet: " + where),
+             qPrintable(subMain.mainForm()->findChild<QLabel*>("LblMeetLocation")->toolTip()));
     VERIFY_MESSAGES(meet.messages);
+}
+
+// The settings may name the server a station's meet lives on, but never with its password.
+void StartUpTest::refusesAServerSettingWithAPassword() {
+    MeetFixture meet(false);
+    QSettings("Corravin", "Corravin").setValue("ProgramConst/MeetServer", "postgresql://ann:pw@db.office/meet");
+    meet.messages.expectNotice("Corravin",
+                               "Corravin could not start: the server address postgresql://ann:pw@db.office/meet "
+                               "cannot be used: it holds a password; give the password in ~/.pgpass or PGPASSWORD "
+                               "instead (MeetServer in the settings).",
+                               Messages::Icon::Critical);
+    SubMain subMain(*meet.state);
+    QCOMPARE(subMain.Prepare(optionsFor(meet)), std::optional<int>(1));
+    VERIFY_MESSAGES(meet.messages);
+    QVERIFY(!meet.state->MeetDb.isOpen());
+    QVERIFY(!QFile::exists(meet.databasePath()));
 }
 
 void StartUpTest::reusesTheMeetDatabaseUnchanged() {
@@ -247,6 +271,12 @@ void StartUpTest::commandLines_data() {
     row("publish without a folder", "publish", 2, "publish needs --folder DIR");
     row("publish folder twice", "publish --folder . --folder ..", 2, "--folder is given twice");
     row("publish argument", "publish --folder . extra", 2, "publish takes no arguments");
+    row("server with a password", "--server postgresql://ann:pw@h/meet create-meet", 2,
+        "the server address postgresql://ann:pw@h/meet cannot be used: it holds a password; give the password in "
+        "~/.pgpass or PGPASSWORD instead");
+    row("server without a database", "--server postgresql://h backup", 2, "it names no database");
+    row("server twice", "--server postgresql://h/a --server postgresql://h/b create-meet", 2,
+        "--server is given twice");
 }
 
 // Every command reads its command line from one table: a bad line is refused with the problem

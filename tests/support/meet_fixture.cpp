@@ -3,6 +3,7 @@
 #include "reports/report_data_source.h"
 #include "ui/meet_creation.h"
 #include "database/sql.h"
+#include "test_server.h"
 
 #include <QSettings>
 #include <QTest>
@@ -21,10 +22,13 @@ MeetFixture::MeetFixture(bool createDatabase) : state(std::make_unique<RunState>
     state->ScreenWidth = 12000;
     state->ScreenHeight = 9000;
     state->ProgramFolder = m_folder.path();
+    if (TestServer::inUse())
+        state->MeetServer = TestServer::createDatabase(createDatabase);
     if (createDatabase) {
-        MeetCreation::build(state->ProgramFolder, databasePath());
-        state->MeetDb.open(databasePath());
-        ReportDataSource::of(*state).setDatabasePath(databasePath());
+        const MeetLocation location = state->meetLocation();
+        MeetCreation::build(state->ProgramFolder, location);
+        state->MeetDb.open(location);
+        ReportDataSource::of(*state).setDatabasePath(location.text());
     }
 }
 
@@ -32,6 +36,10 @@ MeetFixture::MeetFixture(bool createDatabase) : state(std::make_unique<RunState>
 // a question nobody expected, or an answer nobody took, fails the test that left it.
 MeetFixture::~MeetFixture() {
     state->MeetDb.close();
+    if (TestServer::inUse()) {
+        state->QARNConnection.reset(); // its connection goes with it
+        TestServer::dropDatabase(state->MeetServer);
+    }
     const QString problems = messages.problems();
     if (!problems.isEmpty() && !QTest::currentTestFailed())
         QTest::qFail(qPrintable(QStringLiteral("unchecked messages: ") + problems), __FILE__, __LINE__);
@@ -55,5 +63,5 @@ QStringList MeetFixture::column(const QString& statement, const QVariantList& va
 
 int MeetFixture::count(const QString& table) const {
     // Table names come from the tests themselves, never from input.
-    return Sql::scalar(db(), QStringLiteral("SELECT count(*) FROM \"%1\"").arg(table)).toInt();
+    return Sql::scalar(db(), QStringLiteral("SELECT count(*) FROM %1").arg(table)).toInt();
 }

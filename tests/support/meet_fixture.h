@@ -8,7 +8,9 @@
 #include <memory>
 
 // A fresh program folder in a temporary folder with a new meet database, open as
-// MeetDb, a scripted Messages fake, and settings kept in the same temporary folder.
+// MeetDb, a scripted Messages fake, and settings kept in the same temporary folder. On a run
+// on the test server (TestServer) the meet database is a new database there instead, named
+// by the run state's MeetServer; the program folder still holds the label images.
 // The screen is 800 by 600 pixels (12000 by 9000 twips) unless a test sets it.
 class MeetFixture {
 public:
@@ -16,7 +18,9 @@ public:
     ~MeetFixture();
 
     QString programFolder() const { return m_folder.path(); }
+    // The meet file's path (where a server meet is never written).
     QString databasePath() const { return state->meetDatabasePath(); }
+    bool onServer() const { return !state->MeetServer.isEmpty(); }
     QSqlDatabase db() const { return state->db(); }
 
     // Runs a statement with bound values; fails loudly when it cannot.

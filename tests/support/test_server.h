@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+// The PostgreSQL server a test run may work on: the environment variable CORRAVIN_TEST_SERVER
+// names it by a URI (the run itself starts it, see tests/test_server.sh). When it is set, every
+// MeetFixture makes a database of its own there, copied from a template that holds a new meet,
+// and drops it when the test ends.
+namespace TestServer {
+
+// Whether this run works on the server rather than on meet files.
+bool inUse();
+
+// Makes a new database: a copy of a new meet, or an empty one. Answers its URI.
+QString createDatabase(bool withMeet);
+// Drops a database createDatabase made, ending any connection still open on it.
+void dropDatabase(const QString& uri);
+
+} // namespace TestServer
+
+// For a test that only makes sense for a meet file (journals, locks beside the file, backups).
+#define SKIP_ON_SERVER(why)                                                                                            \
+    do {                                                                                                               \
+        if (TestServer::inUse())                                                                                       \
+            QSKIP("a meet file only: " why);                                                                           \
+    } while (false)
