@@ -3,6 +3,7 @@
 #include "judging/frm_judge_assignments.h"
 #include "judging/judging_reports.h"
 #include "ui/guarded_connect.h"
+#include "ui/run_state.h"
 #include "ui/window_geometry.h"
 
 #include <QLabel>
