@@ -6,7 +6,9 @@
 
 namespace MeetEngine {
 
-bool onServer(const QSqlDatabase& db) { return db.driverName() == QLatin1String("QPSQL"); }
+bool onServer(const QSqlDatabase& db) {
+    return db.driverName() == QLatin1String("QPSQL");
+}
 
 QString containsCondition(const QSqlDatabase& db, const QString& column) {
     if (onServer(db))

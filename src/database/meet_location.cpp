@@ -16,7 +16,9 @@ qsizetype schemeLength(const QString& text) {
     return 0;
 }
 
-[[noreturn]] void refuse(const QString& why) { throw std::invalid_argument(why.toStdString()); }
+[[noreturn]] void refuse(const QString& why) {
+    throw std::invalid_argument(why.toStdString());
+}
 
 QString decoded(const QString& part) {
     const QString text = QUrl::fromPercentEncoding(part.toUtf8());
@@ -46,9 +48,13 @@ MeetLocation MeetLocation::file(const QString& path) {
     return location;
 }
 
-bool MeetLocation::isServerUri(const QString& text) { return schemeLength(text) > 0; }
+bool MeetLocation::isServerUri(const QString& text) {
+    return schemeLength(text) > 0;
+}
 
-MeetLocation MeetLocation::fromText(const QString& text) { return isServerUri(text) ? server(text) : file(text); }
+MeetLocation MeetLocation::fromText(const QString& text) {
+    return isServerUri(text) ? server(text) : file(text);
+}
 
 MeetLocation MeetLocation::server(const QString& uri) {
     const qsizetype scheme = schemeLength(uri);
@@ -131,7 +137,8 @@ QString MeetLocation::uriProblem(const QString& uri) {
     try {
         server(uri);
     } catch (const std::invalid_argument& error) {
-        return QStringLiteral("the server address %1 cannot be used: %2").arg(uri, QString::fromStdString(error.what()));
+        return QStringLiteral("the server address %1 cannot be used: %2")
+            .arg(uri, QString::fromStdString(error.what()));
     }
     return {};
 }

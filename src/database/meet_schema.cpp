@@ -87,9 +87,8 @@ QString serverName(const QString& name) {
 QString serverColumnDefinition(const Table& table, const Field& field) {
     const QString col = serverName(field.name);
     // Constraint names are unique per schema there, so each key is named after its table.
-    const QString key = field.primaryKey
-                            ? QStringLiteral(" CONSTRAINT %1 PRIMARY KEY").arg(quoted(table.name + QStringLiteral("_PrimaryKey")))
-                            : QString();
+    const QString keyName = quoted(table.name + QStringLiteral("_PrimaryKey"));
+    const QString key = field.primaryKey ? QStringLiteral(" CONSTRAINT %1 PRIMARY KEY").arg(keyName) : QString();
     const QString text = QStringLiteral("%1 text COLLATE %2").arg(col, serverCaseBlindCollation());
     switch (field.type) {
     case T::Int16:

@@ -37,7 +37,8 @@ QList<Rider> ridersOfTeam(const QSqlDatabase& db, qint32 teamCode) {
                                                .field(QStringLiteral("FirstName"), &Rider::FirstName)
                                                .field(QStringLiteral("LastName"), &Rider::LastName)
                                                .field(QStringLiteral("RiderNumber"), &Rider::RiderNumber);
-    return fields.select(db, QStringLiteral("FROM TblPerson WHERE TeamCode = ? ORDER BY RiderNumber, RiderIndex"),
+    return fields.select(db,
+                         QStringLiteral("FROM TblPerson WHERE TeamCode = ? ORDER BY RiderNumber NULLS FIRST, RiderIndex"),
                          {teamCode});
 }
 
@@ -45,7 +46,7 @@ QList<Entry> entriesOfTeam(const QSqlDatabase& db, qint32 teamCode) {
     return entryFields().select(db,
                                 QStringLiteral("FROM TblEntry INNER JOIN TblPerson ON TblEntry.RiderIndex = "
                                                "TblPerson.RiderIndex WHERE TblPerson.TeamCode = ? "
-                                               "ORDER BY TblPerson.RiderNumber"),
+                                               "ORDER BY TblPerson.RiderNumber NULLS FIRST"),
                                 {teamCode});
 }
 

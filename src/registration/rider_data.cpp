@@ -80,7 +80,7 @@ QList<RiderListRow> completeList(const QSqlDatabase& db) {
         Sql::exec(db, QStringLiteral("SELECT ") + riderFields().columns() +
                           QStringLiteral(", TblTeam.Division, TblTeam.TeamName FROM TblPerson INNER JOIN TblTeam "
                                          "ON TblPerson.TeamCode = TblTeam.TeamCode ORDER BY TblTeam.Division, "
-                                         "TblTeam.TeamName, TblTeam.TeamCode, TblPerson.RiderNumber, "
+                                         "TblTeam.TeamName, TblTeam.TeamCode, TblPerson.RiderNumber NULLS FIRST, "
                                          "TblPerson.LastName, TblPerson.FirstName"));
     QList<RiderListRow> riders;
     QList<int> riderPositions;

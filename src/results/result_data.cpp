@@ -111,7 +111,8 @@ QList<RiderLine> allRiders(const QSqlDatabase& db, const QString& division) {
     return fields.select(
         db,
         QStringLiteral("FROM TblPerson WHERE COALESCE(?, '') = '' OR TeamCode IN "
-                       "(SELECT TeamCode FROM TblTeam WHERE Division = ?) ORDER BY RiderNumber, RiderIndex"),
+                       "(SELECT TeamCode FROM TblTeam WHERE Division = ?) "
+                       "ORDER BY RiderNumber NULLS FIRST, RiderIndex"),
         {division, division});
 }
 

@@ -79,9 +79,8 @@ void FrmMain::buildHeader() {
     // Where the meet lives: with stations sharing a server, which meet this window works on.
     m_LblMeetLocation = new QLabel(this);
     m_LblMeetLocation->setObjectName(QStringLiteral("LblMeetLocation"));
-    m_LblMeetLocation->setFont(QFont(QStringLiteral("Arial"), 7));
     m_LblMeetLocation->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    WindowGeometry::place(m_LblMeetLocation, 8280, 780, ClientWidth - 8280 - 180, 220);
+    WindowGeometry::place(m_LblMeetLocation, ActivityLeft, 1140, ClientWidth - ActivityLeft - 60, 330);
     const QString where = QStringLiteral("Meet: ") + m_state.meetLocation().description();
     m_LblMeetLocation->setText(
         m_LblMeetLocation->fontMetrics().elidedText(where, Qt::ElideMiddle, m_LblMeetLocation->width()));

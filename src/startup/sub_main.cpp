@@ -55,7 +55,7 @@ std::optional<int> SubMain::Prepare(const StartOptions& options) {
     m_state.ProgramFolder = programFolderOf(options);
     auto status = chooseMeetServer(options);
     if (!status)
-        status = m_state.MeetServer.isEmpty() ? prepareMeetDatabase(options) : prepareServerMeet(options);
+        status = m_state.MeetServer.isEmpty() ? prepareMeetDatabase(options) : prepareServerMeet();
     if (status)
         m_meetHold.reset(); // the program ends
     return status;
@@ -101,7 +101,7 @@ void SubMain::reportStartFailure(const QString& why) {
                             Messages::Icon::Critical);
 }
 
-std::optional<int> SubMain::prepareServerMeet(const StartOptions&) {
+std::optional<int> SubMain::prepareServerMeet() {
     const MeetLocation location = m_state.meetLocation();
     try {
         // The label images are drawn into the program folder, as for a file meet.

@@ -51,7 +51,7 @@ public:
 private:
     std::optional<int> chooseMeetServer(const StartOptions& options);
     std::optional<int> prepareMeetDatabase(const StartOptions& options);
-    std::optional<int> prepareServerMeet(const StartOptions& options);
+    std::optional<int> prepareServerMeet();
     void reportStartFailure(const QString& why);
     bool holdMeet(const QString& meetDbPath);
 

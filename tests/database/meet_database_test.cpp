@@ -1,14 +1,18 @@
 #include "database/class_lineup.h"
 #include "database/db_exception.h"
+#include "database/meet_engine.h"
 #include "database/meet_location.h"
+#include "database/meet_server_check.h"
 #include "database/sql.h"
 #include "file_digest.h"
 #include "meet_fixture.h"
 #include "test_main.h"
+#include "test_server.h"
 #include "ui/meet_creation.h"
 
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTest>
 
 class MeetDatabaseTest : public QObject {
@@ -21,30 +25,50 @@ private slots:
     void numbersTheClassesWithoutAGap();
     void leavesAnExistingFileUntouched();
     void failedCreationLeavesNoMeetDatabase();
+    void serverMeetIsBuiltOnlyInAnEmptyDatabase();
     void likePatternMatchesTypedTextLiterally();
     void textOrdersAndComparesCaseBlindForEveryLetter();
     void serverAddressesAreReadOrRefused_data();
     void serverAddressesAreReadOrRefused();
 };
 
+// The catalogue of either engine, as "Name:TYPE" with the file's type names. A server keeps
+// the names the statements leave unquoted in lower case, where they find them in any case.
+QString columnsOf(const MeetFixture& meet, const QString& table) {
+    if (!meet.onServer())
+        return meet.column("SELECT name || ':' || type FROM pragma_table_info(?)", {table}).join(' ');
+    return meet
+        .column("SELECT column_name || ':' || CASE data_type WHEN 'real' THEN 'REAL' WHEN 'text' THEN 'TEXT' "
+                "ELSE 'INTEGER' END FROM information_schema.columns WHERE table_schema = current_schema() "
+                "AND table_name = ? ORDER BY ordinal_position",
+                {table.toLower()})
+        .join(' ');
+}
+
 void MeetDatabaseTest::createsTheNineTablesWithTheirColumnsInOrder() {
     MeetFixture meet;
-    QCOMPARE(meet.column("SELECT name FROM sqlite_schema WHERE type = 'table' AND name LIKE 'Tbl%' ORDER BY name"),
-             QStringList({"TblClass", "TblClassJudges", "TblCoach", "TblEntry", "TblJudge", "TblPairing", "TblPerson",
-                          "TblPlacing", "TblTeam"}));
+    const QString tables = meet.onServer() ? "SELECT table_name FROM information_schema.tables WHERE table_schema = "
+                                             "current_schema() ORDER BY table_name"
+                                           : "SELECT name FROM sqlite_schema WHERE type = 'table' AND name LIKE "
+                                             "'Tbl%' ORDER BY name";
+    QCOMPARE(meet.column(tables).join(' ').toLower(),
+             QString("TblClass TblClassJudges TblCoach TblEntry TblJudge TblPairing TblPerson TblPlacing TblTeam")
+                 .toLower());
 
     auto columns = [&](const QString& table) {
-        return meet.column("SELECT name || ':' || type FROM pragma_table_info(?)", {table}).join(' ');
+        const QString found = columnsOf(meet, table);
+        return meet.onServer() ? found.toLower() : found;
     };
-    QCOMPARE(columns("TblCoach"), QString("FirstName:TEXT LastName:TEXT Address:TEXT City:TEXT Zip:TEXT Primary:TEXT "
+    auto expected = [&](const char* text) { return meet.onServer() ? QString(text).toLower() : QString(text); };
+    QCOMPARE(columns("TblCoach"), expected("FirstName:TEXT LastName:TEXT Address:TEXT City:TEXT Zip:TEXT Primary:TEXT "
                                           "Secondary:TEXT Email:TEXT Position:TEXT TeamCode:INTEGER "
                                           "CoachCode:INTEGER"));
-    QCOMPARE(columns("TblPerson"), QString("FirstName:TEXT LastName:TEXT Address:TEXT City:TEXT Zip:TEXT "
+    QCOMPARE(columns("TblPerson"), expected("FirstName:TEXT LastName:TEXT Address:TEXT City:TEXT Zip:TEXT "
                                            "TeamCode:INTEGER RiderNumber:TEXT RiderIndex:INTEGER"));
-    QCOMPARE(columns("TblPlacing"), QString("ClassNumber:INTEGER Place:INTEGER RiderIndex:INTEGER Points:REAL "
+    QCOMPARE(columns("TblPlacing"), expected("ClassNumber:INTEGER Place:INTEGER RiderIndex:INTEGER Points:REAL "
                                             "Division:TEXT JudgeID:INTEGER"));
-    QCOMPARE(columns("TblTeam"), QString("TeamCode:INTEGER TeamName:TEXT Division:TEXT District:TEXT"));
-    QCOMPARE(columns("TblJudge"), QString("FirstName:TEXT LastName:TEXT Address:TEXT City:TEXT Zip:TEXT "
+    QCOMPARE(columns("TblTeam"), expected("TeamCode:INTEGER TeamName:TEXT Division:TEXT District:TEXT"));
+    QCOMPARE(columns("TblJudge"), expected("FirstName:TEXT LastName:TEXT Address:TEXT City:TEXT Zip:TEXT "
                                           "PhoneNumber:TEXT State:TEXT Email:TEXT Memo:TEXT JudgeID:INTEGER"));
 
     // STRICT tables refuse a value of the wrong kind instead of storing it.
@@ -119,6 +143,7 @@ void MeetDatabaseTest::numbersTheClassesWithoutAGap() {
 }
 
 void MeetDatabaseTest::leavesAnExistingFileUntouched() {
+    SKIP_ON_SERVER("serverMeetIsBuiltOnlyInAnEmptyDatabase is its counterpart");
     MeetFixture meet(false);
     QFile file(meet.databasePath());
     QVERIFY(file.open(QIODevice::WriteOnly));
@@ -132,6 +157,7 @@ void MeetDatabaseTest::leavesAnExistingFileUntouched() {
 }
 
 void MeetDatabaseTest::failedCreationLeavesNoMeetDatabase() {
+    SKIP_ON_SERVER("a server meet is built in one transaction");
     MeetFixture meet(false);
     // A file where the label folder should be makes the creation fail after the tables are built.
     QFile blocker(meet.programFolder() + "/LabelFiles");
@@ -144,12 +170,46 @@ void MeetDatabaseTest::failedCreationLeavesNoMeetDatabase() {
     QCOMPARE(QDir(meet.programFolder()).entryList({"*.mdb*"}, QDir::Files), QStringList());
 }
 
+// On a server the meet is built in a database that holds no table, once, and each station
+// draws the label images it lacks; a database holding anything else is left alone.
+void MeetDatabaseTest::serverMeetIsBuiltOnlyInAnEmptyDatabase() {
+    if (!TestServer::inUse())
+        QSKIP("needs the test server");
+    MeetFixture meet(false);
+    const MeetLocation location = meet.state->meetLocation();
+    const QString labels = meet.programFolder() + "/LabelFiles";
+    QVERIFY(MeetCreation::build(meet.programFolder(), location));
+    meet.state->MeetDb.open(location);
+    QCOMPARE(meet.count("TblClass"), 17);
+    QCOMPARE(QDir(labels).entryList(QDir::Files).size(), 36);
+
+    meet.exec("INSERT INTO TblTeam (TeamName, Division) VALUES ('Oak Hill', 'B')");
+    QVERIFY(QFile::remove(labels + "/formWfandS.bmp"));
+    QVERIFY(!MeetCreation::build(meet.programFolder(), location));
+    QCOMPARE(meet.count("TblTeam"), 1);
+    QCOMPARE(QDir(labels).entryList(QDir::Files).size(), 36);
+
+    const QString other = TestServer::createDatabase(false);
+    const auto dropOther = qScopeGuard([&] { TestServer::dropDatabase(other); });
+    {
+        DbConnection connection;
+        connection.open(other);
+        Sql::execDirect(connection.db(), "CREATE TABLE ledger (amount integer)");
+    }
+    QVERIFY(!MeetCreation::build(meet.programFolder(), MeetLocation::server(other)));
+    const MeetFileVerdict verdict = MeetServerCheck::examine(MeetLocation::server(other));
+    QCOMPARE(verdict.reason, QString("the table TblClass is missing"));
+    QVERIFY2(verdict.message.startsWith("The database " + MeetLocation::server(other).database() + " on the server"),
+             qPrintable(verdict.message));
+}
+
 void MeetDatabaseTest::likePatternMatchesTypedTextLiterally() {
     MeetFixture meet;
     for (const char* name : {"O'Brien", "100%", "a_b", "axb", "Zoë", "back\\slash"})
         meet.exec("INSERT INTO TblTeam (TeamName, Division) VALUES (?, 'A')", {QString::fromUtf8(name)});
     auto find = [&](const QString& typed) {
-        return meet.column("SELECT TeamName FROM TblTeam WHERE TeamName LIKE ? ESCAPE '\\' ORDER BY TeamCode",
+        return meet.column("SELECT TeamName FROM TblTeam WHERE " +
+                               MeetEngine::containsCondition(meet.db(), "TeamName") + " ORDER BY TeamCode",
                            {Sql::containsPattern(typed)});
     };
     QCOMPARE(find("'B"), QStringList{"O'Brien"});
@@ -175,7 +235,14 @@ void MeetDatabaseTest::textOrdersAndComparesCaseBlindForEveryLetter() {
              QStringList({"alder", "Eagle", "éire riders", "Éire Riders", "Ölberg", "ZEBRA", "Zoë's Stables"}));
     QCOMPARE(meet.scalar("SELECT count(*) FROM TblTeam WHERE TeamName = ?", {"ÉIRE RIDERS"}).toInt(), 2);
     QCOMPARE(meet.scalar("SELECT count(*) FROM TblTeam WHERE TeamName = ?", {"Eire Riders"}).toInt(), 0);
-    QVERIFY(meet.scalar("SELECT sql FROM sqlite_schema WHERE name = 'TblTeam'").toString().contains("COLLATE NOCASE"));
+    if (meet.onServer())
+        QCOMPARE(meet.scalar("SELECT collation_name FROM information_schema.columns WHERE table_name = 'tblteam' "
+                             "AND column_name = 'teamname'")
+                     .toString(),
+                 QString("nocase"));
+    else
+        QVERIFY(
+            meet.scalar("SELECT sql FROM sqlite_schema WHERE name = 'TblTeam'").toString().contains("COLLATE NOCASE"));
 }
 
 void MeetDatabaseTest::serverAddressesAreReadOrRefused_data() {

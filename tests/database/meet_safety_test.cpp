@@ -6,6 +6,7 @@
 #include "database/transaction_guard.h"
 #include "file_digest.h"
 #include "meet_fixture.h"
+#include "test_server.h"
 #include "ui/meet_creation.h"
 #include "test_main.h"
 
@@ -109,6 +110,7 @@ QString folderForMeetPathOf(const QString& base, qsizetype length) {
 class MeetSafetyTest : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { SKIP_ON_SERVER("journals, damaged files, read-only disks and files from outside"); }
     void startUpCheckNamesEachFault_data();
     void startUpCheckNamesEachFault();
     void interruptedWriteIsRecoveredAsBeforeIt();

@@ -294,7 +294,7 @@ void ClassEntriesTest::failedSaveLeavesTheOldRowsAndTheGrid() {
     auto window = openGrid(meet, "Hawks");
     click(window->grid(), 2, 17);
     window->grid().partnerBox(2)->setEditText("103");
-    meet.exec("CREATE TRIGGER refuse BEFORE INSERT ON TblPairing BEGIN SELECT RAISE(ABORT, 'disk is full'); END");
+    meet.refuseInserts("TblPairing");
     QSignalSpy closed(window.get(), &EntryWindow::closed);
     meet.messages.expectConfirm(saveQuestion(2), true);
     window->CmdApply_Click();

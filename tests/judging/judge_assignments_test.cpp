@@ -195,8 +195,7 @@ void JudgeAssignmentsTest::failedSaveLeavesTheOldRowsAndTheGrid() {
     auto window = openAssignments(meet, "C");
     tickBox(window->grid(), 1, 8);
     tickBox(window->grid(), 2, 8);
-    meet.exec("CREATE TRIGGER refuse BEFORE INSERT ON TblClassJudges WHEN NEW.ClassNumber = 8 "
-              "BEGIN SELECT RAISE(ABORT, 'disk is full'); END");
+    meet.refuseInserts("TblClassJudges", "NEW.ClassNumber = 8");
     QSignalSpy closed(window.get(), &EntryWindow::closed);
     meet.messages.expectConfirm(AssignSave, true);
     window->CmdApply_Click();

@@ -180,7 +180,7 @@ void RiderWindowsTest::savingARiderDeletedMeanwhileSaysSo() {
 void RiderWindowsTest::refusedStoreLeavesNothingAndKeepsTheInput() {
     MeetFixture meet;
     Seed::team(meet, "Lakeside");
-    meet.exec("CREATE TRIGGER refuse AFTER INSERT ON TblPerson BEGIN SELECT RAISE(ABORT, 'disk is full'); END");
+    meet.refuseInserts("TblPerson");
     FrmRider window(*meet.state);
     window.setAttribute(Qt::WA_DeleteOnClose, false);
     window.Initialize_Add();
@@ -294,7 +294,7 @@ void RiderWindowsTest::deleteAsksThenRemoves() {
     meet.messages.expectConfirm(RiderDeleteQuestion, true);
     mgmt.CmdDelete_Click();
     VERIFY_MESSAGES(meet.messages);
-    QCOMPARE(meet.scalar("SELECT group_concat(FirstName) FROM TblPerson").toString(), QString("Anna"));
+    QCOMPARE(meet.column("SELECT FirstName FROM TblPerson"), QStringList{"Anna"});
     QCOMPARE(entries(results(mgmt)), QStringList({"1 - Smith, Anna (Oak)"}));
 }
 

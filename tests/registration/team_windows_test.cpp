@@ -220,8 +220,8 @@ void TeamWindowsTest::deleteRemovesTheTeamAndItsCoachesOnly() {
     meet.messages.expectConfirm(TeamDeleteQuestion, true);
     mgmt.CmdDeleteTeam_Click();
     VERIFY_MESSAGES(meet.messages);
-    QCOMPARE(meet.scalar("SELECT group_concat(TeamCode) FROM TblTeam").toInt(), kept);
-    QCOMPARE(meet.scalar("SELECT group_concat(LastName) FROM TblCoach").toString(), QString("Lee"));
+    QCOMPARE(meet.column("SELECT TeamCode FROM TblTeam"), QStringList{QString::number(kept)});
+    QCOMPARE(meet.column("SELECT LastName FROM TblCoach"), QStringList{"Lee"});
     QCOMPARE(entries(teamList(mgmt)), QStringList({"Birch (B)"}));
     QCOMPARE(mgmt.selectedTeam(), -1);
 }

@@ -1,4 +1,5 @@
 #include "database/meet_file_check.h"
+#include "database/meet_server_check.h"
 #include "file_digest.h"
 #include "meet_fixture.h"
 #include "program_run.h"
@@ -8,6 +9,7 @@
 #include "startup/region_settings.h"
 #include "startup/sub_main.h"
 #include "test_main.h"
+#include "test_server.h"
 
 #include <QApplication>
 #include <QDir>
@@ -39,7 +41,7 @@ private slots:
     void firstStartAsksForTheRegionWithTheMainWindowHidden();
     void laterStartShowsTheMainWindowForItsRegion();
     void reusesTheMeetDatabaseUnchanged();
-    void refusesAServerSettingWithAPassword();
+    void serverComesFromTheSettingsWithoutAPassword();
     void reportsAFileThatIsNotAMeetDatabase();
     void createMeetCommandBuildsTheFileOnce();
     void createMeetCommandRefusesABrokenFile();
@@ -68,7 +70,7 @@ void StartUpTest::refusesSmallScreensWithoutCreatingTheDatabase() {
     const auto status = subMain.Main(optionsFor(meet, screen));
     VERIFY_MESSAGES(meet.messages);
     QCOMPARE(status.has_value(), refused);
-    QCOMPARE(QFile::exists(meet.databasePath()), !refused);
+    QCOMPARE(meet.meetExists(), !refused);
     QCOMPARE(subMain.mainForm() != nullptr, !refused);
 }
 
@@ -85,10 +87,10 @@ void StartUpTest::firstStartAsksForTheRegionWithTheMainWindowHidden() {
         RegionSettings::write("NA");
     SubMain subMain(*meet.state);
     QVERIFY(!subMain.Main(optionsFor(meet)));
-    QVERIFY(QFile::exists(meet.databasePath()));
+    QVERIFY(meet.meetExists());
     QCOMPARE(meet.state->ProgramFolder, QDir::cleanPath(meet.programFolder()));
     QVERIFY(meet.state->MeetDb.isOpen());
-    QCOMPARE(ReportDataSource::of(*meet.state).databasePath(), meet.databasePath());
+    QCOMPARE(ReportDataSource::of(*meet.state).databasePath(), meet.state->meetLocation().text());
 
     FrmMain* main = subMain.mainForm();
     QVERIFY(main && !main->isVisible());
@@ -135,9 +137,12 @@ void StartUpTest::laterStartShowsTheMainWindowForItsRegion() {
 }
 
 // The settings may name the server a station's meet lives on, but never with its password.
-void StartUpTest::refusesAServerSettingWithAPassword() {
+void StartUpTest::serverComesFromTheSettingsWithoutAPassword() {
     MeetFixture meet(false);
-    QSettings("Corravin", "Corravin").setValue("ProgramConst/MeetServer", "postgresql://ann:pw@db.office/meet");
+    const QString server = meet.state->MeetServer; // none on a run on meet files
+    QSettings settings("Corravin", "Corravin");
+    settings.setValue("ProgramConst/MeetServer", "postgresql://ann:pw@db.office/meet");
+    settings.sync();
     meet.messages.expectNotice("Corravin",
                                "Corravin could not start: the server address postgresql://ann:pw@db.office/meet "
                                "cannot be used: it holds a password; give the password in ~/.pgpass or PGPASSWORD "
@@ -147,6 +152,18 @@ void StartUpTest::refusesAServerSettingWithAPassword() {
     QCOMPARE(subMain.Prepare(optionsFor(meet)), std::optional<int>(1));
     VERIFY_MESSAGES(meet.messages);
     QVERIFY(!meet.state->MeetDb.isOpen());
+    QVERIFY(!QFile::exists(meet.databasePath()));
+    if (server.isEmpty())
+        return;
+    // A station whose settings name the server starts on it, builds the meet there, and keeps no file.
+    meet.state->MeetServer.clear();
+    settings.setValue("ProgramConst/MeetServer", server);
+    settings.sync();
+    SubMain onServer(*meet.state);
+    QVERIFY(!onServer.Prepare(optionsFor(meet)));
+    QCOMPARE(meet.state->MeetServer, server);
+    QVERIFY(meet.state->MeetDb.onServer());
+    QCOMPARE(meet.count("TblClass"), 17);
     QVERIFY(!QFile::exists(meet.databasePath()));
 }
 
@@ -167,6 +184,7 @@ void StartUpTest::reusesTheMeetDatabaseUnchanged() {
 }
 
 void StartUpTest::reportsAFileThatIsNotAMeetDatabase() {
+    SKIP_ON_SERVER("serverMeetIsBuiltOnlyInAnEmptyDatabase is its counterpart");
     MeetFixture meet(false);
     RegionSettings::write("B");
     QFile file(meet.databasePath());
@@ -189,16 +207,23 @@ void StartUpTest::createMeetCommandBuildsTheFileOnce() {
     MeetFixture meet(false);
     const RunOutcome created = runCorravin(meet.programFolder(), {"create-meet"});
     QCOMPARE(created.status, 0);
-    QCOMPARE(created.out, QDir::toNativeSeparators(QDir::cleanPath(meet.databasePath())));
-    QCOMPARE(MeetFileCheck::examine(meet.databasePath(), MeetFileCheck::Use::ReadOnly).message, QString());
+    const MeetLocation location = meet.state->meetLocation();
+    QCOMPARE(created.out, meet.onServer() ? location.description()
+                                          : QDir::toNativeSeparators(QDir::cleanPath(meet.databasePath())));
+    QCOMPARE((meet.onServer() ? MeetServerCheck::examine(location)
+                              : MeetFileCheck::examine(meet.databasePath(), MeetFileCheck::Use::ReadOnly))
+                 .message,
+             QString());
     QCOMPARE(QDir(meet.programFolder() + "/LabelFiles").entryList(QDir::Files).size(), 36);
 
-    const QByteArray before = digest(meet.databasePath());
+    meet.state->MeetDb.open(location);
+    const QByteArray before = meet.contentDigest();
     QCOMPARE(runCorravin(meet.programFolder(), {"create-meet"}).status, 0);
-    QCOMPARE(digest(meet.databasePath()), before);
+    QCOMPARE(meet.contentDigest(), before);
 }
 
 void StartUpTest::createMeetCommandRefusesABrokenFile() {
+    SKIP_ON_SERVER("a broken file and a missing program folder");
     MeetFixture meet(false);
     QFile file(meet.databasePath());
     QVERIFY(file.open(QIODevice::WriteOnly));
@@ -308,6 +333,8 @@ void StartUpTest::outputThatCannotBeWrittenFailsTheCommand_data() {
 
 void StartUpTest::outputThatCannotBeWrittenFailsTheCommand() {
     QFETCH(QStringList, arguments);
+    if (arguments.first() == "backup")
+        SKIP_ON_SERVER("a server meet is backed up by the server");
     if (!QFileInfo::exists("/dev/full"))
         QSKIP("no device that refuses every write here");
     MeetFixture meet;

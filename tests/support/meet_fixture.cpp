@@ -1,9 +1,12 @@
 #include "meet_fixture.h"
 
-#include "reports/report_data_source.h"
-#include "ui/meet_creation.h"
+#include "database/meet_schema.h"
+#include "database/meet_server_check.h"
 #include "database/sql.h"
+#include "file_digest.h"
+#include "reports/report_data_source.h"
 #include "test_server.h"
+#include "ui/meet_creation.h"
 
 #include <QSettings>
 #include <QTest>
@@ -22,8 +25,10 @@ MeetFixture::MeetFixture(bool createDatabase) : state(std::make_unique<RunState>
     state->ScreenWidth = 12000;
     state->ScreenHeight = 9000;
     state->ProgramFolder = m_folder.path();
-    if (TestServer::inUse())
+    if (TestServer::inUse()) {
         state->MeetServer = TestServer::createDatabase(createDatabase);
+        TestServer::setDatabaseOf(programFolder(), state->MeetServer);
+    }
     if (createDatabase) {
         const MeetLocation location = state->meetLocation();
         MeetCreation::build(state->ProgramFolder, location);
@@ -38,6 +43,7 @@ MeetFixture::~MeetFixture() {
     state->MeetDb.close();
     if (TestServer::inUse()) {
         state->QARNConnection.reset(); // its connection goes with it
+        TestServer::setDatabaseOf(programFolder(), {});
         TestServer::dropDatabase(state->MeetServer);
     }
     const QString problems = messages.problems();
@@ -59,6 +65,51 @@ QStringList MeetFixture::column(const QString& statement, const QVariantList& va
     while (query.next())
         all << query.value(0).toString();
     return all;
+}
+
+bool MeetFixture::meetExists() const {
+    if (!onServer())
+        return QFile::exists(databasePath());
+    DbConnection connection;
+    connection.open(state->meetLocation(), DbConnection::Mode::ReadOnly);
+    return MeetServerCheck::holdsTables(connection.db());
+}
+
+QByteArray MeetFixture::contentDigest() const {
+    if (!onServer()) {
+        state->MeetDb.close();
+        const QByteArray bytes = digest(databasePath());
+        state->MeetDb.open(databasePath());
+        return bytes;
+    }
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    for (const MeetSchema::Table& table : MeetSchema::tables()) {
+        QStringList columns;
+        for (qsizetype i = 1; i <= table.fields.size(); ++i)
+            columns << QString::number(i);
+        // Names come from the schema, never from input.
+        for (const QVariantMap& row :
+             Sql::rows(db(), QStringLiteral("SELECT * FROM %1 ORDER BY %2").arg(table.name, columns.join(u','))))
+            for (const QVariant& value : row)
+                hash.addData(value.toString().toUtf8() + '\x1f');
+        hash.addData(QByteArrayView("\x1e"));
+    }
+    return hash.result();
+}
+
+void MeetFixture::refuseInserts(const QString& table, const QString& condition) const {
+    // Table and condition come from the tests themselves, never from input.
+    if (!onServer()) {
+        exec(QStringLiteral(
+                 "CREATE TRIGGER refuse BEFORE INSERT ON %1 %2 BEGIN SELECT RAISE(ABORT, 'disk is full'); END")
+                 .arg(table, condition.isEmpty() ? QString() : QStringLiteral("WHEN ") + condition));
+        return;
+    }
+    Sql::execDirect(db(), QStringLiteral("CREATE OR REPLACE FUNCTION refuse() RETURNS trigger LANGUAGE plpgsql AS "
+                                         "$$ BEGIN RAISE EXCEPTION 'disk is full'; END $$"));
+    Sql::execDirect(
+        db(), QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON %1 FOR EACH ROW %2 EXECUTE FUNCTION refuse()")
+                  .arg(table, condition.isEmpty() ? QString() : QStringLiteral("WHEN (%1)").arg(condition)));
 }
 
 int MeetFixture::count(const QString& table) const {

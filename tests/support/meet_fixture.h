@@ -21,12 +21,20 @@ public:
     // The meet file's path (where a server meet is never written).
     QString databasePath() const { return state->meetDatabasePath(); }
     bool onServer() const { return !state->MeetServer.isEmpty(); }
+    // Whether a meet has been created: the file exists, or the server database holds tables.
+    bool meetExists() const;
     QSqlDatabase db() const { return state->db(); }
 
     // Runs a statement with bound values; fails loudly when it cannot.
     void exec(const QString& statement, const QVariantList& values = {}) const;
     QVariant scalar(const QString& statement, const QVariantList& values = {}) const;
     int count(const QString& table) const;
+    // A hash of the whole meet: the file's bytes (the meet database is closed and opened again
+    // around reading it), or on a server every row of the nine tables.
+    QByteArray contentDigest() const;
+    // Has the engine refuse every insert into `table` (for which `condition` on NEW holds, when
+    // given) with the error "disk is full", as a failing disk would.
+    void refuseInserts(const QString& table, const QString& condition = {}) const;
     // The first column of every row the statement answers, in its order.
     QStringList column(const QString& statement, const QVariantList& values = {}) const;
 

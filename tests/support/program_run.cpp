@@ -1,5 +1,7 @@
 #include "program_run.h"
 
+#include "test_server.h"
+
 #include <QFileInfo>
 #include <QProcessEnvironment>
 #include <QSettings>
@@ -17,8 +19,11 @@ CorravinRun::CorravinRun(const QString& programFolder, const QStringList& argume
     if (!outputFile.isEmpty())
         m_process.setStandardOutputFile(outputFile);
     m_process.setWorkingDirectory(QFileInfo(programFolder).isDir() ? programFolder : m_home.path());
-    const QStringList folder =
+    QStringList folder =
         programFolder.isEmpty() ? QStringList() : QStringList{QStringLiteral("--program-folder"), programFolder};
+    // A test's meet on the test server is where the run works too.
+    if (const QString server = TestServer::databaseOf(programFolder); !server.isEmpty())
+        folder << QStringLiteral("--server") << server;
     m_process.start(QStringLiteral(CORRAVIN_BINARY_DIR "/corravin"), folder + arguments);
 }
 

@@ -13,7 +13,7 @@ struct RunOutcome {
 };
 
 // The program's own binary, started on a program folder (none when empty), which is also its
-// working folder when it exists. Each run has settings of its own (a temporary XDG_CONFIG_HOME and HOME), so
+// working folder when it exists, and on the test server database of that folder's MeetFixture. Each run has settings of its own (a temporary XDG_CONFIG_HOME and HOME), so
 // no run reads or writes the user's region setting; `region` is stored there first unless empty. Its standard
 // output goes to `outputFile` when one is named.
 class CorravinRun {

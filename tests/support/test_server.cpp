@@ -5,11 +5,15 @@
 #include "database/sql.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QHash>
 #include <atomic>
 
 namespace {
 
-QString serverUri() { return qEnvironmentVariable("CORRAVIN_TEST_SERVER"); }
+QString serverUri() {
+    return qEnvironmentVariable("CORRAVIN_TEST_SERVER");
+}
 
 // The URI of another database on the same server: libpq lets a dbname setting name it.
 QString uriOf(const QString& database) {
@@ -17,16 +21,22 @@ QString uriOf(const QString& database) {
     return uri + (uri.contains(u'?') ? u'&' : u'?') + QStringLiteral("dbname=") + database;
 }
 
-QString databaseOf(const QString& uri) {
+QString nameOf(const QString& uri) {
     return MeetLocation::server(uri).database();
 }
 
-// The connection that makes and drops the test databases, open for the whole run.
+QHash<QString, QString>& databasesOfFolders() {
+    static QHash<QString, QString> all;
+    return all;
+}
+
+// The connection that makes and drops the test databases, open for the whole run. Never
+// destroyed: at exit Qt's registry of connections may already be gone.
 DbConnection& administration() {
-    static DbConnection connection;
-    if (!connection.isOpen())
-        connection.open(serverUri());
-    return connection;
+    static DbConnection* connection = new DbConnection;
+    if (!connection->isOpen())
+        connection->open(serverUri());
+    return *connection;
 }
 
 // Names are made here from the process id and a count, never from input.
@@ -36,22 +46,27 @@ QString newName(const QString& kind) {
 }
 
 void create(const QString& database, const QString& from = {}) {
-    Sql::execDirect(administration().db(),
-                    QStringLiteral("CREATE DATABASE %1 TEMPLATE %2").arg(database, from.isEmpty() ? "template0" : from));
+    Sql::execDirect(
+        administration().db(),
+        QStringLiteral("CREATE DATABASE %1 TEMPLATE %2").arg(database, from.isEmpty() ? "template0" : from));
 }
 
-// A database with a new meet, built once per test binary, from which each test's is copied.
+// A database with a new meet, from which each test's is copied: built by the first test binary
+// that needs it (one at a time: the binaries may run side by side), kept for the server's life.
 QString meetTemplate() {
-    static QString name;
-    if (name.isEmpty()) {
-        const QString building = newName(QStringLiteral("meet_template"));
-        create(building);
-        Cls_Db_Manager(QString()).Build_Server_Meet(MeetLocation::server(uriOf(building)),
-                                                     [](const QSqlDatabase&, const QString&) {});
-        name = building;
-        // Dropped when the binary ends; a binary that crashes leaves it to the server's end.
-        std::atexit([] { TestServer::dropDatabase(uriOf(name)); });
-    }
+    static const QString name = [] {
+        const QString building = QStringLiteral("meet_template");
+        const QSqlDatabase db = administration().db();
+        Sql::exec(db, QStringLiteral("SELECT pg_advisory_lock(1)"));
+        if (Sql::scalar(db, QStringLiteral("SELECT count(*) FROM pg_database WHERE datname = ?"), {building}).toInt() ==
+            0) {
+            create(building);
+            Cls_Db_Manager(QString()).Build_Server_Meet(MeetLocation::server(uriOf(building)),
+                                                        [](const QSqlDatabase&, const QString&) {});
+        }
+        Sql::exec(db, QStringLiteral("SELECT pg_advisory_unlock(1)"));
+        return building;
+    }();
     return name;
 }
 
@@ -59,7 +74,9 @@ QString meetTemplate() {
 
 namespace TestServer {
 
-bool inUse() { return !serverUri().isEmpty(); }
+bool inUse() {
+    return !serverUri().isEmpty();
+}
 
 QString createDatabase(bool withMeet) {
     const QString name = newName(QStringLiteral("meet"));
@@ -68,7 +85,18 @@ QString createDatabase(bool withMeet) {
 }
 
 void dropDatabase(const QString& uri) {
-    Sql::execDirect(administration().db(), QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(databaseOf(uri)));
+    Sql::execDirect(administration().db(), QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(nameOf(uri)));
+}
+
+void setDatabaseOf(const QString& programFolder, const QString& uri) {
+    if (uri.isEmpty())
+        databasesOfFolders().remove(QDir::cleanPath(programFolder));
+    else
+        databasesOfFolders().insert(QDir::cleanPath(programFolder), uri);
+}
+
+QString databaseOf(const QString& programFolder) {
+    return databasesOfFolders().value(QDir::cleanPath(programFolder));
 }
 
 } // namespace TestServer

@@ -16,6 +16,11 @@ QString createDatabase(bool withMeet);
 // Drops a database createDatabase made, ending any connection still open on it.
 void dropDatabase(const QString& uri);
 
+// The server database a test's program folder works with (empty: none), so that a run of the
+// program's own binary on that folder is pointed at it with --server.
+void setDatabaseOf(const QString& programFolder, const QString& uri);
+QString databaseOf(const QString& programFolder);
+
 } // namespace TestServer
 
 // For a test that only makes sense for a meet file (journals, locks beside the file, backups).
