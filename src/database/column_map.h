@@ -65,6 +65,13 @@ public:
         return all;
     }
     QVariantList valuesThenKey(const Row& row) const { return values(row) << keyField().get(row); }
+    // Every column's value, the key included, in the order of columns(): the row as it was read.
+    QVariantList every(const Row& row) const {
+        QVariantList all;
+        for (const Field& f : m_fields)
+            all << f.get(row);
+        return all;
+    }
 
     // "SELECT <every column> " + rest, read into rows; rest starts with FROM.
     QList<Row> select(const QSqlDatabase& db, const QString& rest, const QVariantList& values = {}) const {

@@ -16,6 +16,14 @@ QString describe(const QSqlError& error, const QString& statement) {
 DbException::DbException(const QSqlError& error, const QString& statement)
     : DbException(describe(error, statement), error.nativeErrorCode()) {}
 
+bool DbException::conflictsWithAnotherStation() const {
+    // A server answers the five characters of an SQLSTATE, SQLite a number of at most four digits.
+    if (m_engineCode.size() == 5)
+        return m_engineCode == QLatin1String("40001") || m_engineCode == QLatin1String("40P01") ||
+               m_engineCode == QLatin1String("55P03");
+    return primaryCode() == SQLITE_BUSY || primaryCode() == SQLITE_LOCKED;
+}
+
 QString DbException::fileProblem() const {
     switch (primaryCode()) {
     case SQLITE_PERM:

@@ -18,6 +18,10 @@ public:
     QString engineCode() const { return m_engineCode; }
     // The engine's primary result code (the low byte of the extended code it reports), 0 when unknown.
     int primaryCode() const { return m_engineCode.toInt() & 0xff; }
+    // The statement gave way to another connection's write: the write lock held past the wait
+    // (SQLite's busy or locked, a server's lock timeout) or a server's serialization failure or
+    // deadlock. Nothing of the transaction was kept, and the same action may well succeed later.
+    bool conflictsWithAnotherStation() const;
     // What the failure says about the file it came from, in words: the usual causes (a full or
     // read-only disk, a damaged file, one that is no database) named, anything else as the
     // first line of the engine's text, shortened, never with the statement.

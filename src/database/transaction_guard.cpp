@@ -1,12 +1,41 @@
 #include "database/transaction_guard.h"
 
 #include "database/db_exception.h"
+#include "database/sql.h"
 
+#include <QSqlDriver>
 #include <QSqlError>
 
+namespace {
+// The one lock every station's writes ask for on a database server: a lock of the transaction,
+// released by its commit or rollback. Any number will do, as long as every station uses the same.
+constexpr qint64 ServerWriteLock = 0x436F7272;
+
+bool onServer(const QSqlDatabase& db) {
+    return db.driver()->dbmsType() == QSqlDriver::PostgreSQL;
+}
+
+// SQLite's BEGIN IMMEDIATE takes the file's write lock at once, waiting for another
+// connection's write as long as the connection's lock wait allows.
+void beginWriting(QSqlDatabase& db) {
+    if (!onServer(db)) {
+        Sql::exec(db, QStringLiteral("BEGIN IMMEDIATE"));
+        return;
+    }
+    if (!db.transaction())
+        throw DbException(QStringLiteral("Could not begin a transaction: %1").arg(db.lastError().text()),
+                          db.lastError().nativeErrorCode());
+    Sql::exec(db, QStringLiteral("SELECT pg_advisory_xact_lock(?)"), {ServerWriteLock});
+}
+} // namespace
+
 TransactionGuard::TransactionGuard(const QSqlDatabase& db) : m_db(db) {
-    if (!m_db.transaction())
-        throw DbException(QStringLiteral("Could not begin a transaction: %1").arg(m_db.lastError().text()));
+    try {
+        beginWriting(m_db);
+    } catch (...) {
+        m_db.rollback(); // a begun transaction whose lock was not had ends here
+        throw;
+    }
 }
 
 TransactionGuard::~TransactionGuard() {
@@ -16,6 +45,7 @@ TransactionGuard::~TransactionGuard() {
 
 void TransactionGuard::commit() {
     if (!m_db.commit())
-        throw DbException(QStringLiteral("Could not commit the changes: %1").arg(m_db.lastError().text()));
+        throw DbException(QStringLiteral("Could not commit the changes: %1").arg(m_db.lastError().text()),
+                          m_db.lastError().nativeErrorCode());
     m_done = true;
 }

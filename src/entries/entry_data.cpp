@@ -1,8 +1,8 @@
 #include "entries/entry_data.h"
 
 #include "database/column_map.h"
+#include "database/locked_save.h"
 #include "database/sql.h"
-#include "database/transaction_guard.h"
 
 #include <QSqlQuery>
 
@@ -11,6 +11,15 @@ namespace EntryData {
 namespace {
 // Every rider of the team, as a sub-select the deletes share.
 const QString TeamRiders = QStringLiteral("SELECT RiderIndex FROM TblPerson WHERE TeamCode = ?");
+
+const ColumnMap<Rider>& riderFields() {
+    static const ColumnMap<Rider> fields = ColumnMap<Rider>()
+                                               .field(QStringLiteral("RiderIndex"), &Rider::RiderIndex)
+                                               .field(QStringLiteral("FirstName"), &Rider::FirstName)
+                                               .field(QStringLiteral("LastName"), &Rider::LastName)
+                                               .field(QStringLiteral("RiderNumber"), &Rider::RiderNumber);
+    return fields;
+}
 
 const ColumnMap<Entry>& entryFields() {
     static const ColumnMap<Entry> fields = ColumnMap<Entry>()
@@ -32,14 +41,9 @@ const ColumnMap<Pairing>& pairingFields() {
 } // namespace
 
 QList<Rider> ridersOfTeam(const QSqlDatabase& db, qint32 teamCode) {
-    static const ColumnMap<Rider> fields = ColumnMap<Rider>()
-                                               .field(QStringLiteral("RiderIndex"), &Rider::RiderIndex)
-                                               .field(QStringLiteral("FirstName"), &Rider::FirstName)
-                                               .field(QStringLiteral("LastName"), &Rider::LastName)
-                                               .field(QStringLiteral("RiderNumber"), &Rider::RiderNumber);
-    return fields.select(db,
-                         QStringLiteral("FROM TblPerson WHERE TeamCode = ? ORDER BY RiderNumber NULLS FIRST, RiderIndex"),
-                         {teamCode});
+    return riderFields().select(
+        db, QStringLiteral("FROM TblPerson WHERE TeamCode = ? ORDER BY RiderNumber NULLS FIRST, RiderIndex"),
+        {teamCode});
 }
 
 QList<Entry> entriesOfTeam(const QSqlDatabase& db, qint32 teamCode) {
@@ -57,20 +61,27 @@ QList<Pairing> pairingsOfTeam(const QSqlDatabase& db, qint32 teamCode) {
                                   {teamCode});
 }
 
-void replaceTeamEntries(const QSqlDatabase& db, qint32 teamCode, const QList<Entry>& entries,
+RowSnapshot snapshotOfTeam(const QList<Rider>& riders, const QList<Entry>& entries, const QList<Pairing>& pairings) {
+    return RowSnapshot().add(riderFields(), riders).add(entryFields(), entries).add(pairingFields(), pairings);
+}
+
+bool replaceTeamEntries(const QSqlDatabase& db, qint32 teamCode, const RowSnapshot& loaded, const QList<Entry>& entries,
                         const QList<Pairing>& pairings) {
-    TransactionGuard transaction(db);
-    Sql::exec(db, QStringLiteral("DELETE FROM TblEntry WHERE RiderIndex IN (") + TeamRiders + u')', {teamCode});
-    Sql::exec(db, QStringLiteral("DELETE FROM TblPairing WHERE RiderIndex IN (") + TeamRiders + u')', {teamCode});
-    QList<QVariantList> entryRows;
-    for (const Entry& entry : entries)
-        entryRows.append(entryFields().values(entry));
-    Sql::execEach(db, entryFields().insert(QStringLiteral("TblEntry")), entryRows);
-    QList<QVariantList> pairingRows;
-    for (const Pairing& pairing : pairings)
-        pairingRows.append(pairingFields().values(pairing));
-    Sql::execEach(db, pairingFields().insert(QStringLiteral("TblPairing")), pairingRows);
-    transaction.commit();
+    auto current = [&] {
+        return snapshotOfTeam(ridersOfTeam(db, teamCode), entriesOfTeam(db, teamCode), pairingsOfTeam(db, teamCode));
+    };
+    return LockedSave::replace(db, loaded, current, [&] {
+        Sql::exec(db, QStringLiteral("DELETE FROM TblEntry WHERE RiderIndex IN (") + TeamRiders + u')', {teamCode});
+        Sql::exec(db, QStringLiteral("DELETE FROM TblPairing WHERE RiderIndex IN (") + TeamRiders + u')', {teamCode});
+        QList<QVariantList> entryRows;
+        for (const Entry& entry : entries)
+            entryRows.append(entryFields().values(entry));
+        Sql::execEach(db, entryFields().insert(QStringLiteral("TblEntry")), entryRows);
+        QList<QVariantList> pairingRows;
+        for (const Pairing& pairing : pairings)
+            pairingRows.append(pairingFields().values(pairing));
+        Sql::execEach(db, pairingFields().insert(QStringLiteral("TblPairing")), pairingRows);
+    });
 }
 
 } // namespace EntryData

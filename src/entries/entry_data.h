@@ -1,5 +1,7 @@
 #pragma once
 
+#include "database/row_snapshot.h"
+
 #include <QList>
 #include <QSqlDatabase>
 #include <QString>
@@ -33,10 +35,14 @@ QList<Rider> ridersOfTeam(const QSqlDatabase& db, qint32 teamCode);
 QList<Entry> entriesOfTeam(const QSqlDatabase& db, qint32 teamCode);
 QList<Pairing> pairingsOfTeam(const QSqlDatabase& db, qint32 teamCode);
 
+// What a team's grid shows as it opens: the team's riders, entries and pairings.
+RowSnapshot snapshotOfTeam(const QList<Rider>& riders, const QList<Entry>& entries, const QList<Pairing>& pairings);
+
 // Replaces every entry and pairing of the team's riders by the given ones, in one
 // transaction: on failure the team's old rows stay as they were. Rows of other teams are
-// never touched.
-void replaceTeamEntries(const QSqlDatabase& db, qint32 teamCode, const QList<Entry>& entries,
-                        const QList<Pairing>& pairings);
+// never touched. False, writing nothing, when the team's riders, entries or pairings are no
+// longer `loaded`: another station changed them since the grid read them.
+[[nodiscard]] bool replaceTeamEntries(const QSqlDatabase& db, qint32 teamCode, const RowSnapshot& loaded,
+                                      const QList<Entry>& entries, const QList<Pairing>& pairings);
 
 } // namespace EntryData

@@ -40,8 +40,11 @@ bool frmClassAssignments::InitializeForm(qint32 rcvdteamCode) {
             pairings = EntryData::pairingsOfTeam(m_state.db(), rcvdteamCode);
         }))
         return false;
-    if (team)
+    m_loaded = EntryData::snapshotOfTeam(m_riders, entries, pairings);
+    if (team) {
+        m_teamName = team->TeamName;
         m_TxtTeam->setText(team->TeamName + QStringLiteral(" (") + team->Division + u')');
+    }
     if (m_riders.isEmpty()) {
         m_state.messages.notice(Messages::appTitle(), QStringLiteral("This error should not be reached"));
         return false;
@@ -146,6 +149,10 @@ bool frmClassAssignments::Store_Input() {
             }
         }
     }
-    return runReportingErrors(m_state.messages,
-                              [&] { EntryData::replaceTeamEntries(m_state.db(), m_GridTeamCode, entries, pairings); });
+    return storeRecord(
+        [&] { return EntryData::replaceTeamEntries(m_state.db(), m_GridTeamCode, m_loaded, entries, pairings); },
+        Messages::appTitle(),
+        QStringLiteral("The entries of the team %1 or its riders were changed at another station since this window "
+                       "opened them. Your changes were not saved; close this window and open it again to see them.")
+            .arg(m_teamName));
 }

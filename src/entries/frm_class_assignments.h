@@ -34,6 +34,8 @@ private:
     int rowOfNumber(const QString& number) const;
 
     qint32 m_GridTeamCode = -1;
+    QString m_teamName;
     QList<EntryData::Rider> m_riders;
+    RowSnapshot m_loaded; // the team's rows as the grid read them, for Submit to check
     QLineEdit* m_TxtTeam = nullptr;
 };

@@ -101,6 +101,13 @@ bool FrmJudgeAssignments::Validate_Input() {
 
 bool FrmJudgeAssignments::Store_Input() {
     const QList<JudgeData::Assignment> ticked = tickedAssignments();
-    return runReportingErrors(m_state.messages,
-                              [&] { JudgeData::replaceDivisionAssignments(m_state.db(), m_GridDivision, ticked); });
+    return storeRecord(
+        [&] {
+            return JudgeData::replaceDivisionAssignments(m_state.db(), m_GridDivision, JudgeData::snapshotOf(m_stored),
+                                                         ticked);
+        },
+        Messages::appTitle(),
+        QStringLiteral("The judge assignments of division %1 were changed at another station since this window "
+                       "opened them. Your changes were not saved; close this window and open it again to see them.")
+            .arg(m_GridDivision));
 }

@@ -1,8 +1,8 @@
 #include "judging/judge_data.h"
 
 #include "database/column_map.h"
+#include "database/locked_save.h"
 #include "database/sql.h"
-#include "database/transaction_guard.h"
 
 #include <QSqlQuery>
 
@@ -107,17 +107,23 @@ QList<PlacedJudge> placedJudgesOfDivision(const QSqlDatabase& db, const QString&
         {division}));
 }
 
-void replaceDivisionAssignments(const QSqlDatabase& db, const QString& division, const QList<Assignment>& assignments) {
-    TransactionGuard transaction(db);
-    Sql::exec(db, QStringLiteral("DELETE FROM TblClassJudges WHERE Division = ?"), {division});
-    QList<QVariantList> rows;
-    for (const Assignment& assignment : assignments)
-        rows.append(assignmentFields().values(assignment) << division);
-    Sql::execEach(
-        db,
-        QStringLiteral("INSERT INTO TblClassJudges (%1, Division) VALUES (?, ?, ?)").arg(assignmentFields().columns()),
-        rows);
-    transaction.commit();
+RowSnapshot snapshotOf(const QList<Assignment>& assignments) {
+    return RowSnapshot().add(assignmentFields(), assignments);
+}
+
+bool replaceDivisionAssignments(const QSqlDatabase& db, const QString& division, const RowSnapshot& loaded,
+                                const QList<Assignment>& assignments) {
+    auto current = [&] { return snapshotOf(assignmentsOfDivision(db, division)); };
+    return LockedSave::replace(db, loaded, current, [&] {
+        Sql::exec(db, QStringLiteral("DELETE FROM TblClassJudges WHERE Division = ?"), {division});
+        QList<QVariantList> rows;
+        for (const Assignment& assignment : assignments)
+            rows.append(assignmentFields().values(assignment) << division);
+        Sql::execEach(db,
+                      QStringLiteral("INSERT INTO TblClassJudges (%1, Division) VALUES (?, ?, ?)")
+                          .arg(assignmentFields().columns()),
+                      rows);
+    });
 }
 
 } // namespace JudgeData

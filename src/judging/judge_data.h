@@ -1,5 +1,7 @@
 #pragma once
 
+#include "database/row_snapshot.h"
+
 #include <QList>
 #include <QSqlDatabase>
 #include <QString>
@@ -65,8 +67,14 @@ QList<AssignedJudge> agendaOfDivision(const QSqlDatabase& db, const QString& div
 // The classes of the division with placings recorded, each with the judge they are under.
 QList<PlacedJudge> placedJudgesOfDivision(const QSqlDatabase& db, const QString& division);
 
+// What the assignment grid of a division shows as it opens: the division's assignments.
+RowSnapshot snapshotOf(const QList<Assignment>& assignments);
+
 // Replaces every assignment of the division by the given ones, in one transaction: on
 // failure the division's old rows stay as they were. Other divisions are never touched.
-void replaceDivisionAssignments(const QSqlDatabase& db, const QString& division, const QList<Assignment>& assignments);
+// False, writing nothing, when the division's assignments are no longer `loaded`: another
+// station changed them since the grid read them.
+[[nodiscard]] bool replaceDivisionAssignments(const QSqlDatabase& db, const QString& division,
+                                              const RowSnapshot& loaded, const QList<Assignment>& assignments);
 
 } // namespace JudgeData

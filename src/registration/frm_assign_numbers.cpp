@@ -145,6 +145,7 @@ void FrmAssignNumbers::Load_Tree() {
     m_TVNumberAssign->clear();
     m_nodes.clear();
     m_riderNames.clear();
+    m_loadedRiders = RowSnapshot();
     m_editedNode = nullptr;
     m_riderCount = 0;
     auto makeNode = [this](const QString& key, const QString& text, qint64 recordKey = -1) {
@@ -166,6 +167,7 @@ void FrmAssignNumbers::Load_Tree() {
         }
         const QList<RiderRow> riders = RiderData::byTeam(m_state.db());
         m_riderCount = static_cast<int>(riders.size());
+        m_loadedRiders = RiderData::snapshotOf(riders);
         for (const RiderRow& rider : riders) {
             QTreeWidgetItem* node = makeNode(QStringLiteral("Rider%1").arg(rider.RiderIndex),
                                              riderText(rider.RiderNumber, rider.FirstName, rider.LastName),
@@ -258,11 +260,19 @@ bool FrmAssignNumbers::Write_Numbers(const NumberArrangement& arrangement) {
         return false;
     bool written = false;
     try {
-        NumberingData::writeNumbers(m_state.db(), NumberingData::writingOrder(m_state.db()), arrangement.numbers);
-        written = true;
-    } catch (const DbException&) {
-        m_state.messages.notice(Messages::appTitle(),
-                                QStringLiteral("A unexpected error has occurred. Please try your request again."));
+        written = NumberingData::writeNumbers(m_state.db(), m_loadedRiders, arrangement.numbers);
+        if (!written)
+            m_state.messages.notice(
+                Messages::appTitle(),
+                QStringLiteral("The riders of the meet were changed at another station since this window showed "
+                               "them, so no numbers were given. The list now shows the riders as they are; submit "
+                               "the range again to number them."));
+    } catch (const DbException& error) {
+        if (error.conflictsWithAnotherStation())
+            reportDbError(m_state.messages, error);
+        else
+            m_state.messages.notice(Messages::appTitle(),
+                                    QStringLiteral("A unexpected error has occurred. Please try your request again."));
     }
     Load_Tree();
     return written;
@@ -312,12 +322,18 @@ void FrmAssignNumbers::CmdEditSubmit_Click() {
         refuse(QStringLiteral("The specified rider number is invalid"));
         return;
     }
-    bool stored = false;
+    NumberingData::NumberChange change{};
     if (!runReportingErrors(messages,
-                              [&] { stored = NumberingData::updateRiderNumber(m_state.db(), riderIndex, *number); }))
+                            [&] { change = NumberingData::updateRiderNumber(m_state.db(), riderIndex, *number); }))
         return;
-    if (!stored) {
+    if (change == NumberingData::NumberChange::HeldByOther) {
         refuse(QStringLiteral("The specified number is already in use by another rider."));
+        return;
+    }
+    if (change == NumberingData::NumberChange::RiderGone) {
+        messages.notice(Messages::appTitle(), QStringLiteral("The selected rider no longer exists."));
+        CmdEditCancel_Click();
+        Load_Tree();
         return;
     }
     const RiderName name = m_riderNames.value(riderIndex);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "database/row_snapshot.h"
 #include "registration/number_arrangement.h"
 #include "ui/entry_window.h"
 
@@ -86,5 +87,6 @@ private:
     QTreeWidgetItem* m_editedNode = nullptr;
     QHash<QString, QTreeWidgetItem*> m_nodes;
     QHash<qint32, RiderName> m_riderNames;
+    RowSnapshot m_loadedRiders; // the riders the tree shows, for a run to check they are still so
     int m_riderCount = 0;
 };

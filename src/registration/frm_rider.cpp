@@ -105,10 +105,14 @@ bool FrmRider::Save_Rider() {
         return false;
     }
     bool stored = false;
+    auto numberHeld = [&] {
+        messages.notice(Messages::appTitle(),
+                        QStringLiteral("The specified rider number is currently assigned to another rider."));
+    };
     runReportingErrors(messages, [&] {
+        // Asked here for the order of the checks; store asks again where it counts, under the write lock.
         if (RiderData::numberHeldByOther(m_state.db(), box(0), m_riderIndex)) {
-            messages.notice(Messages::appTitle(),
-                            QStringLiteral("The specified rider number is currently assigned to another rider."));
+            numberHeld();
             return;
         }
         if (box(0).size() > BackNumber::MaxLength) {
@@ -124,7 +128,11 @@ bool FrmRider::Save_Rider() {
                        box(5),
                        static_cast<qint32>(KeyedEntries::keyAt(m_LbTeamCode, m_LbTeamCode->currentIndex()))};
         const qint32 index = RiderData::store(m_state.db(), rider);
-        if (index < 0) {
+        if (index == RiderData::NumberHeld) {
+            numberHeld();
+            return;
+        }
+        if (index == RiderData::RiderGone) {
             messages.notice(Messages::appTitle(), QStringLiteral("The selected rider no longer exists."));
             return;
         }

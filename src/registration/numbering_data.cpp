@@ -1,5 +1,6 @@
 #include "registration/numbering_data.h"
 
+#include "database/locked_save.h"
 #include "database/sql.h"
 #include "database/transaction_guard.h"
 #include "registration/rider_data.h"
@@ -20,23 +21,27 @@ std::vector<qint32> writingOrder(const QSqlDatabase& db) {
     return riders;
 }
 
-void writeNumbers(const QSqlDatabase& db, const std::vector<qint32>& riders, const std::vector<int>& numbers) {
-    QList<QVariantList> rows;
-    rows.reserve(static_cast<qsizetype>(riders.size()));
-    for (size_t k = 0; k < riders.size() && k < numbers.size(); ++k)
-        rows.append({QString::number(numbers[k]), riders[k]});
-    TransactionGuard transaction(db);
-    Sql::execEach(db, QStringLiteral("UPDATE TblPerson SET RiderNumber = ? WHERE RiderIndex = ?"), rows);
-    transaction.commit();
+bool writeNumbers(const QSqlDatabase& db, const RowSnapshot& loaded, const std::vector<int>& numbers) {
+    auto current = [&] { return RiderData::snapshotOf(RiderData::byTeam(db)); };
+    return LockedSave::replace(db, loaded, current, [&] {
+        const std::vector<qint32> riders = writingOrder(db);
+        QList<QVariantList> rows;
+        rows.reserve(static_cast<qsizetype>(riders.size()));
+        for (size_t k = 0; k < riders.size() && k < numbers.size(); ++k)
+            rows.append({QString::number(numbers[k]), riders[k]});
+        Sql::execEach(db, QStringLiteral("UPDATE TblPerson SET RiderNumber = ? WHERE RiderIndex = ?"), rows);
+    });
 }
 
-bool updateRiderNumber(const QSqlDatabase& db, qint32 riderIndex, const QString& number) {
+NumberChange updateRiderNumber(const QSqlDatabase& db, qint32 riderIndex, const QString& number) {
     TransactionGuard transaction(db);
     if (RiderData::numberHeldByOther(db, number, riderIndex))
-        return false;
-    Sql::exec(db, QStringLiteral("UPDATE TblPerson SET RiderNumber = ? WHERE RiderIndex = ?"), {number, riderIndex});
+        return NumberChange::HeldByOther;
+    if (Sql::exec(db, QStringLiteral("UPDATE TblPerson SET RiderNumber = ? WHERE RiderIndex = ?"), {number, riderIndex})
+            .numRowsAffected() != 1)
+        return NumberChange::RiderGone;
     transaction.commit();
-    return true;
+    return NumberChange::Stored;
 }
 
 } // namespace NumberingData

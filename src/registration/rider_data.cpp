@@ -99,12 +99,14 @@ QList<RiderListRow> completeList(const QSqlDatabase& db) {
 
 qint32 store(const QSqlDatabase& db, const RiderRow& rider) {
     TransactionGuard transaction(db);
+    if (numberHeldByOther(db, rider.RiderNumber, rider.RiderIndex))
+        return NumberHeld;
     qint32 index = rider.RiderIndex;
     if (index < 0) {
         index = riderFields().insertReturningKey(db, QStringLiteral("TblPerson"), rider).toInt();
     } else if (Sql::exec(db, riderFields().update(QStringLiteral("TblPerson")), riderFields().valuesThenKey(rider))
                    .numRowsAffected() != 1) {
-        return -1;
+        return RiderGone;
     }
     transaction.commit();
     return index;
@@ -119,6 +121,10 @@ bool numberHeldByOther(const QSqlDatabase& db, const QString& number, qint32 exc
         if (BackNumber::same(query.value(0).toString(), number))
             return true;
     return false;
+}
+
+RowSnapshot snapshotOf(const QList<RiderRow>& riders) {
+    return RowSnapshot().add(riderFields(), riders);
 }
 
 bool isEntered(const QSqlDatabase& db, qint32 riderIndex) {

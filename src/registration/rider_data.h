@@ -1,5 +1,7 @@
 #pragma once
 
+#include "database/row_snapshot.h"
+
 #include <QList>
 #include <QSqlDatabase>
 #include <QString>
@@ -47,13 +49,21 @@ int count(const QSqlDatabase& db);
 // Riders of existing teams by division, team name, rider number, last name, first name.
 QList<RiderListRow> completeList(const QSqlDatabase& db);
 
+// What store() answers instead of a rider's index.
+constexpr qint32 RiderGone = -1;  // the stored rider no longer exists
+constexpr qint32 NumberHeld = -2; // another rider holds the same back number
+
 // Adds the rider (RiderIndex -1) or writes it over the stored one, in one transaction that
-// is rolled back when the engine refuses a value. Answers the rider's index, or -1 when
-// the stored rider no longer exists.
+// is rolled back when the engine refuses a value. The back number is checked in the same
+// transaction, under the meet's write lock, so no other station can give it away between
+// the check and the write. Answers the rider's index, RiderGone or NumberHeld.
 qint32 store(const QSqlDatabase& db, const RiderRow& rider);
 
 // True when a rider other than `exceptIndex` holds the same back number, compared by value.
 bool numberHeldByOther(const QSqlDatabase& db, const QString& number, qint32 exceptIndex);
+
+// Every rider as byTeam() reads them: what the numbering window shows before a run.
+RowSnapshot snapshotOf(const QList<RiderRow>& riders);
 
 bool isEntered(const QSqlDatabase& db, qint32 riderIndex);
 bool isRelayPartner(const QSqlDatabase& db, qint32 riderIndex);

@@ -90,6 +90,7 @@ bool FrmPlaceAssign::InitializeForm(const QString& division, int classnumber) {
             className = ClassData::className(db, classnumber);
             entrants = ResultData::entrantsOfClass(db, classnumber, division);
             stored = ResultData::placingsOfClass(db, classnumber, division);
+            m_loaded = ResultData::snapshotOf(stored);
             // A stored placing whose rider has left the class stays visible as its own choice.
             QSet<qint32> entered;
             for (const ResultData::EntrantRow& rider : std::as_const(entrants))
@@ -173,9 +174,13 @@ bool FrmPlaceAssign::Store_Input() {
                 placings.append({m_classNumber, place, m_division, static_cast<qint32>(rider), double(11 - place),
                                  m_judges[static_cast<size_t>(column)]});
         }
-    return runReportingErrors(m_state.messages, [&] {
-        ResultData::replacePlacings(m_state.db(), m_classNumber, m_division, placings);
-    });
+    return storeRecord(
+        [&] { return ResultData::replacePlacings(m_state.db(), m_classNumber, m_division, m_loaded, placings); },
+        Messages::appTitle(),
+        QStringLiteral("The placings of class %1 in division %2 were changed at another station since this window "
+                       "opened them. Your changes were not saved; close this window and open it again to see them.")
+            .arg(m_classNumber)
+            .arg(m_division));
 }
 
 // The window's close button asks what Cancel asks; "No" keeps the window and its choices.

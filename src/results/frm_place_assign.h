@@ -37,6 +37,8 @@ private:
     QString m_division;
     int m_classNumber = 0;
     std::array<qint32, 3> m_judges{-1, -1, -1}; // columns 1 and 2
+    // The class's placings as the window read them, for Submit to check they still stand.
+    RowSnapshot m_loaded;
     QLabel* m_TxtDivision = nullptr;
     QLabel* m_TxtClass = nullptr;
     std::array<QLineEdit*, 3> m_TxtJudge{};

@@ -1,8 +1,8 @@
 #include "results/result_data.h"
 
 #include "database/column_map.h"
+#include "database/locked_save.h"
 #include "database/sql.h"
-#include "database/transaction_guard.h"
 
 namespace ResultData {
 
@@ -58,15 +58,21 @@ EntrantRow rider(const QSqlDatabase& db, qint32 riderIndex) {
     return found.first();
 }
 
-void replacePlacings(const QSqlDatabase& db, int classNumber, const QString& division, const QList<Placing>& placings) {
-    TransactionGuard transaction(db);
-    Sql::exec(db, QStringLiteral("DELETE FROM TblPlacing WHERE ClassNumber = ? AND Division = ?"),
-              {classNumber, division});
-    QList<QVariantList> rows;
-    for (const Placing& p : placings)
-        rows.append(placingFields().values(p));
-    Sql::execEach(db, placingFields().insert(QStringLiteral("TblPlacing")), rows);
-    transaction.commit();
+RowSnapshot snapshotOf(const QList<Placing>& placings) {
+    return RowSnapshot().add(placingFields(), placings);
+}
+
+bool replacePlacings(const QSqlDatabase& db, int classNumber, const QString& division, const RowSnapshot& loaded,
+                     const QList<Placing>& placings) {
+    auto current = [&] { return snapshotOf(placingsOfClass(db, classNumber, division)); };
+    return LockedSave::replace(db, loaded, current, [&] {
+        Sql::exec(db, QStringLiteral("DELETE FROM TblPlacing WHERE ClassNumber = ? AND Division = ?"),
+                  {classNumber, division});
+        QList<QVariantList> rows;
+        for (const Placing& p : placings)
+            rows.append(placingFields().values(p));
+        Sql::execEach(db, placingFields().insert(QStringLiteral("TblPlacing")), rows);
+    });
 }
 
 QList<TeamPlacing> teamPlacings(const QSqlDatabase& db, const QString& division) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "database/row_snapshot.h"
 #include "reports/sheet_data.h"
 
 #include <QList>
@@ -44,8 +45,13 @@ QList<EntrantRow> entrantsOfClass(const QSqlDatabase& db, int classNumber, const
 QList<Placing> placingsOfClass(const QSqlDatabase& db, int classNumber, const QString& division);
 // A rider's number and name, for a stored placing whose rider is no longer entered.
 EntrantRow rider(const QSqlDatabase& db, qint32 riderIndex);
+// What the placing window of a class shows as it opens: the class's placings in the division.
+RowSnapshot snapshotOf(const QList<Placing>& placings);
 // Replaces every placing of the class in the division by the given ones, in one transaction.
-void replacePlacings(const QSqlDatabase& db, int classNumber, const QString& division, const QList<Placing>& placings);
+// False, writing nothing, when the class's placings in the division are no longer `loaded`:
+// another station changed them since the window read them.
+[[nodiscard]] bool replacePlacings(const QSqlDatabase& db, int classNumber, const QString& division,
+                                   const RowSnapshot& loaded, const QList<Placing>& placings);
 
 // The division's placings whose rider belongs to a team, by class and place.
 QList<TeamPlacing> teamPlacings(const QSqlDatabase& db, const QString& division);

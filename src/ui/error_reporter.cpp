@@ -3,13 +3,20 @@
 #include "database/db_exception.h"
 #include "ui/messages.h"
 
-namespace {
-
 void reportDbError(Messages& messages, const DbException& error) {
+    if (error.conflictsWithAnotherStation()) {
+        messages.notice(Messages::appTitle(),
+                        QStringLiteral("Another station was saving to the meet at the same moment, so your change "
+                                       "was not saved. Please try again."),
+                        Messages::Icon::Exclamation);
+        return;
+    }
     messages.notice(Messages::appTitle(),
                     QStringLiteral("The meet database reported an error:\n\n%1").arg(error.engineText()),
                     Messages::Icon::Critical);
 }
+
+namespace {
 
 void reportError(Messages& messages, const std::exception& error) {
     messages.notice(Messages::appTitle(),

@@ -2,6 +2,7 @@
 
 #include <functional>
 
+class DbException;
 class Messages;
 
 // The one way an error reaches the user. Runs a window action; any exception it lets escape
@@ -9,3 +10,8 @@ class Messages;
 // text for anything else) and answered false, so a refused statement or a fault in a
 // handler never ends the program and is never swallowed.
 bool runReportingErrors(Messages& messages, const std::function<void()>& action);
+
+// Tells the user of a statement the engine refused: one that gave way to another station's
+// write (DbException::conflictsWithAnotherStation) as a change not saved, to be tried again;
+// any other with the engine's text.
+void reportDbError(Messages& messages, const DbException& error);

@@ -42,9 +42,9 @@ qint32 teamCode(MeetFixture& meet, const QString& name) {
 }
 
 // The grid of a team, built as "Add Entries" builds it (not shown: its controls are
-// checked through what they would show).
-std::unique_ptr<frmClassAssignments> openGrid(MeetFixture& meet, const QString& team) {
-    auto grid = std::make_unique<frmClassAssignments>(*meet.state);
+// checked through what they would show), at the fixture's station or another.
+std::unique_ptr<frmClassAssignments> openGrid(MeetFixture& meet, const QString& team, RunState* station = nullptr) {
+    auto grid = std::make_unique<frmClassAssignments>(station ? *station : *meet.state);
     grid->setAttribute(Qt::WA_DeleteOnClose, false);
     if (!grid->InitializeForm(teamCode(meet, team)))
         return nullptr;
@@ -67,6 +67,7 @@ private slots:
     void relayRulesRefuseInOrder();
     void submitReplacesOnlyTheTeamsRows();
     void failedSaveLeavesTheOldRowsAndTheGrid();
+    void saveFromAnOutdatedGridIsRefused();
 };
 
 void ClassEntriesTest::pickerRefusesWithoutTeamOrRiders() {
@@ -306,6 +307,51 @@ void ClassEntriesTest::failedSaveLeavesTheOldRowsAndTheGrid() {
              QStringList{QString("4/%1").arg(riders[0])});
     QVERIFY(window->grid().isTicked(2, 17));
     QCOMPARE(window->grid().partnerBox(2)->currentText(), QString("103"));
+}
+
+// Two stations open the grid of one team. The first save stands; the second, from a grid read
+// before it, is refused and keeps its ticks. While a station holds the write lock past the
+// other's wait, the other is told to try again, and can.
+void ClassEntriesTest::saveFromAnOutdatedGridIsRefused() {
+    MeetFixture meet;
+    const QList<qint32> riders = seedTeam(meet, "Hawks", 2);
+    OtherStation other(meet, 100);
+    auto mine = openGrid(meet, "Hawks");
+    auto theirs = openGrid(meet, "Hawks", &other.state);
+    click(theirs->grid(), 1, 3);
+    other.messages.expectConfirm(saveQuestion(1), true);
+    theirs->CmdApply_Click();
+    VERIFY_MESSAGES(other.messages);
+
+    click(mine->grid(), 2, 5);
+    QSignalSpy closed(mine.get(), &EntryWindow::closed);
+    meet.messages.expectConfirm(saveQuestion(1), true)
+        .expectAppNotice("The entries of the team Hawks or its riders were changed at another station since this "
+                         "window opened them. Your changes were not saved; close this window and open it again to "
+                         "see them.");
+    mine->CmdApply_Click();
+    VERIFY_MESSAGES(meet.messages);
+    QCOMPARE(closed.count(), 0);
+    QVERIFY(mine->grid().isTicked(2, 5) && !mine->grid().isTicked(1, 3));
+    const QStringList theirRows{QString("3/%1").arg(riders[0])};
+    QCOMPARE(meet.column("SELECT ClassNumber || '/' || RiderIndex FROM TblEntry"), theirRows);
+
+    auto again = openGrid(meet, "Hawks", &other.state);
+    click(again->grid(), 2, 5);
+    meet.exec("BEGIN IMMEDIATE");
+    other.messages.expectConfirm(saveQuestion(2), true)
+        .expectNotice(Messages::appTitle(),
+                      "Another station was saving to the meet at the same moment, so your change was not saved. "
+                      "Please try again.",
+                      Messages::Icon::Exclamation);
+    again->CmdApply_Click();
+    VERIFY_MESSAGES(other.messages);
+    meet.exec("ROLLBACK");
+    QCOMPARE(meet.column("SELECT ClassNumber || '/' || RiderIndex FROM TblEntry"), theirRows);
+    other.messages.expectConfirm(saveQuestion(2), true);
+    again->CmdApply_Click();
+    VERIFY_MESSAGES(other.messages);
+    QCOMPARE(meet.count("TblEntry"), 2);
 }
 
 CORRAVIN_TEST(ClassEntriesTest)

@@ -29,9 +29,11 @@ QList<qint32> seedJudges(MeetFixture& meet, int count) {
     return ids;
 }
 
-// The grid of a division, built as "Create Judging Assignments" builds it, not shown.
-std::unique_ptr<FrmJudgeAssignments> openAssignments(MeetFixture& meet, const QString& division) {
-    auto grid = std::make_unique<FrmJudgeAssignments>(*meet.state);
+// The grid of a division, built as "Create Judging Assignments" builds it, not shown, at the
+// fixture's station or another.
+std::unique_ptr<FrmJudgeAssignments> openAssignments(MeetFixture& meet, const QString& division,
+                                                     RunState* station = nullptr) {
+    auto grid = std::make_unique<FrmJudgeAssignments>(station ? *station : *meet.state);
     grid->setAttribute(Qt::WA_DeleteOnClose, false);
     if (!grid->InitializeForm(division))
         return nullptr;
@@ -58,6 +60,7 @@ private slots:
     void submitRefusals();
     void submitReplacesOnlyTheDivisionsRows();
     void failedSaveLeavesTheOldRowsAndTheGrid();
+    void saveFromAnOutdatedGridIsRefused();
 };
 
 void JudgeAssignmentsTest::noJudgesNoGrid() {
@@ -205,6 +208,33 @@ void JudgeAssignmentsTest::failedSaveLeavesTheOldRowsAndTheGrid() {
     QCOMPARE(closed.count(), 0);
     QCOMPARE(divisionRows(meet, "C"), QStringList({QString("4/%1").arg(judges[0]), QString("4/%1").arg(judges[1])}));
     QVERIFY(window->grid().isTicked(1, 8) && window->grid().isTicked(2, 4));
+}
+
+// Two stations open the grid of one division: the first save stands, the second, from a grid
+// read before it, is refused and keeps its ticks.
+void JudgeAssignmentsTest::saveFromAnOutdatedGridIsRefused() {
+    MeetFixture meet;
+    const QList<qint32> judges = seedJudges(meet, 2);
+    OtherStation other(meet);
+    auto mine = openAssignments(meet, "B");
+    auto theirs = openAssignments(meet, "B", &other.state);
+    tickBox(theirs->grid(), 1, 3);
+    tickBox(theirs->grid(), 2, 3);
+    other.messages.expectConfirm(AssignSave, true);
+    theirs->CmdApply_Click();
+    VERIFY_MESSAGES(other.messages);
+
+    tickBox(mine->grid(), 1, 6);
+    tickBox(mine->grid(), 2, 6);
+    QSignalSpy closed(mine.get(), &EntryWindow::closed);
+    meet.messages.expectConfirm(AssignSave, true)
+        .expectAppNotice("The judge assignments of division B were changed at another station since this window "
+                         "opened them. Your changes were not saved; close this window and open it again to see them.");
+    mine->CmdApply_Click();
+    VERIFY_MESSAGES(meet.messages);
+    QCOMPARE(closed.count(), 0);
+    QVERIFY(mine->grid().isTicked(1, 6) && !mine->grid().isTicked(1, 3));
+    QCOMPARE(divisionRows(meet, "B"), QStringList({QString("3/%1").arg(judges[0]), QString("3/%1").arg(judges[1])}));
 }
 
 CORRAVIN_TEST(JudgeAssignmentsTest)

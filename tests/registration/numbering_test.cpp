@@ -1,20 +1,28 @@
 #include "database/meet_backup.h"
 #include "database/sql.h"
 #include "registration/frm_assign_numbers.h"
+#include "registration/frm_rider.h"
 #include "registration/number_arrangement.h"
+#include "registration/rider_data.h"
 #include "seed.h"
 #include "test_main.h"
+#include "ui/standard_questions.h"
 #include "window_driver.h"
 
 #include <QTest>
 #include <QTreeWidget>
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <map>
+#include <thread>
 
 namespace {
 const QString RangeTooSmall = "The range provided is not large enough for the current number of riders";
 const QString RangeInvalid = "The range provided is invalid. Please check it and try again.";
 const QString WriteFailed = "A unexpected error has occurred. Please try your request again.";
+const QString TryAgain = "Another station was saving to the meet at the same moment, so your change was not saved. "
+                         "Please try again.";
 
 // Rider k joins Oak (division C), Birch (B) and Alder (B) in turn, last names running down
 // as k goes up: numbers go to Alder's riders, then Birch's, then Oak's, each team's by last
@@ -75,6 +83,9 @@ private slots:
     void oneByOne_data();
     void oneByOne();
     void oneByOneIgnoresRootAndTeamNodes();
+    void runFromAnOutdatedTreeIsRefused();
+    void numberTypedAtTwoStationsAtOnce_data();
+    void numberTypedAtTwoStationsAtOnce();
 };
 
 void NumberingTest::treeShowsTeamsAndRiders() {
@@ -305,6 +316,105 @@ void NumberingTest::oneByOneIgnoresRootAndTeamNodes() {
     window.CmdIndividualExit_Click();
     QVERIFY(shows(&window, "FraButtons"));
     QVERIFY(!shows(&window, "FraIndividual"));
+}
+
+// A run is drawn for the riders the tree shows. A rider added at another station since (with a
+// number the run would hand out too) refuses it, writing nothing; the tree is read afresh and
+// the range kept, and the run now counts the new rider. A station holding the write lock past
+// the window's wait has it told to try again. A rider removed meanwhile takes no number.
+void NumberingTest::runFromAnOutdatedTreeIsRefused() {
+    MeetFixture meet;
+    const QList<qint32> riders = seedMeet(meet, 3);
+    OtherStation other(meet, 100);
+    FrmAssignNumbers window(other.state);
+    window.setAttribute(Qt::WA_DeleteOnClose, false);
+    const qint32 oak = meet.scalar("SELECT TeamCode FROM TblTeam WHERE TeamName = 'Oak'").toInt();
+    QVERIFY(RiderData::store(meet.db(), {-1, "2", "Zed", "Added", {}, {}, {}, oak}) > 0);
+    const QString before = allNumbers(meet);
+    window.cmdSequential_Click();
+    setText(&window, "TxtSeqRange1", "1");
+    setText(&window, "TxtSeqRange2", "3");
+    other.messages
+        .expectAppNotice("The riders of the meet were changed at another station since this window showed them, so "
+                         "no numbers were given. The list now shows the riders as they are; submit the range again "
+                         "to number them.")
+        .expectAppNotice(RangeTooSmall);
+    window.CmdSeqSubmit_Click();
+    QCOMPARE(allNumbers(meet), before);
+    window.CmdSeqSubmit_Click();
+    VERIFY_MESSAGES(other.messages);
+
+    setText(&window, "TxtSeqRange2", "4");
+    meet.exec("BEGIN IMMEDIATE");
+    other.messages.expectNotice(Messages::appTitle(), TryAgain, Messages::Icon::Exclamation);
+    window.CmdSeqSubmit_Click();
+    VERIFY_MESSAGES(other.messages);
+    meet.exec("ROLLBACK");
+    QCOMPARE(allNumbers(meet), before);
+    other.messages.expectAppNotice("The sequential number assignment was successful.");
+    window.CmdSeqSubmit_Click();
+    VERIFY_MESSAGES(other.messages);
+    QCOMPARE(sortedAsNumbers(allNumbers(meet).split(',')), QStringList({"1", "2", "3", "4"}));
+
+    window.CmdIndividual_Click();
+    clickNode(window, QString("Rider%1").arg(riders[0]));
+    QVERIFY(RiderData::remove(meet.db(), riders[0]));
+    setText(&window, "TxtRiderNumber", "30");
+    other.messages.expectAppNotice("The selected rider no longer exists.");
+    window.CmdEditSubmit_Click();
+    VERIFY_MESSAGES(other.messages);
+    QVERIFY(!window.node(QString("Rider%1").arg(riders[0])) && shows(&window, "FraIndividual"));
+    QCOMPARE(meet.scalar("SELECT count(*) FROM TblPerson WHERE RiderNumber = '30'").toInt(), 0);
+}
+
+void NumberingTest::numberTypedAtTwoStationsAtOnce_data() {
+    QTest::addColumn<bool>("riderWindow");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("numbering window") << false << "The specified number is already in use by another rider.";
+    QTest::newRow("rider window") << true << "The specified rider number is currently assigned to another rider.";
+}
+
+// Another station gives Bo the number 30, holding the write lock a moment before it writes,
+// while this station types 30 for Ann: this save waits for the other and then finds the
+// number taken, so no number is held twice.
+void NumberingTest::numberTypedAtTwoStationsAtOnce() {
+    QFETCH(bool, riderWindow);
+    QFETCH(QString, message);
+    MeetFixture meet;
+    const qint32 team = Seed::team(meet, "Oak");
+    const qint32 ann = Seed::rider(meet, team, "Ann", "Lee", "5");
+    const qint32 bo = Seed::rider(meet, team, "Bo", "Ray", "6");
+    FrmAssignNumbers numbers(*meet.state);
+    FrmRider rider(*meet.state);
+    for (QWidget* window : {static_cast<QWidget*>(&numbers), static_cast<QWidget*>(&rider)})
+        window->setAttribute(Qt::WA_DeleteOnClose, false);
+    std::atomic<bool> locked{false};
+    std::jthread other([&] {
+        DbConnection station;
+        station.open(meet.databasePath());
+        Sql::exec(station.db(), "BEGIN IMMEDIATE");
+        locked = true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(500));
+        Sql::exec(station.db(), "UPDATE TblPerson SET RiderNumber = '30' WHERE RiderIndex = ?", {bo});
+        Sql::exec(station.db(), "COMMIT");
+    });
+    while (!locked)
+        std::this_thread::yield();
+    if (riderWindow) {
+        QVERIFY(rider.Initialize_Edit(ann));
+        setText(&rider, "RiderListBoxArray_0", "30");
+        meet.messages.expectConfirm(StandardQuestions::saveText(), true).expectAppNotice(message);
+        rider.CmdSave_Click();
+    } else {
+        numbers.CmdIndividual_Click();
+        clickNode(numbers, QString("Rider%1").arg(ann));
+        setText(&numbers, "TxtRiderNumber", "30");
+        meet.messages.expectAppNotice(message);
+        numbers.CmdEditSubmit_Click();
+    }
+    other.join();
+    VERIFY_MESSAGES(meet.messages);
+    QCOMPARE(meet.column("SELECT RiderNumber FROM TblPerson ORDER BY RiderIndex"), QStringList({"5", "30"}));
 }
 
 CORRAVIN_TEST(NumberingTest)

@@ -83,6 +83,7 @@ private slots:
     void divisionReportsRefuseWithoutTeamsOrPlacings_data();
     void divisionReportsRefuseWithoutTeamsOrPlacings();
     void individualResultsListRidersWithTotals();
+    void saveFromAnOutdatedWindowIsRefused();
 };
 
 void ResultsTest::placingsRefuse() {
@@ -282,6 +283,34 @@ void ResultsTest::individualResultsListRidersWithTotals() {
         if (row.contains("Total Points:"))
             captionColumns << rows[0][row.indexOf("Total Points:")];
     QCOMPARE(captionColumns, QStringList(6, "Class #"));
+}
+
+// Two stations open the placings of one class: the first save stands, the second, from a
+// window read before it, is refused and keeps its choices (no class gets two first places).
+void ResultsTest::saveFromAnOutdatedWindowIsRefused() {
+    ResultsMeet m;
+    OtherStation other(m.meet);
+    FrmPlaceAssign mine(*m.meet.state);
+    FrmPlaceAssign theirs(other.state);
+    for (FrmPlaceAssign* window : {&mine, &theirs}) {
+        window->setAttribute(Qt::WA_DeleteOnClose, false);
+        QVERIFY(window->InitializeForm("B", 5));
+    }
+    choose(theirs, 1, 1, "101");
+    other.messages.expectConfirm(StandardQuestions::saveText(), true);
+    theirs.CmdSubmit_Click();
+    VERIFY_MESSAGES(other.messages);
+
+    choose(mine, 1, 1, "102");
+    QSignalSpy closed(&mine, &EntryWindow::closed);
+    m.meet.messages.expectConfirm(StandardQuestions::saveText(), true)
+        .expectAppNotice("The placings of class 5 in division B were changed at another station since this window "
+                         "opened them. Your changes were not saved; close this window and open it again to see them.");
+    mine.CmdSubmit_Click();
+    VERIFY_MESSAGES(m.meet.messages);
+    QCOMPARE(closed.count(), 0);
+    QCOMPARE(mine.placeList(1, 1)->currentText(), QString("102 - Bo Ray"));
+    QCOMPARE(m.placings(), QStringList{m.row(m.adams, 1, "101")});
 }
 
 CORRAVIN_TEST(ResultsTest)

@@ -116,3 +116,19 @@ int MeetFixture::count(const QString& table) const {
     // Table names come from the tests themselves, never from input.
     return Sql::scalar(db(), QStringLiteral("SELECT count(*) FROM %1").arg(table)).toInt();
 }
+
+OtherStation::OtherStation(const MeetFixture& meet, int lockWaitMs) : state(messages, dialogs) {
+    state.ScreenWidth = meet.state->ScreenWidth;
+    state.ScreenHeight = meet.state->ScreenHeight;
+    state.CurrentRegion = meet.state->CurrentRegion;
+    state.ProgramFolder = meet.state->ProgramFolder;
+    state.MeetDb.open(meet.databasePath(), DbConnection::Mode::ReadWrite, lockWaitMs);
+}
+
+OtherStation::~OtherStation() {
+    state.MeetDb.close();
+    const QString problems = messages.problems();
+    if (!problems.isEmpty() && !QTest::currentTestFailed())
+        QTest::qFail(qPrintable(QStringLiteral("unchecked messages of the other station: ") + problems), __FILE__,
+                     __LINE__);
+}

@@ -46,5 +46,20 @@ private:
     QTemporaryDir m_folder;
 };
 
+// A second station on the fixture's meet: a connection of its own to the same meet file (with
+// its own wait for another connection's write lock), its own scripted messages, held to their
+// script as the fixture's are, and the same screen and region.
+class OtherStation {
+public:
+    explicit OtherStation(const MeetFixture& meet, int lockWaitMs = DbConnection::DefaultLockWaitMs);
+    ~OtherStation();
+
+    QSqlDatabase db() const { return state.db(); }
+
+    ScriptedMessages messages;
+    ScriptedFileDialogs dialogs;
+    RunState state;
+};
+
 // Points QSettings at a folder of the test's own, so no test reads or writes the user's settings.
 void useTemporarySettings(const QString& folder);
