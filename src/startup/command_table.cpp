@@ -6,7 +6,9 @@
 #include "startup/exchange_commands.h"
 #include "startup/print_command_line.h"
 #include "startup/publish_command.h"
+#include "startup/server_setting.h"
 #include "startup/sub_main.h"
+#include "ui/messages.h"
 #include "ui/run_state.h"
 
 #include <QDir>
@@ -58,6 +60,23 @@ OptionDeclaration fileOption(const char* name) {
 
 int createMeet(RunState& state, const StartOptions&, const CommandArguments&) {
     std::printf("%s\n", qPrintable(state.meetLocation().description()));
+    return 0;
+}
+
+// Points this user's program at a server meet for good (the settings), or back at the file.
+int useServer(RunState& state, const StartOptions&, const CommandArguments& arguments) {
+    const QString uri = arguments.argument.trimmed();
+    QString problem = uri.isEmpty() ? QString() : MeetLocation::uriProblem(uri);
+    if (problem.isEmpty() && !ServerSetting::write(uri))
+        problem = QStringLiteral("the settings of this user could not be written");
+    if (!problem.isEmpty()) {
+        state.messages.notice(Messages::appTitle(), QStringLiteral("Nothing was changed: %1.").arg(problem),
+                              Messages::Icon::Critical);
+        return 1;
+    }
+    std::printf("The meet of this PC is now %s.\n",
+                uri.isEmpty() ? "the meet database in the program folder"
+                              : qPrintable(MeetLocation::server(uri).description()));
     return 0;
 }
 
@@ -118,7 +137,13 @@ QList<HeadlessCommand> commandTable() {
              .readsOnly = true,
              .run = [](RunState& state, const StartOptions&, const CommandArguments& arguments) {
                  return PublishCommand::run(state, arguments.value(QStringLiteral("--folder")));
-             }}};
+             }},
+            {.name = QStringLiteral("use-server"),
+             .argument = {.name = QStringLiteral("URI"), .noun = QStringLiteral("server address"), .required = false},
+             .summary = QStringLiteral("from now on work on the meet on this server (none: on the meet database "
+                                       "in the program folder)"),
+             .ownStartUp = true, // only the settings change; the meet is not opened
+             .run = useServer}};
 }
 
 // `words` joined by blanks onto `line`, wrapped before UsageWidth; a wrapped line starts at `indent`.

@@ -4,11 +4,22 @@
 
 namespace ServerSetting {
 
+namespace {
+const QString Key = QStringLiteral("ProgramConst/MeetServer");
+}
+
 QString read() {
-    return QSettings(QStringLiteral("Corravin"), QStringLiteral("Corravin"))
-        .value(QStringLiteral("ProgramConst/MeetServer"))
-        .toString()
-        .trimmed();
+    return QSettings(QStringLiteral("Corravin"), QStringLiteral("Corravin")).value(Key).toString().trimmed();
+}
+
+bool write(const QString& uri) {
+    QSettings settings(QStringLiteral("Corravin"), QStringLiteral("Corravin"));
+    if (uri.isEmpty())
+        settings.remove(Key);
+    else
+        settings.setValue(Key, uri);
+    settings.sync();
+    return settings.status() == QSettings::NoError;
 }
 
 } // namespace ServerSetting

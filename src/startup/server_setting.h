@@ -8,5 +8,8 @@
 namespace ServerSetting {
 
 QString read();
+// Stores `uri` as this user's meet server; empty forgets it, so the meet is the file again.
+// Answers whether the settings store took it.
+bool write(const QString& uri);
 
 } // namespace ServerSetting

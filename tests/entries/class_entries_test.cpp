@@ -1,3 +1,4 @@
+#include "database/transaction_guard.h"
 #include "seed.h"
 #include "test_main.h"
 #include "window_driver.h"
@@ -16,6 +17,7 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <optional>
 
 namespace {
 const QString TwoTeams = "One rider cannot be involved in two different 2 Person Relay Teams";
@@ -338,7 +340,7 @@ void ClassEntriesTest::saveFromAnOutdatedGridIsRefused() {
 
     auto again = openGrid(meet, "Hawks", &other.state);
     click(again->grid(), 2, 5);
-    meet.exec("BEGIN IMMEDIATE");
+    std::optional<TransactionGuard> held(std::in_place, meet.db()); // this station holds the write lock
     other.messages.expectConfirm(saveQuestion(2), true)
         .expectNotice(Messages::appTitle(),
                       "Another station was saving to the meet at the same moment, so your change was not saved. "
@@ -346,7 +348,7 @@ void ClassEntriesTest::saveFromAnOutdatedGridIsRefused() {
                       Messages::Icon::Exclamation);
     again->CmdApply_Click();
     VERIFY_MESSAGES(other.messages);
-    meet.exec("ROLLBACK");
+    held.reset();
     QCOMPARE(meet.column("SELECT ClassNumber || '/' || RiderIndex FROM TblEntry"), theirRows);
     other.messages.expectConfirm(saveQuestion(2), true);
     again->CmdApply_Click();

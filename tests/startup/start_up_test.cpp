@@ -42,6 +42,7 @@ private slots:
     void laterStartShowsTheMainWindowForItsRegion();
     void reusesTheMeetDatabaseUnchanged();
     void serverComesFromTheSettingsWithoutAPassword();
+    void useServerPointsThisUsersProgramAtAServer();
     void reportsAFileThatIsNotAMeetDatabase();
     void createMeetCommandBuildsTheFileOnce();
     void createMeetCommandRefusesABrokenFile();
@@ -165,6 +166,26 @@ void StartUpTest::serverComesFromTheSettingsWithoutAPassword() {
     QVERIFY(meet.state->MeetDb.onServer());
     QCOMPARE(meet.count("TblClass"), 17);
     QVERIFY(!QFile::exists(meet.databasePath()));
+}
+
+// `use-server` stores the address for this user without opening anything; a password is refused.
+void StartUpTest::useServerPointsThisUsersProgramAtAServer() {
+    QTemporaryDir folder;
+    CorravinRun pointing(folder.path(), {"use-server", "postgresql://secretary@office-pc/spring2006"});
+    const RunOutcome pointed = pointing.finish();
+    QCOMPARE(pointed.status, 0);
+    QCOMPARE(pointed.out, QString("The meet of this PC is now database spring2006 on the server office-pc."));
+    QCOMPARE(QSettings(pointing.settingsFile(), QSettings::IniFormat).value("ProgramConst/MeetServer").toString(),
+             QString("postgresql://secretary@office-pc/spring2006"));
+    QVERIFY(QDir(folder.path()).isEmpty());
+
+    CorravinRun refused(folder.path(), {"use-server", "postgresql://ann:pw@office-pc/spring2006"});
+    const RunOutcome outcome = refused.finish();
+    QCOMPARE(outcome.status, 1);
+    QVERIFY2(outcome.err.contains("Nothing was changed: the server address postgresql://ann:pw@office-pc/spring2006 "
+                                  "cannot be used: it holds a password"),
+             qPrintable(outcome.err));
+    QVERIFY(!QFile::exists(refused.settingsFile()));
 }
 
 void StartUpTest::reusesTheMeetDatabaseUnchanged() {

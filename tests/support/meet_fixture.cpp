@@ -122,7 +122,8 @@ OtherStation::OtherStation(const MeetFixture& meet, int lockWaitMs) : state(mess
     state.ScreenHeight = meet.state->ScreenHeight;
     state.CurrentRegion = meet.state->CurrentRegion;
     state.ProgramFolder = meet.state->ProgramFolder;
-    state.MeetDb.open(meet.databasePath(), DbConnection::Mode::ReadWrite, lockWaitMs);
+    state.MeetServer = meet.state->MeetServer;
+    state.MeetDb.open(state.meetLocation(), DbConnection::Mode::ReadWrite, lockWaitMs);
 }
 
 OtherStation::~OtherStation() {

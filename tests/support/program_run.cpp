@@ -12,7 +12,7 @@ CorravinRun::CorravinRun(const QString& programFolder, const QStringList& argume
     environment.insert(QStringLiteral("HOME"), m_home.path());
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home.filePath(QStringLiteral("config")));
     if (!region.isEmpty()) {
-        QSettings settings(m_home.filePath(QStringLiteral("config/Corravin/Corravin.conf")), QSettings::IniFormat);
+        QSettings settings(settingsFile(), QSettings::IniFormat);
         settings.setValue(QStringLiteral("ProgramConst/RegionLetter"), region);
     }
     m_process.setProcessEnvironment(environment);

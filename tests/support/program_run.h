@@ -23,6 +23,8 @@ public:
     RunOutcome finish();
     // Ends the run at once, as a crash or a power cut would.
     void kill();
+    // The settings file of this run's user.
+    QString settingsFile() const { return m_home.filePath(QStringLiteral("config/Corravin/Corravin.conf")); }
 
 private:
     QTemporaryDir m_home;
