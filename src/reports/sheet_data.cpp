@@ -10,8 +10,8 @@ namespace {
 const QString SlotColumns = QStringLiteral(
     "SELECT TblTeam.TeamCode, TblTeam.TeamName, TblTeam.Division, TblPerson.FirstName, TblPerson.LastName,"
     " TblPerson.RiderNumber FROM TblTeam INNER JOIN TblPerson ON TblTeam.TeamCode = TblPerson.TeamCode");
-const QString SlotOrder =
-    QStringLiteral(" ORDER BY TblTeam.TeamName, TblTeam.TeamCode, TblPerson.RiderNumber, TblPerson.RiderIndex");
+const QString SlotOrder = QStringLiteral(
+    " ORDER BY TblTeam.TeamName, TblTeam.TeamCode, TblPerson.RiderNumber NULLS FIRST, TblPerson.RiderIndex");
 
 QList<SlotLine> slotLines(const QSqlDatabase& db, const QString& filter, const QVariant& value) {
     auto query = Sql::exec(db, SlotColumns + filter + SlotOrder, {value});
@@ -38,7 +38,7 @@ QList<ClassEntryLine> classEntries(const QSqlDatabase& db, const QString& divisi
         (partners == Partners::Required && classNumber == ClassLineup::RelayClassNumber
              ? QStringLiteral(" AND TblPairing.RiderIndex IS NOT NULL")
              : QString()) +
-        QStringLiteral(" ORDER BY TblPerson.RiderNumber, TblPerson.RiderIndex");
+        QStringLiteral(" ORDER BY TblPerson.RiderNumber NULLS FIRST, TblPerson.RiderIndex");
     auto query = Sql::exec(db, statement, {ClassLineup::RelayClassNumber, classNumber, division});
     QList<ClassEntryLine> lines;
     while (query.next())
