@@ -23,7 +23,7 @@ QString meetServer(const RunState& state, const StartOptions& options) {
     return state.MeetServer.isEmpty() ? SubMain::serverOf(options) : state.MeetServer;
 }
 
-// A server meet's backups are kept in the program folder, beside where its meet file would be.
+// Backups, of a server meet too, are kept in the program folder.
 void requireProgramFolder(const RunState& state) {
     if (!QDir(state.ProgramFolder).exists())
         throw std::runtime_error(
