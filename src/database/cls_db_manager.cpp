@@ -85,21 +85,27 @@ bool Cls_Db_Manager::Build_Database(const QString& dbname, const LabelDrawer& dr
     return true;
 }
 
-bool Cls_Db_Manager::Build_Server_Meet(const MeetLocation& location, const LabelDrawer& drawLabels) {
+bool Cls_Db_Manager::Build_Server_Tables(const QSqlDatabase& db) {
     // Any number that no other program takes for its own lock on the same database.
     constexpr qint64 CreationLockKey = 0x436f727261; // "Corra"
+    Sql::exec(db, QStringLiteral("SELECT pg_advisory_xact_lock(?)"), {CreationLockKey});
+    if (MeetServerCheck::holdsTables(db))
+        return false;
+    for (const QString& statement : MeetSchema::preparationStatements(MeetLocation::Engine::Server))
+        Sql::execDirect(db, statement);
+    for (const MeetSchema::Table& table : MeetSchema::tables())
+        Sql::execDirect(db, MeetSchema::createStatement(table, MeetLocation::Engine::Server));
+    return true;
+}
+
+bool Cls_Db_Manager::Build_Server_Meet(const MeetLocation& location, const LabelDrawer& drawLabels) {
     DbConnection server;
     server.open(location);
     const QSqlDatabase db = server.db();
     bool built = false;
     {
         TransactionGuard transaction(db);
-        Sql::exec(db, QStringLiteral("SELECT pg_advisory_xact_lock(?)"), {CreationLockKey});
-        if (!MeetServerCheck::holdsTables(db)) {
-            for (const QString& statement : MeetSchema::preparationStatements(MeetLocation::Engine::Server))
-                Sql::execDirect(db, statement);
-            for (const MeetSchema::Table& table : MeetSchema::tables())
-                Sql::execDirect(db, MeetSchema::createStatement(table, MeetLocation::Engine::Server));
+        if (Build_Server_Tables(db)) {
             ClassData::insert(db, ClassLineup::standard());
             built = true;
         }

@@ -31,6 +31,11 @@ public:
     // DbException or std::runtime_error on failure.
     bool Build_Server_Meet(const MeetLocation& location, const LabelDrawer& drawLabels);
 
+    // In the caller's transaction on a server database: builds the collations and the nine empty
+    // tables when the database holds no table at all, under a lock that has a second station doing
+    // the same wait for it. Answers whether it built them.
+    static bool Build_Server_Tables(const QSqlDatabase& db);
+
     // The rows of an export file, each in its table's column order.
     struct ExportRows {
         QList<QVariantList> coaches;

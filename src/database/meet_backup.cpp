@@ -1,19 +1,26 @@
 #include "database/meet_backup.h"
 
 #include "database/checked_file_writer.h"
+#include "database/cls_db_manager.h"
 #include "database/db_connection.h"
 #include "database/db_exception.h"
 #include "database/file_lock.h"
 #include "database/meet_file_check.h"
 #include "database/meet_locks.h"
+#include "database/meet_rows.h"
+#include "database/meet_schema.h"
 #include "database/sql.h"
+#include "database/transaction_guard.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QScopeGuard>
+#include <QSqlError>
 #include <QThread>
+#include <functional>
 #include <stdexcept>
 
 namespace MeetBackup {
@@ -47,13 +54,13 @@ QString partialName(const QString& path) {
     return CheckedFileWriter::privateName(path, QStringLiteral("partial"));
 }
 
-// Has the engine write a consistent copy of the open database `db` to `target`, which must
-// not exist, checks it and renames it into place; no partial file is left on failure.
-void copyInto(const QSqlDatabase& db, const QString& target) {
+// Has `writeCopy` write a meet file under a partial name beside `target`, which must not exist,
+// checks it and renames it into place; no partial file is left on failure.
+void copyInto(const QString& target, const std::function<void(const QString& partial)>& writeCopy) {
     const QString partial = partialName(target);
     QFile::remove(partial);
     try {
-        Sql::exec(db, QStringLiteral("VACUUM INTO ?"), {partial});
+        writeCopy(partial);
         const MeetFileVerdict copy = MeetFileCheck::examine(partial, MeetFileCheck::Use::ReadOnly);
         if (!copy.usable())
             throw DbException(QStringLiteral("the copy is not sound: %1").arg(copy.reason));
@@ -65,6 +72,35 @@ void copyInto(const QSqlDatabase& db, const QString& target) {
                               .arg(shown(target), error.engineText()),
                           error.engineCode());
     }
+}
+
+// Has the engine write a consistent copy of the open database file `db` to `target`.
+void copyInto(const QSqlDatabase& db, const QString& target) {
+    copyInto(target, [&](const QString& partial) { Sql::exec(db, QStringLiteral("VACUUM INTO ?"), {partial}); });
+}
+
+// The rows of a server meet as one consistent snapshot: one read-only transaction that sees
+// the meet as it was at its first read, whatever other stations save meanwhile.
+MeetRows::Content snapshotOf(const QSqlDatabase& db) {
+    QSqlDatabase connection = db;
+    if (!connection.transaction())
+        throw DbException(QStringLiteral("Could not begin a transaction: %1").arg(connection.lastError().text()),
+                          connection.lastError().nativeErrorCode());
+    const auto end = qScopeGuard([&] { connection.rollback(); }); // it wrote nothing
+    Sql::execDirect(db, QStringLiteral("SET TRANSACTION ISOLATION LEVEL REPEATABLE READ, READ ONLY"));
+    return MeetRows::read(db);
+}
+
+// A meet file at `path` holding `content`, built as a new meet database is.
+void writeMeetFile(const QString& path, const MeetRows::Content& content) {
+    DbConnection file;
+    Cls_Db_Manager::Create_DB_File(path, file);
+    Sql::exec(file.db(), QStringLiteral("PRAGMA journal_mode = OFF")); // a failed copy is discarded whole
+    TransactionGuard transaction(file.db());
+    for (const MeetSchema::Table& table : MeetSchema::tables())
+        Cls_Db_Manager::Build_Table(file.db(), table);
+    MeetRows::write(file.db(), content);
+    transaction.commit();
 }
 
 // Names sort by time only while the clock does (not after it was set back, nor for backups
@@ -134,29 +170,32 @@ QStringList list(const QString& meetDbPath) {
     return found;
 }
 
-QString make(const DbConnection& meetDb, const QString& reason) {
+QString make(const DbConnection& meetDb, const QString& reason, const QString& meetDbPath) {
     Q_ASSERT(reasons().contains(reason));
-    makeFolder(meetDb.path());
+    const QString named = meetDb.onServer() ? meetDbPath : meetDb.path();
+    Q_ASSERT(!named.isEmpty());
+    makeFolder(named);
     // One backup at a time: a start finding a partial copy while no one holds this lock
     // knows the run that made it was killed.
-    FileLock making(MeetLocks::backups(meetDb.path()), BackupLockStaleMs);
+    FileLock making(MeetLocks::backups(named), BackupLockStaleMs);
     if (!making.take(BackupWaitMs))
         throw DbException(
             QStringLiteral("No backup of the meet database could be made: %1")
                 .arg(making.heldElsewhere()
                          ? QStringLiteral("another backup is still being made.")
-                         : QStringLiteral("%1 could not be written.").arg(shown(MeetLocks::backups(meetDb.path())))));
-    const QString path = newBackupPath(meetDb.path(), reason);
-    copyInto(meetDb.db(), path);
-    prune(meetDb.path(), path);
+                         : QStringLiteral("%1 could not be written.").arg(shown(MeetLocks::backups(named)))));
+    const QString path = newBackupPath(named, reason);
+    if (meetDb.onServer())
+        copyInto(path, [&](const QString& partial) { writeMeetFile(partial, snapshotOf(meetDb.db())); });
+    else
+        copyInto(meetDb.db(), path);
+    prune(named, path);
     return path;
 }
 
-void beforeBulkChange(const DbConnection& meetDb, const QString& change) {
-    if (meetDb.onServer())
-        return; // the server's own backups keep a meet that lives there
+void beforeBulkChange(const DbConnection& meetDb, const QString& meetDbPath, const QString& change) {
     try {
-        make(meetDb, change);
+        make(meetDb, change, meetDbPath);
     } catch (const DbException& error) {
         throw DbException(QStringLiteral("%1\n\nThe change was not made.").arg(error.engineText()), error.engineCode());
     }

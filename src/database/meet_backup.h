@@ -8,6 +8,8 @@ class DbConnection;
 // Time-stamped copies of the meet database in the folder "Backups" beside it, taken by the
 // engine from the open database (a consistent snapshot, also while other connections
 // read or write), checked, and renamed into place when complete. The newest 20 are kept.
+// A meet on a server is copied the same way into a meet file of the same form, in the backup
+// folder of the program folder's meet file, so either kind of meet can be restored from it.
 namespace MeetBackup {
 
 constexpr int Kept = 20;
@@ -25,14 +27,18 @@ QString namePattern(const QString& meetDbPath);
 // The backups of the meet database at `meetDbPath`, oldest first.
 QStringList list(const QString& meetDbPath);
 
-// Makes a backup of the open meet database; `reason` (one of reasons()) ends its name. The
-// oldest backups beyond the newest 20 go, never the one just made. Answers its path; throws
-// DbException with the cause when no sound backup could be made.
-QString make(const DbConnection& meetDb, const QString& reason);
+// Makes a backup of the open meet database; `reason` (one of reasons()) ends its name. A meet on
+// a server is read in one read-only transaction (outside any transaction of `meetDb`), and its
+// backups are named after `meetDbPath`, the meet file of the program folder, and kept beside it;
+// a meet file's own path names its backups. The oldest backups beyond the newest 20 go, never the
+// one just made. Answers its path; throws DbException with the cause when no sound backup could
+// be made.
+QString make(const DbConnection& meetDb, const QString& reason, const QString& meetDbPath = {});
 
-// A backup before a change of many rows (none for a meet on a server, which keeps its own). Throws DbException, saying the change was not
-// made, when the backup fails: callers run it before the change, inside their error report.
-void beforeBulkChange(const DbConnection& meetDb, const QString& change);
+// A backup before a change of many rows, as make() makes it. Throws DbException, saying the
+// change was not made, when the backup fails: callers run it before the change, inside their
+// error report.
+void beforeBulkChange(const DbConnection& meetDb, const QString& meetDbPath, const QString& change);
 
 // Puts the backup `backupFile` in place of the meet database at `meetDbPath`, after keeping
 // the current file (if any) aside in the backup folder. Refuses a file that is not a healthy

@@ -76,16 +76,8 @@ QString columnDefinition(const Field& field) {
     return col;
 }
 
-// A server keeps unquoted names in lower case, and the statements name tables and fields
-// unquoted, so both meet there; a field the statements must quote (a reserved word) is
-// created quoted, in the letter case they quote it in.
-QString serverName(const QString& name) {
-    static const QStringList quotedByStatements{QStringLiteral("Primary")};
-    return quotedByStatements.contains(name) ? quoted(name) : name;
-}
-
 QString serverColumnDefinition(const Table& table, const Field& field) {
-    const QString col = serverName(field.name);
+    const QString col = statementName(field.name);
     // Constraint names are unique per schema there, so each key is named after its table.
     const QString keyName = quoted(table.name + QStringLiteral("_PrimaryKey"));
     const QString key = field.primaryKey ? QStringLiteral(" CONSTRAINT %1 PRIMARY KEY").arg(keyName) : QString();
@@ -150,7 +142,7 @@ QString createStatement(const Table& table, MeetLocation::Engine engine) {
         columns << (server ? serverColumnDefinition(table, field) : columnDefinition(field));
     const QString body = columns.join(QStringLiteral(",\n  "));
     if (server)
-        return QStringLiteral("CREATE TABLE %1 (\n  %2\n)").arg(serverName(table.name), body);
+        return QStringLiteral("CREATE TABLE %1 (\n  %2\n)").arg(statementName(table.name), body);
     return QStringLiteral("CREATE TABLE %1 (\n  %2\n) STRICT").arg(quoted(table.name), body);
 }
 
@@ -163,6 +155,14 @@ QStringList preparationStatements(MeetLocation::Engine engine) {
                 .arg(serverCaseBlindCollation()),
             QStringLiteral("CREATE COLLATION IF NOT EXISTS %1 (provider = icu, locale = 'und')")
                 .arg(serverSearchCollation())};
+}
+
+// A server keeps unquoted names in lower case, and the statements name tables and fields
+// unquoted, so both meet there; a field the statements must quote (a reserved word) is
+// created quoted, in the letter case they quote it in.
+QString statementName(const QString& name) {
+    static const QStringList quotedByStatements{QStringLiteral("Primary")};
+    return quotedByStatements.contains(name) ? quoted(name) : name;
 }
 
 QString serverType(FieldType type) {

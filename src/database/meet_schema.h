@@ -44,6 +44,10 @@ QString createStatement(const Table& table, MeetLocation::Engine engine = MeetLo
 // tables and the rider search use; nothing in a file.
 QStringList preparationStatements(MeetLocation::Engine engine);
 
+// A table or field name as statements write it on either engine: unquoted, but quoted when it is
+// a reserved word ("Primary"), in the letter case the tables were created with.
+QString statementName(const QString& name);
+
 // The type a field has on a server, as the server's catalogue names it ("smallint").
 QString serverType(FieldType type);
 

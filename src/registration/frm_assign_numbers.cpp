@@ -255,8 +255,9 @@ void FrmAssignNumbers::submitRange(QLineEdit* from, QLineEdit* to, Order order, 
 }
 
 bool FrmAssignNumbers::Write_Numbers(const NumberArrangement& arrangement) {
-    if (!runReportingErrors(m_state.messages,
-                            [&] { MeetBackup::beforeBulkChange(m_state.MeetDb, QStringLiteral("numbering")); }))
+    if (!runReportingErrors(m_state.messages, [&] {
+            MeetBackup::beforeBulkChange(m_state.MeetDb, m_state.meetDatabasePath(), QStringLiteral("numbering"));
+        }))
         return false;
     bool written = false;
     try {

@@ -2,6 +2,8 @@
 
 #include "database/db_exception.h"
 #include "database/meet_backup.h"
+#include "database/meet_server_check.h"
+#include "database/server_restore.h"
 #include "startup/sub_main.h"
 #include "ui/messages.h"
 #include "ui/run_state.h"
@@ -16,22 +18,53 @@ QString shown(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
 
-// The server the meet lives on, empty for the file. Backups and restores work on meet files; a
-// meet on a server is kept by the server's own means.
+// The server the meet lives on, empty for the file.
 QString meetServer(const RunState& state, const StartOptions& options) {
     return state.MeetServer.isEmpty() ? SubMain::serverOf(options) : state.MeetServer;
+}
+
+// Backups, of a server meet too, are kept in the program folder.
+void requireProgramFolder(const RunState& state) {
+    if (!QDir(state.ProgramFolder).exists())
+        throw std::runtime_error(
+            QStringLiteral("The program folder %1 does not exist.").arg(shown(state.ProgramFolder)).toStdString());
+}
+
+// A backup of a meet on a server, read only: a database without a meet gets none (start-up would
+// build one, and an empty meet is nothing to keep).
+int backupServerMeet(RunState& state, const StartOptions& options, const QString& server) {
+    state.ProgramFolder = SubMain::programFolderOf(options);
+    auto refuse = [&](const QString& why) {
+        state.messages.notice(Messages::appTitle(), why, Messages::Icon::Critical);
+        return 1;
+    };
+    try {
+        requireProgramFolder(state);
+        const MeetLocation location = MeetLocation::server(server);
+        const MeetFileVerdict verdict = MeetServerCheck::examine(location);
+        if (verdict.kind == MeetFileVerdict::Kind::Unreachable)
+            return refuse(verdict.message);
+        DbConnection meet;
+        meet.open(location, DbConnection::Mode::ReadOnly);
+        if (!MeetServerCheck::holdsTables(meet.db()))
+            return refuse(
+                QStringLiteral("No backup was made: there is no meet in the %1.").arg(location.description()));
+        if (!verdict.usable())
+            return refuse(verdict.message);
+        std::printf("%s\n",
+                    qPrintable(shown(MeetBackup::make(meet, QStringLiteral("on-demand"), state.meetDatabasePath()))));
+    } catch (const DbException& error) {
+        return refuse(error.engineText());
+    } catch (const std::exception& error) {
+        return refuse(QString::fromStdString(error.what()));
+    }
+    return 0;
 }
 } // namespace
 
 int runBackupCommand(RunState& state, StartOptions options) {
-    if (const QString server = meetServer(state, options); !server.isEmpty()) {
-        state.messages.notice(Messages::appTitle(),
-                              QStringLiteral("No backup was made: the meet lives on the server %1, whose own "
-                                             "backups (pg_dump) keep it.")
-                                  .arg(server),
-                              Messages::Icon::Critical);
-        return 1;
-    }
+    if (const QString server = meetServer(state, options); !server.isEmpty())
+        return backupServerMeet(state, options, server);
     options.use = MeetFileCheck::Use::ReadOnly; // a backup only reads the meet database
     // Start-up would create a missing meet database, and an empty meet is nothing to keep.
     state.ProgramFolder = SubMain::programFolderOf(options);
@@ -56,23 +89,22 @@ int runBackupCommand(RunState& state, StartOptions options) {
 }
 
 int runRestoreCommand(RunState& state, const StartOptions& options, const QString& backupFile) {
-    if (const QString server = meetServer(state, options); !server.isEmpty()) {
-        state.messages.notice(Messages::appTitle(),
-                              QStringLiteral("%1 was not restored: the meet lives on the server %2, and a backup "
-                                             "file can only take the place of a meet file.")
-                                  .arg(shown(backupFile), server),
-                              Messages::Icon::Critical);
-        return 1;
-    }
     state.ProgramFolder = SubMain::programFolderOf(options);
+    const QString server = meetServer(state, options);
     try {
-        if (!QDir(state.ProgramFolder).exists())
-            throw std::runtime_error(
-                QStringLiteral("The program folder %1 does not exist.").arg(shown(state.ProgramFolder)).toStdString());
-        const QString kept = MeetBackup::restore(QFileInfo(backupFile).absoluteFilePath(), state.meetDatabasePath());
-        std::printf(
-            "%s\n",
-            qPrintable(QStringLiteral("Restored %1 as %2.").arg(shown(backupFile), shown(state.meetDatabasePath()))));
+        requireProgramFolder(state);
+        const QString file = QFileInfo(backupFile).absoluteFilePath();
+        QString kept;
+        QString restoredAs;
+        if (server.isEmpty()) {
+            kept = MeetBackup::restore(file, state.meetDatabasePath());
+            restoredAs = QStringLiteral("as %1").arg(shown(state.meetDatabasePath()));
+        } else {
+            const MeetLocation location = MeetLocation::server(server);
+            kept = ServerRestore::restore(file, location, state.meetDatabasePath());
+            restoredAs = QStringLiteral("into the %1").arg(location.description());
+        }
+        std::printf("%s\n", qPrintable(QStringLiteral("Restored %1 %2.").arg(shown(backupFile), restoredAs)));
         if (!kept.isEmpty())
             std::printf("%s\n",
                         qPrintable(QStringLiteral("The meet database it replaced is kept as %1.").arg(shown(kept))));

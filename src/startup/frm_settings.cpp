@@ -81,7 +81,7 @@ bool FrmSettings::Apply_Class_Version() {
     if (chosen == m_classVersion)
         return true;
     return runReportingErrors(m_state.messages, [&] {
-        MeetBackup::beforeBulkChange(m_state.MeetDb, QStringLiteral("line-up"));
+        MeetBackup::beforeBulkChange(m_state.MeetDb, m_state.meetDatabasePath(), QStringLiteral("line-up"));
         ClassData::update(m_state.db(), ClassLineup::fittingAndShowing(static_cast<ClassLineup::Form>(chosen)));
         m_classVersion = chosen;
     });

@@ -1,14 +1,17 @@
 #include "database/checked_file_writer.h"
 #include "database/class_data.h"
+#include "database/cls_db_manager.h"
 #include "database/file_lock.h"
 #include "database/meet_backup.h"
 #include "database/meet_file_check.h"
 #include "database/meet_locks.h"
+#include "database/meet_schema.h"
 #include "database/meet_server_check.h"
 #include "database/sql.h"
 #include "file_digest.h"
 #include "meet_fixture.h"
 #include "program_run.h"
+#include "seed.h"
 #include "startup/frm_main.h"
 #include "startup/frm_settings.h"
 #include "startup/region_settings.h"
@@ -45,6 +48,81 @@ StartOptions windowedIn(const MeetFixture& meet) {
     return {meet.programFolder(), QSize(12000, 9000)};
 }
 
+// Every row of the nine tables as text, sorted: the meet as either engine holds it.
+QStringList meetRows(const QSqlDatabase& db) {
+    QStringList all;
+    for (const MeetSchema::Table& table : MeetSchema::tables()) {
+        CheckedQuery query = Sql::exec(db, "SELECT * FROM " + table.name);
+        while (query.next()) {
+            QStringList values;
+            for (int i = 0; i < table.fields.size(); ++i)
+                values << query.value(i).toString();
+            all << table.name + ": " + values.join('|');
+        }
+    }
+    all.sort();
+    return all;
+}
+
+QStringList meetRows(const QString& file) {
+    DbConnection connection;
+    connection.open(file, DbConnection::Mode::ReadOnly);
+    return meetRows(connection.db());
+}
+
+// The definitions of a meet file's tables, as the engine keeps them.
+QStringList schemaOf(const QString& file) {
+    DbConnection connection;
+    connection.open(file, DbConnection::Mode::ReadOnly);
+    QStringList all;
+    CheckedQuery query = Sql::exec(connection.db(), "SELECT sql FROM sqlite_master ORDER BY name");
+    while (query.next())
+        all << query.value(0).toString();
+    return all;
+}
+
+// A new meet file, as start-up creates one (without label images).
+QString newMeetFile(const QString& path) {
+    Cls_Db_Manager(QFileInfo(path).path()).Build_Database(path, [](const QSqlDatabase&, const QString&) {});
+    return path;
+}
+
+// A meet the secretary prepared on her laptop: every table holds a row, keys as her file gave them,
+// and a team deleted after the last one was added, whose number is never to be given again.
+void fillMeet(const QSqlDatabase& db) {
+    for (const char* statement :
+         {"INSERT INTO TblTeam (TeamName, Division, District) VALUES ('Oak Hill', 'A', '12')",
+          "INSERT INTO TblTeam (TeamName, Division) VALUES ('Gone', 'B')",
+          "DELETE FROM TblTeam WHERE TeamName = 'Gone'",
+          "INSERT INTO TblPerson (FirstName, LastName, TeamCode, RiderNumber) VALUES ('Ann', 'Lee', 1, '101')",
+          "INSERT INTO TblPerson (FirstName, LastName, TeamCode) VALUES ('Bo', 'Kim', 1)",
+          "INSERT INTO TblCoach (FirstName, LastName, \"Primary\", Position, TeamCode) "
+          "VALUES ('Cy', 'Fox', '555-0101', 'Head Coach', 1)",
+          "INSERT INTO TblJudge (FirstName, LastName, Memo) VALUES ('Di', 'Ray', 'Two lines\nof memo')",
+          "INSERT INTO TblEntry (ClassNumber, RiderIndex) VALUES (17, 1)",
+          "INSERT INTO TblPairing (RiderIndex, PartnerNumber, PartnerIndex, PartnerFirst, PartnerLast) "
+          "VALUES (1, '102', 2, 'Bo', 'Kim')",
+          "INSERT INTO TblClassJudges (JudgeID, ClassNumber, Division) VALUES (1, 17, 'A')",
+          "INSERT INTO TblPlacing (ClassNumber, Place, RiderIndex, Points, Division, JudgeID) "
+          "VALUES (17, 1, 1, 9.5, 'A', 1)"})
+        Sql::exec(db, statement);
+}
+
+QString laptopMeet(const QString& folder) {
+    const QString path = newMeetFile(folder + "/laptop.mdb");
+    DbConnection file;
+    file.open(path);
+    fillMeet(file.db());
+    return path;
+}
+
+// The key the next new team gets.
+int nextTeamCode(const QSqlDatabase& db) {
+    return Sql::insertReturningKey(db, "INSERT INTO TblTeam (TeamName, Division) VALUES ('Latecomer', 'D')", {},
+                                   "TeamCode")
+        .toInt();
+}
+
 } // namespace
 
 class SafeStartTest : public QObject {
@@ -60,6 +138,11 @@ private slots:
     void openWindowHoldsTheMeetAgainstASecondWindowAndARestore();
     void pruningKeepsTheNewBackupAndFilesNotNamedByTheProgram();
     void leftoversOfKilledRunsGoAtTheNextStart();
+    void backupRestoresAsAFileMeetWithTheSameRows();
+    void restoreMovesALaptopMeetInPlaceOfTheMeet_data();
+    void restoreMovesALaptopMeetInPlaceOfTheMeet();
+    void refusedServerRestoreChangesNothing_data();
+    void refusedServerRestoreChangesNothing();
 };
 
 void SafeStartTest::fullDiskDuringCreationEndsTheStartAndLeavesNoFile() {
@@ -349,6 +432,119 @@ void SafeStartTest::leftoversOfKilledRunsGoAtTheNextStart() {
     QVERIFY(making.take(0));
     QCOMPARE(runCorravin(meet.programFolder(), {"create-meet"}).status, 0);
     QVERIFY(QFile::exists(partial));
+}
+
+// A backup of a meet on a server is a meet file like any other: restored on a laptop, it is the same meet.
+void SafeStartTest::backupRestoresAsAFileMeetWithTheSameRows() {
+    MeetFixture meet;
+    fillMeet(meet.db());
+    const QStringList rows = meetRows(meet.db());
+    const RunOutcome backup = runCorravin(meet.programFolder(), {"backup"});
+    QCOMPARE(backup.status, 0);
+    QCOMPARE(MeetBackup::list(meet.databasePath()), QStringList{backup.out});
+    QVERIFY(backup.out.endsWith("-on-demand.mdb"));
+    QTemporaryDir laptop;
+    QCOMPARE(schemaOf(backup.out), schemaOf(newMeetFile(laptop.filePath("new.mdb"))));
+
+    const RunOutcome restored = runCorravin(laptop.path(), {"restore", backup.out});
+    QCOMPARE(restored.status, 0);
+    DbConnection file;
+    file.open(laptop.filePath(RunState::meetDatabaseFileName()));
+    QCOMPARE(meetRows(file.db()), rows);
+    QCOMPARE(nextTeamCode(file.db()), 3); // not 2, which the deleted team had
+}
+
+void SafeStartTest::restoreMovesALaptopMeetInPlaceOfTheMeet_data() {
+    QTest::addColumn<bool>("meetThere");
+    QTest::addColumn<bool>("withRows");
+    QTest::newRow("into an empty database") << false << false;
+    QTest::newRow("into a new meet") << true << false;
+    QTest::newRow("over a meet with rows") << true << true;
+}
+
+// The secretary moves her meet from her laptop to the office: every row arrives with its keys, the
+// numbers her file gave are never given again, and a meet that was there is kept as a backup.
+void SafeStartTest::restoreMovesALaptopMeetInPlaceOfTheMeet() {
+    QFETCH(bool, meetThere);
+    QFETCH(bool, withRows);
+    MeetFixture meet(meetThere);
+    QStringList before;
+    if (withRows) {
+        Seed::team(meet, "Harbor", "C");
+        Seed::team(meet, "Bay", "C");
+        meet.exec("DELETE FROM TblTeam WHERE TeamName = 'Bay'");
+        before = meetRows(meet.db());
+    }
+    meet.state->MeetDb.close();
+    QTemporaryDir laptopFolder;
+    const QString laptop = laptopMeet(laptopFolder.path());
+    const QStringList moved = meetRows(laptop);
+
+    const RunOutcome restored = runCorravin(meet.programFolder(), {"restore", laptop});
+    QCOMPARE(restored.status, 0);
+    const QString into = meet.onServer() ? "into the " + meet.state->meetLocation().description()
+                                         : "as " + QDir::toNativeSeparators(meet.databasePath());
+    QVERIFY2(restored.out.startsWith(QString("Restored %1 %2.").arg(QDir::toNativeSeparators(laptop), into)),
+             qPrintable(restored.out + restored.err));
+    meet.state->MeetDb.open(meet.state->meetLocation());
+    QCOMPARE(meetRows(meet.db()), moved);
+    QCOMPARE(nextTeamCode(meet.db()), 3);
+
+    // A file meet is always kept; a server meet when it held more than a new meet's classes.
+    const QStringList kept = MeetBackup::list(meet.databasePath());
+    QCOMPARE(kept.size(), withRows || (meetThere && !meet.onServer()) ? 1 : 0);
+    if (!kept.isEmpty()) {
+        QVERIFY(kept.first().endsWith("-before-restore.mdb"));
+        QVERIFY2(restored.out.contains(QDir::toNativeSeparators(kept.first())), qPrintable(restored.out));
+    }
+    if (withRows)
+        QCOMPARE(meetRows(kept.first()), before);
+}
+
+void SafeStartTest::refusedServerRestoreChangesNothing_data() {
+    QTest::addColumn<QString>("problem");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("another station") << "station"
+                                     << "was not restored: another connection is open on the database ";
+    QTest::newRow("damaged file") << "damaged"
+                                  << "was not restored: it is not a healthy meet database (";
+    QTest::newRow("not a meet") << "export"
+                                << "was not restored: it is not a healthy meet database (the table TblClass is "
+                                   "missing)";
+}
+
+// Nothing on the server changes while another station works on the meet, nor for a file that is
+// no sound meet.
+void SafeStartTest::refusedServerRestoreChangesNothing() {
+    SKIP_ON_FILES(
+        "restorePutsABackupBackAndRefusesADamagedFile and openWindowHoldsTheMeetAgainstASecondWindowAndARestore "
+        "are their file counterparts");
+    QFETCH(QString, problem);
+    QFETCH(QString, said);
+    MeetFixture meet;
+    Seed::team(meet, "Harbor", "C");
+    const QByteArray before = meet.contentDigest();
+    meet.state->MeetDb.close();
+    QString file = laptopMeet(meet.programFolder());
+    DbConnection station;
+    if (problem == "station") {
+        station.open(meet.state->meetLocation());
+    } else if (problem == "damaged") {
+        QFile damaged(file);
+        QVERIFY(damaged.open(QIODevice::ReadWrite));
+        damaged.seek(4096); // the pages after the schema
+        damaged.write(QByteArray(8192, '\x7f'));
+    } else {
+        file = meet.programFolder() + "/export.mdb";
+        QCOMPARE(Cls_Db_Manager::Build_Export_Database(file, {}), QString());
+    }
+
+    const RunOutcome refused = runCorravin(meet.programFolder(), {"restore", file});
+    QCOMPARE(refused.status, 1);
+    QVERIFY2(refused.err.contains(QDir::toNativeSeparators(file) + " " + said), qPrintable(refused.err));
+    meet.state->MeetDb.open(meet.state->meetLocation());
+    QCOMPARE(meet.contentDigest(), before);
+    QVERIFY(!QFileInfo::exists(MeetBackup::folder(meet.databasePath())));
 }
 
 CORRAVIN_TEST(SafeStartTest)

@@ -29,3 +29,10 @@ QString databaseOf(const QString& programFolder);
         if (TestServer::inUse())                                                                                       \
             QSKIP("a meet file only: " why);                                                                           \
     } while (false)
+
+// For a test of what only a meet on a server does (the file half has tests of its own for it).
+#define SKIP_ON_FILES(why)                                                                                             \
+    do {                                                                                                               \
+        if (!TestServer::inUse())                                                                                      \
+            QSKIP("a meet on a server only: " why);                                                                    \
+    } while (false)
