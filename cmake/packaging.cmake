@@ -46,6 +46,7 @@ install(FILES ${packaging}/copyright ${CMAKE_BINARY_DIR}/changelog.Debian.gz
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME corravin)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Corravin developers")
 set(CPACK_PACKAGE_CONTACT "Corravin maintainers <maintainers@corravin.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "records of a school riding association's horse-show meet")
