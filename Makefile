@@ -2,16 +2,18 @@
 # make test : install what is missing, build, run every test headless
 # make bench: build and run the benchmarks
 # make dev  : a normal (non-unity) build in build-dev/, for editing; make dev-test runs its tests
+# make package: the Debian package build/corravin_*.deb (.ci/package-check installs and tries it)
 
 # run, test and bench share a unity build: most of a build is parsing Qt headers, and a
 # unity build parses them once per batch of sources instead of once per source.
 BUILD_DIR ?= build
 DEV_DIR ?= build-dev
 PACKAGES := cmake ninja-build g++ qt6-base-dev libqt6sql6-sqlite libsqlite3-dev libgl-dev fonts-liberation \
-            poppler-utils libbenchmark-dev xvfb xauth postgresql-15 libqt6sql6-psql
+            poppler-utils libbenchmark-dev xvfb xauth postgresql-15 libqt6sql6-psql \
+            dpkg-dev file lintian desktop-file-utils appstream sqlite3
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: setup configure build run test bench dev dev-test clean
+.PHONY: setup configure build run test bench package dev dev-test clean
 
 setup:
 	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; done); \
@@ -45,6 +47,10 @@ test: build
 bench: configure
 	cmake --build $(BUILD_DIR) --target corravin_bench
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bench/corravin_bench
+
+# The package's version is the project's (CMakeLists.txt), the one `corravin --version` prints.
+package: build
+	cmake --build $(BUILD_DIR) --target package
 
 dev: setup
 	$(call configure_folder,$(DEV_DIR),OFF)

@@ -16,8 +16,10 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QStandardPaths>
 #include <algorithm>
 #include <exception>
 
@@ -159,8 +161,17 @@ std::optional<int> SubMain::prepareMeetDatabase(const StartOptions& options) {
 }
 
 QString SubMain::programFolderOf(const StartOptions& options) {
-    return QDir::cleanPath(options.programFolder.isEmpty() ? QCoreApplication::applicationDirPath()
-                                                           : QDir(options.programFolder).absolutePath());
+    if (!options.programFolder.isEmpty())
+        return QDir::cleanPath(QDir(options.programFolder).absolutePath());
+    const QString executableFolder = QDir::cleanPath(QCoreApplication::applicationDirPath());
+    if (QFileInfo(executableFolder).isWritable())
+        return executableFolder; // a build folder, or a copy of the program the user owns
+    // An installed program cannot keep the meet beside itself: the user's data folder takes it.
+    // Named here rather than by the application's names, which tests and settings set otherwise.
+    const QString userFolder = QDir::cleanPath(
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Corravin"));
+    QDir().mkpath(userFolder); // a folder that cannot be made is reported by the start-up check
+    return userFolder;
 }
 
 std::optional<int> SubMain::Main(const StartOptions& options) {

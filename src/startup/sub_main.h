@@ -13,7 +13,7 @@ class FrmSettings;
 class RunState;
 
 struct StartOptions {
-    QString programFolder;             // empty: the executable's folder
+    QString programFolder;             // empty: the executable's folder (see programFolderOf)
     std::optional<QSize> screenTwips;  // empty: the primary screen's size
     // The windowed program writes; a headless command that only reads (print, backup) may
     // also use a meet database that cannot be written.
@@ -43,7 +43,8 @@ public:
 
     FrmMain* mainForm() const;
 
-    // The program folder the options name: the executable's folder unless one is given.
+    // The program folder the options name: unless one is given, the executable's folder, or the
+    // user's data folder (made when missing) when the executable's folder cannot be written.
     static QString programFolderOf(const StartOptions& options);
     // The server URI the options name, else the one in the settings; empty for neither.
     static QString serverOf(const StartOptions& options);

@@ -16,11 +16,17 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
+#include <QProcessEnvironment>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <pwd.h>
+#include <unistd.h>
 
 namespace {
 const QString ScreenMessage =
@@ -46,6 +52,8 @@ private slots:
     void reportsAFileThatIsNotAMeetDatabase();
     void createMeetCommandBuildsTheFileOnce();
     void createMeetCommandRefusesABrokenFile();
+    void installedProgramKeepsTheMeetInTheUserDataFolder_data();
+    void installedProgramKeepsTheMeetInTheUserDataFolder();
     void commandLines_data();
     void commandLines();
     void outputThatCannotBeWrittenFailsTheCommand_data();
@@ -258,6 +266,75 @@ void StartUpTest::createMeetCommandRefusesABrokenFile() {
     QCOMPARE(missing.status, 1);
     QVERIFY2(missing.err.contains("Corravin could not start") && missing.err.contains("does not exist"),
              qPrintable(missing.err));
+}
+
+void StartUpTest::installedProgramKeepsTheMeetInTheUserDataFolder_data() {
+    QTest::addColumn<bool>("binaryFolderWritable");
+    QTest::addColumn<bool>("dataHomeSet"); // XDG_DATA_HOME names the folder "data"
+    QTest::addColumn<bool>("folderGiven"); // --program-folder names the folder "given"
+    QTest::addColumn<QString>("meetFolder");
+    QTest::newRow("build folder run") << true << false << false << "bin";
+    QTest::newRow("installed") << false << false << false << "home/.local/share/Corravin";
+    QTest::newRow("installed, XDG_DATA_HOME") << false << true << false << "data/Corravin";
+    QTest::newRow("installed, --program-folder") << false << true << true << "given";
+}
+
+// A copy of the program in a folder it may or may not write, run by an ordinary user (root
+// writes into any folder, so root runs it as nobody) with an empty home.
+void StartUpTest::installedProgramKeepsTheMeetInTheUserDataFolder() {
+    SKIP_ON_SERVER("where the meet file lives");
+    QFETCH(bool, binaryFolderWritable);
+    QFETCH(bool, dataHomeSet);
+    QFETCH(bool, folderGiven);
+    QFETCH(QString, meetFolder);
+    const passwd* nobody = ::geteuid() == 0 ? ::getpwnam("nobody") : nullptr;
+    if (::geteuid() == 0 && !nobody)
+        QSKIP("no ordinary user to run the program as");
+    QTemporaryDir base;
+    const auto folder = [&](const QString& name, bool userOwns) {
+        const QString path = base.filePath(name);
+        QDir().mkpath(path);
+        if (nobody && userOwns)
+            QCOMPARE(::chown(QFile::encodeName(path).constData(), nobody->pw_uid, nobody->pw_gid), 0);
+    };
+    QVERIFY(QFile::setPermissions(base.path(), QFile::permissions(base.path()) | QFile::ExeOther | QFile::ExeGroup));
+    folder("bin", binaryFolderWritable);
+    folder("home", true);
+    folder("data", true);
+    folder("given", true);
+    const QString binary = base.filePath("bin/corravin");
+    QVERIFY(QFile::copy(corravinBinary(), binary));
+    const auto binaryFolderMode = QFile::permissions(base.filePath("bin"));
+    const auto restoreMode = qScopeGuard([&] { QFile::setPermissions(base.filePath("bin"), binaryFolderMode); });
+    const auto unwritable = binaryFolderMode & ~(QFile::WriteOwner | QFile::WriteUser);
+    if (!binaryFolderWritable)
+        QVERIFY(QFile::setPermissions(base.filePath("bin"), unwritable));
+
+    QVERIFY(QFile::setPermissions(base.filePath("home"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    QProcessEnvironment environment;
+    environment.insert("HOME", base.filePath("home"));
+    environment.insert("XDG_RUNTIME_DIR", base.filePath("home"));
+    environment.insert("PATH", "/usr/bin:/bin");
+    environment.insert("LANG", "C.UTF-8");
+    if (dataHomeSet)
+        environment.insert("XDG_DATA_HOME", base.filePath("data"));
+    QStringList arguments{binary};
+    if (nobody)
+        arguments = QStringList{QStandardPaths::findExecutable("setpriv"), QStringLiteral("--reuid=%1").arg(nobody->pw_uid),
+                                QStringLiteral("--regid=%1").arg(nobody->pw_gid), "--clear-groups"} + arguments;
+    if (folderGiven)
+        arguments << "--program-folder" << base.filePath("given");
+    arguments << "create-meet";
+    QProcess run;
+    run.setProcessEnvironment(environment);
+    run.setWorkingDirectory(base.filePath("home"));
+    run.start(arguments.takeFirst(), arguments);
+    QVERIFY(run.waitForFinished(60000));
+    QVERIFY2(run.exitCode() == 0, run.readAllStandardError().constData());
+    const QString meet = QDir::cleanPath(base.filePath(meetFolder + "/QARNReduzuduv2006.mdb"));
+    QCOMPARE(QString::fromLocal8Bit(run.readAllStandardOutput()).trimmed(), QDir::toNativeSeparators(meet));
+    QVERIFY(QFileInfo(meet).isFile());
+    QVERIFY(QFileInfo(base.filePath(meetFolder + "/LabelFiles")).isDir());
 }
 
 void StartUpTest::commandLines_data() {

@@ -6,6 +6,8 @@
 #include <QProcessEnvironment>
 #include <QSettings>
 
+QString corravinBinary() { return QStringLiteral(CORRAVIN_BINARY_DIR "/corravin"); }
+
 CorravinRun::CorravinRun(const QString& programFolder, const QStringList& arguments, const QString& outputFile,
                          const QString& region) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -24,7 +26,7 @@ CorravinRun::CorravinRun(const QString& programFolder, const QStringList& argume
     // A test's meet on the test server is where the run works too.
     if (const QString server = TestServer::databaseOf(programFolder); !server.isEmpty())
         folder << QStringLiteral("--server") << server;
-    m_process.start(QStringLiteral(CORRAVIN_BINARY_DIR "/corravin"), folder + arguments);
+    m_process.start(corravinBinary(), folder + arguments);
 }
 
 RunOutcome CorravinRun::finish() {

@@ -4,6 +4,9 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+// The program's own binary, as built.
+QString corravinBinary();
+
 // What a run of the program's own binary answered. The status is -1 when the program
 // crashed or did not end within a minute.
 struct RunOutcome {
