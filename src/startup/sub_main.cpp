@@ -20,6 +20,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QStringList>
 #include <algorithm>
 #include <exception>
 
@@ -164,7 +165,11 @@ QString SubMain::programFolderOf(const StartOptions& options) {
     if (!options.programFolder.isEmpty())
         return QDir::cleanPath(QDir(options.programFolder).absolutePath());
     const QString executableFolder = QDir::cleanPath(QCoreApplication::applicationDirPath());
-    if (QFileInfo(executableFolder).isWritable())
+    // The system's program folders are never the meet's, even for root, who may write there.
+    static const QStringList systemFolders{QStringLiteral("/usr/bin"), QStringLiteral("/usr/local/bin"),
+                                           QStringLiteral("/bin")};
+    const bool systemFolder = systemFolders.contains(QFileInfo(executableFolder).canonicalFilePath());
+    if (!systemFolder && QFileInfo(executableFolder).isWritable())
         return executableFolder; // a build folder, or a copy of the program the user owns
     // An installed program cannot keep the meet beside itself: the user's data folder takes it.
     // Named here rather than by the application's names, which tests and settings set otherwise.
