@@ -1,3 +1,4 @@
+#include "database/transaction_guard.h"
 #include "seed.h"
 #include "test_main.h"
 #include "window_driver.h"
@@ -338,15 +339,16 @@ void ClassEntriesTest::saveFromAnOutdatedGridIsRefused() {
 
     auto again = openGrid(meet, "Hawks", &other.state);
     click(again->grid(), 2, 5);
-    meet.exec("BEGIN IMMEDIATE");
-    other.messages.expectConfirm(saveQuestion(2), true)
-        .expectNotice(Messages::appTitle(),
-                      "Another station was saving to the meet at the same moment, so your change was not saved. "
-                      "Please try again.",
-                      Messages::Icon::Exclamation);
-    again->CmdApply_Click();
-    VERIFY_MESSAGES(other.messages);
-    meet.exec("ROLLBACK");
+    {
+        const TransactionGuard holding(meet.db()); // the meet's write lock, on either engine
+        other.messages.expectConfirm(saveQuestion(2), true)
+            .expectNotice(Messages::appTitle(),
+                          "Another station was saving to the meet at the same moment, so your change was not saved. "
+                          "Please try again.",
+                          Messages::Icon::Exclamation);
+        again->CmdApply_Click();
+        VERIFY_MESSAGES(other.messages);
+    }
     QCOMPARE(meet.column("SELECT ClassNumber || '/' || RiderIndex FROM TblEntry"), theirRows);
     other.messages.expectConfirm(saveQuestion(2), true);
     again->CmdApply_Click();

@@ -1,5 +1,6 @@
 #include "database/meet_backup.h"
 #include "database/sql.h"
+#include "database/transaction_guard.h"
 #include "registration/frm_assign_numbers.h"
 #include "registration/frm_rider.h"
 #include "registration/number_arrangement.h"
@@ -345,11 +346,12 @@ void NumberingTest::runFromAnOutdatedTreeIsRefused() {
     VERIFY_MESSAGES(other.messages);
 
     setText(&window, "TxtSeqRange2", "4");
-    meet.exec("BEGIN IMMEDIATE");
-    other.messages.expectNotice(Messages::appTitle(), TryAgain, Messages::Icon::Exclamation);
-    window.CmdSeqSubmit_Click();
-    VERIFY_MESSAGES(other.messages);
-    meet.exec("ROLLBACK");
+    {
+        const TransactionGuard holding(meet.db()); // the meet's write lock, on either engine
+        other.messages.expectNotice(Messages::appTitle(), TryAgain, Messages::Icon::Exclamation);
+        window.CmdSeqSubmit_Click();
+        VERIFY_MESSAGES(other.messages);
+    }
     QCOMPARE(allNumbers(meet), before);
     other.messages.expectAppNotice("The sequential number assignment was successful.");
     window.CmdSeqSubmit_Click();
@@ -391,12 +393,12 @@ void NumberingTest::numberTypedAtTwoStationsAtOnce() {
     std::atomic<bool> locked{false};
     std::jthread other([&] {
         DbConnection station;
-        station.open(meet.databasePath());
-        Sql::exec(station.db(), "BEGIN IMMEDIATE");
+        station.open(meet.state->meetLocation());
+        TransactionGuard writing(station.db());
         locked = true;
         std::this_thread::sleep_for(std::chrono::milliseconds(500));
         Sql::exec(station.db(), "UPDATE TblPerson SET RiderNumber = '30' WHERE RiderIndex = ?", {bo});
-        Sql::exec(station.db(), "COMMIT");
+        writing.commit();
     });
     while (!locked)
         std::this_thread::yield();

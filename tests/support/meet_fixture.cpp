@@ -122,7 +122,9 @@ OtherStation::OtherStation(const MeetFixture& meet, int lockWaitMs) : state(mess
     state.ScreenHeight = meet.state->ScreenHeight;
     state.CurrentRegion = meet.state->CurrentRegion;
     state.ProgramFolder = meet.state->ProgramFolder;
-    state.MeetDb.open(meet.databasePath(), DbConnection::Mode::ReadWrite, lockWaitMs);
+    // The same meet, wherever it lives: on a server run the file path names no meet at all.
+    state.MeetServer = meet.state->MeetServer;
+    state.MeetDb.open(meet.state->meetLocation(), DbConnection::Mode::ReadWrite, lockWaitMs);
 }
 
 OtherStation::~OtherStation() {
