@@ -158,6 +158,12 @@ bool matches(const QString& pattern, qsizetype p, const QString& text, qsizetype
 namespace UnicodeText {
 
 int compare(const QString& left, const QString& right) {
+    // As in the collation: ASCII texts need no key (a list of teams sorts by this).
+    const auto ascii = [](const QString& text) {
+        return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; });
+    };
+    if (ascii(left) && ascii(right))
+        return left.compare(right, Qt::CaseInsensitive);
     return compareKeys(orderKey(left), orderKey(right));
 }
 
