@@ -44,9 +44,10 @@ run: build
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure
 
+# The server half runs on a PostgreSQL cluster that bench/run_bench.sh starts and stops itself.
 bench: configure
 	cmake --build $(BUILD_DIR) --target corravin_bench
-	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bench/corravin_bench
+	sh bench/run_bench.sh ./$(BUILD_DIR)/bench/corravin_bench $(BENCH_ARGS)
 
 # The package's version is the project's (CMakeLists.txt), the one `corravin --version` prints.
 package: build

@@ -1,4 +1,5 @@
 #include "bench_meet.h"
+#include "first_paint.h"
 #include "entries/frm_class_assignments.h"
 #include "database/sql.h"
 #include "ui/check_box_grid.h"
@@ -12,7 +13,7 @@ namespace {
 
 // A meet with one team of `riders` riders, a few of them entered, on a 12000 by 9000 screen.
 struct GridMeet : BenchMeet {
-    explicit GridMeet(int riders) {
+    explicit GridMeet(int riders, BenchEngine engine = BenchEngine::File) : BenchMeet(QStringLiteral("C"), engine) {
         Sql::exec(state.db(), QStringLiteral("INSERT INTO TblTeam (TeamName, Division, District) VALUES ('Hawks', 'B', '1')"));
         QList<QVariantList> rows;
         for (int i = 0; i < riders; ++i)
@@ -24,8 +25,8 @@ struct GridMeet : BenchMeet {
     }
 };
 
-void BM_OpenEntryGrid(benchmark::State& run) {
-    GridMeet meet(static_cast<int>(run.range(0)));
+void BM_OpenEntryGrid(benchmark::State& run, BenchEngine engine) {
+    GridMeet meet(static_cast<int>(run.range(0)), engine);
     for (auto _ : run) {
         frmClassAssignments grid(meet.state);
         grid.setAttribute(Qt::WA_DeleteOnClose, false);
@@ -44,6 +45,18 @@ void BM_BareGridControls(benchmark::State& run) {
             (new QComboBox(&window))->setGeometry(864, 145 + 40 * r, 49, 25);
         }
         benchmark::DoNotOptimize(window.children().size());
+    }
+}
+
+// The grid of a team of `riders` riders, from the call that shows it to its first paint.
+void BM_ShowEntryGrid(benchmark::State& run) {
+    GridMeet meet(static_cast<int>(run.range(0)));
+    for (auto _ : run) {
+        frmClassAssignments grid(meet.state);
+        grid.setAttribute(Qt::WA_DeleteOnClose, false);
+        grid.InitializeForm(1);
+        if (!showUntilPainted(grid))
+            run.SkipWithError("no paint");
     }
 }
 
@@ -68,6 +81,9 @@ void BM_ScrollEntryGridOneStep(benchmark::State& run) {
 
 } // namespace
 
-BENCHMARK(BM_OpenEntryGrid)->Arg(30)->Arg(150)->Unit(benchmark::kMillisecond);
+const bool entryGridOnBothEngines = onBothEngines("BM_OpenEntryGrid", BM_OpenEntryGrid, [](auto* b) {
+    b->Arg(30)->Arg(150)->Unit(benchmark::kMillisecond);
+});
 BENCHMARK(BM_BareGridControls)->Arg(30)->Arg(150)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ShowEntryGrid)->Arg(150)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ScrollEntryGridOneStep)->Arg(30)->Arg(150)->Unit(benchmark::kMillisecond);

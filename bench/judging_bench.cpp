@@ -1,5 +1,6 @@
 #include "bare_pdf.h"
 #include "bench_meet.h"
+#include "first_paint.h"
 #include "database/sql.h"
 #include "judging/frm_judge_assignments.h"
 #include "judging/judging_reports.h"
@@ -42,6 +43,18 @@ void BM_OpenJudgeGridAndScroll(benchmark::State& run) {
         grid.setAttribute(Qt::WA_DeleteOnClose, false);
         benchmark::DoNotOptimize(grid.InitializeForm(QStringLiteral("B")));
         grid.grid().verticalBar()->setValue(1);
+    }
+}
+
+// The grid of division B, from the call that shows it to its first paint.
+void BM_ShowJudgeGrid(benchmark::State& run) {
+    JudgingBenchMeet meet(static_cast<int>(run.range(0)));
+    for (auto _ : run) {
+        FrmJudgeAssignments grid(meet.state);
+        grid.setAttribute(Qt::WA_DeleteOnClose, false);
+        grid.InitializeForm(QStringLiteral("B"));
+        if (!showUntilPainted(grid))
+            run.SkipWithError("no paint");
     }
 }
 
@@ -88,6 +101,7 @@ void BM_Baseline_CardsBarePdf(benchmark::State& run) {
 } // namespace
 
 BENCHMARK(BM_OpenJudgeGridAndScroll)->Arg(100)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ShowJudgeGrid)->Arg(100)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Baseline_BareJudgeGridControls)->Arg(100)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_JudgesCardsPdf)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Baseline_CardsBarePdf)->Unit(benchmark::kMillisecond);

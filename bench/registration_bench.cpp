@@ -1,5 +1,6 @@
 #include "bench_meet.h"
 #include "database/cls_db_manager.h"
+#include "database/meet_backup.h"
 #include "database/meet_schema.h"
 #include "database/sql.h"
 #include "database/transaction_guard.h"
@@ -9,6 +10,7 @@
 #include "registration/numbering_data.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSqlQuery>
@@ -76,6 +78,19 @@ static void BM_RandomNumberingOfAllRiders(benchmark::State& state) {
 }
 BENCHMARK(BM_RandomNumberingOfAllRiders)->Unit(benchmark::kMillisecond)->MinTime(3.0);
 
+// The backup a numbering run makes first, of the same meet: it should cost no more than the run.
+static void BM_BackupBeforeNumbering(benchmark::State& state) {
+    NumberingBenchMeet& m = meet();
+    for (auto _ : state) {
+        MeetBackup::beforeBulkChange(m.state.MeetDb, QStringLiteral("numbering"));
+        state.PauseTiming();
+        for (const QString& made : MeetBackup::list(m.state.meetDatabasePath()))
+            QFile::remove(made);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_BackupBeforeNumbering)->Unit(benchmark::kMillisecond)->MinTime(3.0);
+
 // Baseline: the same numbers for the same riders, one prepared bare UPDATE in one transaction.
 static void BM_Baseline_BareUpdateInOneTransaction(benchmark::State& state) {
     NumberingBenchMeet& m = meet();
@@ -97,6 +112,47 @@ static void BM_Baseline_BareUpdateInOneTransaction(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_Baseline_BareUpdateInOneTransaction)->Unit(benchmark::kMillisecond)->MinTime(3.0);
+
+// Baseline of what a numbering run must do besides the update, done bare: in the same
+// transaction every rider read first (the check that no other station changed them since the
+// window showed them), then the update; afterwards the riders read again in the window's order,
+// as the list shows them.
+static void BM_Baseline_NumberingBare(benchmark::State& state) {
+    NumberingBenchMeet& m = meet();
+    const QSqlDatabase db = m.state.db();
+    const std::vector<qint32> order = NumberingData::writingOrder(db);
+    auto readAll = [&](const QString& statement) {
+        QSqlQuery query(db);
+        query.setForwardOnly(true);
+        query.exec(statement);
+        int read = 0;
+        while (query.next()) {
+            for (int column = 0; column < 5; ++column)
+                benchmark::DoNotOptimize(query.value(column));
+            ++read;
+        }
+        return read;
+    };
+    for (auto _ : state) {
+        state.PauseTiming();
+        const NumberArrangement arrangement = NumberArrangements::random(Riders, 1, Riders);
+        state.ResumeTiming();
+        QSqlDatabase(db).transaction();
+        readAll(QStringLiteral("SELECT RiderIndex, RiderNumber, FirstName, LastName, TeamCode FROM TblPerson"));
+        QSqlQuery update(db);
+        update.prepare(QStringLiteral("UPDATE TblPerson SET RiderNumber = ? WHERE RiderIndex = ?"));
+        for (size_t k = 0; k < order.size(); ++k) {
+            update.addBindValue(QString::number(arrangement.numbers[k]));
+            update.addBindValue(order[k]);
+            update.exec();
+        }
+        QSqlDatabase(db).commit();
+        readAll(QStringLiteral("SELECT TblPerson.RiderIndex, RiderNumber, FirstName, LastName, TblTeam.TeamName "
+                               "FROM TblTeam INNER JOIN TblPerson ON TblTeam.TeamCode = TblPerson.TeamCode "
+                               "ORDER BY TblTeam.Division, TblTeam.TeamName, TblPerson.LastName, TblPerson.FirstName"));
+    }
+}
+BENCHMARK(BM_Baseline_NumberingBare)->Unit(benchmark::kMillisecond)->MinTime(3.0);
 
 // The secretary's search for riders whose last name holds "an": the result list filled.
 static void BM_RiderSearchFillsTheList(benchmark::State& state) {

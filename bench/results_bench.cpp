@@ -1,4 +1,10 @@
 #include "bench_meet.h"
+#include "first_paint.h"
+#include "judging/frm_judge_mgmt.h"
+#include "registration/frm_coach_mgmt.h"
+#include "registration/frm_rider_mgmt.h"
+#include "registration/frm_team_mgmt.h"
+#include "reports/frm_report_preview.h"
 #include "bare_pdf.h"
 #include "database/sql.h"
 #include "reports/print_registry.h"
@@ -8,27 +14,34 @@
 #include "results/result_data.h"
 #include "results/results_publishing.h"
 #include "results/standings.h"
+#include "ui/keyed_entries.h"
 
+#include <QComboBox>
 #include <QDir>
+#include <QSet>
 #include <QFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 namespace {
 
-// Ten times a realistic meet: 200 teams (50 a division) of 25 riders; each rider entered in
-// three classes; every class of every division placed ten deep by its two judges; class 5
-// of division A has 200 entries.
+// Ten times a realistic meet: 200 teams (50 a division) of 25 riders and two coaches; each
+// rider entered in three classes; 100 judges; every class of every division placed ten deep
+// by its first two judges; class 5 of division A has 200 entries.
 struct ResultsBenchMeet : BenchMeet {
-    ResultsBenchMeet() {
+    explicit ResultsBenchMeet(BenchEngine engine) : BenchMeet(QStringLiteral("C"), engine) {
         const QSqlDatabase db = state.db();
         TransactionGuard transaction(db);
         Sql::exec(db, QStringLiteral("INSERT INTO TblJudge (FirstName, LastName) VALUES ('Sam', 'Adams'), ('Mary', 'Ellis')"));
-        QList<QVariantList> teams, riders, entries, placings, judges;
+        QList<QVariantList> teams, coaches, riders, entries, placings, judges, moreJudges;
+        for (int j = 3; j <= 100; ++j)
+            moreJudges.append({QStringLiteral("Judge%1").arg(j), QStringLiteral("Smith")});
         int rider = 0;
         for (int t = 0; t < 200; ++t) {
             const QString division(QChar(u'A' + t % 4));
             teams.append({QStringLiteral("Team %1").arg(t), division});
+            for (int c = 0; c < 2; ++c)
+                coaches.append({QStringLiteral("Coach%1").arg(c), QStringLiteral("Of team %1").arg(t), t + 1});
             for (int r = 0; r < 25; ++r) {
                 ++rider;
                 riders.append({QStringLiteral("First%1").arg(rider), QStringLiteral("Last%1").arg(rider), t + 1,
@@ -52,6 +65,11 @@ struct ResultsBenchMeet : BenchMeet {
                       QStringLiteral("INSERT INTO TblPerson (FirstName, LastName, TeamCode, RiderNumber) VALUES (?, ?, ?, ?)"),
                       riders);
         Sql::execEach(db, QStringLiteral("INSERT INTO TblEntry (ClassNumber, RiderIndex) VALUES (?, ?)"), entries);
+        Sql::execEach(db,
+                      QStringLiteral("INSERT INTO TblCoach (FirstName, LastName, Position, TeamCode) "
+                                     "VALUES (?, ?, 'Head Coach', ?)"),
+                      coaches);
+        Sql::execEach(db, QStringLiteral("INSERT INTO TblJudge (FirstName, LastName) VALUES (?, ?)"), moreJudges);
         Sql::execEach(db, QStringLiteral("INSERT INTO TblClassJudges (JudgeID, ClassNumber, Division) VALUES (?, ?, ?)"),
                       judges);
         Sql::execEach(db,
@@ -62,13 +80,18 @@ struct ResultsBenchMeet : BenchMeet {
     }
 };
 
-ResultsBenchMeet& resultsMeet() {
-    static ResultsBenchMeet meet;
-    return meet;
+// One meet for each engine, filled the same way.
+ResultsBenchMeet& resultsMeet(BenchEngine engine = BenchEngine::File) {
+    if (engine == BenchEngine::Server) {
+        static ResultsBenchMeet onServer(BenchEngine::Server);
+        return onServer;
+    }
+    static ResultsBenchMeet inFile(BenchEngine::File);
+    return inFile;
 }
 
-void BM_ComputeStandings(benchmark::State& run) {
-    const QSqlDatabase db = resultsMeet().state.db();
+void BM_ComputeStandings(benchmark::State& run, BenchEngine engine) {
+    const QSqlDatabase db = resultsMeet(engine).state.db();
     for (auto _ : run) {
         const QList<StandingsRow> rows = Standings::Compute_Standings(TeamList::ofDivision(db, QStringLiteral("B")),
                                                                       ResultData::teamPlacings(db, QStringLiteral("B")));
@@ -96,6 +119,75 @@ void BM_OpenPlacingsWindow(benchmark::State& run) {
         FrmPlaceAssign window(resultsMeet().state);
         window.setAttribute(Qt::WA_DeleteOnClose, false);
         benchmark::DoNotOptimize(window.InitializeForm(QStringLiteral("A"), 5));
+    }
+}
+
+// The secretary's Submit in Class Placings (class 5 of division A, 200 entrants): twenty
+// places chosen, the save question answered, the class's placings replaced. Every other save
+// moves each place one entrant down the list, so each one changes all twenty rows. The window
+// is opened again, untimed, before each save: a window saves once, over what it read.
+void BM_SavePlacings(benchmark::State& run, BenchEngine engine) {
+    ResultsBenchMeet& meet = resultsMeet(engine);
+    int shift = 0;
+    for (auto _ : run) {
+        run.PauseTiming();
+        FrmPlaceAssign window(meet.state);
+        window.setAttribute(Qt::WA_DeleteOnClose, false);
+        window.InitializeForm(QStringLiteral("A"), 5);
+        shift = 1 - shift;
+        for (int column = 1; column <= 2; ++column) {
+            QSet<qint64> placed; // a rider entered twice is listed twice, but places once
+            int index = shift;
+            for (int place = 1; place <= FrmPlaceAssign::Places; ++place) {
+                QComboBox* list = window.placeList(column, place);
+                do
+                    ++index;
+                while (placed.contains(KeyedEntries::keyAt(list, index)));
+                placed.insert(KeyedEntries::keyAt(list, index));
+                list->setCurrentIndex(index);
+            }
+        }
+        meet.messages.last.clear();
+        run.ResumeTiming();
+        window.CmdSubmit_Click();
+        if (!meet.messages.last.isEmpty()) {
+            run.SkipWithError(qPrintable(meet.messages.last));
+            break;
+        }
+    }
+}
+
+// Windows timed from the call that shows them to their first paint, against one frame.
+void BM_ShowPlacingsWindow(benchmark::State& run) {
+    for (auto _ : run) {
+        FrmPlaceAssign window(resultsMeet().state);
+        window.setAttribute(Qt::WA_DeleteOnClose, false);
+        window.InitializeForm(QStringLiteral("A"), 5);
+        if (!showUntilPainted(window))
+            run.SkipWithError("no paint");
+    }
+}
+
+// A management window fills its list as it is shown.
+template <class Window>
+void BM_ShowManagementWindow(benchmark::State& run) {
+    for (auto _ : run) {
+        Window window(resultsMeet().state);
+        window.setAttribute(Qt::WA_DeleteOnClose, false);
+        if (!showUntilPainted(window))
+            run.SkipWithError("no paint");
+    }
+}
+
+// The preview of the whole meet's individual results (5,000 riders): read, laid out, shown.
+void BM_ShowRiderResultsPreview(benchmark::State& run) {
+    RunState& state = resultsMeet().state;
+    for (auto _ : run) {
+        PreparedReport prepared = ResultsReports::prepareRiderResults(state, PrintRequest{});
+        FrmReportPreview preview(state, std::move(prepared.report));
+        preview.setAttribute(Qt::WA_DeleteOnClose, false);
+        if (!showUntilPainted(preview))
+            run.SkipWithError("no paint");
     }
 }
 
@@ -164,6 +256,15 @@ BENCHMARK(BM_PreparePublishedPages)->Unit(benchmark::kMillisecond)->MinTime(2.0)
 BENCHMARK(BM_BarePublishWrites)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_RiderResultsToPdf)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_BareRiderResultsPdf)->Unit(benchmark::kMillisecond)->MinTime(2.0);
-BENCHMARK(BM_ComputeStandings)->Unit(benchmark::kMillisecond);
+const bool standingsOnBothEngines =
+    onBothEngines("BM_ComputeStandings", BM_ComputeStandings, [](auto* b) { b->Unit(benchmark::kMillisecond); });
+const bool placingsSaveOnBothEngines =
+    onBothEngines("BM_SavePlacings", BM_SavePlacings, [](auto* b) { b->Unit(benchmark::kMillisecond); });
 BENCHMARK(BM_BareStandingsAggregate)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenPlacingsWindow)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ShowPlacingsWindow)->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_ShowManagementWindow, FrmTeamMgmt)->Name("BM_ShowTeamList")->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_ShowManagementWindow, FrmRiderMgmt)->Name("BM_ShowRiderSearch")->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_ShowManagementWindow, FrmCoachMgmt)->Name("BM_ShowCoachList")->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_ShowManagementWindow, FrmJudgeMgmt)->Name("BM_ShowJudgeList")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ShowRiderResultsPreview)->Unit(benchmark::kMillisecond);

@@ -3,10 +3,18 @@
 #include "database/db_exception.h"
 #include "database/engine_handle.h"
 
+#include <QHash>
+#include <algorithm>
 #include <QString>
 #include <sqlite3.h>
 
 namespace {
+
+// What a text is ordered by: its base letters first, then its case-folded self.
+struct OrderKey {
+    QString base;
+    QString folded;
+};
 
 // The text with case folded and accents taken off: the primary ordering key.
 QString baseLetters(const QString& text) {
@@ -19,9 +27,74 @@ QString baseLetters(const QString& text) {
     return base.toCaseFolded();
 }
 
-int collate(void*, int leftBytes, const void* left, int rightBytes, const void* right) {
-    return UnicodeText::compare(QString::fromUtf8(static_cast<const char*>(left), leftBytes),
-                                QString::fromUtf8(static_cast<const char*>(right), rightBytes));
+OrderKey orderKey(const QString& text) {
+    return {baseLetters(text), text.toCaseFolded()};
+}
+
+int compareKeys(const OrderKey& left, const OrderKey& right) {
+    if (const int primary = left.base.compare(right.base))
+        return primary;
+    return left.folded.compare(right.folded);
+}
+
+bool isAscii(const char* text, int bytes) {
+    for (int i = 0; i < bytes; ++i)
+        if (static_cast<unsigned char>(text[i]) >= 0x80)
+            return false;
+    return true;
+}
+
+int asciiLower(char c) {
+    return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c;
+}
+
+// For ASCII texts the order key is the text with A to Z folded (nothing decomposes, nothing
+// is a mark), so they compare byte by byte without one.
+int compareAscii(const char* left, int leftBytes, const char* right, int rightBytes) {
+    const int common = std::min(leftBytes, rightBytes);
+    for (int i = 0; i < common; ++i) {
+        const int a = asciiLower(left[i]);
+        const int b = asciiLower(right[i]);
+        if (a != b)
+            return a - b;
+    }
+    return leftBytes - rightBytes;
+}
+
+// The order keys of the texts one connection has compared. A sort or an index build compares
+// each value many times (5,000 names some 25 times each), and a key costs a decomposition and
+// two case foldings, so each is made once. The connection calls its collation from one thread
+// at a time; the keys are dropped when there get to be many.
+class OrderKeys {
+public:
+    OrderKey of(const char* text, int bytes) {
+        const QByteArray utf8 = QByteArray::fromRawData(text, bytes);
+        if (const auto found = m_keys.constFind(utf8); found != m_keys.constEnd())
+            return *found;
+        if (m_keys.size() >= MaxKeys)
+            m_keys.clear();
+        const OrderKey key = orderKey(QString::fromUtf8(utf8));
+        m_keys.insert(QByteArray(text, bytes), key);
+        return key;
+    }
+
+private:
+    static constexpr qsizetype MaxKeys = 50000;
+    QHash<QByteArray, OrderKey> m_keys;
+};
+
+int collate(void* keys, int leftBytes, const void* left, int rightBytes, const void* right) {
+    const char* leftText = static_cast<const char*>(left);
+    const char* rightText = static_cast<const char*>(right);
+    if (isAscii(leftText, leftBytes) && isAscii(rightText, rightBytes))
+        return compareAscii(leftText, leftBytes, rightText, rightBytes);
+    auto* known = static_cast<OrderKeys*>(keys);
+    const OrderKey leftKey = known->of(leftText, leftBytes);
+    return compareKeys(leftKey, known->of(rightText, rightBytes));
+}
+
+void dropKeys(void* keys) {
+    delete static_cast<OrderKeys*>(keys);
 }
 
 QString textOf(sqlite3_value* value) {
@@ -85,9 +158,13 @@ bool matches(const QString& pattern, qsizetype p, const QString& text, qsizetype
 namespace UnicodeText {
 
 int compare(const QString& left, const QString& right) {
-    if (const int primary = baseLetters(left).compare(baseLetters(right)))
-        return primary;
-    return left.toCaseFolded().compare(right.toCaseFolded());
+    // As in the collation: ASCII texts need no key (a list of teams sorts by this).
+    const auto ascii = [](const QString& text) {
+        return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; });
+    };
+    if (ascii(left) && ascii(right))
+        return left.compare(right, Qt::CaseInsensitive);
+    return compareKeys(orderKey(left), orderKey(right));
 }
 
 bool like(const QString& pattern, const QString& text, QChar escape) {
@@ -98,8 +175,13 @@ void registerOn(const QSqlDatabase& db) {
     sqlite3* connection = engineHandle(db);
     const int flags = SQLITE_UTF16 | SQLITE_DETERMINISTIC;
     // In the file's own encoding, so it is found before the engine's ASCII-only NOCASE.
-    if (sqlite3_create_collation_v2(connection, "NOCASE", SQLITE_UTF8, nullptr, collate, nullptr) != SQLITE_OK ||
-        sqlite3_create_function_v2(connection, "like", 2, flags, nullptr, likeFunction, nullptr, nullptr, nullptr) !=
+    // The engine drops the keys with the collation, but not when it refuses to install it.
+    auto* keys = new OrderKeys;
+    if (sqlite3_create_collation_v2(connection, "NOCASE", SQLITE_UTF8, keys, collate, dropKeys) != SQLITE_OK) {
+        delete keys;
+        throw DbException(QString::fromUtf8(sqlite3_errmsg(connection)));
+    }
+    if (sqlite3_create_function_v2(connection, "like", 2, flags, nullptr, likeFunction, nullptr, nullptr, nullptr) !=
             SQLITE_OK ||
         sqlite3_create_function_v2(connection, "like", 3, flags, nullptr, likeFunction, nullptr, nullptr, nullptr) !=
             SQLITE_OK)

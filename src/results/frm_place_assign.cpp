@@ -123,16 +123,22 @@ bool FrmPlaceAssign::InitializeForm(const QString& division, int classnumber) {
     return true;
 }
 
+// The twenty lists offer the same choices, made once (at ten times a meet, twenty lists of
+// a few hundred entries each took longer than a frame).
 void FrmPlaceAssign::addChoices(const QList<ResultData::EntrantRow>& choices) {
+    QList<std::pair<QString, qint64>> entries;
+    entries.reserve(choices.size() + 1);
+    entries.append({QStringLiteral("N/A"), -1});
+    for (const ResultData::EntrantRow& rider : choices)
+        entries.append({riderText(rider), rider.RiderIndex});
+    QList<QComboBox*> lists;
     for (int column = 1; column <= 2; ++column)
         for (int place = 1; place <= Places; ++place) {
             QComboBox* list = placeList(column, place);
             list->setEnabled(m_judges[static_cast<size_t>(column)] >= 0);
-            KeyedEntries::append(list, QStringLiteral("N/A"), -1);
-            for (const ResultData::EntrantRow& rider : choices)
-                KeyedEntries::append(list, riderText(rider), rider.RiderIndex);
-            list->setCurrentIndex(0);
+            lists.append(list);
         }
+    KeyedEntries::share(lists, entries, this);
 }
 
 void FrmPlaceAssign::showStored(const QList<ResultData::Placing>& placings) {

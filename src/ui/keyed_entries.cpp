@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QListWidget>
+#include <QStandardItemModel>
 #include <QTreeWidgetItem>
 
 namespace {
@@ -23,6 +24,22 @@ void append(QListWidget* list, const QString& text, qint64 key) {
 }
 
 void append(QComboBox* box, const QString& text, qint64 key) { box->addItem(text, QVariant(key)); }
+
+void share(const QList<QComboBox*>& boxes, const QList<std::pair<QString, qint64>>& entries, QObject* owner) {
+    auto* model = new QStandardItemModel(owner);
+    QList<QStandardItem*> items;
+    items.reserve(entries.size());
+    for (const auto& [text, key] : entries) {
+        auto* item = new QStandardItem(text);
+        item->setData(QVariant(key), Qt::UserRole); // where QComboBox::addItem keeps it
+        items.append(item);
+    }
+    model->appendColumn(items);
+    for (QComboBox* box : boxes) {
+        box->setModel(model);
+        box->setCurrentIndex(0);
+    }
+}
 
 void setKey(QTreeWidgetItem* node, qint64 key) { node->setData(0, KeyRole, key); }
 

@@ -17,7 +17,6 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
-#include <optional>
 
 namespace {
 const QString TwoTeams = "One rider cannot be involved in two different 2 Person Relay Teams";
@@ -340,15 +339,16 @@ void ClassEntriesTest::saveFromAnOutdatedGridIsRefused() {
 
     auto again = openGrid(meet, "Hawks", &other.state);
     click(again->grid(), 2, 5);
-    std::optional<TransactionGuard> held(std::in_place, meet.db()); // this station holds the write lock
-    other.messages.expectConfirm(saveQuestion(2), true)
-        .expectNotice(Messages::appTitle(),
-                      "Another station was saving to the meet at the same moment, so your change was not saved. "
-                      "Please try again.",
-                      Messages::Icon::Exclamation);
-    again->CmdApply_Click();
-    VERIFY_MESSAGES(other.messages);
-    held.reset();
+    {
+        const TransactionGuard holding(meet.db()); // the meet's write lock, on either engine
+        other.messages.expectConfirm(saveQuestion(2), true)
+            .expectNotice(Messages::appTitle(),
+                          "Another station was saving to the meet at the same moment, so your change was not saved. "
+                          "Please try again.",
+                          Messages::Icon::Exclamation);
+        again->CmdApply_Click();
+        VERIFY_MESSAGES(other.messages);
+    }
     QCOMPARE(meet.column("SELECT ClassNumber || '/' || RiderIndex FROM TblEntry"), theirRows);
     other.messages.expectConfirm(saveQuestion(2), true);
     again->CmdApply_Click();

@@ -17,7 +17,6 @@
 #include <chrono>
 #include <map>
 #include <thread>
-#include <optional>
 
 namespace {
 const QString RangeTooSmall = "The range provided is not large enough for the current number of riders";
@@ -347,11 +346,12 @@ void NumberingTest::runFromAnOutdatedTreeIsRefused() {
     VERIFY_MESSAGES(other.messages);
 
     setText(&window, "TxtSeqRange2", "4");
-    std::optional<TransactionGuard> held(std::in_place, meet.db()); // this station holds the write lock
-    other.messages.expectNotice(Messages::appTitle(), TryAgain, Messages::Icon::Exclamation);
-    window.CmdSeqSubmit_Click();
-    VERIFY_MESSAGES(other.messages);
-    held.reset();
+    {
+        const TransactionGuard holding(meet.db()); // the meet's write lock, on either engine
+        other.messages.expectNotice(Messages::appTitle(), TryAgain, Messages::Icon::Exclamation);
+        window.CmdSeqSubmit_Click();
+        VERIFY_MESSAGES(other.messages);
+    }
     QCOMPARE(allNumbers(meet), before);
     other.messages.expectAppNotice("The sequential number assignment was successful.");
     window.CmdSeqSubmit_Click();
@@ -394,11 +394,11 @@ void NumberingTest::numberTypedAtTwoStationsAtOnce() {
     std::jthread other([&] {
         DbConnection station;
         station.open(meet.state->meetLocation());
-        TransactionGuard transaction(station.db());
+        TransactionGuard writing(station.db());
         locked = true;
         std::this_thread::sleep_for(std::chrono::milliseconds(500));
         Sql::exec(station.db(), "UPDATE TblPerson SET RiderNumber = '30' WHERE RiderIndex = ?", {bo});
-        transaction.commit();
+        writing.commit();
     });
     while (!locked)
         std::this_thread::yield();

@@ -122,8 +122,9 @@ OtherStation::OtherStation(const MeetFixture& meet, int lockWaitMs) : state(mess
     state.ScreenHeight = meet.state->ScreenHeight;
     state.CurrentRegion = meet.state->CurrentRegion;
     state.ProgramFolder = meet.state->ProgramFolder;
+    // The same meet, wherever it lives: on a server run the file path names no meet at all.
     state.MeetServer = meet.state->MeetServer;
-    state.MeetDb.open(state.meetLocation(), DbConnection::Mode::ReadWrite, lockWaitMs);
+    state.MeetDb.open(meet.state->meetLocation(), DbConnection::Mode::ReadWrite, lockWaitMs);
 }
 
 OtherStation::~OtherStation() {
