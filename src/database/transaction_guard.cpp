@@ -11,6 +11,8 @@ namespace {
 // released by its commit or rollback. Any number will do, as long as every station uses the same.
 constexpr qint64 ServerWriteLock = 0x436F7272;
 
+thread_local int openGuards = 0;
+
 bool onServer(const QSqlDatabase& db) {
     return db.driver()->dbmsType() == QSqlDriver::PostgreSQL;
 }
@@ -24,16 +26,18 @@ void beginWriting(QSqlDatabase& db) {
     }
     if (!db.transaction())
         throw DbException(QStringLiteral("Could not begin a transaction: %1").arg(db.lastError().text()),
-                          db.lastError().nativeErrorCode());
+                          db.lastError(), db.driver());
     Sql::exec(db, QStringLiteral("SELECT pg_advisory_xact_lock(?)"), {ServerWriteLock});
 }
 } // namespace
 
 TransactionGuard::TransactionGuard(const QSqlDatabase& db) : m_db(db) {
+    ++openGuards;
     try {
         beginWriting(m_db);
     } catch (...) {
         m_db.rollback(); // a begun transaction whose lock was not had ends here
+        --openGuards;
         throw;
     }
 }
@@ -41,11 +45,16 @@ TransactionGuard::TransactionGuard(const QSqlDatabase& db) : m_db(db) {
 TransactionGuard::~TransactionGuard() {
     if (!m_done)
         m_db.rollback();
+    --openGuards;
+}
+
+bool TransactionGuard::anyOpen() {
+    return openGuards > 0;
 }
 
 void TransactionGuard::commit() {
     if (!m_db.commit())
         throw DbException(QStringLiteral("Could not commit the changes: %1").arg(m_db.lastError().text()),
-                          m_db.lastError().nativeErrorCode());
+                          m_db.lastError(), m_db.driver());
     m_done = true;
 }

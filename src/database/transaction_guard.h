@@ -19,6 +19,9 @@ public:
 
     void commit();
 
+    // Whether a guard is open on this thread: a statement failing now is part of a write.
+    static bool anyOpen();
+
 private:
     QSqlDatabase m_db;
     bool m_done = false;
