@@ -29,3 +29,10 @@ QString databaseOf(const QString& programFolder);
         if (TestServer::inUse())                                                                                       \
             QSKIP("a meet file only: " why);                                                                           \
     } while (false)
+
+// For a test of what only a server meet has (a session that can end under the program).
+#define SKIP_UNLESS_SERVER(why)                                                                                        \
+    do {                                                                                                               \
+        if (!TestServer::inUse())                                                                                      \
+            QSKIP("a server meet only: " why);                                                                         \
+    } while (false)
