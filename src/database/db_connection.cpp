@@ -147,7 +147,7 @@ QSqlDatabase DbConnection::db() const {
     QSqlDatabase db = QSqlDatabase::database(m_name, false);
     // QPSQL answers not open once libpq has seen the session end. A transaction whose session
     // ended is over: its remaining statements must fail, not go on in a new session.
-    if (onServer() && db.isValid() && !db.isOpen() && !TransactionGuard::anyOpen()) {
+    if (onServer() && db.isValid() && !db.isOpen() && !TransactionGuard::openOn(db.driver())) {
         db.close();
         if (db.open()) {
             try {

@@ -39,13 +39,13 @@ bool changesRows(const QString& statement) {
 DbException::DbException(const QSqlError& error, const QString& statement, const QSqlDriver* driver)
     : DbException(describe(error, statement), error.nativeErrorCode()) {
     m_connectionLost = endsTheSession(m_engineCode) || sessionGone(driver);
-    m_whileWriting = TransactionGuard::anyOpen() || changesRows(statement);
+    m_whileWriting = TransactionGuard::openOn(driver) || changesRows(statement);
 }
 
 DbException::DbException(const QString& engineText, const QSqlError& error, const QSqlDriver* driver)
     : DbException(engineText, error.nativeErrorCode()) {
     m_connectionLost = endsTheSession(m_engineCode) || sessionGone(driver);
-    m_whileWriting = TransactionGuard::anyOpen();
+    m_whileWriting = TransactionGuard::openOn(driver);
 }
 
 bool DbException::conflictsWithAnotherStation() const {

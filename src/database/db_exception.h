@@ -31,7 +31,7 @@ public:
     // nor of its transaction was kept; DbConnection opens a new session for the next action.
     bool connectionLost() const { return m_connectionLost; }
     // Whether the statement was writing: one that changes rows, or any statement while a
-    // TransactionGuard is open. Tells a save that failed from a read.
+    // TransactionGuard is open on its connection. Tells a save that failed from a read.
     bool whileWriting() const { return m_whileWriting; }
     // What the failure says about the file it came from, in words: the usual causes (a full or
     // read-only disk, a damaged file, one that is no database) named, anything else as the

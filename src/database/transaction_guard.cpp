@@ -3,6 +3,7 @@
 #include "database/db_exception.h"
 #include "database/sql.h"
 
+#include <QList>
 #include <QSqlDriver>
 #include <QSqlError>
 
@@ -11,7 +12,8 @@ namespace {
 // released by its commit or rollback. Any number will do, as long as every station uses the same.
 constexpr qint64 ServerWriteLock = 0x436F7272;
 
-thread_local int openGuards = 0;
+// The connections (by their drivers) that guards of this thread hold a transaction on.
+thread_local QList<const QSqlDriver*> guardedConnections;
 
 bool onServer(const QSqlDatabase& db) {
     return db.driver()->dbmsType() == QSqlDriver::PostgreSQL;
@@ -32,24 +34,26 @@ void beginWriting(QSqlDatabase& db) {
 } // namespace
 
 TransactionGuard::TransactionGuard(const QSqlDatabase& db) : m_db(db) {
-    ++openGuards;
+    guardedConnections.append(m_db.driver());
     try {
         beginWriting(m_db);
     } catch (...) {
-        m_db.rollback(); // a begun transaction whose lock was not had ends here
-        --openGuards;
+        // A begun transaction whose lock was not had ends here; a lost server session took its own along.
+        if (m_db.isOpen())
+            m_db.rollback();
+        guardedConnections.removeOne(m_db.driver());
         throw;
     }
 }
 
 TransactionGuard::~TransactionGuard() {
-    if (!m_done)
+    if (!m_done && m_db.isOpen())
         m_db.rollback();
-    --openGuards;
+    guardedConnections.removeOne(m_db.driver());
 }
 
-bool TransactionGuard::anyOpen() {
-    return openGuards > 0;
+bool TransactionGuard::openOn(const QSqlDriver* driver) {
+    return driver && guardedConnections.contains(driver);
 }
 
 void TransactionGuard::commit() {

@@ -19,8 +19,9 @@ public:
 
     void commit();
 
-    // Whether a guard is open on this thread: a statement failing now is part of a write.
-    static bool anyOpen();
+    // Whether a guard is open on the connection `driver` serves: a statement of that connection
+    // failing now is part of a write.
+    static bool openOn(const QSqlDriver* driver);
 
 private:
     QSqlDatabase m_db;
