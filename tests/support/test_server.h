@@ -30,9 +30,9 @@ QString databaseOf(const QString& programFolder);
             QSKIP("a meet file only: " why);                                                                           \
     } while (false)
 
-// For a test of what only a server meet has (a session that can end under the program).
-#define SKIP_UNLESS_SERVER(why)                                                                                        \
+// For a test of what only a meet on a server does (the file half has tests of its own for it).
+#define SKIP_ON_FILES(why)                                                                                             \
     do {                                                                                                               \
         if (!TestServer::inUse())                                                                                      \
-            QSKIP("a server meet only: " why);                                                                         \
+            QSKIP("a meet on a server only: " why);                                                                    \
     } while (false)
