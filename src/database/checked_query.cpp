@@ -12,6 +12,6 @@ bool CheckedQuery::next() {
         return true;
     const QSqlError error = m_query.lastError();
     if (error.isValid())
-        throw DbException(error, m_statement);
+        throw DbException(error, m_statement, m_query.driver());
     return false;
 }

@@ -2,6 +2,7 @@
 
 #include "database/db_exception.h"
 #include "database/sql.h"
+#include "database/transaction_guard.h"
 #include "database/unicode_text.h"
 
 #include <QSqlError>
@@ -111,15 +112,23 @@ void DbConnection::openServer(const MeetLocation& location, Mode mode, int lockW
     }
     m_name = name;
     m_location = location;
+    m_mode = mode;
+    m_lockWaitMs = lockWaitMs;
     try {
-        // A statement waits for another station's lock as long as one waits for a file's.
-        Sql::execDirect(db(), QStringLiteral("SET lock_timeout = %1").arg(lockWaitMs));
-        if (mode == Mode::ReadOnly)
-            Sql::execDirect(db(), QStringLiteral("SET default_transaction_read_only = on"));
+        setUpSession();
     } catch (...) {
         close();
         throw;
     }
+}
+
+// What every server session of the connection starts with.
+void DbConnection::setUpSession() const {
+    const QSqlDatabase session = QSqlDatabase::database(m_name, false);
+    // A statement waits for another station's lock as long as one waits for a file's.
+    Sql::execDirect(session, QStringLiteral("SET lock_timeout = %1").arg(m_lockWaitMs));
+    if (m_mode == Mode::ReadOnly)
+        Sql::execDirect(session, QStringLiteral("SET default_transaction_read_only = on"));
 }
 
 void DbConnection::close() {
@@ -134,4 +143,19 @@ void DbConnection::close() {
     m_location = MeetLocation();
 }
 
-QSqlDatabase DbConnection::db() const { return QSqlDatabase::database(m_name, false); }
+QSqlDatabase DbConnection::db() const {
+    QSqlDatabase db = QSqlDatabase::database(m_name, false);
+    // QPSQL answers not open once libpq has seen the session end. A transaction whose session
+    // ended is over: its remaining statements must fail, not go on in a new session.
+    if (onServer() && db.isValid() && !db.isOpen() && !TransactionGuard::openOn(db.driver())) {
+        db.close();
+        if (db.open()) {
+            try {
+                setUpSession();
+            } catch (const DbException&) {
+                db.close(); // lost again at once: its statements say so
+            }
+        }
+    }
+    return db;
+}

@@ -8,6 +8,11 @@
 // One open meet database (an SQLite file, or a database on a PostgreSQL server) under a
 // connection name of its own. Closing removes the connection from Qt's registry, so
 // databases can be opened and closed any number of times.
+//
+// A server session can end under the program (the server restarted, the network dropped): the
+// statement that meets it fails (DbException::connectionLost) and nothing is retried behind the
+// user's back, but the next db() opens a new session under the same name, so the next action
+// works again and every QSqlDatabase handle of the connection follows.
 class DbConnection {
 public:
     enum class Mode { ReadWrite, ReadOnly };
@@ -27,6 +32,8 @@ public:
     void close();
 
     bool isOpen() const { return !m_name.isEmpty(); }
+    // The connection, its server session opened anew when the last one was lost. When that
+    // fails the connection stays closed, and its statements fail as a lost connection.
     QSqlDatabase db() const;
     const MeetLocation& location() const { return m_location; }
     bool onServer() const { return m_location.onServer(); }
@@ -36,7 +43,10 @@ public:
 private:
     void openFile(const QString& path, Mode mode, int lockWaitMs);
     void openServer(const MeetLocation& location, Mode mode, int lockWaitMs);
+    void setUpSession() const;
 
     QString m_name;
+    Mode m_mode = Mode::ReadWrite;
+    int m_lockWaitMs = DefaultLockWaitMs;
     MeetLocation m_location;
 };

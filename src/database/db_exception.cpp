@@ -1,5 +1,8 @@
 #include "database/db_exception.h"
 
+#include "database/transaction_guard.h"
+
+#include <QSqlDriver>
 #include <QSqlError>
 #include <sqlite3.h>
 
@@ -11,10 +14,39 @@ QString describe(const QSqlError& error, const QString& statement) {
     const QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
     return QStringLiteral("%1\n\nStatement: %2").arg(text, statement.simplified());
 }
+
+// A server's SQLSTATE for a session that ended: class 08 (connection exception) or the server
+// going down (57P01 administrator's command, 57P02 crash of another session, 57P03 not yet up).
+bool endsTheSession(const QString& code) {
+    return code.size() == 5 && (code.startsWith(QLatin1String("08")) || code == QLatin1String("57P01") ||
+                                code == QLatin1String("57P02") || code == QLatin1String("57P03"));
+}
+
+// A server connection whose session is gone answers not open (libpq's connection status is bad);
+// often the error itself carries no SQLSTATE then ("no connection to the server").
+bool sessionGone(const QSqlDriver* driver) {
+    return driver && driver->dbmsType() == QSqlDriver::PostgreSQL && !driver->isOpen();
+}
+
+bool changesRows(const QString& statement) {
+    const QString verb = statement.simplified().section(u' ', 0, 0);
+    return verb.compare(QLatin1String("INSERT"), Qt::CaseInsensitive) == 0 ||
+           verb.compare(QLatin1String("UPDATE"), Qt::CaseInsensitive) == 0 ||
+           verb.compare(QLatin1String("DELETE"), Qt::CaseInsensitive) == 0;
+}
 } // namespace
 
-DbException::DbException(const QSqlError& error, const QString& statement)
-    : DbException(describe(error, statement), error.nativeErrorCode()) {}
+DbException::DbException(const QSqlError& error, const QString& statement, const QSqlDriver* driver)
+    : DbException(describe(error, statement), error.nativeErrorCode()) {
+    m_connectionLost = endsTheSession(m_engineCode) || sessionGone(driver);
+    m_whileWriting = TransactionGuard::openOn(driver) || changesRows(statement);
+}
+
+DbException::DbException(const QString& engineText, const QSqlError& error, const QSqlDriver* driver)
+    : DbException(engineText, error.nativeErrorCode()) {
+    m_connectionLost = endsTheSession(m_engineCode) || sessionGone(driver);
+    m_whileWriting = TransactionGuard::openOn(driver);
+}
 
 bool DbException::conflictsWithAnotherStation() const {
     // A server answers the five characters of an SQLSTATE, SQLite a number of at most four digits.

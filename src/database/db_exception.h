@@ -3,6 +3,7 @@
 #include <QString>
 #include <stdexcept>
 
+class QSqlDriver;
 class QSqlError;
 
 // A statement the engine refused or could not run. Carries the engine's own text so
@@ -10,8 +11,11 @@ class QSqlError;
 class DbException : public std::runtime_error {
 public:
     explicit DbException(const QString& engineText, const QString& engineCode = {});
-    // The engine's error with the statement it came from.
-    DbException(const QSqlError& error, const QString& statement);
+    // The engine's error with the statement it came from; `driver`, the connection's, tells
+    // whether the connection itself was lost.
+    DbException(const QSqlError& error, const QString& statement, const QSqlDriver* driver = nullptr);
+    // An error of a connection (a transaction that could not begin or commit) in the caller's words.
+    DbException(const QString& engineText, const QSqlError& error, const QSqlDriver* driver);
 
     QString engineText() const { return m_engineText; }
     // The engine's own error number as text ("5" when the file is locked), empty when unknown.
@@ -22,6 +26,13 @@ public:
     // (SQLite's busy or locked, a server's lock timeout) or a server's serialization failure or
     // deadlock. Nothing of the transaction was kept, and the same action may well succeed later.
     bool conflictsWithAnotherStation() const;
+    // The connection to the meet server is gone: the server ended the session (shut down,
+    // restarted, an administrator's command) or the network dropped. Nothing of the statement
+    // nor of its transaction was kept; DbConnection opens a new session for the next action.
+    bool connectionLost() const { return m_connectionLost; }
+    // Whether the statement was writing: one that changes rows, or any statement while a
+    // TransactionGuard is open on its connection. Tells a save that failed from a read.
+    bool whileWriting() const { return m_whileWriting; }
     // What the failure says about the file it came from, in words: the usual causes (a full or
     // read-only disk, a damaged file, one that is no database) named, anything else as the
     // first line of the engine's text, shortened, never with the statement.
@@ -30,4 +41,6 @@ public:
 private:
     QString m_engineText;
     QString m_engineCode;
+    bool m_connectionLost = false;
+    bool m_whileWriting = false;
 };

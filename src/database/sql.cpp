@@ -8,13 +8,18 @@
 namespace Sql {
 
 namespace {
+[[noreturn]] void failNotOpen(const QSqlDatabase& db, const QString& statement) {
+    throw DbException(QSqlError({}, QStringLiteral("The database is not open."), QSqlError::ConnectionError), statement,
+                      db.driver());
+}
+
 QSqlQuery prepared(const QSqlDatabase& db, const QString& statement) {
     if (!db.isOpen())
-        throw DbException(QStringLiteral("The database is not open.\n\nStatement: %1").arg(statement.simplified()));
+        failNotOpen(db, statement);
     QSqlQuery query(db);
     query.setForwardOnly(true);
     if (!query.prepare(statement))
-        throw DbException(query.lastError(), statement);
+        throw DbException(query.lastError(), statement, db.driver());
     return query;
 }
 
@@ -22,7 +27,7 @@ void run(QSqlQuery& query, const QVariantList& values, const QString& statement)
     for (int i = 0; i < values.size(); ++i)
         query.bindValue(i, values.at(i));
     if (!query.exec())
-        throw DbException(query.lastError(), statement);
+        throw DbException(query.lastError(), statement, query.driver());
 }
 } // namespace
 
@@ -67,10 +72,10 @@ QVariant insertReturningKey(const QSqlDatabase& db, const QString& insert, const
 
 void execDirect(const QSqlDatabase& db, const QString& statement) {
     if (!db.isOpen())
-        throw DbException(QStringLiteral("The database is not open.\n\nStatement: %1").arg(statement.simplified()));
+        failNotOpen(db, statement);
     QSqlQuery query(db);
     if (!query.exec(statement))
-        throw DbException(query.lastError(), statement);
+        throw DbException(query.lastError(), statement, db.driver());
 }
 
 QString containsPattern(const QString& typed) {

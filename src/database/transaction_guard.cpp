@@ -3,6 +3,7 @@
 #include "database/db_exception.h"
 #include "database/sql.h"
 
+#include <QList>
 #include <QSqlDriver>
 #include <QSqlError>
 
@@ -10,6 +11,9 @@ namespace {
 // The one lock every station's writes ask for on a database server: a lock of the transaction,
 // released by its commit or rollback. Any number will do, as long as every station uses the same.
 constexpr qint64 ServerWriteLock = 0x436F7272;
+
+// The connections (by their drivers) that guards of this thread hold a transaction on.
+thread_local QList<const QSqlDriver*> guardedConnections;
 
 bool onServer(const QSqlDatabase& db) {
     return db.driver()->dbmsType() == QSqlDriver::PostgreSQL;
@@ -24,28 +28,37 @@ void beginWriting(QSqlDatabase& db) {
     }
     if (!db.transaction())
         throw DbException(QStringLiteral("Could not begin a transaction: %1").arg(db.lastError().text()),
-                          db.lastError().nativeErrorCode());
+                          db.lastError(), db.driver());
     Sql::exec(db, QStringLiteral("SELECT pg_advisory_xact_lock(?)"), {ServerWriteLock});
 }
 } // namespace
 
 TransactionGuard::TransactionGuard(const QSqlDatabase& db) : m_db(db) {
+    guardedConnections.append(m_db.driver());
     try {
         beginWriting(m_db);
     } catch (...) {
-        m_db.rollback(); // a begun transaction whose lock was not had ends here
+        // A begun transaction whose lock was not had ends here; a lost server session took its own along.
+        if (m_db.isOpen())
+            m_db.rollback();
+        guardedConnections.removeOne(m_db.driver());
         throw;
     }
 }
 
 TransactionGuard::~TransactionGuard() {
-    if (!m_done)
+    if (!m_done && m_db.isOpen())
         m_db.rollback();
+    guardedConnections.removeOne(m_db.driver());
+}
+
+bool TransactionGuard::openOn(const QSqlDriver* driver) {
+    return driver && guardedConnections.contains(driver);
 }
 
 void TransactionGuard::commit() {
     if (!m_db.commit())
         throw DbException(QStringLiteral("Could not commit the changes: %1").arg(m_db.lastError().text()),
-                          m_db.lastError().nativeErrorCode());
+                          m_db.lastError(), m_db.driver());
     m_done = true;
 }

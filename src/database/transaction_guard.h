@@ -19,6 +19,10 @@ public:
 
     void commit();
 
+    // Whether a guard is open on the connection `driver` serves: a statement of that connection
+    // failing now is part of a write.
+    static bool openOn(const QSqlDriver* driver);
+
 private:
     QSqlDatabase m_db;
     bool m_done = false;

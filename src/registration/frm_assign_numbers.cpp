@@ -269,7 +269,7 @@ bool FrmAssignNumbers::Write_Numbers(const NumberArrangement& arrangement) {
                                "them, so no numbers were given. The list now shows the riders as they are; submit "
                                "the range again to number them."));
     } catch (const DbException& error) {
-        if (error.conflictsWithAnotherStation())
+        if (error.conflictsWithAnotherStation() || error.connectionLost())
             reportDbError(m_state.messages, error);
         else
             m_state.messages.notice(Messages::appTitle(),

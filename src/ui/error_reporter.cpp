@@ -4,6 +4,14 @@
 #include "ui/messages.h"
 
 void reportDbError(Messages& messages, const DbException& error) {
+    if (error.connectionLost()) {
+        messages.notice(Messages::appTitle(),
+                        error.whileWriting()
+                            ? QStringLiteral("The connection to the meet server was lost; your change was not saved.")
+                            : QStringLiteral("The connection to the meet server was lost."),
+                        Messages::Icon::Critical);
+        return;
+    }
     if (error.conflictsWithAnotherStation()) {
         messages.notice(Messages::appTitle(),
                         QStringLiteral("Another station was saving to the meet at the same moment, so your change "

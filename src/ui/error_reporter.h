@@ -11,7 +11,8 @@ class Messages;
 // handler never ends the program and is never swallowed.
 bool runReportingErrors(Messages& messages, const std::function<void()>& action);
 
-// Tells the user of a statement the engine refused: one that gave way to another station's
-// write (DbException::conflictsWithAnotherStation) as a change not saved, to be tried again;
-// any other with the engine's text.
+// Tells the user of a statement the engine refused: a lost connection to the meet server as
+// such (a change not saved when it was writing; the next action connects again); one that gave
+// way to another station's write (DbException::conflictsWithAnotherStation) as a change not
+// saved, to be tried again; any other with the engine's text.
 void reportDbError(Messages& messages, const DbException& error);

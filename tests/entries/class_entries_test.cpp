@@ -1,6 +1,7 @@
 #include "database/transaction_guard.h"
 #include "seed.h"
 #include "test_main.h"
+#include "test_server.h"
 #include "window_driver.h"
 
 #include "entries/frm_class_assignments.h"
@@ -69,6 +70,7 @@ private slots:
     void submitReplacesOnlyTheTeamsRows();
     void failedSaveLeavesTheOldRowsAndTheGrid();
     void saveFromAnOutdatedGridIsRefused();
+    void lostConnectionKeepsTheGridAndTheNextSubmitSaves();
 };
 
 void ClassEntriesTest::pickerRefusesWithoutTeamOrRiders() {
@@ -354,6 +356,46 @@ void ClassEntriesTest::saveFromAnOutdatedGridIsRefused() {
     again->CmdApply_Click();
     VERIFY_MESSAGES(other.messages);
     QCOMPARE(meet.count("TblEntry"), 2);
+}
+
+// The server ends the grid's session (a restart, a dropped network): the save is told as lost
+// and keeps the ticks, a read says the same without speaking of a change, and the next Submit
+// connects again and saves, never the failed one behind the secretary's back.
+void ClassEntriesTest::lostConnectionKeepsTheGridAndTheNextSubmitSaves() {
+    SKIP_ON_FILES("a meet file has no connection to lose");
+    MeetFixture meet;
+    seedTeam(meet, "Hawks", 2);
+    const qint32 hawks = teamCode(meet, "Hawks");
+    auto window = openGrid(meet, "Hawks");
+    click(window->grid(), 1, 3);
+    DbConnection watcher;
+    watcher.open(meet.state->meetLocation());
+    auto entries = [&] { return Sql::scalar(watcher.db(), "SELECT count(*) FROM TblEntry").toInt(); };
+    QSignalSpy closed(window.get(), &EntryWindow::closed);
+
+    QVERIFY(meet.endServerSession());
+    meet.messages.expectConfirm(saveQuestion(1), true)
+        .expectNotice(Messages::appTitle(), "The connection to the meet server was lost; your change was not saved.",
+                      Messages::Icon::Critical);
+    window->CmdApply_Click();
+    VERIFY_MESSAGES(meet.messages);
+    QCOMPARE(closed.count(), 0);
+    QVERIFY(window->grid().isTicked(1, 3));
+    QCOMPARE(entries(), 0);
+
+    QVERIFY(meet.endServerSession());
+    meet.messages.expectNotice(Messages::appTitle(), "The connection to the meet server was lost.",
+                               Messages::Icon::Critical);
+    frmClassAssignments another(*meet.state);
+    another.setAttribute(Qt::WA_DeleteOnClose, false);
+    QVERIFY(!another.InitializeForm(hawks));
+    VERIFY_MESSAGES(meet.messages);
+
+    meet.messages.expectConfirm(saveQuestion(1), true);
+    window->CmdApply_Click();
+    VERIFY_MESSAGES(meet.messages);
+    QCOMPARE(closed.count(), 1);
+    QCOMPARE(entries(), 1);
 }
 
 CORRAVIN_TEST(ClassEntriesTest)

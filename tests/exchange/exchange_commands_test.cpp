@@ -1,20 +1,25 @@
 #include "district_files.h"
+#include "meet_fixture.h"
 #include "program_run.h"
 #include "test_main.h"
+#include "test_server.h"
 
 #include "database/district_file.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 
 class ExchangeCommandsTest : public QObject {
     Q_OBJECT
 private slots:
     void exportAndImportFromTheCommandLine();
     void damagedDistrictFilesNeverCrashTheReader();
+    void lostConnectionFailsTheCommand();
 };
 
 // The headless commands run the windows' code: an import fills a new meet and counts the rows
@@ -106,6 +111,38 @@ void ExchangeCommandsTest::damagedDistrictFilesNeverCrashTheReader() {
         }
     }
     QVERIFY(refused > 100);
+}
+
+// An import whose server session ends while it waits to write says so on standard error and
+// fails, having written nothing.
+void ExchangeCommandsTest::lostConnectionFailsTheCommand() {
+    SKIP_ON_FILES("a meet file has no connection to lose");
+    MeetFixture meet;
+    QTemporaryDir files;
+    const QString district = writeDistrictFile(files.path(), "District7-2006.MDB");
+    DbConnection watcher;
+    watcher.open(meet.state->meetLocation());
+    // Reads go on (the start-up checks); the import's first insert waits.
+    QSqlDatabase holder = meet.db();
+    QVERIFY(holder.transaction());
+    Sql::execDirect(holder, "LOCK TABLE TblTeam IN EXCLUSIVE MODE");
+    CorravinRun run(meet.programFolder(), {"import", district});
+    QVariant waiting;
+    QElapsedTimer waited;
+    waited.start();
+    while (!waiting.isValid() && !waited.hasExpired(30000)) {
+        QThread::msleep(20);
+        waiting = Sql::scalar(watcher.db(), "SELECT pid FROM pg_stat_activity WHERE datname = current_database() "
+                                            "AND wait_event_type = 'Lock' AND wait_event = 'relation'");
+    }
+    QVERIFY(waiting.isValid());
+    Sql::exec(watcher.db(), "SELECT pg_terminate_backend(?)", {waiting});
+    const RunOutcome outcome = run.finish();
+    holder.rollback();
+    QCOMPARE(outcome.status, 1);
+    QCOMPARE(outcome.err.trimmed().section('\n', -1),
+             QString("The connection to the meet server was lost; your change was not saved."));
+    QCOMPARE(meet.count("TblTeam"), 0);
 }
 
 CORRAVIN_TEST(ExchangeCommandsTest)

@@ -7,6 +7,7 @@
 #include "registration/rider_data.h"
 #include "seed.h"
 #include "test_main.h"
+#include "test_server.h"
 #include "ui/standard_questions.h"
 #include "window_driver.h"
 
@@ -87,6 +88,7 @@ private slots:
     void runFromAnOutdatedTreeIsRefused();
     void numberTypedAtTwoStationsAtOnce_data();
     void numberTypedAtTwoStationsAtOnce();
+    void lostConnectionIsToldAndTheNextRunNumbers();
 };
 
 void NumberingTest::treeShowsTeamsAndRiders() {
@@ -417,6 +419,31 @@ void NumberingTest::numberTypedAtTwoStationsAtOnce() {
     other.join();
     VERIFY_MESSAGES(meet.messages);
     QCOMPARE(meet.column("SELECT RiderNumber FROM TblPerson ORDER BY RiderIndex"), QStringList({"5", "30"}));
+}
+
+// A run whose server session ended is told as a lost connection, not as an unexpected error,
+// and writes nothing; the next run connects again and numbers the riders.
+void NumberingTest::lostConnectionIsToldAndTheNextRunNumbers() {
+    SKIP_ON_FILES("a meet file has no connection to lose");
+    MeetFixture meet;
+    seedMeet(meet, 3);
+    const QString before = allNumbers(meet);
+    FrmAssignNumbers window(*meet.state);
+    window.setAttribute(Qt::WA_DeleteOnClose, false);
+    window.cmdSequential_Click();
+    setText(&window, "TxtSeqRange1", "1");
+    setText(&window, "TxtSeqRange2", "3");
+    QVERIFY(meet.endServerSession());
+    meet.messages.expectNotice(Messages::appTitle(),
+                               "The connection to the meet server was lost; your change was not saved.",
+                               Messages::Icon::Critical);
+    window.CmdSeqSubmit_Click();
+    VERIFY_MESSAGES(meet.messages);
+    QCOMPARE(allNumbers(meet), before);
+    meet.messages.expectAppNotice("The sequential number assignment was successful.");
+    window.CmdSeqSubmit_Click();
+    VERIFY_MESSAGES(meet.messages);
+    QCOMPARE(sortedAsNumbers(allNumbers(meet).split(',')), QStringList({"1", "2", "3"}));
 }
 
 CORRAVIN_TEST(NumberingTest)

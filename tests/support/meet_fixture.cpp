@@ -8,8 +8,10 @@
 #include "test_server.h"
 #include "ui/meet_creation.h"
 
+#include <QElapsedTimer>
 #include <QSettings>
 #include <QTest>
+#include <QThread>
 #include <stdexcept>
 
 void useTemporarySettings(const QString& folder) {
@@ -110,6 +112,25 @@ void MeetFixture::refuseInserts(const QString& table, const QString& condition) 
     Sql::execDirect(
         db(), QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON %1 FOR EACH ROW %2 EXECUTE FUNCTION refuse()")
                   .arg(table, condition.isEmpty() ? QString() : QStringLiteral("WHEN (%1)").arg(condition)));
+}
+
+bool MeetFixture::endServerSession() const {
+    const QVariant pid = scalar(QStringLiteral("SELECT pg_backend_pid()"));
+    DbConnection other;
+    other.open(state->meetLocation());
+    Sql::exec(other.db(), QStringLiteral("SELECT pg_terminate_backend(?)"), {pid});
+    auto alive = [&] {
+        return Sql::scalar(other.db(), QStringLiteral("SELECT count(*) FROM pg_stat_activity WHERE pid = ?"), {pid})
+                   .toInt() > 0;
+    };
+    QElapsedTimer waited;
+    waited.start();
+    while (alive()) {
+        if (waited.hasExpired(10000))
+            return false;
+        QThread::msleep(10);
+    }
+    return true;
 }
 
 int MeetFixture::count(const QString& table) const {

@@ -37,6 +37,10 @@ public:
     void refuseInserts(const QString& table, const QString& condition = {}) const;
     // The first column of every row the statement answers, in its order.
     QStringList column(const QString& statement, const QVariantList& values = {}) const;
+    // On the test server: ends the server session of the run state's connection from another
+    // session, as a server restart or a dropped network would, and waits until it is gone
+    // (false when it is not within 10 seconds).
+    [[nodiscard]] bool endServerSession() const;
 
     ScriptedMessages messages;
     ScriptedFileDialogs dialogs;
