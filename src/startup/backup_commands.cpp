@@ -1,7 +1,7 @@
 #include "startup/backup_commands.h"
 
 #include "database/db_exception.h"
-#include "database/meet_backup.h"
+#include "startup/backup_actions.h"
 #include "startup/sub_main.h"
 #include "ui/messages.h"
 #include "ui/run_state.h"
@@ -25,10 +25,7 @@ QString meetServer(const RunState& state, const StartOptions& options) {
 
 int runBackupCommand(RunState& state, StartOptions options) {
     if (const QString server = meetServer(state, options); !server.isEmpty()) {
-        state.messages.notice(Messages::appTitle(),
-                              QStringLiteral("No backup was made: the meet lives on the server %1, whose own "
-                                             "backups (pg_dump) keep it.")
-                                  .arg(server),
+        state.messages.notice(Messages::appTitle(), BackupActions::backupRefusedOnServer(server),
                               Messages::Icon::Critical);
         return 1;
     }
@@ -47,7 +44,7 @@ int runBackupCommand(RunState& state, StartOptions options) {
     if (const auto status = subMain.Prepare(options))
         return *status;
     try {
-        std::printf("%s\n", qPrintable(shown(MeetBackup::make(state.MeetDb, QStringLiteral("on-demand")))));
+        std::printf("%s\n", qPrintable(shown(BackupActions::backUpNow(state))));
     } catch (const DbException& error) {
         state.messages.notice(Messages::appTitle(), error.engineText(), Messages::Icon::Critical);
         return 1;
@@ -57,10 +54,7 @@ int runBackupCommand(RunState& state, StartOptions options) {
 
 int runRestoreCommand(RunState& state, const StartOptions& options, const QString& backupFile) {
     if (const QString server = meetServer(state, options); !server.isEmpty()) {
-        state.messages.notice(Messages::appTitle(),
-                              QStringLiteral("%1 was not restored: the meet lives on the server %2, and a backup "
-                                             "file can only take the place of a meet file.")
-                                  .arg(shown(backupFile), server),
+        state.messages.notice(Messages::appTitle(), BackupActions::restoreRefusedOnServer(shown(backupFile), server),
                               Messages::Icon::Critical);
         return 1;
     }
@@ -69,13 +63,8 @@ int runRestoreCommand(RunState& state, const StartOptions& options, const QStrin
         if (!QDir(state.ProgramFolder).exists())
             throw std::runtime_error(
                 QStringLiteral("The program folder %1 does not exist.").arg(shown(state.ProgramFolder)).toStdString());
-        const QString kept = MeetBackup::restore(QFileInfo(backupFile).absoluteFilePath(), state.meetDatabasePath());
-        std::printf(
-            "%s\n",
-            qPrintable(QStringLiteral("Restored %1 as %2.").arg(shown(backupFile), shown(state.meetDatabasePath()))));
-        if (!kept.isEmpty())
-            std::printf("%s\n",
-                        qPrintable(QStringLiteral("The meet database it replaced is kept as %1.").arg(shown(kept))));
+        for (const QString& line : BackupActions::restore(state, backupFile, MeetBackup::Hold::ByRestore))
+            std::printf("%s\n", qPrintable(line));
     } catch (const std::exception& error) {
         state.messages.notice(Messages::appTitle(), QString::fromStdString(error.what()), Messages::Icon::Critical);
         return 1;
