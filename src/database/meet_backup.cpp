@@ -170,6 +170,19 @@ QStringList list(const QString& meetDbPath) {
     return found;
 }
 
+QList<BackupFile> newestFirst(const QString& meetDbPath) {
+    const qsizetype stampStart = baseName(meetDbPath).size() + 1;
+    const qsizetype stampLength = QStringLiteral("yyyyMMdd-HHmmss-zzz").size();
+    QList<BackupFile> files;
+    for (const QString& path : list(meetDbPath)) {
+        const QString name = QFileInfo(path).completeBaseName();
+        files.prepend({path,
+                       QDateTime::fromString(name.mid(stampStart, stampLength), QStringLiteral("yyyyMMdd-HHmmss-zzz")),
+                       name.mid(stampStart + stampLength + 1), QFileInfo(path).size()});
+    }
+    return files;
+}
+
 QString make(const DbConnection& meetDb, const QString& reason, const QString& meetDbPath) {
     Q_ASSERT(reasons().contains(reason));
     const QString named = meetDb.onServer() ? meetDbPath : meetDb.path();
@@ -201,7 +214,7 @@ void beforeBulkChange(const DbConnection& meetDb, const QString& meetDbPath, con
     }
 }
 
-QString restore(const QString& backupFile, const QString& meetDbPath) {
+QString restore(const QString& backupFile, const QString& meetDbPath, Hold hold) {
     auto refuse = [&](const QString& why) {
         return std::runtime_error(QStringLiteral("%1 was not restored: %2").arg(shown(backupFile), why).toStdString());
     };
@@ -212,11 +225,11 @@ QString restore(const QString& backupFile, const QString& meetDbPath) {
     if (!backup.usable())
         throw refuse(QStringLiteral("it is not a healthy meet database (%1)").arg(backup.reason));
     // Every save of an open window would fail on a file replaced under it.
-    FileLock hold(MeetLocks::hold(meetDbPath));
-    if (!hold.take(MeetLocks::HoldWaitMs)) {
-        if (!hold.heldElsewhere())
+    FileLock held(MeetLocks::hold(meetDbPath));
+    if (hold == Hold::ByRestore && !held.take(MeetLocks::HoldWaitMs)) {
+        if (!held.heldElsewhere())
             throw refuse(QStringLiteral("%1 could not be written").arg(shown(MeetLocks::hold(meetDbPath))));
-        const QString holder = hold.holder();
+        const QString holder = held.holder();
         throw refuse(QStringLiteral("the meet database is open in Corravin%1. Close the program first, then "
                                     "restore again.")
                          .arg(holder.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(holder)));

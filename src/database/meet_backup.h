@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QDateTime>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -27,6 +29,17 @@ QString namePattern(const QString& meetDbPath);
 // The backups of the meet database at `meetDbPath`, oldest first.
 QStringList list(const QString& meetDbPath);
 
+// One backup as the secretary chooses among them: when it was made and why (read from its
+// name), and its size.
+struct BackupFile {
+    QString path;
+    QDateTime made;
+    QString reason;
+    qint64 bytes = 0;
+};
+// The backups of the meet database at `meetDbPath`, newest first.
+QList<BackupFile> newestFirst(const QString& meetDbPath);
+
 // Makes a backup of the open meet database; `reason` (one of reasons()) ends its name. A meet on
 // a server is read in one read-only transaction (outside any transaction of `meetDb`), and its
 // backups are named after `meetDbPath`, the meet file of the program folder, and kept beside it;
@@ -40,12 +53,17 @@ QString make(const DbConnection& meetDb, const QString& reason, const QString& m
 // error report.
 void beforeBulkChange(const DbConnection& meetDb, const QString& meetDbPath, const QString& change);
 
+// Who holds the meet while a restore replaces it: the restore itself, refusing a meet that a
+// window of the program holds open; or the window that asks for the restore, which has
+// closed its own connections to the meet first and keeps holding it throughout.
+enum class Hold { ByRestore, ByCaller };
+
 // Puts the backup `backupFile` in place of the meet database at `meetDbPath`, after keeping
 // the current file (if any) aside in the backup folder. Refuses a file that is not a healthy
 // meet database, a meet that a window of the program holds open, and a current file that is
 // locked, read-only or not a file. Answers the
 // path the current file was kept as (empty when there was none); throws
 // std::runtime_error with the cause when nothing was restored.
-QString restore(const QString& backupFile, const QString& meetDbPath);
+QString restore(const QString& backupFile, const QString& meetDbPath, Hold hold = Hold::ByRestore);
 
 } // namespace MeetBackup

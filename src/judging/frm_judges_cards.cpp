@@ -4,6 +4,7 @@
 
 FrmJudgesCards::FrmJudgesCards(RunState& state, QWidget* parent)
     : ReportActivity(state, QStringLiteral("FrmJudgesCards"), QStringLiteral("Judges Cards"),
-                     JudgingReports::prepareCards, parent, WithoutReport::StayOpen) {
+                     JudgingReports::prepareCards, parent, WithoutReport::StayOpen,
+                     JudgingReports::prepareAllCards) {
     addTitle(QStringLiteral("Judges Cards"));
 }

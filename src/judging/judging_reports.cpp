@@ -1,5 +1,6 @@
 #include "judging/judging_reports.h"
 
+#include "database/divisions.h"
 #include "judging/judge_data.h"
 #include "report_engine/row_shaping.h"
 #include "reports/print_registry.h"
@@ -80,6 +81,18 @@ PreparedReport prepareCards(RunState& state, const PrintRequest& request) {
     return PreparedReport::of(std::move(report));
 }
 
+PreparedReport prepareAllCards(RunState& state, const PrintRequest&) {
+    std::vector<std::unique_ptr<Report>> cards;
+    for (const QString& division : Divisions::letters()) {
+        PrintRequest ofDivision;
+        ofDivision.division = division;
+        if (PreparedReport prepared = prepareCards(state, ofDivision); prepared.report)
+            cards.push_back(std::move(prepared.report));
+    }
+    return PreparedReport::ofAll(std::move(cards),
+                                 QStringLiteral("There are currently no judging assignments entered."));
+}
+
 QWidget* showAgenda(RunState& state, const QString& division, QWidget* owner) {
     return ReportPreparation::show(state, [&] { return judgeAgendaOf(state, division); }, owner);
 }
@@ -87,8 +100,12 @@ QWidget* showAgenda(RunState& state, const QString& division, QWidget* owner) {
 void addPrintable(PrintRegistry& registry) {
     registry.add({QStringLiteral("judging-agenda"), QStringLiteral("RptJudgeAgenda"), PrintRegistry::Division,
                   PrintRegistry::Division, prepareAgenda});
-    registry.add({QStringLiteral("judges-cards"), QStringLiteral("RptJudgesCards"), PrintRegistry::Division,
-                  PrintRegistry::Division, prepareCards});
+    // Without a division, the cards of every division.
+    registry.add({QStringLiteral("judges-cards"), QStringLiteral("RptJudgesCards"), PrintRegistry::Division, 0,
+                  [](RunState& state, const PrintRequest& request) {
+                      return request.division.isEmpty() ? prepareAllCards(state, request) : prepareCards(state, request);
+                  },
+                  PrintRegistry::Division});
 }
 
 } // namespace JudgingReports

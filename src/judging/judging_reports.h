@@ -22,6 +22,9 @@ RowSet Build_Card_Rows(const QSqlDatabase& db, const QString& division);
 PreparedReport prepareAgenda(RunState& state, const PrintRequest& request);
 // The division's judges' cards; refused with its message without assignments.
 PreparedReport prepareCards(RunState& state, const PrintRequest& request);
+// The cards of every division that has assignments, in division order, printed as one;
+// refused with the agenda's message when no division has.
+PreparedReport prepareAllCards(RunState& state, const PrintRequest& request);
 
 // Shows the agenda in a preview owned by `owner`, or the message instead of it. Answers
 // the preview window, or nullptr when none was shown.

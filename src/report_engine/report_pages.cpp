@@ -1,6 +1,7 @@
 #include "report_engine/report_pages.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 QStringList LaidOutPage::texts(const QString& control) const {
     QStringList result;
@@ -35,4 +36,10 @@ const PlacedItem* LaidOutPage::first(const QString& control) const {
         if (item.control == control)
             return &item;
     return nullptr;
+}
+
+void LaidOutReport::append(const LaidOutReport& part) {
+    if (part.pageSize != pageSize || part.landscape != landscape)
+        throw std::invalid_argument("reports printed as one must share their paper");
+    pages.insert(pages.end(), part.pages.begin(), part.pages.end());
 }

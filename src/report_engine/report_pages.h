@@ -42,4 +42,9 @@ struct LaidOutReport {
     std::vector<LaidOutPage> pages;
 
     int pageCount() const { return static_cast<int>(pages.size()); }
+
+    // Puts the pages of `part` after these, so several reports print as one (each starts
+    // on a page of its own). Parts share one paper: a part laid out on another page size or
+    // orientation is refused with std::invalid_argument.
+    void append(const LaidOutReport& part);
 };

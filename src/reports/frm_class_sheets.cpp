@@ -9,6 +9,7 @@
 #include "ui/run_state.h"
 #include "ui/window_geometry.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -25,6 +26,14 @@ FrmClassSheets::FrmClassSheets(RunState& state, QWidget* parent)
     m_CbClass->setAccessibleName(QStringLiteral("Class"));
     caption->setBuddy(m_CbClass);
     WindowGeometry::place(m_CbClass, 2640, 2200, 4200, 360);
+
+    // Every class at once: the class chooser has nothing to say then.
+    m_ChkPrintAll = new QCheckBox(QStringLiteral("Print All"), this);
+    m_ChkPrintAll->setObjectName(QStringLiteral("ChkPrintAll"));
+    m_ChkPrintAll->setAccessibleName(QStringLiteral("Print All"));
+    m_ChkPrintAll->setAccessibleDescription(QStringLiteral("Print the sheet of every class that has riders"));
+    WindowGeometry::place(m_ChkPrintAll, 2640, 2700, 4200, 360);
+    connect(m_ChkPrintAll, &QCheckBox::toggled, m_CbClass, &QWidget::setDisabled);
 
     auto* random = new QPushButton(QStringLiteral("Random Order"), this);
     random->setObjectName(QStringLiteral("CmdRandom"));
@@ -56,6 +65,11 @@ void FrmClassSheets::cmdSequential_Click() {
 }
 
 void FrmClassSheets::Print_Sheet(SheetReports::Order order) {
+    if (m_ChkPrintAll->isChecked()) {
+        m_reportWindow = ReportPreparation::show(
+            m_state, [&] { return SheetReports::prepareClassSheets(m_state, m_division, order); }, this);
+        return;
+    }
     const qint64 classNumber = KeyedEntries::keyAt(m_CbClass, m_CbClass->currentIndex());
     if (classNumber < 0) {
         m_state.messages.notice(Messages::appTitle(),

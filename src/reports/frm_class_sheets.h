@@ -5,11 +5,13 @@
 
 #include <QPointer>
 
+class QCheckBox;
 class QComboBox;
 class RunState;
 
 // The "Class Sheets" activity: the riders of the chosen division entered in one class,
-// printed in a random order or by rider number.
+// printed in a random order or by rider number; with "Print All" ticked, the sheet of every
+// class that has riders, in one preview.
 class FrmClassSheets : public ActivityWindow {
     Q_OBJECT
 public:
@@ -28,5 +30,6 @@ private:
 
     QString m_division;
     QComboBox* m_CbClass = nullptr;
+    QCheckBox* m_ChkPrintAll = nullptr;
     QPointer<QWidget> m_reportWindow;
 };

@@ -30,18 +30,26 @@ constexpr int DefaultZoomIndex = 2;
 } // namespace
 
 FrmReportPreview* FrmReportPreview::Show(RunState& state, std::unique_ptr<Report> report, QWidget* owner) {
-    auto* preview = new FrmReportPreview(state, std::move(report), owner);
+    return Show(state, PreparedReport::of(std::move(report)), owner);
+}
+
+FrmReportPreview* FrmReportPreview::Show(RunState& state, PreparedReport prepared, QWidget* owner) {
+    auto* preview = new FrmReportPreview(state, std::move(prepared), owner);
     SubWindows::showOwned(preview, owner);
     return preview;
 }
 
 FrmReportPreview::FrmReportPreview(RunState& state, std::unique_ptr<Report> report, QWidget* owner)
-    : QWidget(nullptr), m_state(state), m_report(std::move(report)), m_owner(owner) {
+    : FrmReportPreview(state, PreparedReport::of(std::move(report)), owner) {}
+
+FrmReportPreview::FrmReportPreview(RunState& state, PreparedReport prepared, QWidget* owner)
+    : QWidget(nullptr), m_state(state), m_prepared(std::move(prepared)), m_report(m_prepared.report.get()),
+      m_owner(owner) {
     // A window of its own rather than a child of its owner: closing it may close the owner.
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(m_report->name());
     setWindowTitle(m_report->title());
-    m_pages = ReportLayout::layout(*m_report);
+    m_pages = m_prepared.layOut();
 
     m_CmdPrint = new QPushButton(QStringLiteral("Print..."), this);
     m_CmdPrint->setObjectName(QStringLiteral("CmdPrint"));
@@ -49,7 +57,8 @@ FrmReportPreview::FrmReportPreview(RunState& state, std::unique_ptr<Report> repo
     m_CmdSavePdf->setObjectName(QStringLiteral("CmdSavePdf"));
     m_CmdSaveCsv = new QPushButton(QStringLiteral("Save as CSV..."), this);
     m_CmdSaveCsv->setObjectName(QStringLiteral("CmdSaveCsv"));
-    m_CmdSaveCsv->setVisible(!m_report->columns().isEmpty()); // only reports with columns read as a table
+    // Only a single report with columns reads as a table.
+    m_CmdSaveCsv->setVisible(!m_prepared.severalParts() && !m_report->columns().isEmpty());
     m_CbZoom = new QComboBox(this);
     m_CbZoom->setObjectName(QStringLiteral("CbZoom"));
     for (const int percent : ZoomPercents)

@@ -3,6 +3,7 @@
 #include "database/refusal.h"
 #include "report_engine/report.h"
 #include "report_engine/report_pages.h"
+#include "reports/prepared_report.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -17,7 +18,8 @@ class ReportPageView;
 class RunState;
 
 // The preview of one report: its pages on screen with zoom, Print, Save as PDF and, for
-// reports that read as a table, Save as CSV.
+// reports that read as a table, Save as CSV. Several reports printed at once show their
+// pages one after another and are saved as one PDF (not as CSV).
 // Closing it runs the report's terminate step: the main window's current activity is
 // closed where the catalogue says so, else the opening window becomes active again. The
 // report and its rows go with the window.
@@ -26,10 +28,13 @@ class FrmReportPreview : public QWidget {
 public:
     // Shows the report, not modal, and answers its window (which deletes itself on close).
     static FrmReportPreview* Show(RunState& state, std::unique_ptr<Report> report, QWidget* owner = nullptr);
+    static FrmReportPreview* Show(RunState& state, PreparedReport prepared, QWidget* owner = nullptr);
 
     FrmReportPreview(RunState& state, std::unique_ptr<Report> report, QWidget* owner = nullptr);
+    FrmReportPreview(RunState& state, PreparedReport prepared, QWidget* owner = nullptr);
     ~FrmReportPreview() override;
 
+    // The report shown, the first when several are.
     const Report& report() const { return *m_report; }
     const LaidOutReport& pages() const { return m_pages; }
     QWidget* owner() const { return m_owner; }
@@ -51,7 +56,8 @@ private:
     void saveAs(const QString& format, const std::function<Refusal(const QString&)>& write);
 
     RunState& m_state;
-    std::unique_ptr<Report> m_report;
+    PreparedReport m_prepared;
+    const Report* m_report; // the first part of m_prepared
     LaidOutReport m_pages;
     QPointer<QWidget> m_owner;
     bool m_terminated = false;

@@ -1,6 +1,5 @@
 #include "reports/print_command.h"
 
-#include "report_engine/report_layout.h"
 #include "report_engine/report_painter.h"
 #include "report_engine/report_table.h"
 #include "reports/report_output.h"
@@ -14,8 +13,9 @@
 namespace {
 
 // Writes the prepared report to the files asked for; each failure goes to the run's Messages.
-PrintCommand::Status writeFiles(RunState& state, const PrintRequest& request, const Report& report) {
-    if (!request.csv.isEmpty() && report.columns().isEmpty()) {
+PrintCommand::Status writeFiles(RunState& state, const PrintRequest& request, const PreparedReport& prepared) {
+    const Report& report = *prepared.report;
+    if (!request.csv.isEmpty() && (prepared.severalParts() || report.columns().isEmpty())) {
         state.messages.notice(Messages::appTitle(),
                               QStringLiteral("The report %1 cannot be written as CSV.").arg(request.report),
                               Messages::Icon::Critical);
@@ -32,7 +32,7 @@ PrintCommand::Status writeFiles(RunState& state, const PrintRequest& request, co
         status = PrintCommand::Refused;
     };
     if (!request.pdf.isEmpty())
-        written(request.pdf, ReportPainter::writePdfFile(ReportLayout::layout(report), request.pdf));
+        written(request.pdf, ReportPainter::writePdfFile(prepared.layOut(), request.pdf));
     if (!request.csv.isEmpty())
         written(request.csv, ReportTable::writeCsvFile(report, request.csv));
     return status;
@@ -58,7 +58,7 @@ Status run(RunState& state, const PrintRequest& request, const PrintRegistry& re
         state.messages.notice(Messages::appTitle(), prepared.message);
         return Refused;
     }
-    return writeFiles(state, request, *prepared.report);
+    return writeFiles(state, request, prepared);
 }
 
 } // namespace PrintCommand

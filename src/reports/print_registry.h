@@ -32,6 +32,9 @@ public:
         int takes = 0;    // the options it accepts
         int needs = 0;  // the options it cannot do without
         Prepare prepare;
+        // The options that, left out, print every class or division at once: one PDF of
+        // several reports, which no CSV file holds.
+        int allWithout = 0;
     };
 
     void add(Entry entry);

@@ -19,6 +19,8 @@ public:
     static ReportDataSource& of(RunState& state);
 
     void setDatabasePath(const QString& path);
+    // Lets go of the database (while its file is replaced); the next read opens it again.
+    void close() { m_connection.close(); }
     QString databasePath() const { return m_databasePath; }
     QString connectionText() const;
 

@@ -32,7 +32,7 @@ QWidget* show(RunState& state, const std::function<PreparedReport()>& prepare, Q
         state.messages.notice(Messages::appTitle(), prepared.message);
         return nullptr;
     }
-    return FrmReportPreview::Show(state, std::move(prepared.report), owner);
+    return FrmReportPreview::Show(state, std::move(prepared), owner);
 }
 
 void setClassPictures(const RunState& state, Report& report, const QString& section) {

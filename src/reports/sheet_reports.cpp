@@ -69,9 +69,12 @@ PreparedReport slotSheetsOfTeams(RunState& state, const QList<qint32>& teamCodes
         NoRidersOfTeam);
 }
 
+// Without a class, the sheet of every class of the division that has riders.
 PreparedReport printClassSheet(RunState& state, const PrintRequest& request) {
-    return prepareClassSheet(state, request.division, request.classNumber,
-                             request.order == QLatin1String("random") ? Order::Random : Order::Sequential);
+    const Order order = request.order == QLatin1String("random") ? Order::Random : Order::Sequential;
+    if (request.classNumber == 0)
+        return prepareClassSheets(state, request.division, order);
+    return prepareClassSheet(state, request.division, request.classNumber, order);
 }
 
 // The command line names a team: every team of that name in the division is printed.
@@ -121,6 +124,16 @@ PreparedReport prepareClassSheet(RunState& state, const QString& division, int c
     return prepared;
 }
 
+PreparedReport prepareClassSheets(RunState& state, const QString& division, Order order) {
+    std::vector<std::unique_ptr<Report>> sheets;
+    for (const ClassRow& row : ClassData::all(state.db()))
+        if (PreparedReport sheet = prepareClassSheet(state, division, row.ClassNumber, order); sheet.report)
+            sheets.push_back(std::move(sheet.report));
+    return PreparedReport::ofAll(
+        std::move(sheets),
+        QStringLiteral("There are currently no riders entered in any class of the %1 Division.").arg(division));
+}
+
 PreparedReport prepareSlotSheets(RunState& state, const QString& division) {
     return slotSheets(
         state, [&](const QSqlDatabase& db) { return slotSheetRows(SheetData::slotLinesOfDivision(db, division)); },
@@ -134,7 +147,7 @@ PreparedReport prepareSlotSheet(RunState& state, qint32 teamCode) {
 void addPrintable(PrintRegistry& registry) {
     const int classSheetOptions = PrintRegistry::Division | PrintRegistry::Class | PrintRegistry::Order;
     registry.add({QStringLiteral("class-sheet"), QStringLiteral("RptClassEntries"), classSheetOptions,
-                  classSheetOptions, printClassSheet});
+                  PrintRegistry::Division | PrintRegistry::Order, printClassSheet, PrintRegistry::Class});
     registry.add({QStringLiteral("slot-sheets"), QStringLiteral("RptSlotSheets"),
                   PrintRegistry::Division | PrintRegistry::Team, PrintRegistry::Division, printSlotSheets});
 }

@@ -18,6 +18,9 @@ QString classChoiceText(int classNumber, const QString& className);
 // new uniformly random order on every call or in rider-number text order; refused with
 // the no-riders message when there are none.
 PreparedReport prepareClassSheet(RunState& state, const QString& division, int classNumber, Order order);
+// The sheet of every class that has riders of the division, in class order, printed as one;
+// refused with a message naming the division when no class has.
+PreparedReport prepareClassSheets(RunState& state, const QString& division, Order order);
 
 // One slot sheet per team of the division that has riders; refused with a message naming
 // the division when none has.

@@ -2,6 +2,7 @@
 
 #include "database/class_data.h"
 #include "database/class_lineup.h"
+#include "results/publish_settings.h"
 #include "ui/error_reporter.h"
 #include "ui/keyed_entries.h"
 #include "ui/messages.h"
@@ -180,13 +181,16 @@ bool FrmPlaceAssign::Store_Input() {
                 placings.append({m_classNumber, place, m_division, static_cast<qint32>(rider), double(11 - place),
                                  m_judges[static_cast<size_t>(column)]});
         }
-    return storeRecord(
+    const bool stored = storeRecord(
         [&] { return ResultData::replacePlacings(m_state.db(), m_classNumber, m_division, m_loaded, placings); },
         Messages::appTitle(),
         QStringLiteral("The placings of class %1 in division %2 were changed at another station since this window "
                        "opened them. Your changes were not saved; close this window and open it again to see them.")
             .arg(m_classNumber)
             .arg(m_division));
+    if (stored)
+        PublishSettings::publishAfterPlacingsSave(m_state);
+    return stored;
 }
 
 // The window's close button asks what Cancel asks; "No" keeps the window and its choices.

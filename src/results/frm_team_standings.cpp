@@ -5,4 +5,5 @@
 
 FrmTeamStandings::FrmTeamStandings(RunState& state, QWidget* parent)
     : ReportActivity(state, QStringLiteral("FrmTeamStandings"), QStringLiteral("Standings"),
-                     ResultsReports::prepareStandings, parent) {}
+                     ResultsReports::prepareStandings, parent, WithoutReport::CloseActivity,
+                     ResultsReports::prepareAllStandings) {}

@@ -1,5 +1,6 @@
 #include "results/results_reports.h"
 
+#include "database/divisions.h"
 #include "database/team_list.h"
 #include "report_engine/row_shaping.h"
 #include "reports/print_registry.h"
@@ -86,6 +87,21 @@ PreparedReport prepareStandings(RunState& state, const PrintRequest& request) {
     return PreparedReport::of(std::move(report));
 }
 
+PreparedReport prepareAllStandings(RunState& state, const PrintRequest&) {
+    std::vector<std::unique_ptr<Report>> standings;
+    QString refusal = QStringLiteral("There are currently no teams entered.");
+    for (const QString& division : Divisions::letters()) {
+        PrintRequest ofDivision;
+        ofDivision.division = division;
+        PreparedReport prepared = prepareStandings(state, ofDivision);
+        if (prepared.report)
+            standings.push_back(std::move(prepared.report));
+        else if (!TeamList::ofDivision(state.db(), division).isEmpty())
+            refusal = prepared.message; // teams, but no placings
+    }
+    return PreparedReport::ofAll(std::move(standings), refusal);
+}
+
 PreparedReport prepareHighPoint(RunState& state, const PrintRequest& request) {
     const QSqlDatabase db = state.db();
     if (TeamList::ofDivision(db, request.division).isEmpty())
@@ -111,8 +127,13 @@ PreparedReport prepareRiderResults(RunState& state, const PrintRequest& request)
 }
 
 void addPrintable(PrintRegistry& registry) {
-    registry.add({QStringLiteral("standings"), QStringLiteral("RptTeamStandings"), PrintRegistry::Division,
-                  PrintRegistry::Division, prepareStandings});
+    // Without a division, every division's standings.
+    registry.add({QStringLiteral("standings"), QStringLiteral("RptTeamStandings"), PrintRegistry::Division, 0,
+                  [](RunState& state, const PrintRequest& request) {
+                      return request.division.isEmpty() ? prepareAllStandings(state, request)
+                                                        : prepareStandings(state, request);
+                  },
+                  PrintRegistry::Division});
     registry.add({QStringLiteral("high-point"), QStringLiteral("RptHighPoint"), PrintRegistry::Division,
                   PrintRegistry::Division, prepareHighPoint});
     registry.add({QStringLiteral("rider-results"), QStringLiteral("RptIndividualResults"), PrintRegistry::Division, 0,

@@ -2,8 +2,9 @@
 
 #include "database/db_exception.h"
 #include "database/meet_backup.h"
+#include "database/meet_location.h"
 #include "database/meet_server_check.h"
-#include "database/server_restore.h"
+#include "startup/backup_actions.h"
 #include "startup/sub_main.h"
 #include "ui/messages.h"
 #include "ui/run_state.h"
@@ -80,7 +81,7 @@ int runBackupCommand(RunState& state, StartOptions options) {
     if (const auto status = subMain.Prepare(options))
         return *status;
     try {
-        std::printf("%s\n", qPrintable(shown(MeetBackup::make(state.MeetDb, QStringLiteral("on-demand")))));
+        std::printf("%s\n", qPrintable(shown(BackupActions::backUpNow(state))));
     } catch (const DbException& error) {
         state.messages.notice(Messages::appTitle(), error.engineText(), Messages::Icon::Critical);
         return 1;
@@ -93,21 +94,9 @@ int runRestoreCommand(RunState& state, const StartOptions& options, const QStrin
     const QString server = meetServer(state, options);
     try {
         requireProgramFolder(state);
-        const QString file = QFileInfo(backupFile).absoluteFilePath();
-        QString kept;
-        QString restoredAs;
-        if (server.isEmpty()) {
-            kept = MeetBackup::restore(file, state.meetDatabasePath());
-            restoredAs = QStringLiteral("as %1").arg(shown(state.meetDatabasePath()));
-        } else {
-            const MeetLocation location = MeetLocation::server(server);
-            kept = ServerRestore::restore(file, location, state.meetDatabasePath());
-            restoredAs = QStringLiteral("into the %1").arg(location.description());
-        }
-        std::printf("%s\n", qPrintable(QStringLiteral("Restored %1 %2.").arg(shown(backupFile), restoredAs)));
-        if (!kept.isEmpty())
-            std::printf("%s\n",
-                        qPrintable(QStringLiteral("The meet database it replaced is kept as %1.").arg(shown(kept))));
+        state.MeetServer = server; // the restore goes where the meet lives
+        for (const QString& line : BackupActions::restore(state, backupFile, MeetBackup::Hold::ByRestore))
+            std::printf("%s\n", qPrintable(line));
     } catch (const std::exception& error) {
         state.messages.notice(Messages::appTitle(), QString::fromStdString(error.what()), Messages::Icon::Critical);
         return 1;

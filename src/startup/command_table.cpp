@@ -127,7 +127,8 @@ QList<HeadlessCommand> commandTable() {
                           .check = checkOrder},
                          fileOption("--pdf"),
                          fileOption("--csv")},
-             .summary = QStringLiteral("render a report straight to PDF, CSV or both"),
+             .summary = QStringLiteral("render a report straight to PDF, CSV or both; without --class or --division, "
+                                       "every class or division at once where the report allows (PDF only)"),
              .readsOnly = true,
              .check = PrintCommandLine::refusal,
              .run = PrintCommandLine::run},

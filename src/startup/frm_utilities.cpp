@@ -1,8 +1,12 @@
 #include "startup/frm_utilities.h"
 
+#include "database/db_exception.h"
 #include "exchange/frm_data_export.h"
 #include "exchange/frm_data_import.h"
 #include "registration/frm_assign_numbers.h"
+#include "results/frm_publish_results.h"
+#include "startup/backup_actions.h"
+#include "startup/frm_restore_backup.h"
 #include "ui/activity_host.h"
 #include "ui/guarded_connect.h"
 #include "ui/run_state.h"
@@ -12,25 +16,38 @@
 #include "ui/window_geometry.h"
 
 #include <QCloseEvent>
+#include <QDir>
+#include <utility>
 
 FrmUtilities::FrmUtilities(RunState& state, QWidget* owner) : QFrame(owner, Qt::Popup), m_state(state) {
     setObjectName(QStringLiteral("FrmUtilities"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFrameShape(QFrame::Box);
     setFont(QFont(QStringLiteral("Times New Roman"), 10));
-    WindowGeometry::setClientSize(this, 1900, 1140);
+    WindowGeometry::setClientSize(this, 2200, 2220);
     connectGuarded(m_state.messages, addEntry(QStringLiteral("LblAssignNum"), QStringLiteral("Assign Rider #s"), 60), &ClickableLabel::clicked,
             this, &FrmUtilities::LblAssignNum_Click);
     connectGuarded(m_state.messages, addEntry(QStringLiteral("LblExport"), QStringLiteral("Export to State"), 420), &ClickableLabel::clicked,
             this, &FrmUtilities::LblExport_Click);
     connectGuarded(m_state.messages, addEntry(QStringLiteral("LblImport"), QStringLiteral("Import Teams"), 780), &ClickableLabel::clicked, this,
             &FrmUtilities::LblImport_Click);
+    // The meet's files, after the three tasks above.
+    const std::pair<ClickableLabel*, void (FrmUtilities::*)()> fileEntries[] = {
+        {addEntry(QStringLiteral("LblBackUpNow"), QStringLiteral("Back Up Now"), 1140), &FrmUtilities::LblBackUpNow_Click},
+        {addEntry(QStringLiteral("LblRestore"), QStringLiteral("Restore a Backup..."), 1500),
+         &FrmUtilities::LblRestore_Click},
+        {addEntry(QStringLiteral("LblPublish"), QStringLiteral("Publish Results..."), 1860),
+         &FrmUtilities::LblPublish_Click}};
+    for (const auto& [entry, handler] : fileEntries) {
+        entry->setAccessibleName(entry->text());
+        connectGuarded(m_state.messages, entry, &ClickableLabel::clicked, this, handler);
+    }
 }
 
 ClickableLabel* FrmUtilities::addEntry(const QString& objectName, const QString& caption, int top) {
     auto* entry = new ClickableLabel(caption, this);
     entry->setObjectName(objectName);
-    WindowGeometry::place(entry, 120, top, 1660, 300);
+    WindowGeometry::place(entry, 120, top, 1960, 300);
     return entry;
 }
 
@@ -49,6 +66,16 @@ void FrmUtilities::openOverMain(EntryWindow* window, const std::function<void()>
     SubWindows::showOwned(window, parentWidget());
 }
 
+bool FrmUtilities::closeActivity() {
+    if (!m_state.host)
+        return true;
+    m_state.host->Close_Current_Activity();
+    if (m_state.host->CurrentActivity() == 0)
+        return true;
+    close();
+    return false;
+}
+
 void FrmUtilities::LblAssignNum_Click() { openOverMain(new FrmAssignNumbers(m_state)); }
 
 // The export closes the main window's activity when it opens and again when it closes. An
@@ -56,13 +83,8 @@ void FrmUtilities::LblAssignNum_Click() { openOverMain(new FrmAssignNumbers(m_st
 // activity, and the export does not open.
 void FrmUtilities::LblExport_Click() {
     RunState& state = m_state;
-    if (state.host) {
-        state.host->Close_Current_Activity();
-        if (state.host->CurrentActivity() != 0) {
-            close();
-            return;
-        }
-    }
+    if (!closeActivity())
+        return;
     openOverMain(new FrmDataExport(state), [&state] {
         if (state.host)
             state.host->Close_Current_Activity();
@@ -74,6 +96,36 @@ void FrmUtilities::LblImport_Click() {
     openOverMain(window);
     window->Import_Data();
 }
+
+// A backup of the meet as it is now, made from the open database while the work goes on.
+void FrmUtilities::LblBackUpNow_Click() {
+    RunState& state = m_state;
+    close();
+    try {
+        const QString path = BackupActions::backUpNow(state);
+        state.messages.notice(Messages::appTitle(), QStringLiteral("A backup of the meet database was made:\n\n%1")
+                                                        .arg(QDir::toNativeSeparators(path)));
+    } catch (const DbException& error) {
+        state.messages.notice(Messages::appTitle(), error.engineText(), Messages::Icon::Critical);
+    }
+}
+
+// The meet is replaced under every window: the activity closes first, and the main window
+// stays disabled while the backups are listed.
+void FrmUtilities::LblRestore_Click() {
+    RunState& state = m_state;
+    if (state.MeetDb.onServer()) {
+        close();
+        state.messages.notice(Messages::appTitle(),
+                              BackupActions::restoreRefusedOnServer(QStringLiteral("A backup file"), state.MeetServer),
+                              Messages::Icon::Critical);
+        return;
+    }
+    if (closeActivity())
+        openOverMain(new FrmRestoreBackup(state));
+}
+
+void FrmUtilities::LblPublish_Click() { openOverMain(new FrmPublishResults(m_state)); }
 
 void FrmUtilities::closeEvent(QCloseEvent* event) {
     emit closed();

@@ -22,6 +22,9 @@ public slots:
     void LblAssignNum_Click();
     void LblExport_Click();
     void LblImport_Click();
+    void LblBackUpNow_Click();
+    void LblRestore_Click();
+    void LblPublish_Click();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -29,6 +32,9 @@ protected:
 private:
     ClickableLabel* addEntry(const QString& objectName, const QString& caption, int top);
     void openOverMain(EntryWindow* window, const std::function<void()>& afterClose = {});
+    // Closes the main window's activity (its entry window asking its cancel question first);
+    // false, with the menu closed, when the secretary kept it.
+    bool closeActivity();
 
     RunState& m_state;
 };

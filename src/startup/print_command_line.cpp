@@ -40,6 +40,8 @@ QString refusal(const CommandArguments& arguments) {
             return QStringLiteral("the report %1 takes no %2").arg(entry->name, QLatin1String(name));
         if (!given && (entry->needs & option))
             return QStringLiteral("the report %1 needs %2").arg(entry->name, QLatin1String(name));
+        if (!given && (entry->allWithout & option) && !csv.isEmpty())
+            return QStringLiteral("the report %1 without %2 is written to PDF only").arg(entry->name, QLatin1String(name));
     }
     return {};
 }

@@ -88,6 +88,15 @@ void JudgingReportsTest::cardsRunThreeToARow() {
     for (const char* text : {"Divsion:", "HM", "10th Place ", "Judges Initials"})
         QVERIFY2(page.allTexts().contains(text), text);
     preview->close();
+
+    // "Print All": division A's one card, then division B's, each division from a new page.
+    window.CmdPrintAll_Click();
+    preview = qobject_cast<FrmReportPreview*>(window.reportWindow());
+    QVERIFY(preview);
+    QCOMPARE(preview->pages().pageCount(), 1 + (rows + 1) / 2);
+    QCOMPARE(preview->pages().pages[0].texts("C1Division"), QStringList({"A"}));
+    QCOMPARE(preview->pages().pages[1].texts("C1Division").value(0), QString("B"));
+    preview->close();
 }
 
 void JudgingReportsTest::agendaGroupsTheChosenDivisionByClass() {
@@ -128,6 +137,11 @@ void JudgingReportsTest::noAssignmentsNoReport() {
     cards.Load_Report();
     VERIFY_MESSAGES(meet.messages);
     QVERIFY(!agenda.agendaWindow() && !cards.reportWindow());
+    meet.exec("DELETE FROM TblClassJudges");
+    meet.messages.expectAppNotice(NoAgenda);
+    cards.CmdPrintAll_Click(); // no division has any
+    VERIFY_MESSAGES(meet.messages);
+    QVERIFY(!cards.reportWindow());
 }
 
 // The print command prints from the same preparing code, or says why not.

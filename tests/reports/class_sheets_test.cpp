@@ -1,3 +1,4 @@
+#include "program_run.h"
 #include "sheet_fixture.h"
 #include "test_main.h"
 
@@ -5,6 +6,8 @@
 #include "reports/frm_class_sheets.h"
 #include "reports/sheet_reports.h"
 
+#include <QCheckBox>
+#include <QPushButton>
 #include <QSet>
 #include <QTest>
 
@@ -23,6 +26,7 @@ private slots:
     void timeColumnOnTimedClassesOnly_data();
     void timeColumnOnTimedClassesOnly();
     void randomOrderShufflesTheRiders();
+    void printAllShowsEveryClassWithRidersAsOne();
 };
 
 void ClassSheetsTest::refusesWithoutClassOrRiders_data() {
@@ -138,6 +142,60 @@ void ClassSheetsTest::randomOrderShufflesTheRiders() {
         QCOMPARE(order, QString("1234"));
     }
     QVERIFY(orders.size() > 1);
+}
+
+// "Print All": one preview and one PDF of every class of the division that has riders, in
+// class order, each sheet from a new page and numbered on its own; the command line without
+// --class prints the same.
+void ClassSheetsTest::printAllShowsEveryClassWithRidersAsOne() {
+    MeetFixture meet;
+    meet.state->CurrentRegion = "C";
+    const qint32 oak = Seed::team(meet, "Oak", "B");
+    for (int n = 100; n < 160; ++n) // more than a page
+        SheetSeed::rider(meet, oak, QString::number(n), {5});
+    const qint32 entrant = SheetSeed::rider(meet, oak, "7", {17, 14});
+    Seed::pairing(meet, entrant, SheetSeed::rider(meet, oak, "8"));
+    SheetSeed::rider(meet, Seed::team(meet, "Pine", "A"), "55", {3});
+
+    FrmClassSheets sheets(*meet.state);
+    control<QCheckBox>(&sheets, "ChkPrintAll")->setChecked(true);
+    QVERIFY(!control<QComboBox>(&sheets, "CbClass")->isEnabled());
+    sheets.Set_Division("D");
+    meet.messages.expectAppNotice("There are currently no riders entered in any class of the D Division.");
+    sheets.cmdSequential_Click();
+    VERIFY_MESSAGES(meet.messages);
+    QVERIFY(!sheets.reportWindow());
+
+    sheets.Set_Division("B");
+    sheets.cmdSequential_Click();
+    auto* preview = qobject_cast<FrmReportPreview*>(sheets.reportWindow());
+    QVERIFY(preview);
+    const QString title5 = "Rider List for Division B, Class: 5 - Saddle Seat Pattern";
+    const QString title14 = "Rider List for Division B, Class: 14 - Flag Race";
+    const QString title17 = "Rider List for Division B, Class: 17 - Two Person Relay";
+    QCOMPARE(pageTexts(preview->pages(), "RhTitle"), QStringList({title5, title5, title14, title17}));
+    QCOMPARE(pageTexts(preview->pages(), "LblPage"),
+             QStringList({"Page 1 of 2", "Page 2 of 2", "Page 1 of 1", "Page 1 of 1"}));
+    QVERIFY(control<QPushButton>(preview, "CmdSaveCsv")->isHidden());
+
+    const QString pdf = meet.programFolder() + "/all sheets.pdf";
+    meet.dialogs.queue(pdf);
+    preview->CmdSavePdf_Click();
+    preview->close();
+    const QStringList pages = pdfText(pdf).split(u'\f', Qt::SkipEmptyParts);
+    QCOMPARE(pages.size(), 4);
+    for (const auto& [page, title] : {std::pair{0, title5}, {2, title14}, {3, title17}})
+        QVERIFY2(pages[page].contains(title) && pages[page].contains("QARN Region C Class Sheet"),
+                 qPrintable(pages[page]));
+
+    const QString printed = meet.programFolder() + "/printed.pdf";
+    const RunOutcome run = runCorravin(meet.programFolder(),
+                                       {"print", "class-sheet", "--division", "B", "--order", "random", "--pdf", printed});
+    QCOMPARE(run.status, 0);
+    const QStringList printedPages = pdfText(printed).split(u'\f', Qt::SkipEmptyParts);
+    QCOMPARE(printedPages.size(), 4);
+    QVERIFY(printedPages[2].contains(title14) && printedPages[3].contains(title17));
+    VERIFY_MESSAGES(meet.messages);
 }
 
 CORRAVIN_TEST(ClassSheetsTest)

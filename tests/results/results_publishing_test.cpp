@@ -1,11 +1,19 @@
 #include "meet_fixture.h"
 #include "seed.h"
 #include "test_main.h"
+#include "window_driver.h"
 
 #include "database/checked_file_writer.h"
+#include "results/frm_place_assign.h"
+#include "results/frm_publish_results.h"
+#include "results/publish_settings.h"
 #include "results/results_publishing.h"
+#include "ui/standard_questions.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
+#include <QLineEdit>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -73,6 +81,7 @@ private slots:
     void publishesAPagePerDivisionWithTeamsAndAnIndex();
     void aFailedWriteLeavesNoIndex();
     void nothingToPublishWritesNothing();
+    void publishWindowKeepsItsFolderAndPublishesAfterPlacings();
 };
 
 void ResultsPublishingTest::publishesAPagePerDivisionWithTeamsAndAnIndex() {
@@ -136,6 +145,75 @@ void ResultsPublishingTest::nothingToPublishWritesNothing() {
     const ResultsPublishing::Outcome outcome = ResultsPublishing::publish(*meet.state, site);
     QCOMPARE(outcome.refusal.why(), QStringLiteral("There are currently no teams entered."));
     QVERIFY(!QFileInfo::exists(site));
+}
+
+namespace {
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Places rider 9 first in class 6 of division B through the placings window; `afterSave`:
+// the notice expected after the save, if any.
+void placeFirstInClass6(MeetFixture& meet, const QString& afterSave = {}) {
+    FrmPlaceAssign window(*meet.state);
+    window.setAttribute(Qt::WA_DeleteOnClose, false);
+    QVERIFY(window.InitializeForm("B", 6));
+    window.placeList(1, 1)->setCurrentIndex(window.placeList(1, 1)->findText("9 - Bo Ray"));
+    meet.messages.expectConfirm(StandardQuestions::saveText(), true);
+    if (!afterSave.isEmpty())
+        meet.messages.expectNotice(Messages::appTitle(), afterSave, Messages::Icon::Critical);
+    window.CmdSubmit_Click();
+}
+} // namespace
+
+// "Publish Results...": the folder is picked once and kept with the tick in the settings;
+// ticked, every placings save writes the pages again, and a failure then is told while the
+// placings stay saved.
+void ResultsPublishingTest::publishWindowKeepsItsFolderAndPublishesAfterPlacings() {
+    PublishedMeet published;
+    MeetFixture& meet = published.meet;
+    Seed::entry(meet, meet.scalar("SELECT RiderIndex FROM TblPerson WHERE RiderNumber = '9'").toInt(), 6);
+    Seed::assign(meet, meet.scalar("SELECT JudgeID FROM TblJudge").toInt(), 6, "B");
+    QTemporaryDir web;
+    const QString folder = web.path() + "/results";
+    {
+        FrmPublishResults window(*meet.state);
+        window.setAttribute(Qt::WA_DeleteOnClose, false);
+        meet.messages.expectAppNotice("Choose the folder for the results pages first.");
+        window.CmdPublish_Click();
+        meet.dialogs.queue(folder);
+        window.CmdChooseFolder_Click();
+        control<QCheckBox>(&window, "ChkAfterSave")->setChecked(true);
+        meet.messages.expectAppNotice("The results pages were written to " + QDir::toNativeSeparators(folder) + ".");
+        window.CmdPublish_Click();
+        VERIFY_MESSAGES(meet.messages);
+        QVERIFY(!window.isVisible());
+    }
+    const QString page = folder + "/division-b.html";
+    QVERIFY(QFile::exists(folder + "/index.html"));
+    const QByteArray before = fileBytes(page);
+    QVERIFY(!before.isEmpty());
+    {
+        FrmPublishResults again(*meet.state);
+        QCOMPARE(control<QLineEdit>(&again, "TxtFolder")->text(), QDir::toNativeSeparators(folder));
+        QVERIFY(control<QCheckBox>(&again, "ChkAfterSave")->isChecked());
+    }
+
+    placeFirstInClass6(meet);
+    VERIFY_MESSAGES(meet.messages);
+    QVERIFY(fileBytes(page) != before); // the same meet would give the same bytes
+
+    // A folder that cannot be made: the placings are saved all the same, and the secretary told.
+    const QString notAFolder = web.path() + "/file";
+    QVERIFY(!CheckedFileWriter::write(notAFolder, "x"));
+    PublishSettings::write(notAFolder, true);
+    meet.exec("DELETE FROM TblPlacing WHERE ClassNumber = 6");
+    placeFirstInClass6(meet, "The placings were saved, but the results pages in " + QDir::toNativeSeparators(notAFolder) +
+                                 " were not brought up to date:\n\nThe folder " + QDir::toNativeSeparators(notAFolder) +
+                                 " could not be made.");
+    VERIFY_MESSAGES(meet.messages);
+    QCOMPARE(meet.scalar("SELECT count(*) FROM TblPlacing WHERE ClassNumber = 6").toInt(), 1);
 }
 
 CORRAVIN_TEST(ResultsPublishingTest)

@@ -1,13 +1,17 @@
 #include "page_texts.h"
+#include "pdf_text.h"
+#include "program_run.h"
 #include "seed.h"
 #include "test_main.h"
 #include "window_driver.h"
 
 #include "report_engine/report_layout.h"
 #include "report_engine/report_table.h"
+#include "reports/frm_report_preview.h"
 #include "reports/print_registry.h"
 #include "results/frm_place_assign.h"
 #include "results/frm_placings.h"
+#include "results/frm_team_standings.h"
 #include "results/results_reports.h"
 #include "results/standings.h"
 #include "ui/standard_questions.h"
@@ -82,6 +86,7 @@ private slots:
     void standingsRankEveryTeam();
     void divisionReportsRefuseWithoutTeamsOrPlacings_data();
     void divisionReportsRefuseWithoutTeamsOrPlacings();
+    void printAllShowsTheStandingsOfEveryDivision();
     void individualResultsListRidersWithTotals();
     void saveFromAnOutdatedWindowIsRefused();
 };
@@ -248,6 +253,42 @@ void ResultsTest::divisionReportsRefuseWithoutTeamsOrPlacings() {
     const PreparedReport prepared = prepare(*m.meet.state, request);
     QVERIFY(!prepared.report);
     QCOMPARE(prepared.message, message);
+}
+
+// "Print All" on the standings: every division with teams and placings in one preview, in
+// division order; the command line without --division writes the same as one PDF.
+void ResultsTest::printAllShowsTheStandingsOfEveryDivision() {
+    ResultsMeet m;
+    FrmTeamStandings window(*m.meet.state);
+    m.meet.messages.expectAppNotice("There are currently no placings recorded.");
+    window.CmdPrintAll_Click();
+    VERIFY_MESSAGES(m.meet.messages);
+    QVERIFY(!window.reportWindow());
+
+    m.place(5, 1, "101", m.adams);
+    window.CmdPrintAll_Click(); // division A has a team but no placing yet
+    auto* preview = qobject_cast<FrmReportPreview*>(window.reportWindow());
+    QVERIFY(preview);
+    QCOMPARE(pageTexts(preview->pages(), "lblDivision"), QStringList({"Division: B"}));
+    preview->close();
+
+    m.place(5, 2, "103", m.adams, "A");
+    window.CmdPrintAll_Click();
+    preview = qobject_cast<FrmReportPreview*>(window.reportWindow());
+    QVERIFY(preview);
+    QCOMPARE(pageTexts(preview->pages(), "lblDivision"), QStringList({"Division: A", "Division: B"}));
+    QCOMPARE(pageTexts(preview->pages(), "txtTeamName"), QStringList({"Ants", "Hawks", "Owls"}));
+    preview->close();
+    VERIFY_MESSAGES(m.meet.messages);
+
+    const QString pdf = m.meet.programFolder() + "/standings.pdf";
+    QCOMPARE(runCorravin(m.meet.programFolder(), {"print", "standings", "--pdf", pdf}).status, 0);
+    const QStringList pages = pdfText(pdf).split(u'\f', Qt::SkipEmptyParts);
+    QCOMPARE(pages.size(), 2);
+    QVERIFY2(pages[0].contains("Team Standings") && pages[0].contains("Division: A") && pages[0].contains("Ants"),
+             qPrintable(pages[0]));
+    QVERIFY2(pages[1].contains("Division: B") && pages[1].contains("Hawks") && !pages[1].contains("Ants"),
+             qPrintable(pages[1]));
 }
 
 void ResultsTest::individualResultsListRidersWithTotals() {

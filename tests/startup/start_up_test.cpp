@@ -379,7 +379,11 @@ void StartUpTest::commandLines_data() {
         "from 1 to 17, not five");
     row("print option the report does not take", "print standings --division A --team Owls --pdf x.pdf", 2,
         "the report standings takes no --team");
-    row("print option the report needs", "print standings --pdf x.pdf", 2, "the report standings needs --division");
+    row("print option the report needs", "print high-point --pdf x.pdf", 2, "the report high-point needs --division");
+    row("print every class to csv", "print class-sheet --division A --order random --csv x.csv", 2,
+        "the report class-sheet without --class is written to PDF only");
+    row("print every division to csv", "print standings --csv x.csv", 2,
+        "the report standings without --division is written to PDF only");
     row("print division twice", "print standings --division A --division B --pdf x.pdf", 2,
         "--division is given twice");
     row("print csv twice", "print standings --division A --csv a.csv --csv b.csv", 2, "--csv is given twice");
