@@ -7,30 +7,27 @@
 #include "ui/guarded_connect.h"
 #include "ui/run_state.h"
 #include "ui/sub_windows.h"
-#include "ui/clickable_label.h"
 #include "ui/messages.h"
-#include "ui/window_geometry.h"
+#include "ui/twips.h"
 
-#include <QCloseEvent>
-
-FrmUtilities::FrmUtilities(RunState& state, QWidget* owner) : QFrame(owner, Qt::Popup), m_state(state) {
+FrmUtilities::FrmUtilities(RunState& state, QWidget* owner) : QMenu(owner), m_state(state) {
     setObjectName(QStringLiteral("FrmUtilities"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setFrameShape(QFrame::Box);
+    setTitle(QStringLiteral("Utilities"));
+    setAccessibleName(QStringLiteral("Utilities"));
     setFont(QFont(QStringLiteral("Times New Roman"), 10));
-    WindowGeometry::setClientSize(this, 1900, 1140);
-    connectGuarded(m_state.messages, addEntry(QStringLiteral("LblAssignNum"), QStringLiteral("Assign Rider #s"), 60), &ClickableLabel::clicked,
-            this, &FrmUtilities::LblAssignNum_Click);
-    connectGuarded(m_state.messages, addEntry(QStringLiteral("LblExport"), QStringLiteral("Export to State"), 420), &ClickableLabel::clicked,
-            this, &FrmUtilities::LblExport_Click);
-    connectGuarded(m_state.messages, addEntry(QStringLiteral("LblImport"), QStringLiteral("Import Teams"), 780), &ClickableLabel::clicked, this,
-            &FrmUtilities::LblImport_Click);
+    setMinimumWidth(Twips::toPixels(1900));
+    connectGuarded(m_state.messages, addEntry(QStringLiteral("LblAssignNum"), QStringLiteral("&Assign Rider #s")),
+                   &QAction::triggered, this, &FrmUtilities::LblAssignNum_Click);
+    connectGuarded(m_state.messages, addEntry(QStringLiteral("LblExport"), QStringLiteral("&Export to State")),
+                   &QAction::triggered, this, &FrmUtilities::LblExport_Click);
+    connectGuarded(m_state.messages, addEntry(QStringLiteral("LblImport"), QStringLiteral("&Import Teams")),
+                   &QAction::triggered, this, &FrmUtilities::LblImport_Click);
+    connect(this, &QMenu::aboutToHide, this, &FrmUtilities::closed);
 }
 
-ClickableLabel* FrmUtilities::addEntry(const QString& objectName, const QString& caption, int top) {
-    auto* entry = new ClickableLabel(caption, this);
+QAction* FrmUtilities::addEntry(const QString& objectName, const QString& caption) {
+    QAction* entry = addAction(caption);
     entry->setObjectName(objectName);
-    WindowGeometry::place(entry, 120, top, 1660, 300);
     return entry;
 }
 
@@ -73,9 +70,4 @@ void FrmUtilities::LblImport_Click() {
     auto* window = new FrmDataImport(m_state);
     openOverMain(window);
     window->Import_Data();
-}
-
-void FrmUtilities::closeEvent(QCloseEvent* event) {
-    emit closed();
-    QFrame::closeEvent(event);
 }

@@ -9,11 +9,22 @@
 #include "ui/sub_windows.h"
 
 #include <QAccessible>
-#include <QLabel>
+#include <QAction>
 #include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+
+namespace {
+// Chooses an entry of the open utilities menu as a click would.
+void chooseEntry(FrmMain& main, const QString& entry) {
+    auto* menu = main.findChild<FrmUtilities*>();
+    QVERIFY(menu && menu->isVisible());
+    QAction* action = menu->findChild<QAction*>(entry);
+    QVERIFY(action);
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+}
+} // namespace
 
 class UtilitiesMenuTest : public QObject {
     Q_OBJECT
@@ -54,9 +65,8 @@ void UtilitiesMenuTest::windowsOpenOverTheDisabledMainWindow() {
     meet.dialogs.queue(writeDistrictFile(files.path(), "District7-2006.MDB")); // the import asks for a file
     FrmMain main(*meet.state);
     main.show();
-    auto* menu = new FrmUtilities(*meet.state, &main);
-    menu->show();
-    QTest::mouseClick(control<QLabel>(menu, entry), Qt::LeftButton);
+    main.LblUtilities_Click();
+    chooseEntry(main, entry);
     const QList<QWidget*> owned = SubWindows::ownedBy(&main);
     QCOMPARE(owned.size(), 1);
     QPointer<QWidget> opened = owned.first();
@@ -92,9 +102,8 @@ void UtilitiesMenuTest::closingUnderItsOwnPickerWaitsForThePicker() {
         meet.messages.expectConfirm(StandardQuestions::cancelText(), true);
     FrmMain main(*meet.state);
     main.show();
-    auto* menu = new FrmUtilities(*meet.state, &main);
-    menu->show();
-    QTest::mouseClick(control<QLabel>(menu, entry), Qt::LeftButton);
+    main.LblUtilities_Click();
+    chooseEntry(main, entry);
     if (entry == "LblExport")
         control<QPushButton>(SubWindows::ownedBy(&main).value(0, &main), "CmdExport")->click();
     VERIFY_MESSAGES(meet.messages);
