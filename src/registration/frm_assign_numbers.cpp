@@ -118,7 +118,8 @@ void FrmAssignNumbers::buildFrames() {
         new QLabel(QStringLiteral("Click on the Individual above to change their rider number."), m_FraIndividual);
     guide->setWordWrap(true);
     WindowGeometry::place(guide, 240, 240, 3480, 900);
-    QPushButton* exit = addButton(m_FraIndividual, QStringLiteral("CmdIndividualExit"), QStringLiteral("Exit"), 1200, 2640);
+    QPushButton* exit =
+        addButton(m_FraIndividual, QStringLiteral("CmdIndividualExit"), QStringLiteral("Exit"), 1200, 2640);
     connectGuarded(m_state.messages, exit, &QPushButton::clicked, this, &FrmAssignNumbers::CmdIndividualExit_Click);
     addKeyButtons(nullptr, exit);
     m_FraIndividual->hide();
@@ -133,8 +134,10 @@ void FrmAssignNumbers::buildFrames() {
     m_TxtRiderNumber->setAccessibleName(QStringLiteral("Rider Number"));
     numberLabel->setBuddy(m_TxtRiderNumber);
     WindowGeometry::place(m_TxtRiderNumber, 1800, 930, 1200, 360);
-    QPushButton* editSubmit = addButton(m_FraEditNumber, QStringLiteral("CmdEditSubmit"), QStringLiteral("Submit"), 240, 2640, 1680);
-    QPushButton* editCancel = addButton(m_FraEditNumber, QStringLiteral("CmdEditCancel"), QStringLiteral("Cancel"), 2040, 2640, 1680);
+    QPushButton* editSubmit =
+        addButton(m_FraEditNumber, QStringLiteral("CmdEditSubmit"), QStringLiteral("Submit"), 240, 2640, 1680);
+    QPushButton* editCancel =
+        addButton(m_FraEditNumber, QStringLiteral("CmdEditCancel"), QStringLiteral("Cancel"), 2040, 2640, 1680);
     connectGuarded(m_state.messages, editSubmit, &QPushButton::clicked, this, &FrmAssignNumbers::CmdEditSubmit_Click);
     connectGuarded(m_state.messages, editCancel, &QPushButton::clicked, this, &FrmAssignNumbers::CmdEditCancel_Click);
     addKeyButtons(editSubmit, editCancel);

@@ -1,6 +1,7 @@
 #include "ui/key_buttons.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QPushButton>
 
@@ -25,10 +26,13 @@ bool KeyButtons::handle(QKeyEvent* event) {
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
     if (modifiers != Qt::NoModifier)
         return false;
+    // Only the keys of the window that has the keyboard, coming from where its focus is.
+    QWidget* focus = QApplication::focusWidget();
+    if (!focus || (focus != m_window && !m_window->isAncestorOf(focus)))
+        return false;
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter: {
-        QWidget* focus = m_window->focusWidget();
         if (auto* button = qobject_cast<QPushButton*>(focus)) {
             button->click();
             return true;
