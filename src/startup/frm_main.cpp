@@ -177,6 +177,9 @@ void FrmMain::Form_Initialize() {
 void FrmMain::Show_Menu(int menu) {
     if (m_currentActivity != 0 && !Activity_May_Close())
         return;
+    // The keyboard stays on the menu's button, which stands on the panel shown next.
+    const int shownPanel = menu != m_currentMenu ? menu : 0;
+    const bool keyboardOnPanel = m_panels[m_currentMenu]->isAncestorOf(focusWidget());
     if (menu != m_currentMenu) {
         m_panels[m_currentMenu]->hide();
         m_panels[menu]->show();
@@ -188,6 +191,10 @@ void FrmMain::Show_Menu(int menu) {
         Select_Activity(0);
         m_currentMenu = 0;
     }
+    if (keyboardOnPanel)
+        if (auto* button = m_panels[shownPanel]->findChild<QPushButton*>(
+                QStringLiteral("%1_%2").arg(QLatin1String(MenuButtonNames[menu - 1])).arg(shownPanel)))
+            button->setFocus(Qt::OtherFocusReason);
 }
 
 void FrmMain::Select_Activity(int n) {
@@ -308,6 +315,7 @@ void FrmMain::LblUtilities_Click() {
         connectGuarded(m_state.messages, m_utilities.data(), &FrmUtilities::closed, this, &FrmMain::Utilities_Closed);
     }
     m_utilities->popup(below);
+    m_utilities->setActiveAction(m_utilities->actions().value(0)); // the keyboard starts on the first entry
 }
 
 void FrmMain::Utilities_Closed() { WindowGeometry::setColours(m_LblUtilities, LightGrey, LinkText); }

@@ -97,6 +97,7 @@ void KeyboardMeetTest::aWholeMeetByKeyboard() {
     QCOMPARE(main.divisionText(), QString("B"));
     TAB_TO("CmdAdmin_0");
     key(Qt::Key_Space);
+    QCOMPARE(focused(), QString("CmdAdmin_1")); // the same menu's button on the panel now shown
     TAB_TO("CmdActivity_1");
     key(Qt::Key_Space);
     TAB_TO("CmdAddTeam");
@@ -162,8 +163,7 @@ void KeyboardMeetTest::aWholeMeetByKeyboard() {
     // Numbers: Utilities (Alt+U) > Assign Rider #s > Sequentially, 101 to 199.
     key(Qt::Key_U, Qt::AltModifier);
     QTRY_VERIFY(QApplication::activePopupWidget());
-    key(Qt::Key_Down);
-    key(Qt::Key_Return);
+    key(Qt::Key_Return); // its first entry
     ACTIVE_WINDOW_IS("FrmAssignNumbers");
     TAB_TO("cmdSequential");
     key(Qt::Key_Space);
