@@ -35,5 +35,6 @@ void GridWindow::buildGrid(const QList<ClassRow>& classes, const QStringList& ca
     if (QWidget* last = m_grid->lastControl()) {
         setTabOrder(last, m_CmdApply);
         setTabOrder(m_CmdApply, m_CmdCancel);
+        m_grid->box(1, 1)->setFocus(); // where the keyboard starts when the window opens
     }
 }
