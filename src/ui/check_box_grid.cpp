@@ -9,6 +9,7 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStringListModel>
@@ -349,6 +350,16 @@ QWidget* CheckBoxGrid::lastControl() const {
 }
 
 bool CheckBoxGrid::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Paint && m_cells.contains(watched)) {
+        // A box without a caption draws no focus of its own: the keyboard's box is framed.
+        auto* cell = static_cast<QWidget*>(watched);
+        if (cell->hasFocus()) {
+            QPainter painter(cell);
+            painter.setPen(QPen(cell->palette().color(QPalette::Highlight), 2));
+            painter.drawRect(cell->rect().adjusted(1, 1, -1, -1));
+        }
+        return false;
+    }
     if (event->type() != QEvent::KeyPress || !m_cells.contains(watched))
         return QObject::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);

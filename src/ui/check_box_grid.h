@@ -85,7 +85,8 @@ public slots:
     void Chbvscroll_Change(int value);
 
 protected:
-    // The arrow keys move between the boxes by row and class, scrolling them into view.
+    // The arrow keys move between the boxes by row and class, scrolling them into view; the
+    // box with the focus is framed.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
