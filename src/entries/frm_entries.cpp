@@ -24,12 +24,14 @@ FrmEntries::FrmEntries(RunState& state, QWidget* parent)
     m_CbTeamName = new QComboBox(this);
     m_CbTeamName->setObjectName(QStringLiteral("CbTeamName"));
     m_CbTeamName->setAccessibleName(QStringLiteral("Team"));
+    team->setBuddy(m_CbTeamName);
     WindowGeometry::place(m_CbTeamName, 2640, 2200, 4200, 360);
 
     auto* add = new QPushButton(QStringLiteral("Add Entries"), this);
     add->setObjectName(QStringLiteral("CmdSubmit"));
     WindowGeometry::place(add, 3600, 3240, 2100, 495);
     connectGuarded(m_state.messages, add, &QPushButton::clicked, this, &FrmEntries::CmdSubmit_Click);
+    addKeyButtons(add, nullptr);
 }
 
 void FrmEntries::Set_Division(const QString& RcvdDivision) {

@@ -33,6 +33,7 @@ FrmDataExport::FrmDataExport(RunState& state, QWidget* parent)
     m_CmdExport->setObjectName(QStringLiteral("CmdExport"));
     WindowGeometry::place(m_CmdExport, 2160, 5700, 1560, 480);
     connectGuarded(m_state.messages, m_CmdExport, &QPushButton::clicked, this, &FrmDataExport::CmdExport_Click);
+    addKeyButtons(m_CmdExport, nullptr);
     addCancelButton({4680, 5700, 1560, 480});
     centreOn(m_state.ScreenWidth, m_state.ScreenHeight);
     Load_Team_List();

@@ -27,6 +27,7 @@ FrmDataImport::FrmDataImport(RunState& state, QWidget* parent)
     import->setObjectName(QStringLiteral("CmdImport"));
     WindowGeometry::place(import, 2160, 5700, 1560, 480);
     connectGuarded(m_state.messages, import, &QPushButton::clicked, this, &FrmDataImport::CmdImport_Click);
+    addKeyButtons(import, nullptr);
     addCancelButton({4680, 5700, 1560, 480});
     centreOn(m_state.ScreenWidth, m_state.ScreenHeight);
 }

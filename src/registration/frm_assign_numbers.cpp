@@ -44,6 +44,7 @@ FrmAssignNumbers::FrmAssignNumbers(RunState& state, QWidget* parent)
     addTitleLabel(QStringLiteral("Assign Rider Numbers"));
     m_TVNumberAssign = new QTreeWidget(this);
     m_TVNumberAssign->setObjectName(QStringLiteral("TVNumberAssign"));
+    m_TVNumberAssign->setAccessibleName(QStringLiteral("Teams and riders"));
     m_TVNumberAssign->setHeaderHidden(true);
     m_TVNumberAssign->setSortingEnabled(false);
     m_TVNumberAssign->setUniformRowHeights(true);
@@ -66,16 +67,21 @@ QGroupBox* FrmAssignNumbers::buildRangeFrame(const RangeFrameParts& parts, QLine
     WindowGeometry::place(fromLabel, 480, 960, 900, 300);
     from = new QLineEdit(frame);
     from->setObjectName(parts.fromBox);
+    from->setAccessibleName(QStringLiteral("Number range from"));
+    fromLabel->setBuddy(from);
     WindowGeometry::place(from, 1440, 930, 1200, 360);
     auto* toLabel = new QLabel(QStringLiteral("To:"), frame);
     WindowGeometry::place(toLabel, 480, 1560, 900, 300);
     to = new QLineEdit(frame);
     to->setObjectName(parts.toBox);
+    to->setAccessibleName(QStringLiteral("Number range to"));
+    toLabel->setBuddy(to);
     WindowGeometry::place(to, 1440, 1530, 1200, 360);
-    connectGuarded(m_state.messages, addButton(frame, parts.submit, QStringLiteral("Submit"), 240, 2640, 1680), &QPushButton::clicked, this,
-            parts.onSubmit);
-    connectGuarded(m_state.messages, addButton(frame, parts.cancel, QStringLiteral("Cancel"), 2040, 2640, 1680), &QPushButton::clicked, this,
-            parts.onCancel);
+    QPushButton* submit = addButton(frame, parts.submit, QStringLiteral("Submit"), 240, 2640, 1680);
+    QPushButton* cancel = addButton(frame, parts.cancel, QStringLiteral("Cancel"), 2040, 2640, 1680);
+    connectGuarded(m_state.messages, submit, &QPushButton::clicked, this, parts.onSubmit);
+    connectGuarded(m_state.messages, cancel, &QPushButton::clicked, this, parts.onCancel);
+    addKeyButtons(submit, cancel);
     frame->hide();
     return frame;
 }
@@ -92,6 +98,7 @@ void FrmAssignNumbers::buildFrames() {
             &QPushButton::clicked, this, &FrmAssignNumbers::CmdIndividual_Click);
     m_CmdClose = addButton(m_FraButtons, QStringLiteral("CmdClose"), QStringLiteral("Close"), 600, 4560, 2760);
     connectGuarded(m_state.messages, m_CmdClose, &QPushButton::clicked, this, &FrmAssignNumbers::CmdClose_Click);
+    addKeyButtons(nullptr, m_CmdClose);
 
     m_FraRandom = buildRangeFrame({QStringLiteral("FraRandom"), QStringLiteral("Randomly"),
                                    QStringLiteral("TxtRandRange1"), QStringLiteral("TxtRandRange2"),
@@ -111,8 +118,10 @@ void FrmAssignNumbers::buildFrames() {
         new QLabel(QStringLiteral("Click on the Individual above to change their rider number."), m_FraIndividual);
     guide->setWordWrap(true);
     WindowGeometry::place(guide, 240, 240, 3480, 900);
-    connectGuarded(m_state.messages, addButton(m_FraIndividual, QStringLiteral("CmdIndividualExit"), QStringLiteral("Exit"), 1200, 2640),
-            &QPushButton::clicked, this, &FrmAssignNumbers::CmdIndividualExit_Click);
+    QPushButton* exit =
+        addButton(m_FraIndividual, QStringLiteral("CmdIndividualExit"), QStringLiteral("Exit"), 1200, 2640);
+    connectGuarded(m_state.messages, exit, &QPushButton::clicked, this, &FrmAssignNumbers::CmdIndividualExit_Click);
+    addKeyButtons(nullptr, exit);
     m_FraIndividual->hide();
 
     m_FraEditNumber = new QGroupBox(QStringLiteral("Individually"), this);
@@ -122,11 +131,16 @@ void FrmAssignNumbers::buildFrames() {
     WindowGeometry::place(numberLabel, 240, 960, 1500, 300);
     m_TxtRiderNumber = new QLineEdit(m_FraEditNumber);
     m_TxtRiderNumber->setObjectName(QStringLiteral("TxtRiderNumber"));
+    m_TxtRiderNumber->setAccessibleName(QStringLiteral("Rider Number"));
+    numberLabel->setBuddy(m_TxtRiderNumber);
     WindowGeometry::place(m_TxtRiderNumber, 1800, 930, 1200, 360);
-    connectGuarded(m_state.messages, addButton(m_FraEditNumber, QStringLiteral("CmdEditSubmit"), QStringLiteral("Submit"), 240, 2640, 1680),
-            &QPushButton::clicked, this, &FrmAssignNumbers::CmdEditSubmit_Click);
-    connectGuarded(m_state.messages, addButton(m_FraEditNumber, QStringLiteral("CmdEditCancel"), QStringLiteral("Cancel"), 2040, 2640, 1680),
-            &QPushButton::clicked, this, &FrmAssignNumbers::CmdEditCancel_Click);
+    QPushButton* editSubmit =
+        addButton(m_FraEditNumber, QStringLiteral("CmdEditSubmit"), QStringLiteral("Submit"), 240, 2640, 1680);
+    QPushButton* editCancel =
+        addButton(m_FraEditNumber, QStringLiteral("CmdEditCancel"), QStringLiteral("Cancel"), 2040, 2640, 1680);
+    connectGuarded(m_state.messages, editSubmit, &QPushButton::clicked, this, &FrmAssignNumbers::CmdEditSubmit_Click);
+    connectGuarded(m_state.messages, editCancel, &QPushButton::clicked, this, &FrmAssignNumbers::CmdEditCancel_Click);
+    addKeyButtons(editSubmit, editCancel);
     m_FraEditNumber->hide();
 }
 

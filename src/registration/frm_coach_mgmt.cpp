@@ -21,6 +21,7 @@ FrmCoachMgmt::FrmCoachMgmt(RunState& state, QWidget* parent)
     m_CbTeam = new QComboBox(this);
     m_CbTeam->setObjectName(QStringLiteral("CbTeam"));
     m_CbTeam->setAccessibleName(QStringLiteral("Team"));
+    teamLabel->setBuddy(m_CbTeam);
     WindowGeometry::place(m_CbTeam, 1440, 990, 4080, 360);
     connectGuarded(m_state.messages, m_CbTeam, &QComboBox::activated, this, &FrmCoachMgmt::CbTeam_Click);
 
@@ -33,6 +34,7 @@ FrmCoachMgmt::FrmCoachMgmt(RunState& state, QWidget* parent)
 
     m_LbCoaches = new QListWidget(this);
     m_LbCoaches->setObjectName(QStringLiteral("LbCoaches"));
+    m_LbCoaches->setAccessibleName(QStringLiteral("Coaches"));
     m_LbCoaches->setSortingEnabled(false);
     WindowGeometry::place(m_LbCoaches, 600, 1980, 4920, 3960);
     // Selection follows the mouse and the arrow keys alike.

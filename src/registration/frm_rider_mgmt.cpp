@@ -27,11 +27,15 @@ FrmRiderMgmt::FrmRiderMgmt(RunState& state, QWidget* parent)
     WindowGeometry::place(byLabel, 360, 1020, 1200, 330);
     m_LbSearchBy = new QComboBox(this);
     m_LbSearchBy->setObjectName(QStringLiteral("LbSearchBy"));
+    m_LbSearchBy->setAccessibleName(QStringLiteral("Search By"));
+    byLabel->setBuddy(m_LbSearchBy);
     WindowGeometry::place(m_LbSearchBy, 1560, 990, 1800, 360);
     auto* forLabel = new QLabel(QStringLiteral("Search For:"), this);
     WindowGeometry::place(forLabel, 3540, 1020, 1200, 330);
     m_TxtSearchFor = new QLineEdit(this);
     m_TxtSearchFor->setObjectName(QStringLiteral("TxtSearchFor"));
+    m_TxtSearchFor->setAccessibleName(QStringLiteral("Search For"));
+    forLabel->setBuddy(m_TxtSearchFor);
     WindowGeometry::place(m_TxtSearchFor, 4740, 990, 1980, 360);
     auto* search = new QPushButton(QStringLiteral("Search"), this);
     search->setObjectName(QStringLiteral("CmdSearch"));
@@ -42,6 +46,7 @@ FrmRiderMgmt::FrmRiderMgmt(RunState& state, QWidget* parent)
 
     m_LbResults = new QListWidget(this);
     m_LbResults->setObjectName(QStringLiteral("LbResults"));
+    m_LbResults->setAccessibleName(QStringLiteral("Riders found"));
     m_LbResults->setSortingEnabled(false);
     m_LbResults->setUniformItemSizes(true);
     WindowGeometry::place(m_LbResults, 360, 1620, 5400, 4380);

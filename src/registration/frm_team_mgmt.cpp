@@ -15,6 +15,7 @@ FrmTeamMgmt::FrmTeamMgmt(RunState& state, QWidget* parent)
     : ManagementWindow(state, QStringLiteral("FrmTeamMgmt"), QStringLiteral("Team Management"), parent) {
     m_LbTeam = new QListWidget(this);
     m_LbTeam->setObjectName(QStringLiteral("LbTeam"));
+    m_LbTeam->setAccessibleName(QStringLiteral("Teams"));
     m_LbTeam->setSortingEnabled(false);
     WindowGeometry::place(m_LbTeam, 600, 1080, 4800, 4800);
     // Selection follows the mouse and the arrow keys alike.

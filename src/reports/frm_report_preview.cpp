@@ -17,6 +17,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -59,8 +60,12 @@ FrmReportPreview::FrmReportPreview(RunState& state, PreparedReport prepared, QWi
     m_CmdSaveCsv->setObjectName(QStringLiteral("CmdSaveCsv"));
     // Only a single report with columns reads as a table.
     m_CmdSaveCsv->setVisible(!m_prepared.severalParts() && !m_report->columns().isEmpty());
+    m_CmdClose = new QPushButton(QStringLiteral("Close"), this);
+    m_CmdClose->setObjectName(QStringLiteral("CmdClose"));
+    m_keys.add(nullptr, m_CmdClose);
     m_CbZoom = new QComboBox(this);
     m_CbZoom->setObjectName(QStringLiteral("CbZoom"));
+    m_CbZoom->setAccessibleName(QStringLiteral("Zoom"));
     for (const int percent : ZoomPercents)
         m_CbZoom->addItem(QStringLiteral("%1%").arg(percent), percent);
     m_CbZoom->setCurrentIndex(DefaultZoomIndex);
@@ -80,17 +85,22 @@ FrmReportPreview::FrmReportPreview(RunState& state, PreparedReport prepared, QWi
     bar->addWidget(m_CmdSavePdf);
     bar->addWidget(m_CmdSaveCsv);
     bar->addSpacing(20);
-    bar->addWidget(new QLabel(QStringLiteral("Zoom:"), this));
+    auto* zoomLabel = new QLabel(QStringLiteral("&Zoom:"), this);
+    zoomLabel->setBuddy(m_CbZoom);
+    bar->addWidget(zoomLabel);
     bar->addWidget(m_CbZoom);
     bar->addStretch();
     bar->addWidget(m_LblPages);
+    bar->addWidget(m_CmdClose);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(bar);
     layout->addWidget(m_scroll);
+    setTabOrder(m_CbZoom, m_CmdClose); // as they stand on screen
 
     connectGuarded(m_state.messages, m_CmdPrint, &QPushButton::clicked, this, &FrmReportPreview::CmdPrint_Click);
     connectGuarded(m_state.messages, m_CmdSavePdf, &QPushButton::clicked, this, &FrmReportPreview::CmdSavePdf_Click);
     connectGuarded(m_state.messages, m_CmdSaveCsv, &QPushButton::clicked, this, &FrmReportPreview::CmdSaveCsv_Click);
+    connectGuarded(m_state.messages, m_CmdClose, &QPushButton::clicked, this, [this] { close(); });
     connectGuarded(m_state.messages, m_CbZoom, &QComboBox::currentIndexChanged, this, &FrmReportPreview::CbZoom_Click);
     Report_Initialize();
 }
@@ -147,6 +157,11 @@ void FrmReportPreview::closeEvent(QCloseEvent* event) {
     event->accept();
     Report_Terminate();
     QWidget::closeEvent(event);
+}
+
+void FrmReportPreview::keyPressEvent(QKeyEvent* event) {
+    if (!m_keys.handle(event))
+        QWidget::keyPressEvent(event);
 }
 
 void FrmReportPreview::Report_Terminate() {

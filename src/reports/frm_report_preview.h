@@ -4,6 +4,7 @@
 #include "report_engine/report.h"
 #include "report_engine/report_pages.h"
 #include "reports/prepared_report.h"
+#include "ui/key_buttons.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -17,9 +18,9 @@ class QScrollArea;
 class ReportPageView;
 class RunState;
 
-// The preview of one report: its pages on screen with zoom, Print, Save as PDF and, for
-// reports that read as a table, Save as CSV. Several reports printed at once show their
-// pages one after another and are saved as one PDF (not as CSV).
+// The preview of one report: its pages on screen with zoom, Print, Save as PDF, for reports
+// that read as a table Save as CSV, and Close (or Escape). Several reports printed at once show
+// their pages one after another and are saved as one PDF (not as CSV).
 // Closing it runs the report's terminate step: the main window's current activity is
 // closed where the catalogue says so, else the opening window becomes active again. The
 // report and its rows go with the window.
@@ -47,6 +48,7 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void Report_Initialize();
@@ -65,6 +67,8 @@ private:
     QPushButton* m_CmdPrint = nullptr;
     QPushButton* m_CmdSavePdf = nullptr;
     QPushButton* m_CmdSaveCsv = nullptr;
+    QPushButton* m_CmdClose = nullptr;
+    KeyButtons m_keys{this};
     QComboBox* m_CbZoom = nullptr;
     QLabel* m_LblPages = nullptr;
     QScrollArea* m_scroll = nullptr;

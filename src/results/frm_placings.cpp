@@ -26,11 +26,13 @@ FrmPlacings::FrmPlacings(RunState& state, QWidget* parent)
     m_CbClass = new QComboBox(this);
     m_CbClass->setObjectName(QStringLiteral("CbClass"));
     m_CbClass->setAccessibleName(QStringLiteral("Class"));
+    label->setBuddy(m_CbClass);
     WindowGeometry::place(m_CbClass, 2160, 2200, 4800, 360);
     auto* add = new QPushButton(QStringLiteral("Add Placings"), this);
     add->setObjectName(QStringLiteral("CmdAddPlacings"));
     WindowGeometry::place(add, 3600, 3240, 2100, 495);
     connectGuarded(m_state.messages, add, &QPushButton::clicked, this, &FrmPlacings::CmdAddPlacings_Click);
+    addKeyButtons(add, nullptr);
 
     runReportingErrors(m_state.messages, [this] {
         for (const ClassRow& row : ClassData::all(m_state.db()))

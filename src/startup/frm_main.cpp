@@ -16,6 +16,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -98,6 +99,8 @@ void FrmMain::buildHeader() {
         WindowGeometry::place(link, left, 420, 1020, 300);
         left += 1140;
     }
+    m_LblSettings->setShortcut(QKeySequence(Qt::ALT | Qt::Key_S));
+    m_LblUtilities->setShortcut(QKeySequence(Qt::ALT | Qt::Key_U));
     connectGuarded(m_state.messages, m_LblSettings, &ClickableLabel::clicked, this, &FrmMain::LblSettings_Click);
     connectGuarded(m_state.messages, m_LblUtilities, &ClickableLabel::clicked, this, &FrmMain::LblUtilities_Click);
 
@@ -106,6 +109,8 @@ void FrmMain::buildHeader() {
     WindowGeometry::place(divisionLabel, PanelLeft + 120, 1140, 900, 330);
     m_CbDivision = new QComboBox(this);
     m_CbDivision->setObjectName(QStringLiteral("CbDivision"));
+    m_CbDivision->setAccessibleName(QStringLiteral("Division"));
+    divisionLabel->setBuddy(m_CbDivision);
     WindowGeometry::place(m_CbDivision, PanelLeft + 1020, 1110, 1200, 360);
     connectGuarded(m_state.messages, m_CbDivision, &QComboBox::activated, this, &FrmMain::CbDivision_Click);
 
@@ -172,6 +177,9 @@ void FrmMain::Form_Initialize() {
 void FrmMain::Show_Menu(int menu) {
     if (m_currentActivity != 0 && !Activity_May_Close())
         return;
+    // The keyboard stays on the menu's button, which stands on the panel shown next.
+    const int shownPanel = menu != m_currentMenu ? menu : 0;
+    const bool keyboardOnPanel = m_panels[m_currentMenu]->isAncestorOf(focusWidget());
     if (menu != m_currentMenu) {
         m_panels[m_currentMenu]->hide();
         m_panels[menu]->show();
@@ -183,6 +191,10 @@ void FrmMain::Show_Menu(int menu) {
         Select_Activity(0);
         m_currentMenu = 0;
     }
+    if (keyboardOnPanel)
+        if (auto* button = m_panels[shownPanel]->findChild<QPushButton*>(
+                QStringLiteral("%1_%2").arg(QLatin1String(MenuButtonNames[menu - 1])).arg(shownPanel)))
+            button->setFocus(Qt::OtherFocusReason);
 }
 
 void FrmMain::Select_Activity(int n) {
@@ -298,13 +310,20 @@ void FrmMain::LblUtilities_Click() {
     WindowGeometry::setColours(m_LblUtilities, DarkGrey, palette().color(QPalette::WindowText));
     const QPoint below = mapToGlobal(QPoint(m_LblUtilities->x() + Twips::toPixels(60),
                                             m_ShpHeader->y() + m_ShpHeader->height() + Twips::toPixels(400)));
-    auto* menu = new FrmUtilities(m_state, this);
-    connectGuarded(m_state.messages, menu, &FrmUtilities::closed, this, &FrmMain::Utilities_Closed);
-    menu->move(below);
-    menu->show();
+    if (!m_utilities) {
+        m_utilities = new FrmUtilities(m_state, this);
+        connectGuarded(m_state.messages, m_utilities.data(), &FrmUtilities::closed, this, &FrmMain::Utilities_Closed);
+    }
+    m_utilities->popup(below);
+    m_utilities->setActiveAction(m_utilities->actions().value(0)); // the keyboard starts on the first entry
 }
 
 void FrmMain::Utilities_Closed() { WindowGeometry::setColours(m_LblUtilities, LightGrey, LinkText); }
+
+void FrmMain::keyPressEvent(QKeyEvent* event) {
+    if (!m_keys.handle(event))
+        QWidget::keyPressEvent(event);
+}
 
 // The windows the main window owns close before it, and before the meet database: each
 // with input asks its cancel question first, and one "No" keeps the program open.

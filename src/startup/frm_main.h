@@ -4,6 +4,7 @@
 #include "startup/activity_windows.h"
 #include "ui/activity_host.h"
 #include "ui/activity_window.h"
+#include "ui/key_buttons.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -11,6 +12,7 @@
 
 class ClickableLabel;
 class FrmSettings;
+class FrmUtilities;
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -52,6 +54,7 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void buildHeader();
@@ -72,6 +75,8 @@ private:
     std::array<QString, 5> m_panelTags{"0", "0", "0", "0", "0"};
     QPointer<ActivityWindow> m_activityWindow;
     QPointer<FrmSettings> m_settings;
+    QPointer<FrmUtilities> m_utilities;
+    KeyButtons m_keys{this}; // Enter presses the focused button
 
     QFrame* m_ShpHeader = nullptr;
     QLabel* m_LblTitle = nullptr;

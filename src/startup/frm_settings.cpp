@@ -25,10 +25,13 @@ FrmSettings::FrmSettings(RunState& state, QWidget* parent)
     WindowGeometry::place(region, 1440, 1800, 1200, 360);
     m_TxtRegionLetter = new QLineEdit(this);
     m_TxtRegionLetter->setObjectName(QStringLiteral("TxtRegionLetter"));
+    m_TxtRegionLetter->setAccessibleName(QStringLiteral("Region"));
+    region->setBuddy(m_TxtRegionLetter);
     WindowGeometry::place(m_TxtRegionLetter, 2760, 1770, 1500, 390);
 
     m_cbClassVersion = new QComboBox(this);
     m_cbClassVersion->setObjectName(QStringLiteral("cbClassVersion"));
+    m_cbClassVersion->setAccessibleName(QStringLiteral("Class line-up"));
     WindowGeometry::place(m_cbClassVersion, 1440, 2700, 5745, 390);
 
     addSubmitButton(QStringLiteral("CmdSubmit"), QStringLiteral("Submit"), {2520, 4800, 1560, 480});

@@ -11,43 +11,36 @@
 #include "ui/guarded_connect.h"
 #include "ui/run_state.h"
 #include "ui/sub_windows.h"
-#include "ui/clickable_label.h"
 #include "ui/messages.h"
-#include "ui/window_geometry.h"
+#include "ui/twips.h"
 
-#include <QCloseEvent>
 #include <QDir>
-#include <utility>
 
-FrmUtilities::FrmUtilities(RunState& state, QWidget* owner) : QFrame(owner, Qt::Popup), m_state(state) {
+FrmUtilities::FrmUtilities(RunState& state, QWidget* owner) : QMenu(owner), m_state(state) {
     setObjectName(QStringLiteral("FrmUtilities"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setFrameShape(QFrame::Box);
+    setTitle(QStringLiteral("Utilities"));
+    setAccessibleName(QStringLiteral("Utilities"));
     setFont(QFont(QStringLiteral("Times New Roman"), 10));
-    WindowGeometry::setClientSize(this, 2200, 2220);
-    connectGuarded(m_state.messages, addEntry(QStringLiteral("LblAssignNum"), QStringLiteral("Assign Rider #s"), 60), &ClickableLabel::clicked,
-            this, &FrmUtilities::LblAssignNum_Click);
-    connectGuarded(m_state.messages, addEntry(QStringLiteral("LblExport"), QStringLiteral("Export to State"), 420), &ClickableLabel::clicked,
-            this, &FrmUtilities::LblExport_Click);
-    connectGuarded(m_state.messages, addEntry(QStringLiteral("LblImport"), QStringLiteral("Import Teams"), 780), &ClickableLabel::clicked, this,
-            &FrmUtilities::LblImport_Click);
+    setMinimumWidth(Twips::toPixels(1900));
+    connectGuarded(m_state.messages, addEntry(QStringLiteral("LblAssignNum"), QStringLiteral("&Assign Rider #s")),
+                   &QAction::triggered, this, &FrmUtilities::LblAssignNum_Click);
+    connectGuarded(m_state.messages, addEntry(QStringLiteral("LblExport"), QStringLiteral("&Export to State")),
+                   &QAction::triggered, this, &FrmUtilities::LblExport_Click);
+    connectGuarded(m_state.messages, addEntry(QStringLiteral("LblImport"), QStringLiteral("&Import Teams")),
+                   &QAction::triggered, this, &FrmUtilities::LblImport_Click);
     // The meet's files, after the three tasks above.
-    const std::pair<ClickableLabel*, void (FrmUtilities::*)()> fileEntries[] = {
-        {addEntry(QStringLiteral("LblBackUpNow"), QStringLiteral("Back Up Now"), 1140), &FrmUtilities::LblBackUpNow_Click},
-        {addEntry(QStringLiteral("LblRestore"), QStringLiteral("Restore a Backup..."), 1500),
-         &FrmUtilities::LblRestore_Click},
-        {addEntry(QStringLiteral("LblPublish"), QStringLiteral("Publish Results..."), 1860),
-         &FrmUtilities::LblPublish_Click}};
-    for (const auto& [entry, handler] : fileEntries) {
-        entry->setAccessibleName(entry->text());
-        connectGuarded(m_state.messages, entry, &ClickableLabel::clicked, this, handler);
-    }
+    connectGuarded(m_state.messages, addEntry(QStringLiteral("LblBackUpNow"), QStringLiteral("&Back Up Now")),
+                   &QAction::triggered, this, &FrmUtilities::LblBackUpNow_Click);
+    connectGuarded(m_state.messages, addEntry(QStringLiteral("LblRestore"), QStringLiteral("&Restore a Backup...")),
+                   &QAction::triggered, this, &FrmUtilities::LblRestore_Click);
+    connectGuarded(m_state.messages, addEntry(QStringLiteral("LblPublish"), QStringLiteral("&Publish Results...")),
+                   &QAction::triggered, this, &FrmUtilities::LblPublish_Click);
+    connect(this, &QMenu::aboutToHide, this, &FrmUtilities::closed);
 }
 
-ClickableLabel* FrmUtilities::addEntry(const QString& objectName, const QString& caption, int top) {
-    auto* entry = new ClickableLabel(caption, this);
+QAction* FrmUtilities::addEntry(const QString& objectName, const QString& caption) {
+    QAction* entry = addAction(caption);
     entry->setObjectName(objectName);
-    WindowGeometry::place(entry, 120, top, 1960, 300);
     return entry;
 }
 
@@ -126,8 +119,3 @@ void FrmUtilities::LblRestore_Click() {
 }
 
 void FrmUtilities::LblPublish_Click() { openOverMain(new FrmPublishResults(m_state)); }
-
-void FrmUtilities::closeEvent(QCloseEvent* event) {
-    emit closed();
-    QFrame::closeEvent(event);
-}

@@ -1,21 +1,22 @@
 #pragma once
 
-#include <QFrame>
+#include <QMenu>
 #include <functional>
 
-class ClickableLabel;
 class EntryWindow;
 class RunState;
 
-// The small drop-down menu under the main window's "Utilities" label. It closes as soon
-// as it loses the focus, which also happens when one of its entries opens a window.
-class FrmUtilities : public QFrame {
+// The drop-down menu under the main window's "Utilities" label: a menu as any other, so
+// the arrow keys, Enter and Escape work in it and assistive technology sees its entries.
+// It closes when an entry is chosen or the focus goes elsewhere; the main window keeps it for
+// the next time (an entry's window may still be running from it).
+class FrmUtilities : public QMenu {
     Q_OBJECT
 public:
     FrmUtilities(RunState& state, QWidget* owner);
 
 signals:
-    // The menu has closed (it closes when it loses the focus).
+    // The menu has closed.
     void closed();
 
 public slots:
@@ -26,11 +27,9 @@ public slots:
     void LblRestore_Click();
     void LblPublish_Click();
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private:
-    ClickableLabel* addEntry(const QString& objectName, const QString& caption, int top);
+    // An entry named `objectName` (as the menu's labels were) with an underlined mnemonic.
+    QAction* addEntry(const QString& objectName, const QString& caption);
     void openOverMain(EntryWindow* window, const std::function<void()>& afterClose = {});
     // Closes the main window's activity (its entry window asking its cancel question first);
     // false, with the menu closed, when the secretary kept it.

@@ -201,6 +201,7 @@ std::optional<int> SubMain::Main(const StartOptions& options) {
     m_mainForm = new FrmMain(m_state);
     if (stored != RegionSettings::notSet()) {
         m_mainForm->show();
+        m_mainForm->activateWindow(); // the keyboard's, even where no window manager gives it
         m_mainForm->unsetCursor();
     } else {
         m_mainForm->Open_Settings();

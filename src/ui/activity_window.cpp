@@ -7,6 +7,7 @@
 #include "ui/sub_windows.h"
 #include "ui/window_geometry.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 
 ActivityWindow::ActivityWindow(RunState& state, const QString& objectName, const QString& caption, QWidget* parent)
@@ -68,4 +69,9 @@ void ActivityWindow::setBeneathEnabled(bool enabled) {
     if (m_state.host)
         m_state.host->setHostEnabled(enabled);
     setEnabled(enabled);
+}
+
+void ActivityWindow::keyPressEvent(QKeyEvent* event) {
+    if (!m_keys.handle(event))
+        QWidget::keyPressEvent(event);
 }

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "ui/key_buttons.h"
+
 #include <QPointer>
 #include <QWidget>
 #include <functional>
 
 class EntryWindow;
 class QLabel;
+class QPushButton;
 class RunState;
 
 // A window the main window opens as one of its activities. The main window hands it the
@@ -36,6 +39,11 @@ protected:
     // again and `onClosed` runs.
     void openSubWindow(EntryWindow* window, Beneath beneath, const std::function<void()>& onClosed = {});
 
+    // Buttons that Enter and Escape press (either may be null); Enter on a focused button
+    // presses that one.
+    void addKeyButtons(QPushButton* enter, QPushButton* escape) { m_keys.add(enter, escape); }
+    void keyPressEvent(QKeyEvent* event) override;
+
     // The activity's title across the top of the window, in the activities' title font.
     QLabel* addTitle(const QString& text, const QString& objectName = QStringLiteral("LblTitle"));
 
@@ -44,6 +52,7 @@ protected:
 private:
     void setBeneathEnabled(bool enabled);
 
+    KeyButtons m_keys{this};
     QPointer<EntryWindow> m_subWindow;
     bool m_beneathDisabled = false;
 };

@@ -7,7 +7,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStringListModel>
@@ -133,6 +135,8 @@ void CheckBoxGrid::createRows(const QStringList& captions) {
             // Every change of the box, not only a click: assistive technology (its toggle
             // action) and the loading of stored ticks change a box without one.
             connect(box, &QCheckBox::toggled, this, [this, r, c] { ChbArrayControl_Click(r, c); });
+            box->installEventFilter(this);
+            m_cells.insert(box, QPoint(c, r));
             row.boxes.push_back(box);
         }
         if (m_shape.partnerColumn) {
@@ -336,4 +340,71 @@ void CheckBoxGrid::applyLimit(int classNumber) {
         cell->setEnabled(ticked || !full);
         setRaised(cell, full && !ticked);
     }
+}
+
+QWidget* CheckBoxGrid::lastControl() const {
+    if (m_rows.empty())
+        return nullptr;
+    const Row& last = m_rows.back();
+    return last.partner ? static_cast<QWidget*>(last.partner) : last.boxes.back();
+}
+
+bool CheckBoxGrid::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Paint && m_cells.contains(watched)) {
+        // A box without a caption draws no focus of its own: the keyboard's box is framed.
+        auto* cell = static_cast<QWidget*>(watched);
+        if (cell->hasFocus()) {
+            QPainter painter(cell);
+            painter.setPen(QPen(cell->palette().color(QPalette::Highlight), 2));
+            painter.drawRect(cell->rect().adjusted(1, 1, -1, -1));
+        }
+        return false;
+    }
+    if (event->type() != QEvent::KeyPress || !m_cells.contains(watched))
+        return QObject::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return false;
+    const QPoint cell = m_cells.value(watched);
+    switch (key->key()) {
+    case Qt::Key_Left:
+        moveFocus(cell.y(), cell.x() - 1, 0, -1);
+        return true;
+    case Qt::Key_Right:
+        moveFocus(cell.y(), cell.x() + 1, 0, 1);
+        return true;
+    case Qt::Key_Up:
+        moveFocus(cell.y() - 1, cell.x(), -1, 0);
+        return true;
+    case Qt::Key_Down:
+        moveFocus(cell.y() + 1, cell.x(), 1, 0);
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Boxes locked by a full class are passed over, as the mouse cannot tick them either.
+bool CheckBoxGrid::moveFocus(int row, int classNumber, int rowStep, int classStep) {
+    for (; row >= 1 && row <= rowCount() && classNumber >= 1 && classNumber <= columnCount();
+         row += rowStep, classNumber += classStep) {
+        QWidget* target = classNumber <= Classes ? static_cast<QWidget*>(box(row, classNumber)) : partnerBox(row);
+        if (!target->isEnabled())
+            continue;
+        scrollIntoView(row, classNumber);
+        target->setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+    return false;
+}
+
+void CheckBoxGrid::scrollIntoView(int row, int column) {
+    if (row < m_firstRow)
+        m_Chbvscroll->setValue(row - 1);
+    else if (row > m_lastRow)
+        m_Chbvscroll->setValue(row - shownRows());
+    if (column < m_firstCol)
+        m_Chbhscroll->setValue(column - 1);
+    else if (column > m_lastCol)
+        m_Chbhscroll->setValue(column - (m_lastCol - m_firstCol + 1));
 }

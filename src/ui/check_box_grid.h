@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
+#include <QPoint>
 #include <QObject>
 #include <QPixmap>
 #include <QStringList>
@@ -74,9 +76,18 @@ public:
     QScrollBar* horizontalBar() const { return m_Chbhscroll; }
     QScrollBar* verticalBar() const { return m_Chbvscroll; }
 
+    // The last control of the grid in the keyboard's order (row by row, left to right), or
+    // nullptr for a grid without rows; the window's buttons follow it.
+    QWidget* lastControl() const;
+
 public slots:
     void Chbhscroll_Change(int value);
     void Chbvscroll_Change(int value);
+
+protected:
+    // The arrow keys move between the boxes by row and class, scrolling them into view; the
+    // box with the focus is framed.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     struct Row {
@@ -103,6 +114,10 @@ private:
     void ChbArrayControl_Click(int row, int classNumber);
     void applyLimit(int classNumber);
     QFrame* addLine(const QString& name, int x1, int y1, int x2, int y2);
+    // Gives the focus to the first enabled box from (row, classNumber) on in the direction
+    // given (the partner box right of class 17); false when there is none.
+    bool moveFocus(int row, int classNumber, int rowStep, int classStep);
+    void scrollIntoView(int row, int column);
     void readyPartner(PartnerBox* partner);
 
     QWidget* m_window;
@@ -119,6 +134,7 @@ private:
     std::vector<QLabel*> m_titles;  // columns 1 to 18 at 0 to 17
     std::vector<QLabel*> m_numbers; // likewise, when the grid has class numbers
     std::vector<Row> m_rows;        // rows 1 to n at 0 to n - 1
+    QHash<const QObject*, QPoint> m_cells; // box -> (class, row)
     QScrollBar* m_Chbhscroll = nullptr;
     QScrollBar* m_Chbvscroll = nullptr;
     QStringListModel* m_partnerChoices = nullptr;

@@ -5,12 +5,14 @@
 #include "ui/messages.h"
 #include "ui/run_state.h"
 #include "ui/standard_questions.h"
+#include "ui/tab_order.h"
 #include "ui/twips.h"
 #include "ui/window_geometry.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDialog>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -52,18 +54,19 @@ QLabel* EntryWindow::addCaption(const QString& caption, QRect twips) {
     return label;
 }
 
-void EntryWindow::placeCaption(const QString& caption, QRect boxTwips, CaptionAt at) {
+QLabel* EntryWindow::placeCaption(const QString& caption, QRect boxTwips, CaptionAt at) {
     if (at == CaptionAt::Above)
-        addCaption(caption, QRect(boxTwips.x(), boxTwips.y() - CaptionAboveGap, boxTwips.width(), CaptionHeight));
-    else
-        addCaption(caption, QRect(boxTwips.x() - CaptionLeftGap - CaptionLeftWidth, boxTwips.y() + 45,
-                                  CaptionLeftWidth, 300));
+        return addCaption(caption,
+                          QRect(boxTwips.x(), boxTwips.y() - CaptionAboveGap, boxTwips.width(), CaptionHeight));
+    return addCaption(caption, QRect(boxTwips.x() - CaptionLeftGap - CaptionLeftWidth, boxTwips.y() + 45,
+                                     CaptionLeftWidth, 300));
 }
 
 QLineEdit* EntryWindow::addTextBox(const QString& objectName, const QString& caption, QRect boxTwips, int maxLength,
                                    CaptionAt at) {
-    placeCaption(caption, boxTwips, at);
+    QLabel* label = placeCaption(caption, boxTwips, at);
     auto* box = new QLineEdit(this);
+    label->setBuddy(box);
     box->setObjectName(objectName);
     box->setMaxLength(maxLength);
     box->setAccessibleName(caption);
@@ -73,8 +76,9 @@ QLineEdit* EntryWindow::addTextBox(const QString& objectName, const QString& cap
 
 QComboBox* EntryWindow::addComboBox(const QString& objectName, const QString& caption, QRect boxTwips,
                                     CaptionAt at) {
-    placeCaption(caption, boxTwips, at);
+    QLabel* label = placeCaption(caption, boxTwips, at);
     auto* box = new QComboBox(this);
+    label->setBuddy(box);
     box->setObjectName(objectName);
     box->setAccessibleName(caption);
     WindowGeometry::place(box, boxTwips.x(), boxTwips.y(), boxTwips.width(), boxTwips.height());
@@ -86,6 +90,7 @@ QPushButton* EntryWindow::addSubmitButton(const QString& objectName, const QStri
     button->setObjectName(objectName);
     WindowGeometry::place(button, twips.x(), twips.y(), twips.width(), twips.height());
     connectGuarded(m_state.messages, button, &QPushButton::clicked, this, &EntryWindow::CmdSubmit_Click);
+    m_keys.add(button, nullptr);
     return button;
 }
 
@@ -94,6 +99,7 @@ QPushButton* EntryWindow::addCancelButton(QRect twips) {
     button->setObjectName(QStringLiteral("CmdCancel"));
     WindowGeometry::place(button, twips.x(), twips.y(), twips.width(), twips.height());
     connectGuarded(m_state.messages, button, &QPushButton::clicked, this, &EntryWindow::CmdCancel_Click);
+    m_keys.add(nullptr, button);
     return button;
 }
 
@@ -165,4 +171,17 @@ void EntryWindow::closeEvent(QCloseEvent* event) {
                 picker->reject();
     }
     emit closed();
+}
+
+void EntryWindow::showEvent(QShowEvent* event) {
+    if (m_tabsFollowLayout) {
+        TabOrder::followLayout(this);
+        m_tabsFollowLayout = false;
+    }
+    QWidget::showEvent(event);
+}
+
+void EntryWindow::keyPressEvent(QKeyEvent* event) {
+    if (!m_keys.handle(event))
+        QWidget::keyPressEvent(event);
 }

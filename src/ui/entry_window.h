@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/key_buttons.h"
+
 #include <QRect>
 #include <QWidget>
 #include <functional>
@@ -50,9 +52,13 @@ protected:
                           CaptionAt at = CaptionAt::Above);
     QComboBox* addComboBox(const QString& objectName, const QString& caption, QRect boxTwips,
                            CaptionAt at = CaptionAt::Above);
-    // The Submit button (whatever its caption) and the Cancel button, wired to the flow.
+    // The Submit button (whatever its caption) and the Cancel button, wired to the flow;
+    // Enter presses Submit and Escape presses Cancel.
     QPushButton* addSubmitButton(const QString& objectName, const QString& caption, QRect twips);
     QPushButton* addCancelButton(QRect twips);
+    // Buttons of the window's own that Enter and Escape press (either may be null), for
+    // windows whose buttons are not Submit and Cancel, or which show them in turn.
+    void addKeyButtons(QPushButton* enter, QPushButton* escape) { m_keys.add(enter, escape); }
 
     // The question asked before storing; the standard save question unless a window has its own.
     virtual QString saveQuestion() const;
@@ -78,12 +84,18 @@ protected:
     bool runOwnDialog(const std::function<void()>& dialog);
 
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    // On first showing, Tab is set to walk the controls in their reading order on screen;
+    // a window that orders them itself says so here.
+    void showEvent(QShowEvent* event) override;
+    bool m_tabsFollowLayout = true;
 
     RunState& m_state;
 
 private:
-    void placeCaption(const QString& caption, QRect boxTwips, CaptionAt at);
+    QLabel* placeCaption(const QString& caption, QRect boxTwips, CaptionAt at);
 
+    KeyButtons m_keys{this};
     int m_ownDialogs = 0;             // own pickers running
     bool m_closedUnderDialog = false; // closed while one ran
     bool m_deleteAfterDialog = false; // and to be deleted once it returned

@@ -11,6 +11,7 @@ GridWindow::GridWindow(RunState& state, const QString& objectName, const QString
                        QWidget* parent)
     : EntryWindow(state, objectName, caption, state.ScreenWidth - 100, state.ScreenHeight - 600, parent),
       m_partnerColumn(shape.partnerColumn) {
+    m_tabsFollowLayout = false; // row by row as the grid makes them; boxes out of view have no place
     m_grid = new CheckBoxGrid(this, shape);
     m_CmdApply = addSubmitButton(QStringLiteral("CmdApply"), QStringLiteral("Submit"), {});
     m_CmdCancel = addCancelButton({});
@@ -30,4 +31,10 @@ void GridWindow::buildGrid(const QList<ClassRow>& classes, const QStringList& ca
             QPixmap(LabelFiles::path(m_state.ProgramFolder, LabelFiles::formPrefix(), LabelFiles::relayPartnerImage()));
     m_grid->build(m_state.ScreenWidth - 100, m_state.ScreenHeight - 600, titles, captions);
     m_grid->placeButtons(m_CmdApply, m_CmdCancel);
+    // The buttons stand beneath the grid, so the keyboard reaches them after its boxes.
+    if (QWidget* last = m_grid->lastControl()) {
+        setTabOrder(last, m_CmdApply);
+        setTabOrder(m_CmdApply, m_CmdCancel);
+        m_grid->box(1, 1)->setFocus(); // where the keyboard starts when the window opens
+    }
 }

@@ -1,6 +1,12 @@
 #include "ui/run_state.h"
 
+#include "ui/accessible_controls.h"
+
 #include <QDir>
+
+RunState::RunState(Messages& messages, FileDialogs& fileDialogs) : messages(messages), fileDialogs(fileDialogs) {
+    AccessibleControls::install();
+}
 
 QString RunState::meetDatabasePath() const { return QDir(ProgramFolder).filePath(meetDatabaseFileName()); }
 

@@ -15,7 +15,9 @@ class ReportDataSource;
 // plus the message and file-dialog facades. One instance for the run; tests make their own.
 class RunState {
 public:
-    RunState(Messages& messages, FileDialogs& fileDialogs) : messages(messages), fileDialogs(fileDialogs) {}
+    // Every window works on a run state: from the first one on, the program's controls
+    // present themselves to assistive technology as they should.
+    RunState(Messages& messages, FileDialogs& fileDialogs);
     RunState(const RunState&) = delete;
     RunState& operator=(const RunState&) = delete;
 

@@ -29,8 +29,10 @@ void setColours(QWidget* widget, const QColor& background, const QColor& text) {
                              .arg(background.name(), text.name(), font.family())
                              .arg(font.pointSizeF());
     if (qobject_cast<QPushButton*>(widget))
+        // A styled border hides the style's focus frame: the keyboard's button gets its own.
         widget->setStyleSheet(QStringLiteral("QPushButton { %1 border: 1px solid #404040; padding: 2px; } "
-                                             "QPushButton:pressed { background-color: #a0a0a0; }")
+                                             "QPushButton:pressed { background-color: #a0a0a0; } "
+                                             "QPushButton:focus { border: 2px solid #1c57b8; padding: 1px; }")
                                   .arg(look));
     else
         widget->setStyleSheet(look);

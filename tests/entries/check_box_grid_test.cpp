@@ -7,6 +7,7 @@
 #include "ui/check_box_grid.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QCheckBox>
 #include <QScrollBar>
 #include <QTest>
@@ -45,6 +46,7 @@ private slots:
     void classLimitLocksTheRestOfTheClass();
     void wideScreenShowsEveryClassAndScrollsTheRows_data();
     void wideScreenShowsEveryClassAndScrollsTheRows();
+    void arrowKeysMoveByRowAndClass();
 };
 
 void CheckBoxGridTest::classLimitLocksTheRestOfTheClass_data() {
@@ -107,6 +109,34 @@ void CheckBoxGridTest::wideScreenShowsEveryClassAndScrollsTheRows() {
     grid->verticalBar()->setValue(grid->verticalBar()->maximum());
     QVERIFY(!shows(window.get(), rowCaption + "_1") && shows(window.get(), rowCaption + "_40"));
     QCOMPARE(control<QWidget>(window.get(), rowCaption + "_40")->y(), grid->box(40, 17)->y());
+}
+
+// The arrow keys go to the neighbouring box, pass over the boxes a full class has locked
+// and scroll the box they reach into view; at the grid's edge they stay.
+void CheckBoxGridTest::arrowKeysMoveByRowAndClass() {
+    MeetFixture meet;
+    CheckBoxGrid* grid = nullptr;
+    const auto window = openGrid(meet, "judging", 12, grid);
+    QVERIFY(window);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    grid->tick(1, 5);
+    grid->tick(2, 5); // class 5 full: its boxes of rows 3 on are locked
+    grid->box(2, 4)->setFocus();
+    const auto press = [](Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); };
+    press(Qt::Key_Right);
+    QCOMPARE(QApplication::focusWidget(), grid->box(2, 5));
+    press(Qt::Key_Down); // rows 3 to 12 of class 5 are locked
+    QCOMPARE(QApplication::focusWidget(), grid->box(2, 5));
+    press(Qt::Key_Left);
+    press(Qt::Key_Up);
+    press(Qt::Key_Up);
+    QCOMPARE(QApplication::focusWidget(), grid->box(1, 4));
+    for (int row = 1; row < 12; ++row)
+        press(Qt::Key_Down);
+    QCOMPARE(QApplication::focusWidget(), grid->box(12, 4));
+    QVERIFY(grid->box(12, 4)->isVisible());
+    QCOMPARE(grid->verticalBar()->value(), 12 - grid->visibleRows());
 }
 
 CORRAVIN_TEST(CheckBoxGridTest)

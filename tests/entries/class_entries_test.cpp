@@ -201,7 +201,12 @@ void ClassEntriesTest::typedPartnerStaysAsTyped() {
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
     partner->setFocus();
     QTest::keyClicks(partner->lineEdit(), "2");
+    // Enter takes what is typed, and asks to save the grid as Submit does.
+    meet.messages.expectConfirm("This will save all the changes made to this form. There are currently 1 entries "
+                                "for this team. Are you sure you want to continue?",
+                                false);
     QTest::keyClick(partner->lineEdit(), Qt::Key_Return);
+    VERIFY_MESSAGES(meet.messages);
     QCOMPARE(partner->currentText(), QString("2"));
     QCOMPARE(entries(partner), QStringList({"100", "20"}));
     QCOMPARE(QAccessible::queryAccessibleInterface(partner)->text(QAccessible::Name),

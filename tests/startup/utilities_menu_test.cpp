@@ -14,6 +14,7 @@
 #include "ui/sub_windows.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -23,6 +24,17 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
+
+namespace {
+// Chooses an entry of the open utilities menu as a click would.
+void chooseEntry(FrmMain& main, const QString& entry) {
+    auto* menu = main.findChild<FrmUtilities*>();
+    QVERIFY(menu && menu->isVisible());
+    QAction* action = menu->findChild<QAction*>(entry);
+    QVERIFY(action);
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+}
+} // namespace
 
 class UtilitiesMenuTest : public QObject {
     Q_OBJECT
@@ -75,9 +87,8 @@ void UtilitiesMenuTest::windowsOpenOverTheDisabledMainWindow() {
     meet.dialogs.queue(writeDistrictFile(files.path(), "District7-2006.MDB")); // the import asks for a file
     FrmMain main(*meet.state);
     main.show();
-    auto* menu = new FrmUtilities(*meet.state, &main);
-    menu->show();
-    QTest::mouseClick(control<QLabel>(menu, entry), Qt::LeftButton);
+    main.LblUtilities_Click();
+    chooseEntry(main, entry);
     const QList<QWidget*> owned = SubWindows::ownedBy(&main);
     QCOMPARE(owned.size(), 1);
     QPointer<QWidget> opened = owned.first();
@@ -113,9 +124,8 @@ void UtilitiesMenuTest::closingUnderItsOwnPickerWaitsForThePicker() {
         meet.messages.expectConfirm(StandardQuestions::cancelText(), true);
     FrmMain main(*meet.state);
     main.show();
-    auto* menu = new FrmUtilities(*meet.state, &main);
-    menu->show();
-    QTest::mouseClick(control<QLabel>(menu, entry), Qt::LeftButton);
+    main.LblUtilities_Click();
+    chooseEntry(main, entry);
     if (entry == "LblExport")
         control<QPushButton>(SubWindows::ownedBy(&main).value(0, &main), "CmdExport")->click();
     VERIFY_MESSAGES(meet.messages);
@@ -145,10 +155,10 @@ QStringList teamsSeenByReports(RunState& state) {
     return names;
 }
 
-void clickEntry(FrmMain& main, RunState& state, const QString& entry) {
-    auto* menu = new FrmUtilities(state, &main);
-    menu->show();
-    QTest::mouseClick(control<QLabel>(menu, entry), Qt::LeftButton);
+// Opens the utilities menu and chooses an entry.
+void clickEntry(FrmMain& main, const QString& entry) {
+    main.LblUtilities_Click();
+    chooseEntry(main, entry);
 }
 } // namespace
 
@@ -161,7 +171,7 @@ void UtilitiesMenuTest::backUpNowAndRestoreFromTheWindow() {
     Seed::team(meet, "Before", "A");
     FrmMain main(*meet.state);
     main.show();
-    clickEntry(main, *meet.state, "LblBackUpNow");
+    clickEntry(main, "LblBackUpNow");
     const QStringList made = MeetBackup::list(meet.databasePath());
     QCOMPARE(made.size(), 1);
     QCOMPARE(takeLastShown(meet.messages),
@@ -173,7 +183,7 @@ void UtilitiesMenuTest::backUpNowAndRestoreFromTheWindow() {
     QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write("not a meet") > 0);
     damaged.close();
 
-    clickEntry(main, *meet.state, "LblRestore");
+    clickEntry(main, "LblRestore");
     auto* window = qobject_cast<FrmRestoreBackup*>(SubWindows::ownedBy(&main).value(0));
     QVERIFY(window && !main.isEnabled());
     const QList<MeetBackup::BackupFile> listed = MeetBackup::newestFirst(meet.databasePath());
@@ -221,7 +231,7 @@ void UtilitiesMenuTest::aServerMeetIsBackedUpButNotRestoredFromTheWindow() {
     FrmMain main(*meet.state);
     main.show();
     const QString server = meet.state->MeetServer;
-    clickEntry(main, *meet.state, "LblBackUpNow");
+    clickEntry(main, "LblBackUpNow");
     const QStringList made = MeetBackup::list(meet.databasePath());
     QCOMPARE(made.size(), 1);
     QCOMPARE(takeLastShown(meet.messages),
@@ -231,7 +241,7 @@ void UtilitiesMenuTest::aServerMeetIsBackedUpButNotRestoredFromTheWindow() {
                                    ", where other stations may be working on it. Close Corravin on every station, "
                                    "then restore with: corravin restore FILE",
                                Messages::Icon::Critical);
-    clickEntry(main, *meet.state, "LblRestore");
+    clickEntry(main, "LblRestore");
     VERIFY_MESSAGES(meet.messages);
     QVERIFY(SubWindows::ownedBy(&main).isEmpty() && main.isEnabled());
 }
