@@ -68,6 +68,8 @@ void copyInto(const QString& target, const std::function<void(const QString& par
             throw DbException(QStringLiteral("the copy could not be named %1").arg(shown(target)));
     } catch (const DbException& error) {
         QFile::remove(partial);
+        if (error.connectionLost())
+            throw; // told as the lost connection it is, and the next action connects again
         throw DbException(QStringLiteral("No backup of the meet database could be made in %1: %2")
                               .arg(shown(target), error.engineText()),
                           error.engineCode());

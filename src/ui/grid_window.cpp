@@ -4,6 +4,7 @@
 #include "ui/run_state.h"
 #include "ui/twips.h"
 
+#include <QCheckBox>
 #include <QPixmap>
 #include <QPushButton>
 
