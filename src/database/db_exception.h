@@ -33,6 +33,13 @@ public:
     // Whether the statement was writing: one that changes rows, or any statement while a
     // TransactionGuard is open on its connection. Tells a save that failed from a read.
     bool whileWriting() const { return m_whileWriting; }
+    // The same failure, counted as part of a change the secretary asked for (a backup that a
+    // change waits for), so a lost connection is told as a change not saved.
+    DbException partOfAChange() const {
+        DbException change = *this;
+        change.m_whileWriting = true;
+        return change;
+    }
     // What the failure says about the file it came from, in words: the usual causes (a full or
     // read-only disk, a damaged file, one that is no database) named, anything else as the
     // first line of the engine's text, shortened, never with the statement.

@@ -87,7 +87,7 @@ MeetRows::Content snapshotOf(const QSqlDatabase& db) {
     QSqlDatabase connection = db;
     if (!connection.transaction())
         throw DbException(QStringLiteral("Could not begin a transaction: %1").arg(connection.lastError().text()),
-                          connection.lastError().nativeErrorCode());
+                          connection.lastError(), connection.driver());
     const auto end = qScopeGuard([&] { connection.rollback(); }); // it wrote nothing
     Sql::execDirect(db, QStringLiteral("SET TRANSACTION ISOLATION LEVEL REPEATABLE READ, READ ONLY"));
     return MeetRows::read(db);
@@ -212,6 +212,8 @@ void beforeBulkChange(const DbConnection& meetDb, const QString& meetDbPath, con
     try {
         make(meetDb, change, meetDbPath);
     } catch (const DbException& error) {
+        if (error.connectionLost())
+            throw error.partOfAChange();
         throw DbException(QStringLiteral("%1\n\nThe change was not made.").arg(error.engineText()), error.engineCode());
     }
 }
