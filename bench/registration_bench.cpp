@@ -82,7 +82,7 @@ BENCHMARK(BM_RandomNumberingOfAllRiders)->Unit(benchmark::kMillisecond)->MinTime
 static void BM_BackupBeforeNumbering(benchmark::State& state) {
     NumberingBenchMeet& m = meet();
     for (auto _ : state) {
-        MeetBackup::beforeBulkChange(m.state.MeetDb, QStringLiteral("numbering"));
+        MeetBackup::beforeBulkChange(m.state.MeetDb, m.state.meetDatabasePath(), QStringLiteral("numbering"));
         state.PauseTiming();
         for (const QString& made : MeetBackup::list(m.state.meetDatabasePath()))
             QFile::remove(made);
