@@ -53,9 +53,11 @@ bench: configure
 package: build
 	cmake --build $(BUILD_DIR) --target package
 
+# The benchmarks are compiled here too (not run), so a change that breaks them shows in CI.
 dev: setup
 	$(call configure_folder,$(DEV_DIR),OFF)
 	cmake --build $(DEV_DIR)
+	cmake --build $(DEV_DIR) --target corravin_bench
 
 dev-test: dev
 	cd $(DEV_DIR) && ctest --output-on-failure
