@@ -29,20 +29,23 @@ static void BM_CreateMeetDatabase(benchmark::State& state) {
 }
 BENCHMARK(BM_CreateMeetDatabase)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
+// The nine tables with bare SQL in one transaction on a new file.
+void createTablesBare(const QString& path) {
+    DbConnection connection;
+    connection.open(path);
+    Sql::exec(connection.db(), QStringLiteral("PRAGMA journal_mode = DELETE"));
+    connection.db().transaction();
+    for (const MeetSchema::Table& table : MeetSchema::tables())
+        Sql::exec(connection.db(), MeetSchema::createStatement(table));
+    connection.db().commit();
+}
+
 // Baseline: the same nine tables with bare SQL in one transaction on a new file, nothing else.
 static void BM_Baseline_CreateTablesOnly(benchmark::State& state) {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("tables.db"));
     for (auto _ : state) {
-        {
-            DbConnection connection;
-            connection.open(path);
-            Sql::exec(connection.db(), QStringLiteral("PRAGMA journal_mode = DELETE"));
-            connection.db().transaction();
-            for (const MeetSchema::Table& table : MeetSchema::tables())
-                Sql::exec(connection.db(), MeetSchema::createStatement(table));
-            connection.db().commit();
-        }
+        createTablesBare(path);
         state.PauseTiming();
         QFile::remove(path);
         state.ResumeTiming();
@@ -61,15 +64,7 @@ static void BM_Baseline_CreateMeetBare(benchmark::State& state) {
     const QList<QSize> sizes{builder.drawFormLabel(QStringLiteral("x")).size(),
                              builder.drawReportLabel(QStringLiteral("x")).size()};
     for (auto _ : state) {
-        {
-            DbConnection connection;
-            connection.open(path);
-            Sql::exec(connection.db(), QStringLiteral("PRAGMA journal_mode = DELETE"));
-            connection.db().transaction();
-            for (const MeetSchema::Table& table : MeetSchema::tables())
-                Sql::exec(connection.db(), MeetSchema::createStatement(table));
-            connection.db().commit();
-        }
+        createTablesBare(path);
         for (int label = 0; label < 36; ++label) {
             QImage image(sizes[label % 2], QImage::Format_RGB32);
             image.fill(Qt::white);

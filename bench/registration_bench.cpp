@@ -91,6 +91,17 @@ static void BM_BackupBeforeNumbering(benchmark::State& state) {
 }
 BENCHMARK(BM_BackupBeforeNumbering)->Unit(benchmark::kMillisecond)->MinTime(3.0);
 
+// The numbers of `arrangement` written bare, one prepared update per rider in writing order.
+void updateNumbersBare(const QSqlDatabase& db, const std::vector<qint32>& order, const NumberArrangement& arrangement) {
+    QSqlQuery update(db);
+    update.prepare(QStringLiteral("UPDATE TblPerson SET RiderNumber = ? WHERE RiderIndex = ?"));
+    for (size_t k = 0; k < order.size(); ++k) {
+        update.addBindValue(QString::number(arrangement.numbers[k]));
+        update.addBindValue(order[k]);
+        update.exec();
+    }
+}
+
 // Baseline: the same numbers for the same riders, one prepared bare UPDATE in one transaction.
 static void BM_Baseline_BareUpdateInOneTransaction(benchmark::State& state) {
     NumberingBenchMeet& m = meet();
@@ -101,13 +112,7 @@ static void BM_Baseline_BareUpdateInOneTransaction(benchmark::State& state) {
         const NumberArrangement arrangement = NumberArrangements::random(Riders, 1, Riders);
         state.ResumeTiming();
         QSqlDatabase(db).transaction();
-        QSqlQuery update(db);
-        update.prepare(QStringLiteral("UPDATE TblPerson SET RiderNumber = ? WHERE RiderIndex = ?"));
-        for (size_t k = 0; k < order.size(); ++k) {
-            update.addBindValue(QString::number(arrangement.numbers[k]));
-            update.addBindValue(order[k]);
-            update.exec();
-        }
+        updateNumbersBare(db, order, arrangement);
         QSqlDatabase(db).commit();
     }
 }
@@ -139,13 +144,7 @@ static void BM_Baseline_NumberingBare(benchmark::State& state) {
         state.ResumeTiming();
         QSqlDatabase(db).transaction();
         readAll(QStringLiteral("SELECT RiderIndex, RiderNumber, FirstName, LastName, TeamCode FROM TblPerson"));
-        QSqlQuery update(db);
-        update.prepare(QStringLiteral("UPDATE TblPerson SET RiderNumber = ? WHERE RiderIndex = ?"));
-        for (size_t k = 0; k < order.size(); ++k) {
-            update.addBindValue(QString::number(arrangement.numbers[k]));
-            update.addBindValue(order[k]);
-            update.exec();
-        }
+        updateNumbersBare(db, order, arrangement);
         QSqlDatabase(db).commit();
         readAll(QStringLiteral("SELECT TblPerson.RiderIndex, RiderNumber, FirstName, LastName, TblTeam.TeamName "
                                "FROM TblTeam INNER JOIN TblPerson ON TblTeam.TeamCode = TblPerson.TeamCode "

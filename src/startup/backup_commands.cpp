@@ -24,12 +24,6 @@ QString meetServer(const RunState& state, const StartOptions& options) {
     return state.MeetServer.isEmpty() ? SubMain::serverOf(options) : state.MeetServer;
 }
 
-// Backups, of a server meet too, are kept in the program folder.
-void requireProgramFolder(const RunState& state) {
-    if (!QDir(state.ProgramFolder).exists())
-        throw std::runtime_error(
-            QStringLiteral("The program folder %1 does not exist.").arg(shown(state.ProgramFolder)).toStdString());
-}
 
 // A backup of a meet on a server, read only: a database without a meet gets none (start-up would
 // build one, and an empty meet is nothing to keep).
@@ -40,7 +34,7 @@ int backupServerMeet(RunState& state, const StartOptions& options, const QString
         return 1;
     };
     try {
-        requireProgramFolder(state);
+        SubMain::requireProgramFolder(state.ProgramFolder); // backups are kept there, of a server meet too
         const MeetLocation location = MeetLocation::server(server);
         const MeetFileVerdict verdict = MeetServerCheck::examine(location);
         if (verdict.kind == MeetFileVerdict::Kind::Unreachable)
@@ -93,7 +87,7 @@ int runRestoreCommand(RunState& state, const StartOptions& options, const QStrin
     state.ProgramFolder = SubMain::programFolderOf(options);
     const QString server = meetServer(state, options);
     try {
-        requireProgramFolder(state);
+        SubMain::requireProgramFolder(state.ProgramFolder); // backups are kept there, of a server meet too
         state.MeetServer = server; // the restore goes where the meet lives
         for (const QString& line : BackupActions::restore(state, backupFile, MeetBackup::Hold::ByRestore))
             std::printf("%s\n", qPrintable(line));

@@ -3,6 +3,7 @@
 #include "database/db_exception.h"
 #include "database/file_lock.h"
 #include "database/meet_backup.h"
+#include "database/meet_location.h"
 #include "database/meet_locks.h"
 #include "database/meet_server_check.h"
 #include "ui/meet_creation.h"
@@ -104,39 +105,48 @@ void SubMain::reportStartFailure(const QString& why) {
                             Messages::Icon::Critical);
 }
 
-std::optional<int> SubMain::prepareServerMeet() {
-    const MeetLocation location = m_state.meetLocation();
+void SubMain::requireProgramFolder(const QString& folder) {
+    if (!QDir(folder).exists())
+        throw std::runtime_error(
+            QStringLiteral("The program folder %1 does not exist.").arg(QDir::toNativeSeparators(folder)).toStdString());
+}
+
+// Runs one way of opening the meet; a failure it throws is reported as a start that failed.
+std::optional<int> SubMain::reportingStartFailures(const std::function<std::optional<int>()>& open) {
     try {
-        // The label images are drawn into the program folder, as for a file meet.
-        if (!QDir(m_state.ProgramFolder).exists())
-            throw std::runtime_error(QStringLiteral("The program folder %1 does not exist.")
-                                         .arg(QDir::toNativeSeparators(m_state.ProgramFolder))
-                                         .toStdString());
-        MeetCreation::build(m_state.ProgramFolder, location);
-        const MeetFileVerdict verdict = MeetServerCheck::examine(location);
-        if (!verdict.usable()) {
-            m_state.messages.notice(Messages::appTitle(), verdict.message, Messages::Icon::Critical);
-            return 1;
-        }
-        m_state.MeetDb.open(location);
-        ReportDataSource::of(m_state).setDatabasePath(location.text());
+        return open();
     } catch (const DbException& error) {
         reportStartFailure(error.engineText());
-        return 1;
     } catch (const std::exception& error) {
         reportStartFailure(QString::fromStdString(error.what()));
+    }
+    return 1;
+}
+
+// Opens the meet at `location` once its check found it usable; says why not otherwise.
+std::optional<int> SubMain::openChecked(const MeetLocation& location, const MeetFileVerdict& verdict) {
+    if (!verdict.usable()) {
+        m_state.messages.notice(Messages::appTitle(), verdict.message, Messages::Icon::Critical);
         return 1;
     }
+    m_state.MeetDb.open(location);
+    ReportDataSource::of(m_state).setDatabasePath(location.text());
     return std::nullopt;
 }
 
+std::optional<int> SubMain::prepareServerMeet() {
+    return reportingStartFailures([this]() -> std::optional<int> {
+        const MeetLocation location = m_state.meetLocation();
+        requireProgramFolder(m_state.ProgramFolder); // the label images are drawn there, as for a file meet
+        MeetCreation::build(m_state.ProgramFolder, location);
+        return openChecked(location, MeetServerCheck::examine(location));
+    });
+}
+
 std::optional<int> SubMain::prepareMeetDatabase(const StartOptions& options) {
-    const QString path = m_state.meetDatabasePath();
-    try {
-        if (!QDir(m_state.ProgramFolder).exists())
-            throw std::runtime_error(QStringLiteral("The program folder %1 does not exist.")
-                                         .arg(QDir::toNativeSeparators(m_state.ProgramFolder))
-                                         .toStdString());
+    return reportingStartFailures([this, &options]() -> std::optional<int> {
+        const QString path = m_state.meetDatabasePath();
+        requireProgramFolder(m_state.ProgramFolder);
         // Held before anything is touched: a second window leaves the meet as it found it.
         if (options.holdsMeet && !holdMeet(path))
             return 1;
@@ -144,21 +154,8 @@ std::optional<int> SubMain::prepareMeetDatabase(const StartOptions& options) {
         MeetCreation::build(m_state.ProgramFolder, path);
         // An interrupted write is finished here; only a file that really is no meet database
         // is reported as one, and a locked or read-only file is called so.
-        const MeetFileVerdict verdict = MeetFileCheck::examine(path, options.use);
-        if (!verdict.usable()) {
-            m_state.messages.notice(Messages::appTitle(), verdict.message, Messages::Icon::Critical);
-            return 1;
-        }
-        m_state.MeetDb.open(path);
-        ReportDataSource::of(m_state).setDatabasePath(path);
-    } catch (const DbException& error) {
-        reportStartFailure(error.engineText());
-        return 1;
-    } catch (const std::exception& error) {
-        reportStartFailure(QString::fromStdString(error.what()));
-        return 1;
-    }
-    return std::nullopt;
+        return openChecked(MeetLocation::file(path), MeetFileCheck::examine(path, options.use));
+    });
 }
 
 QString SubMain::programFolderOf(const StartOptions& options) {

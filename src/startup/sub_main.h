@@ -4,12 +4,14 @@
 
 #include <QSize>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
 
 class FileLock;
 class FrmMain;
 class FrmSettings;
+class MeetLocation;
 class RunState;
 
 struct StartOptions {
@@ -48,12 +50,16 @@ public:
     static QString programFolderOf(const StartOptions& options);
     // The server URI the options name, else the one in the settings; empty for neither.
     static QString serverOf(const StartOptions& options);
+    // Throws std::runtime_error naming `folder` when the program folder is not there.
+    static void requireProgramFolder(const QString& folder);
 
 private:
     std::optional<int> chooseMeetServer(const StartOptions& options);
     std::optional<int> prepareMeetDatabase(const StartOptions& options);
     std::optional<int> prepareServerMeet();
     void reportStartFailure(const QString& why);
+    std::optional<int> reportingStartFailures(const std::function<std::optional<int>()>& open);
+    std::optional<int> openChecked(const MeetLocation& location, const MeetFileVerdict& verdict);
     bool holdMeet(const QString& meetDbPath);
 
     RunState& m_state;
