@@ -22,7 +22,7 @@ std::vector<qint32> writingOrder(const QSqlDatabase& db) {
 }
 
 bool writeNumbers(const QSqlDatabase& db, const RowSnapshot& loaded, const std::vector<int>& numbers) {
-    auto current = [&] { return RiderData::snapshotOf(RiderData::byTeam(db)); };
+    auto current = [&] { return RiderData::snapshotOfAll(db); };
     return LockedSave::replace(db, loaded, current, [&] {
         const std::vector<qint32> riders = writingOrder(db);
         QList<QVariantList> rows;

@@ -127,6 +127,10 @@ RowSnapshot snapshotOf(const QList<RiderRow>& riders) {
     return RowSnapshot().add(riderFields(), riders);
 }
 
+RowSnapshot snapshotOfAll(const QSqlDatabase& db) {
+    return snapshotOf(riderFields().select(db, QStringLiteral("FROM TblPerson")));
+}
+
 bool isEntered(const QSqlDatabase& db, qint32 riderIndex) {
     return Sql::scalar(db, QStringLiteral("SELECT EXISTS (SELECT 1 FROM TblEntry WHERE RiderIndex = ?)"), {riderIndex})
         .toBool();

@@ -64,6 +64,9 @@ bool numberHeldByOther(const QSqlDatabase& db, const QString& number, qint32 exc
 
 // Every rider as byTeam() reads them: what the numbering window shows before a run.
 RowSnapshot snapshotOf(const QList<RiderRow>& riders);
+// The snapshot of every rider as they are now. Read in no order: a snapshot has none, and
+// sorting 5,000 names costs a numbering run more than reading them.
+RowSnapshot snapshotOfAll(const QSqlDatabase& db);
 
 bool isEntered(const QSqlDatabase& db, qint32 riderIndex);
 bool isRelayPartner(const QSqlDatabase& db, qint32 riderIndex);

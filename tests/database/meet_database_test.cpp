@@ -3,6 +3,7 @@
 #include "database/meet_engine.h"
 #include "database/meet_location.h"
 #include "database/meet_server_check.h"
+#include "database/row_snapshot.h"
 #include "database/sql.h"
 #include "file_digest.h"
 #include "meet_fixture.h"
@@ -28,6 +29,7 @@ private slots:
     void serverMeetIsBuiltOnlyInAnEmptyDatabase();
     void likePatternMatchesTypedTextLiterally();
     void textOrdersAndComparesCaseBlindForEveryLetter();
+    void snapshotsCompareRowsByValueInAnyOrder();
     void serverAddressesAreReadOrRefused_data();
     void serverAddressesAreReadOrRefused();
 };
@@ -246,6 +248,30 @@ void MeetDatabaseTest::textOrdersAndComparesCaseBlindForEveryLetter() {
     else
         QVERIFY(
             meet.scalar("SELECT sql FROM sqlite_schema WHERE name = 'TblTeam'").toString().contains("COLLATE NOCASE"));
+}
+
+namespace {
+struct SnapRow {
+    qint32 key = 0;
+    QString text;
+    double points = 0;
+};
+} // namespace
+
+void MeetDatabaseTest::snapshotsCompareRowsByValueInAnyOrder() {
+    const ColumnMap<SnapRow> fields = ColumnMap<SnapRow>()
+                                          .key(QStringLiteral("Key"), &SnapRow::key)
+                                          .field(QStringLiteral("Text"), &SnapRow::text)
+                                          .field(QStringLiteral("Points"), &SnapRow::points);
+    auto of = [&](const QList<SnapRow>& rows) { return RowSnapshot().add(fields, rows); };
+    const QList<SnapRow> rows{{1, QStringLiteral("Ann"), 5}, {2, QStringLiteral("Bo"), 3}};
+    QVERIFY(of(rows) == of({rows[1], rows[0]}));
+    // A NULL text (never typed) and an empty one differ, as do texts, numbers and row counts.
+    QVERIFY(!(of({{1, QString(), 5}}) == of({{1, QStringLiteral(""), 5}})));
+    QVERIFY(!(of(rows) == of({rows[0], {2, QStringLiteral("Bö"), 3}})));
+    QVERIFY(!(of(rows) == of({rows[0], {2, QStringLiteral("Bo"), 3.5}})));
+    QVERIFY(!(of(rows) == of({rows[0], {3, QStringLiteral("Bo"), 3}})));
+    QVERIFY(!(of(rows) == of({rows[0]})));
 }
 
 void MeetDatabaseTest::serverAddressesAreReadOrRefused_data() {
