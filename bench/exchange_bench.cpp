@@ -1,3 +1,4 @@
+#include "bench_meet.h"
 #include "database/cls_db_manager.h"
 #include "database/district_file.h"
 #include "database/sql.h"
@@ -149,15 +150,27 @@ void openEmptyCopy(benchmark::State& run, const ExchangeMeet& meet, const QStrin
     run.ResumeTiming();
 }
 
-// The import into an empty meet database, copied fresh (untimed) for every run.
-void BM_ImportDistrictFile(benchmark::State& run) {
+// The import into an empty meet: on the file engine a fresh copy of the empty meet database, on
+// the server a meet database emptied of teams, coaches and riders; both made untimed for every run.
+void BM_ImportDistrictFile(benchmark::State& run, BenchEngine engine) {
     ExchangeMeet& meet = exchangeMeet();
     const QString target = meet.folder.filePath(QStringLiteral("import.mdb"));
     for (auto _ : run) {
-        DbConnection db;
-        openEmptyCopy(run, meet, target, db);
+        DbConnection file;
+        QSqlDatabase db;
+        if (engine == BenchEngine::Server) {
+            static BenchMeet server(QStringLiteral("C"), BenchEngine::Server);
+            run.PauseTiming();
+            for (const char* table : {"TblPerson", "TblCoach", "TblTeam"})
+                Sql::exec(server.state.db(), QStringLiteral("DELETE FROM ") + QLatin1String(table));
+            run.ResumeTiming();
+            db = server.state.db();
+        } else {
+            openEmptyCopy(run, meet, target, file);
+            db = file.db();
+        }
         const DistrictFile::Read read = DistrictFile::read(meet.districtPath, QString());
-        benchmark::DoNotOptimize(ImportData::importAll(db.db(), read.content).riders);
+        benchmark::DoNotOptimize(ImportData::importAll(db, read.content).riders);
     }
 }
 
@@ -250,6 +263,7 @@ void BM_Baseline_ImportReadCheckAndInserts(benchmark::State& run) {
 
 BENCHMARK(BM_ExportAllTeams)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BareExportInserts)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ImportDistrictFile)->Unit(benchmark::kMillisecond);
+const bool importOnBothEngines =
+    onBothEngines("BM_ImportDistrictFile", BM_ImportDistrictFile, [](auto* b) { b->Unit(benchmark::kMillisecond); });
 BENCHMARK(BM_BareImportInserts)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Baseline_ImportReadCheckAndInserts)->Unit(benchmark::kMillisecond);
