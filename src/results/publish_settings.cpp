@@ -4,9 +4,9 @@
 #include "ui/error_reporter.h"
 #include "ui/messages.h"
 #include "ui/run_state.h"
+#include "ui/user_settings.h"
 
 #include <QDir>
-#include <QSettings>
 
 namespace PublishSettings {
 
@@ -16,15 +16,15 @@ const QString PublishAfterSaveKey = QStringLiteral("ProgramConst/PublishAfterPla
 } // namespace
 
 QString folder() {
-    return QSettings(QStringLiteral("Corravin"), QStringLiteral("Corravin")).value(PublishFolderKey).toString();
+    return UserSettings().value(PublishFolderKey).toString();
 }
 
 bool afterPlacingsSave() {
-    return QSettings(QStringLiteral("Corravin"), QStringLiteral("Corravin")).value(PublishAfterSaveKey, false).toBool();
+    return UserSettings().value(PublishAfterSaveKey, false).toBool();
 }
 
 void write(const QString& folder, bool afterPlacingsSave) {
-    QSettings settings(QStringLiteral("Corravin"), QStringLiteral("Corravin"));
+    UserSettings settings;
     settings.setValue(PublishFolderKey, folder);
     settings.setValue(PublishAfterSaveKey, afterPlacingsSave);
     settings.sync();

@@ -1,6 +1,6 @@
 #include "startup/region_settings.h"
 
-#include <QSettings>
+#include "ui/user_settings.h"
 
 namespace RegionSettings {
 
@@ -9,11 +9,11 @@ QString key() { return QStringLiteral("ProgramConst/RegionLetter"); }
 } // namespace
 
 QString read() {
-    return QSettings(QStringLiteral("Corravin"), QStringLiteral("Corravin")).value(key(), notSet()).toString();
+    return UserSettings().value(key(), notSet()).toString();
 }
 
 void write(const QString& letter) {
-    QSettings settings(QStringLiteral("Corravin"), QStringLiteral("Corravin"));
+    UserSettings settings;
     settings.setValue(key(), letter);
     settings.sync();
 }

@@ -1,6 +1,6 @@
 #include "startup/server_setting.h"
 
-#include <QSettings>
+#include "ui/user_settings.h"
 
 namespace ServerSetting {
 
@@ -9,11 +9,11 @@ const QString Key = QStringLiteral("ProgramConst/MeetServer");
 }
 
 QString read() {
-    return QSettings(QStringLiteral("Corravin"), QStringLiteral("Corravin")).value(Key).toString().trimmed();
+    return UserSettings().value(Key).toString().trimmed();
 }
 
 bool write(const QString& uri) {
-    QSettings settings(QStringLiteral("Corravin"), QStringLiteral("Corravin"));
+    UserSettings settings;
     if (uri.isEmpty())
         settings.remove(Key);
     else

@@ -10,6 +10,7 @@
 #include "startup/sub_main.h"
 #include "test_main.h"
 #include "test_server.h"
+#include "ui/user_settings.h"
 
 #include <QApplication>
 #include <QDir>
@@ -149,7 +150,7 @@ void StartUpTest::laterStartShowsTheMainWindowForItsRegion() {
 void StartUpTest::serverComesFromTheSettingsWithoutAPassword() {
     MeetFixture meet(false);
     const QString server = meet.state->MeetServer; // none on a run on meet files
-    QSettings settings("Corravin", "Corravin");
+    UserSettings settings;
     settings.setValue("ProgramConst/MeetServer", "postgresql://ann:pw@db.office/meet");
     settings.sync();
     meet.messages.expectNotice("Corravin",
