@@ -87,6 +87,20 @@ struct ExchangeMeet {
     }
 };
 
+// Every row of a bare select, its values in column order.
+QList<QVariantList> bareRows(const QSqlDatabase& db, const char* select) {
+    QList<QVariantList> rows;
+    auto query = Sql::exec(db, QLatin1String(select));
+    const int columns = query.record().count();
+    while (query.next()) {
+        QVariantList values;
+        for (int c = 0; c < columns; ++c)
+            values << query.value(c);
+        rows << values;
+    }
+    return rows;
+}
+
 ExchangeMeet& exchangeMeet() {
     static ExchangeMeet meet;
     return meet;
@@ -125,18 +139,8 @@ void BM_BareExportInserts(benchmark::State& run) {
             {"SELECT RiderIndex, FirstName, LastName, TeamCode, RiderNumber FROM TblPerson",
              "INSERT INTO TblPerson VALUES (?, ?, ?, ?, ?)"},
             {"SELECT TeamCode, TeamName, Division, District FROM TblTeam", "INSERT INTO TblTeam VALUES (?, ?, ?, ?)"}};
-        for (const auto& copy : copies) {
-            QList<QVariantList> rows;
-            auto query = Sql::exec(meet.meet.db(), QLatin1String(copy.select));
-            const int columns = query.record().count();
-            while (query.next()) {
-                QVariantList values;
-                for (int c = 0; c < columns; ++c)
-                    values << query.value(c);
-                rows << values;
-            }
-            Sql::execEach(db, QLatin1String(copy.insert), rows);
-        }
+        for (const auto& copy : copies)
+            Sql::execEach(db, QLatin1String(copy.insert), bareRows(meet.meet.db(), copy.select));
         transaction.commit();
     }
 }
@@ -209,18 +213,6 @@ void BM_BareImportInserts(benchmark::State& run) {
 void BM_Baseline_ImportReadCheckAndInserts(benchmark::State& run) {
     ExchangeMeet& meet = exchangeMeet();
     const QString target = meet.folder.filePath(QStringLiteral("fair-import.mdb"));
-    auto readAll = [](const QSqlDatabase& db, const char* select) {
-        QList<QVariantList> rows;
-        auto query = Sql::exec(db, QLatin1String(select));
-        const int columns = query.record().count();
-        while (query.next()) {
-            QVariantList values;
-            for (int c = 0; c < columns; ++c)
-                values << query.value(c);
-            rows << values;
-        }
-        return rows;
-    };
     for (auto _ : run) {
         DbConnection db;
         openEmptyCopy(run, meet, target, db);
@@ -228,12 +220,12 @@ void BM_Baseline_ImportReadCheckAndInserts(benchmark::State& run) {
         file.open(meet.districtPath, DbConnection::Mode::ReadOnly);
         benchmark::DoNotOptimize(Sql::scalar(file.db(), QStringLiteral("PRAGMA quick_check")));
         const QList<QVariantList> teams =
-            readAll(file.db(), "SELECT TeamCode, TeamName, Division, District FROM TblTeam ORDER BY upper(Division), TeamName");
-        QList<QVariantList> coaches = readAll(
+            bareRows(file.db(), "SELECT TeamCode, TeamName, Division, District FROM TblTeam ORDER BY upper(Division), TeamName");
+        QList<QVariantList> coaches = bareRows(
             file.db(), "SELECT FirstName, LastName, Position, TeamCode, Address, City, Zip, \"Primary\", Secondary, Email "
                        "FROM TblCoach ORDER BY TeamCode, Position DESC, LastName, FirstName");
         QList<QVariantList> riders =
-            readAll(file.db(), "SELECT FirstName, LastName, TeamCode, Address, City, Zip, RiderNumber FROM TblPerson "
+            bareRows(file.db(), "SELECT FirstName, LastName, TeamCode, Address, City, Zip, RiderNumber FROM TblPerson "
                                "ORDER BY TeamCode, LastName, FirstName");
         TransactionGuard transaction(db.db());
         QHash<qint64, QVariant> newCode;
