@@ -22,8 +22,8 @@ void PagedReport::append(const Report& part) {
 const LaidOutPage& PagedReport::page(int index) const {
     const auto at = static_cast<size_t>(index);
     if (!m_done.at(at)) {
-        const size_t part = static_cast<size_t>(
-            std::upper_bound(m_firstPages.begin(), m_firstPages.end(), index) - m_firstPages.begin() - 1);
+        const size_t part = static_cast<size_t>(std::upper_bound(m_firstPages.begin(), m_firstPages.end(), index) -
+                                                m_firstPages.begin() - 1);
         m_laid.pages[at] = m_parts[part]->page(index - m_firstPages[part]);
         m_done[at] = true;
         ++m_pagesLaidOut;

@@ -131,7 +131,7 @@ private:
 
     // Starts a page and repeats the headers of the groups it continues, outermost first.
     void openPage(int openGroups, const std::vector<Context>& context) {
-        if (m_placing || m_out.pages.empty())
+        if (m_placing || m_out.pages.empty()) // while planning, one empty page stands for each
             m_out.pages.emplace_back();
         m_y = ReportLayout::Margin;
         placePageHeader();
@@ -286,7 +286,9 @@ ReportLayout::ReportLayout(const Report& report)
 
 ReportLayout::~ReportLayout() = default;
 
-const LaidOutReport& ReportLayout::paper() const { return m_layouter->paper(); }
+const LaidOutReport& ReportLayout::paper() const {
+    return m_layouter->paper();
+}
 
 LaidOutPage ReportLayout::page(int index) const {
     return m_layouter->page(index, m_starts.at(static_cast<size_t>(index)), pageCount());

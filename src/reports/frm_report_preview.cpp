@@ -126,7 +126,8 @@ void FrmReportPreview::CmdPrint_Click() {
 }
 
 void FrmReportPreview::CmdSavePdf_Click() {
-    saveAs(QStringLiteral("PDF"), [this](const QString& path) { return ReportPainter::writePdfFile(m_pages.all(), path); });
+    saveAs(QStringLiteral("PDF"),
+           [this](const QString& path) { return ReportPainter::writePdfFile(m_pages.all(), path); });
 }
 
 void FrmReportPreview::CmdSaveCsv_Click() {

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "database/refusal.h"
-#include "report_engine/report.h"
 #include "report_engine/paged_report.h"
+#include "report_engine/report.h"
 #include "reports/prepared_report.h"
 #include "ui/key_buttons.h"
 
@@ -63,7 +63,7 @@ private:
     RunState& m_state;
     PreparedReport m_prepared;
     const Report* m_report; // the first part of m_prepared
-    PagedReport m_pages; // laid out as they are shown; all of them to print or save
+    PagedReport m_pages;    // laid out as they are shown; all of them to print or save
     QPointer<QWidget> m_owner;
     bool m_terminated = false;
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "report_engine/paged_report.h"
+#include "report_engine/report.h"
 #include "report_engine/report_pages.h"
 
 #include <QStringList>
@@ -30,7 +31,10 @@ inline QString layoutDifference(const LaidOutReport& a, const LaidOutReport& b) 
                 x[i].font.points != y[i].font.points || x[i].font.bold != y[i].font.bold ||
                 x[i].font.italic != y[i].font.italic || x[i].alignment != y[i].alignment ||
                 x[i].lineWidth != y[i].lineWidth || x[i].section != y[i].section || x[i].control != y[i].control)
-                return QStringLiteral("page %1, item %2 (%3)").arg(p + 1).arg(i).arg(i < x.size() ? x[i].control : QString());
+                return QStringLiteral("page %1, item %2 (%3)")
+                    .arg(p + 1)
+                    .arg(i)
+                    .arg(i < x.size() ? x[i].control : QString());
     }
     return {};
 }
