@@ -25,7 +25,13 @@ public:
         add(firstColumn, member, false);
         m_fields.last().set = [member](Row& r, const QVariant& v) { r.*member = v.toString(); };
         add(lastColumn, member, false);
-        m_fields.last().set = [member](Row& r, const QVariant& v) { r.*member += u' ' + v.toString(); };
+        m_fields.last().set = [member](Row& r, const QVariant& v) {
+            // One allocation for the whole name: reports read thousands of names at once.
+            QString& name = r.*member;
+            const QString last = v.toString();
+            name.reserve(name.size() + 1 + last.size());
+            name.append(u' ').append(last);
+        };
         return *this;
     }
 

@@ -13,7 +13,9 @@ using Kind = ReportSection::Kind;
 using Band = ReportBand;
 using Context = RowContext;
 
-class Layouter {
+} // namespace
+
+class ReportLayout::Layouter {
 public:
     explicit Layouter(const Report& report) : m_report(report) {
         m_out.title = report.title();
@@ -25,29 +27,67 @@ public:
             m_scale = static_cast<double>(printable) / report.designWidth();
         const ReportSection* footer = report.sectionOf(Kind::PageFooter);
         m_bodyBottom = m_out.pageSize.height() - ReportLayout::Margin - scaled(footer ? footer->height : 0);
+        m_bands = ReportBands::inOrder(m_report);
     }
 
+    // Every page, placed and numbered.
     LaidOutReport run() {
-        m_out.pages.emplace_back();
-        m_y = ReportLayout::Margin;
-        if (const ReportSection* header = m_report.sectionOf(Kind::ReportHeader))
-            place(*header, {});
-        placePageHeader();
-
-        m_bands = ReportBands::inOrder(m_report);
-        placeBands();
-
-        if (const ReportSection* footer = m_report.sectionOf(Kind::ReportFooter)) {
-            if (m_y + scaled(footer->height) > m_bodyBottom && !m_bodyEmpty)
-                newPage(0, {});
-            place(*footer, {});
-        }
-        finishPage();
-        numberPages();
+        m_placing = true;
+        layFrom(0, 0, false);
+        numberPages(0, m_out.pageCount());
         return std::move(m_out);
     }
 
+    // Where each page's body starts: the whole report run through with heights only, nothing
+    // placed. Its size is the page count.
+    std::vector<size_t> plan() {
+        m_placing = false;
+        m_starts = {0};
+        layFrom(0, 0, false);
+        m_out.pages.clear();
+        return std::move(m_starts);
+    }
+
+    // Page `index` of `total`, whose body starts at band `start`, placed as run() places it.
+    LaidOutPage page(int index, size_t start, int total) {
+        m_placing = true;
+        m_out.pages.clear();
+        layFrom(start, index, true);
+        numberPages(index, total);
+        LaidOutPage laid = std::move(m_out.pages.front());
+        m_out.pages.clear();
+        return laid;
+    }
+
+    const LaidOutReport& paper() const { return m_out; }
+
 private:
+    // Lays the report out from a page's start: the first page opens with the report header, a
+    // later one repeats the headers of the groups it continues. With `onePage` it stops where
+    // the next page would start.
+    void layFrom(size_t start, int index, bool onePage) {
+        m_onePage = onePage;
+        m_y = ReportLayout::Margin;
+        if (index == 0) {
+            m_out.pages.emplace_back();
+            if (const ReportSection* header = m_report.sectionOf(Kind::ReportHeader))
+                place(*header, {});
+            placePageHeader();
+        } else if (start < m_bands.size()) {
+            openPage(m_bands[start].openGroups, m_bands[start].context);
+        } else {
+            openPage(0, {});
+        }
+        if (!placeBands(start))
+            return;
+        if (const ReportSection* footer = m_report.sectionOf(Kind::ReportFooter)) {
+            if (m_y + scaled(footer->height) > m_bodyBottom && !m_bodyEmpty && !newPage(m_bands.size(), 0, {}))
+                return;
+            place(*footer, {});
+        }
+        finishPage();
+    }
+
     int scaled(int twips) const { return static_cast<int>(std::lround(twips * m_scale)); }
 
     // A group header stays with the band after it, a group footer with the band before it,
@@ -58,26 +98,41 @@ private:
 
     // Bands are placed in runs that are kept together; a run that does not fit goes to the
     // next page, unless the page holds nothing yet (a run taller than a page overflows).
-    void placeBands() {
-        for (size_t first = 0; first < m_bands.size();) {
+    // Answers false where a single page ends before the bands do.
+    bool placeBands(size_t from) {
+        for (size_t first = from; first < m_bands.size();) {
             size_t end = first + 1;
             int height = bandHeight(m_bands[first]);
             for (; end < m_bands.size() && keptTogether(m_bands[end - 1], m_bands[end]); ++end)
                 height += bandHeight(m_bands[end]);
             const Band& lead = m_bands[first];
             const bool breakBefore = lead.section->kind == Kind::GroupHeader && lead.section->newPageBefore;
-            if (!m_bodyEmpty && (breakBefore || m_y + height > m_bodyBottom))
-                newPage(lead.openGroups, lead.context);
+            if (!m_bodyEmpty && (breakBefore || m_y + height > m_bodyBottom) &&
+                !newPage(first, lead.openGroups, lead.context))
+                return false;
             for (size_t i = first; i < end; ++i)
                 place(*m_bands[i].section, m_bands[i].context);
             first = end;
         }
+        return true;
+    }
+
+    // Ends the page and starts the next, whose body starts at band `start`; answers false,
+    // with the page ended, when a single page is laid out.
+    bool newPage(size_t start, int openGroups, const std::vector<Context>& context) {
+        finishPage();
+        if (m_onePage)
+            return false;
+        if (!m_placing)
+            m_starts.push_back(start);
+        openPage(openGroups, context);
+        return true;
     }
 
     // Starts a page and repeats the headers of the groups it continues, outermost first.
-    void newPage(int openGroups, const std::vector<Context>& context) {
-        finishPage();
-        m_out.pages.emplace_back();
+    void openPage(int openGroups, const std::vector<Context>& context) {
+        if (m_placing || m_out.pages.empty()) // while planning, one empty page stands for each
+            m_out.pages.emplace_back();
         m_y = ReportLayout::Margin;
         placePageHeader();
         for (int level = 0; level < openGroups; ++level)
@@ -137,10 +192,19 @@ private:
     // header repeated on a continuing page carries the continued mark. In a section that
     // grows, the growing fields take the extra height, what lies below them moves down and
     // what reaches from above them to the section's foot (column rules) stretches.
+    // Planning the pages only moves down by the section's height.
     void place(const ReportSection& section, const std::vector<Context>& context, bool continued = false) {
+        const int grow = growth(section, context);
+        if (m_placing)
+            placeControls(section, context, grow, continued);
+        m_y += scaled(section.height) + grow;
+        if (section.kind != Kind::PageHeader && section.kind != Kind::PageFooter)
+            m_bodyEmpty = false;
+    }
+
+    void placeControls(const ReportSection& section, const std::vector<Context>& context, int grow, bool continued) {
         LaidOutPage& page = m_out.pages.back();
         const ReportControl* marked = continued ? section.continuedMarkControl() : nullptr;
-        const int grow = growth(section, context);
         const int from = grow > 0 ? growsFrom(section) : section.height;
         for (const ReportControl& control : section.controls) {
             if (!control.visible)
@@ -190,17 +254,16 @@ private:
                 m_numbered.push_back({static_cast<int>(m_out.pages.size()) - 1, static_cast<int>(page.items.size())});
             page.items.push_back(std::move(item));
         }
-        m_y += scaled(section.height) + grow;
-        if (section.kind != Kind::PageHeader && section.kind != Kind::PageFooter)
-            m_bodyEmpty = false;
     }
 
-    void numberPages() {
-        const QString total = QString::number(m_out.pageCount());
+    // The pages laid out now are pages `first` on of `total`.
+    void numberPages(int first, int total) {
+        const QString count = QString::number(total);
         for (const auto& [page, index] : m_numbered) {
             QString& text = m_out.pages[static_cast<size_t>(page)].items[static_cast<size_t>(index)].text;
-            text.replace(QLatin1String("%p"), QString::number(page + 1)).replace(QLatin1String("%P"), total);
+            text.replace(QLatin1String("%p"), QString::number(first + page + 1)).replace(QLatin1String("%P"), count);
         }
+        m_numbered.clear();
     }
 
     const Report& m_report;
@@ -209,13 +272,27 @@ private:
     int m_bodyBottom = 0;
     int m_y = 0;
     bool m_bodyEmpty = true;
+    bool m_placing = true;  // false while planning: heights only
+    bool m_onePage = false; // laying out a single page
     std::vector<Band> m_bands;
+    std::vector<size_t> m_starts; // while planning: the band each page's body starts at
     std::vector<std::pair<int, int>> m_numbered;
 };
 
-} // namespace
-
 LaidOutReport ReportLayout::layout(const Report& report) { return Layouter(report).run(); }
+
+ReportLayout::ReportLayout(const Report& report)
+    : m_layouter(std::make_unique<Layouter>(report)), m_starts(m_layouter->plan()) {}
+
+ReportLayout::~ReportLayout() = default;
+
+const LaidOutReport& ReportLayout::paper() const {
+    return m_layouter->paper();
+}
+
+LaidOutPage ReportLayout::page(int index) const {
+    return m_layouter->page(index, m_starts.at(static_cast<size_t>(index)), pageCount());
+}
 
 int ReportLayout::printableWidth(bool landscape) {
     return (landscape ? PaperLongSide : PaperShortSide) - 2 * Margin;

@@ -2,6 +2,9 @@
 
 #include "report_engine/report_pages.h"
 
+#include <memory>
+#include <vector>
+
 class Report;
 
 // Lays a report's rows out on Letter pages before anything is painted. Bands are never
@@ -22,10 +25,27 @@ public:
     // Follows the text of a group header repeated on a page that continues its group.
     static constexpr QLatin1String ContinuedMark{"(continued)"};
 
+    // Every page of the report.
     static LaidOutReport layout(const Report& report);
+
+    // The same layout a page at a time. Made, it has run through the report with band heights
+    // only, which places nothing and gives where every page starts and so the page count;
+    // page(i) then places page i as layout() does. The report must outlive it.
+    explicit ReportLayout(const Report& report);
+    ~ReportLayout();
+    int pageCount() const { return static_cast<int>(m_starts.size()); }
+    // Title, paper size and orientation, without pages.
+    const LaidOutReport& paper() const;
+    LaidOutPage page(int index) const;
+
     // The width between the margins, in twips.
     static int printableWidth(bool landscape);
 
     // A field value as printed: whole numbers without decimals, others to two places.
     static QString formatValue(const QVariant& value);
+
+private:
+    class Layouter;
+    std::unique_ptr<Layouter> m_layouter;
+    std::vector<size_t> m_starts; // the band each page's body starts at
 };

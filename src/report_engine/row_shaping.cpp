@@ -11,22 +11,43 @@ int requireField(const RowSet& rows, const QString& field) {
     return index;
 }
 
-// A key under which equal values meet: numbers by value, text without regard to case.
-QString keyOf(const QVariant& value) {
-    if (value.isNull())
-        return QStringLiteral("\x01null");
-    switch (value.typeId()) {
-    case QMetaType::Int:
-    case QMetaType::LongLong:
-    case QMetaType::UInt:
-    case QMetaType::ULongLong:
-    case QMetaType::Short:
-    case QMetaType::Double:
-    case QMetaType::Float:
-        return QStringLiteral("\x02") + QString::number(value.toDouble(), 'g', 17);
-    default:
-        return value.toString().toCaseFolded();
+// A value as rows meet on it: numbers by value, whatever their type, and text without regard
+// to case. Kept as a number rather than as text: relating thousands of rows on their record
+// keys spent most of its time writing numbers out.
+struct ShapingKey {
+    enum class Kind : quint8 { Null, Number, Text };
+    Kind kind = Kind::Null;
+    double number = 0;
+    QString text;
+
+    explicit ShapingKey(const QVariant& value) {
+        if (value.isNull())
+            return;
+        switch (value.typeId()) {
+        case QMetaType::Int:
+        case QMetaType::LongLong:
+        case QMetaType::UInt:
+        case QMetaType::ULongLong:
+        case QMetaType::Short:
+        case QMetaType::Double:
+        case QMetaType::Float:
+            kind = Kind::Number;
+            number = value.toDouble();
+            if (number == 0)
+                number = 0; // minus zero meets zero, and hashes alike
+            break;
+        default:
+            kind = Kind::Text;
+            text = value.toString().toCaseFolded();
+        }
     }
+    bool operator==(const ShapingKey& other) const {
+        return kind == other.kind && number == other.number && text == other.text;
+    }
+};
+
+size_t qHash(const ShapingKey& key, size_t seed = 0) {
+    return qHashMulti(seed, static_cast<int>(key.kind), key.number, key.text);
 }
 
 } // namespace
@@ -38,23 +59,34 @@ RowSet relate(const RowSet& parents, const QString& parentKey, const RowSet& chi
     const int parentIndex = requireField(parents, parentKey);
     const int childIndex = requireField(children, childKey);
 
-    QHash<QString, std::shared_ptr<RowSet>> byKey;
+    // Each parent's key made once; parents with equal keys share one entry.
+    struct Children {
+        std::shared_ptr<RowSet> rows;
+        bool given = false;
+    };
+    QList<ShapingKey> keys;
+    keys.reserve(parents.size());
+    QHash<ShapingKey, Children> byKey;
+    byKey.reserve(parents.size());
     for (const ReportRow& parent : parents.rows()) {
-        const QString key = keyOf(parent.values.at(parentIndex));
-        if (!byKey.contains(key))
-            byKey.insert(key, std::make_shared<RowSet>(childName, children.fieldTable()));
+        keys.emplaceBack(parent.values.at(parentIndex));
+        Children& entry = byKey[keys.back()];
+        if (!entry.rows)
+            entry.rows = std::make_shared<RowSet>(childName, children.fieldTable());
     }
     for (const ReportRow& child : children.rows()) {
-        const auto found = byKey.constFind(keyOf(child.values.at(childIndex)));
-        if (found != byKey.constEnd())
-            (*found)->append(child);
+        const auto found = byKey.find(ShapingKey(child.values.at(childIndex)));
+        if (found != byKey.end())
+            found->rows->append(child);
     }
 
     RowSet result(parents.name(), parents.fieldTable());
-    for (const ReportRow& parent : parents.rows()) {
+    for (int i = 0; i < parents.size(); ++i) {
         // Parents with equal keys each get their own copy of the children.
-        const std::shared_ptr<RowSet>& shared = byKey.value(keyOf(parent.values.at(parentIndex)));
-        result.append(ReportRow{parent.values, std::make_shared<RowSet>(*shared)});
+        Children& entry = byKey[keys[i]];
+        std::shared_ptr<RowSet> own = entry.given ? std::make_shared<RowSet>(*entry.rows) : entry.rows;
+        entry.given = true;
+        result.append(ReportRow{parents.at(i).values, std::move(own)});
     }
     return result;
 }
@@ -68,12 +100,12 @@ RowSet group(const RowSet& rows, const QStringList& byFields, const QString& gro
     }
 
     RowSet result(groupName, names);
-    QHash<QString, int> groupOf;
+    QHash<QList<ShapingKey>, int> groupOf;
     for (const ReportRow& row : rows.rows()) {
-        QString key;
+        QList<ShapingKey> key;
         QVariantList values;
         for (int index : indexes) {
-            key += keyOf(row.values.at(index)) + QChar(0x1F);
+            key.emplaceBack(row.values.at(index));
             values << row.values.at(index);
         }
         auto found = groupOf.find(key);

@@ -50,7 +50,7 @@ FrmReportPreview::FrmReportPreview(RunState& state, PreparedReport prepared, QWi
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(m_report->name());
     setWindowTitle(m_report->title());
-    m_pages = m_prepared.layOut();
+    m_pages = m_prepared.paged();
 
     m_CmdPrint = new QPushButton(QStringLiteral("Print..."), this);
     m_CmdPrint->setObjectName(QStringLiteral("CmdPrint"));
@@ -122,11 +122,12 @@ void FrmReportPreview::CmdPrint_Click() {
     dialog.setWindowTitle(QStringLiteral("Print %1").arg(m_report->title()));
     if (dialog.exec() != QDialog::Accepted)
         return;
-    ReportPainter::print(m_pages, printer);
+    ReportPainter::print(m_pages.all(), printer);
 }
 
 void FrmReportPreview::CmdSavePdf_Click() {
-    saveAs(QStringLiteral("PDF"), [this](const QString& path) { return ReportPainter::writePdfFile(m_pages, path); });
+    saveAs(QStringLiteral("PDF"),
+           [this](const QString& path) { return ReportPainter::writePdfFile(m_pages.all(), path); });
 }
 
 void FrmReportPreview::CmdSaveCsv_Click() {

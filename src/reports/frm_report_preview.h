@@ -1,8 +1,8 @@
 #pragma once
 
 #include "database/refusal.h"
+#include "report_engine/paged_report.h"
 #include "report_engine/report.h"
-#include "report_engine/report_pages.h"
 #include "reports/prepared_report.h"
 #include "ui/key_buttons.h"
 
@@ -37,7 +37,10 @@ public:
 
     // The report shown, the first when several are.
     const Report& report() const { return *m_report; }
-    const LaidOutReport& pages() const { return m_pages; }
+    // Every page, laid out now where it was not yet.
+    const LaidOutReport& pages() const { return m_pages.all(); }
+    // The pages laid out so far: those shown, printed or saved.
+    int pagesLaidOut() const { return m_pages.pagesLaidOut(); }
     QWidget* owner() const { return m_owner; }
 
 public slots:
@@ -60,7 +63,7 @@ private:
     RunState& m_state;
     PreparedReport m_prepared;
     const Report* m_report; // the first part of m_prepared
-    LaidOutReport m_pages;
+    PagedReport m_pages;    // laid out as they are shown; all of them to print or save
     QPointer<QWidget> m_owner;
     bool m_terminated = false;
 

@@ -10,6 +10,14 @@ PreparedReport PreparedReport::ofAll(std::vector<std::unique_ptr<Report>> parts,
     return prepared;
 }
 
+PagedReport PreparedReport::paged() const {
+    PagedReport pages;
+    pages.append(*report);
+    for (const std::unique_ptr<Report>& part : following)
+        pages.append(*part);
+    return pages;
+}
+
 LaidOutReport PreparedReport::layOut() const {
     LaidOutReport pages = ReportLayout::layout(*report);
     for (const std::unique_ptr<Report>& part : following)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "report_engine/paged_report.h"
 #include "report_engine/report.h"
 #include "report_engine/report_pages.h"
 
@@ -25,4 +26,6 @@ struct PreparedReport {
     bool severalParts() const { return !following.empty(); }
     // The pages of every part, one after another.
     LaidOutReport layOut() const;
+    // The same pages, each laid out when it is first asked for.
+    PagedReport paged() const;
 };

@@ -10,7 +10,7 @@ namespace {
 constexpr int Gap = 16; // pixels around and between pages
 }
 
-ReportPageView::ReportPageView(const LaidOutReport& pages, QWidget* parent) : QWidget(parent), m_pages(pages) {
+ReportPageView::ReportPageView(const PagedReport& pages, QWidget* parent) : QWidget(parent), m_pages(pages) {
     setObjectName(QStringLiteral("PageView"));
     setAutoFillBackground(true);
     QPalette palette = this->palette();
@@ -29,8 +29,8 @@ double ReportPageView::pixelsPerTwip() const { return m_zoom * logicalDpiX() / 1
 
 QSize ReportPageView::pagePixels() const {
     const double scale = pixelsPerTwip();
-    return {static_cast<int>(std::lround(m_pages.pageSize.width() * scale)),
-            static_cast<int>(std::lround(m_pages.pageSize.height() * scale))};
+    return {static_cast<int>(std::lround(m_pages.pageSize().width() * scale)),
+            static_cast<int>(std::lround(m_pages.pageSize().height() * scale))};
 }
 
 QSize ReportPageView::sizeHint() const {
@@ -51,7 +51,7 @@ void ReportPageView::paintEvent(QPaintEvent* event) {
         painter.setClipRect(paper);
         painter.translate(paper.topLeft());
         painter.scale(scale, scale);
-        ReportPainter::paintPage(painter, m_pages.pages[static_cast<size_t>(i)]);
+        ReportPainter::paintPage(painter, m_pages.page(i));
         painter.restore();
     }
 }

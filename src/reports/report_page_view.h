@@ -1,14 +1,15 @@
 #pragma once
 
-#include "report_engine/report_pages.h"
+#include "report_engine/paged_report.h"
 
 #include <QWidget>
 
-// The laid-out pages drawn one under the other at a zoom factor, as paper on grey.
+// The pages drawn one under the other at a zoom factor, as paper on grey. Only the pages in
+// view are laid out to be drawn.
 class ReportPageView : public QWidget {
     Q_OBJECT
 public:
-    explicit ReportPageView(const LaidOutReport& pages, QWidget* parent = nullptr);
+    explicit ReportPageView(const PagedReport& pages, QWidget* parent = nullptr);
 
     double zoom() const { return m_zoom; }
     void setZoom(double zoom);
@@ -21,6 +22,6 @@ private:
     double pixelsPerTwip() const;
     QSize pagePixels() const;
 
-    const LaidOutReport& m_pages;
+    const PagedReport& m_pages;
     double m_zoom = 1.0;
 };

@@ -1,5 +1,6 @@
 #include "catalogue_samples.h"
 #include "meet_fixture.h"
+#include "page_texts.h"
 #include "test_main.h"
 
 #include "report_engine/report_layout.h"
@@ -106,6 +107,7 @@ void ReportCatalogueTest::filledReportsFitTheirPages() {
     const std::unique_ptr<Report> filled = CatalogueSamples::filled(report, meet.programFolder());
     const LaidOutReport laid = ReportLayout::layout(*filled);
     QVERIFY(laid.pageCount() >= 1);
+    QCOMPARE(layoutDifference(laidOutBackwards({filled.get()}), laid), QString());
     const QRect printable(ReportLayout::Margin, ReportLayout::Margin,
                           laid.pageSize.width() - 2 * ReportLayout::Margin + 1,
                           laid.pageSize.height() - 2 * ReportLayout::Margin + 1);

@@ -105,12 +105,17 @@ void ReportEngineTest::groupSumsAndReportTotals() {
 // group header nor starts with a group footer, and a page that continues groups opens
 // with their headers, outermost first, marked as continued; a page that starts new groups
 // repeats nothing. The count in a repeated team header stays that of the team.
+// Pages laid out one at a time, last first, are the same; so are two reports printed as one.
 void ReportEngineTest::pagesKeepGroupsReadable() {
     const QString mark = u' ' + ReportLayout::ContinuedMark;
     int continuedPages = 0, footersCarriedOver = 0;
     for (const int teams : {1, 4}) {
         for (int riders = 1; riders <= 45; ++riders) {
-            const LaidOutReport laid = ReportLayout::layout(SampleReport::make(teams, riders));
+            const Report report = SampleReport::make(teams, riders);
+            const LaidOutReport laid = ReportLayout::layout(report);
+            LaidOutReport twice = laid;
+            twice.append(laid);
+            QCOMPARE(layoutDifference(laidOutBackwards({&report, &report}), twice), QString());
             const int bottom = bodyBottom(laid, 400);
             QStringList open; // division and team whose headers are printed and whose groups go on
             for (int p = 0; p < laid.pageCount(); ++p) {

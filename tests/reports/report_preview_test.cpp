@@ -1,8 +1,10 @@
 #include "meet_fixture.h"
+#include "page_texts.h"
 #include "sample_report.h"
 #include "test_main.h"
 #include "window_driver.h"
 
+#include "report_engine/report_layout.h"
 #include "reports/frm_report_preview.h"
 #include "reports/report_catalogue.h"
 #include "reports/report_preparation.h"
@@ -12,8 +14,11 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 
 namespace {
@@ -43,6 +48,7 @@ class ReportPreviewTest : public QObject {
 private slots:
     void placedFromTheScreenSize();
     void zoomResizesThePages();
+    void laysOutThePagesInView();
     void saveAs_data();
     void saveAs();
     void closingReturnsToTheOwner();
@@ -79,6 +85,36 @@ void ReportPreviewTest::zoomResizesThePages() {
     zoom->setCurrentIndex(zoom->findText(QStringLiteral("200%")));
     QVERIFY(qAbs(view->width() - full * 2) <= 40);
     preview.setAttribute(Qt::WA_DeleteOnClose, false);
+}
+
+// A long report shows at once: the preview lays out the pages in view as it paints them, the
+// last when scrolled to the end, and every page, the same as laid out whole, to save them.
+void ReportPreviewTest::laysOutThePagesInView() {
+    MeetFixture meet;
+    auto report = std::make_unique<Report>(SampleReport::make(4, 40));
+    const LaidOutReport whole = ReportLayout::layout(*report);
+    QVERIFY(whole.pageCount() > 8);
+    QPointer<FrmReportPreview> preview = FrmReportPreview::Show(*meet.state, std::move(report));
+    QVERIFY(QTest::qWaitForWindowExposed(preview));
+    QTRY_VERIFY(preview->pagesLaidOut() > 0);
+    QCOMPARE(preview->findChild<QLabel*>(QStringLiteral("LblPages"))->text(),
+             QStringLiteral("%1 pages").arg(whole.pageCount()));
+    const int first = preview->pagesLaidOut();
+    QVERIFY(first <= 2);
+    preview->findChild<QScrollArea*>(QStringLiteral("ScrollPages"))
+        ->verticalScrollBar()
+        ->triggerAction(QAbstractSlider::SliderToMaximum);
+    QTRY_VERIFY(preview->pagesLaidOut() > first);
+    QVERIFY(preview->pagesLaidOut() <= first + 2);
+
+    meet.dialogs.queue(meet.programFolder() + QStringLiteral("/all.pdf"));
+    preview->findChild<QPushButton*>(QStringLiteral("CmdSavePdf"))->click();
+    QCOMPARE(preview->pagesLaidOut(), whole.pageCount());
+    QCOMPARE(layoutDifference(preview->pages(), whole), QString());
+    QTest::keyClick(preview, Qt::Key_Escape);
+    flushClosedWindows();
+    QVERIFY(!preview);
+    VERIFY_MESSAGES(meet.messages);
 }
 
 void ReportPreviewTest::saveAs_data() {

@@ -47,6 +47,7 @@ class RowShapingTest : public QObject {
 
 private slots:
     void relatesThreeLevels();
+    void relatesNumbersByValue();
     void fieldLookupIgnoresCaseAndQualifier();
     void groupsByFieldsInOrderOfFirstAppearance_data();
     void groupsByFieldsInOrderOfFirstAppearance();
@@ -69,6 +70,26 @@ void RowShapingTest::relatesThreeLevels() {
              (QStringList{QStringLiteral("1"), QStringLiteral("3")}));
     QCOMPARE(column(*bravo.at(1).children, QStringLiteral("Points")), QStringList{QStringLiteral("9")});
     QVERIFY(tree.at(2).children->isEmpty());
+}
+
+// Keys meet by value whatever their number type, text stays apart from numbers, and parents
+// that share a key each get their own copy of its children.
+void RowShapingTest::relatesNumbersByValue() {
+    RowSet parents(QStringLiteral("P"), {QStringLiteral("Key")});
+    for (const QVariant& key : {QVariant(2), QVariant(qlonglong(2)), QVariant(qlonglong(1) << 60), QVariant("2")})
+        parents.append({key});
+    RowSet children(QStringLiteral("C"), {QStringLiteral("Key"), QStringLiteral("Name")});
+    children.append({2.0, QStringLiteral("double")});
+    children.append({QVariant::fromValue(short(2)), QStringLiteral("short")});
+    children.append({double(qlonglong(1) << 60), QStringLiteral("large")});
+    children.append({QVariant(), QStringLiteral("none")});
+    const RowSet related = RowShaping::relate(parents, "Key", children, "Key", "C");
+    const QStringList both{QStringLiteral("double"), QStringLiteral("short")};
+    QCOMPARE(column(*related.at(0).children, QStringLiteral("Name")), both);
+    QCOMPARE(column(*related.at(1).children, QStringLiteral("Name")), both);
+    QVERIFY(related.at(0).children != related.at(1).children);
+    QCOMPARE(column(*related.at(2).children, QStringLiteral("Name")), QStringList{QStringLiteral("large")});
+    QVERIFY(related.at(3).children->isEmpty());
 }
 
 void RowShapingTest::fieldLookupIgnoresCaseAndQualifier() {
