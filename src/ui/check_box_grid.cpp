@@ -423,7 +423,12 @@ void CheckBoxGrid::applyLimit(int classNumber) {
 QWidget* CheckBoxGrid::lastControl() const {
     if (m_rows.empty())
         return nullptr;
-    const Row& last = const_cast<CheckBoxGrid*>(this)->madeRow(rowCount());
+    // Rows made later join the keyboard's order after the row made before them, so they
+    // stay ahead of whatever follows the last row made: no need to make the grid's last row.
+    int r = rowCount();
+    while (!rowMade(r))
+        --r;
+    const Row& last = m_rows[static_cast<size_t>(r - 1)];
     return last.partner ? static_cast<QWidget*>(last.partner) : last.boxes.back();
 }
 

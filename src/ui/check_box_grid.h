@@ -87,8 +87,9 @@ public:
     QScrollBar* horizontalBar() const { return m_Chbhscroll; }
     QScrollBar* verticalBar() const { return m_Chbvscroll; }
 
-    // The last control of the grid in the keyboard's order (row by row, left to right), or
-    // nullptr for a grid without rows; the window's buttons follow it.
+    // The last control made of the grid in the keyboard's order (row by row, left to right),
+    // or nullptr for a grid without rows; the window's buttons follow it, and rows made later
+    // come before them.
     QWidget* lastControl() const;
 
 public slots:
