@@ -174,7 +174,7 @@ void CheckBoxGrid::makeWidgets(int r) {
                 changed.partnerText = text;
         });
     }
-    chainAfterEarlierRow(r);
+    putInOrder(r);
 }
 
 void CheckBoxGrid::showPartnerState(const Row& row) {
@@ -189,23 +189,35 @@ void CheckBoxGrid::showPartnerState(const Row& row) {
     row.partner->setEnabled(row.ticked[RelayClass - 1]);
 }
 
-// A new widget joins the end of the window's keyboard order; a row made later than the rows
-// after it (or than the window's buttons) is moved to its place, after the row before it.
-void CheckBoxGrid::chainAfterEarlierRow(int r) {
+// A new widget joins the end of the window's keyboard order and of its children (the order
+// assistive technology lists them in). A row made after rows below it, or after the window's
+// buttons, is moved to its place in both: after the row made before it, before the row after.
+void CheckBoxGrid::putInOrder(int r) {
+    const Row& row = m_rows[static_cast<size_t>(r - 1)];
     int earlier = r - 1;
     while (earlier >= 1 && !rowMade(earlier))
         --earlier;
-    if (earlier < 1)
-        return;
-    const Row& before = m_rows[static_cast<size_t>(earlier - 1)];
-    QWidget* at = before.partner ? static_cast<QWidget*>(before.partner) : before.boxes.back();
-    const Row& row = m_rows[static_cast<size_t>(r - 1)];
-    for (QCheckBox* box : row.boxes) {
-        QWidget::setTabOrder(at, box);
-        at = box;
+    if (earlier >= 1) {
+        const Row& before = m_rows[static_cast<size_t>(earlier - 1)];
+        QWidget* at = before.partner ? static_cast<QWidget*>(before.partner) : before.boxes.back();
+        for (QCheckBox* box : row.boxes) {
+            QWidget::setTabOrder(at, box);
+            at = box;
+        }
+        if (row.partner)
+            QWidget::setTabOrder(at, row.partner);
     }
-    if (row.partner)
-        QWidget::setTabOrder(at, row.partner);
+    int later = r + 1;
+    while (later <= rowCount() && !rowMade(later))
+        ++later;
+    if (later <= rowCount()) {
+        QWidget* next = m_rows[static_cast<size_t>(later - 1)].caption;
+        row.caption->stackUnder(next);
+        for (QCheckBox* box : row.boxes)
+            box->stackUnder(next);
+        if (row.partner)
+            row.partner->stackUnder(next);
+    }
 }
 
 bool CheckBoxGrid::boxEnabled(const Row& row, int classNumber) const {

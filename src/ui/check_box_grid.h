@@ -128,8 +128,8 @@ private:
     // The row with its widgets, made now when they are not.
     Row& madeRow(int row);
     void makeWidgets(int row);
-    // Puts a newly made row's controls into the keyboard's order after the row made before it.
-    void chainAfterEarlierRow(int row);
+    // Puts a newly made row's controls in their place among the rows made before it.
+    void putInOrder(int row);
     bool boxEnabled(const Row& row, int classNumber) const;
     void setTicked(int row, int classNumber, bool ticked);
     void Draw_Grid_Lines();

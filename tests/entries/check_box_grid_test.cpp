@@ -169,7 +169,7 @@ void CheckBoxGridTest::rowsOutOfViewAreMadeWhenNeeded_data() {
 // A long grid opens with the widgets of the rows in view only. Ticks, limits and relay
 // partners of the other rows are kept and counted all the same, show as they stand when
 // their row comes into view, and are saved; a row made late takes its place in the
-// keyboard's order, before the window's buttons.
+// keyboard's order (before the window's buttons) and among the window's children.
 void CheckBoxGridTest::rowsOutOfViewAreMadeWhenNeeded() {
     QFETCH(QString, kind);
     QFETCH(int, classNumber);
@@ -206,6 +206,7 @@ void CheckBoxGridTest::rowsOutOfViewAreMadeWhenNeeded() {
         return kind == "entries" ? static_cast<QWidget*>(grid->partnerBox(row)) : grid->box(row, 17);
     };
     QCOMPARE(nextTabStop(endOf(29)), grid->box(30, 1));
+    QVERIFY(window->children().indexOf(endOf(29)) < window->children().indexOf(grid->box(30, 1)));
     grid->verticalBar()->setValue(grid->verticalBar()->maximum());
     QCOMPARE(nextTabStop(endOf(40)), control<QWidget>(window.get(), "CmdApply"));
 
