@@ -14,6 +14,7 @@
 #include <QScrollBar>
 #include <QStringListModel>
 #include <cmath>
+#include <optional>
 
 namespace {
 constexpr int ColumnLeft = 2760;      // first title picture, and the boxes under it
@@ -37,15 +38,18 @@ int roundEven(double value) { return static_cast<int>(std::nearbyint(value)); }
 // A disabled, unticked box of a full class stands out on a shaded cell; every other box
 // is flat. A palette, not a style sheet: a full column of a long grid changes at once, and
 // parsing a style sheet per box made loading a fully judged division three times slower.
-void setRaised(QCheckBox* box, bool raised) {
+// The shaded palette is the same for every box, so it is made once.
+void setRaised(QCheckBox* box, bool raised, std::optional<QPalette>& shaded) {
     if (box->property("raised").toBool() == raised)
         return;
     box->setProperty("raised", raised);
     box->setAutoFillBackground(raised);
     if (raised) {
-        QPalette shaded = box->palette();
-        shaded.setColor(box->backgroundRole(), QColor(0xb8, 0xb8, 0xb8));
-        box->setPalette(shaded);
+        if (!shaded) {
+            shaded = box->palette();
+            shaded->setColor(box->backgroundRole(), QColor(0xb8, 0xb8, 0xb8));
+        }
+        box->setPalette(*shaded);
     } else {
         box->setPalette(QPalette());
     }
@@ -59,10 +63,17 @@ void CheckBoxGrid::build(int widthTwips, int heightTwips, const QList<QPixmap>& 
     m_widthTwips = widthTwips;
     m_heightTwips = heightTwips;
     m_rows.resize(static_cast<size_t>(rowCaptions.size()));
+    for (int r = 1; r <= rowCount(); ++r)
+        m_rows[static_cast<size_t>(r - 1)].captionText = rowCaptions.at(r - 1);
     Compute_Grid_Size(widthTwips, heightTwips);
     Setup_Scroll_Bars(widthTwips, heightTwips);
     createColumns(titles);
-    createRows(rowCaptions);
+    // Row 1 first, whether in view or not: every row made later has a row before it to follow
+    // in the keyboard's order.
+    if (rowCount() > 0)
+        madeRow(1);
+    for (int r = m_firstRow; r <= m_lastRow; ++r)
+        placeRow(r);
     Draw_Grid_Lines();
 }
 
@@ -119,36 +130,98 @@ void CheckBoxGrid::createColumns(const QList<QPixmap>& titles) {
     placeColumns();
 }
 
-void CheckBoxGrid::createRows(const QStringList& captions) {
-    QStringList partnerNumbers;
-    for (int r = 1; r <= rowCount(); ++r) {
-        Row& row = m_rows[static_cast<size_t>(r - 1)];
-        row.caption = new QLabel(captions.at(r - 1), m_window);
-        row.caption->setObjectName(QStringLiteral("%1_%2").arg(m_shape.rowLabelName).arg(r));
-        row.caption->hide();
-        row.boxes.reserve(Classes);
-        for (int c = 1; c <= Classes; ++c) {
-            auto* box = new QCheckBox(m_window);
-            box->setObjectName(QStringLiteral("ChbArrayControl_%1").arg(Classes * (r - 1) + c));
-            box->setAccessibleName(QStringLiteral("%1, class %2").arg(captions.at(r - 1)).arg(c));
-            box->hide();
-            // Every change of the box, not only a click: assistive technology (its toggle
-            // action) and the loading of stored ticks change a box without one.
-            connect(box, &QCheckBox::toggled, this, [this, r, c] { ChbArrayControl_Click(r, c); });
-            box->installEventFilter(this);
-            m_cells.insert(box, QPoint(c, r));
-            row.boxes.push_back(box);
-        }
-        if (m_shape.partnerColumn) {
-            // Made editable, with its list, when first needed: most rows never are.
-            row.partner = new PartnerBox(m_window);
-            row.partner->setObjectName(QStringLiteral("Cbpartner_%1").arg(r));
-            row.partner->setEnabled(false);
-            row.partner->setAccessibleName(QStringLiteral("%1, relay partner").arg(captions.at(r - 1)));
-            row.partner->hide();
-        }
-        placeRow(r);
+CheckBoxGrid::Row& CheckBoxGrid::madeRow(int r) {
+    Row& row = m_rows[static_cast<size_t>(r - 1)];
+    if (!row.caption)
+        makeWidgets(r);
+    return row;
+}
+
+// The widgets show the row's state as it stands: its ticks, the locks of the classes full
+// when last ticked, and its partner box.
+void CheckBoxGrid::makeWidgets(int r) {
+    Row& row = m_rows[static_cast<size_t>(r - 1)];
+    row.caption = new QLabel(row.captionText, m_window);
+    row.caption->setObjectName(QStringLiteral("%1_%2").arg(m_shape.rowLabelName).arg(r));
+    row.caption->hide();
+    const QString accessiblePrefix = row.captionText + QStringLiteral(", class ");
+    row.boxes.reserve(Classes);
+    for (int c = 1; c <= Classes; ++c) {
+        auto* box = new QCheckBox(m_window);
+        box->setObjectName(QStringLiteral("ChbArrayControl_") + QString::number(Classes * (r - 1) + c));
+        box->setAccessibleName(accessiblePrefix + QString::number(c));
+        box->hide();
+        box->setChecked(row.ticked[static_cast<size_t>(c - 1)]);
+        box->setEnabled(boxEnabled(row, c));
+        setRaised(box, !box->isEnabled(), m_shaded);
+        // Every change of the box, not only a click: assistive technology (its toggle
+        // action) changes a box without one.
+        connect(box, &QCheckBox::toggled, this, [this, r, c](bool ticked) { setTicked(r, c, ticked); });
+        box->installEventFilter(this);
+        m_cells.insert(box, QPoint(c, r));
+        row.boxes.push_back(box);
     }
+    if (m_shape.partnerColumn) {
+        // Made editable, with its list, when first needed: most rows never are.
+        row.partner = new PartnerBox(m_window);
+        row.partner->setObjectName(QStringLiteral("Cbpartner_%1").arg(r));
+        row.partner->setAccessibleName(row.captionText + QStringLiteral(", relay partner"));
+        row.partner->hide();
+        showPartnerState(row);
+        connect(row.partner, &QComboBox::editTextChanged, this, [this, r](const QString& text) {
+            Row& changed = m_rows[static_cast<size_t>(r - 1)];
+            if (changed.partner->isEditable())
+                changed.partnerText = text;
+        });
+    }
+    putInOrder(r);
+}
+
+void CheckBoxGrid::showPartnerState(const Row& row) {
+    if (row.partnerOpen) {
+        const QString text = row.partnerText; // opening the box empties it, and its row's text with it
+        readyPartner(row.partner);
+        if (row.partner->currentText() != text) {
+            row.partner->setCurrentIndex(-1);
+            row.partner->setEditText(text);
+        }
+    }
+    row.partner->setEnabled(row.ticked[RelayClass - 1]);
+}
+
+// A new widget joins the end of the window's keyboard order and of its children (the order
+// assistive technology lists them in). A row made after rows below it, or after the window's
+// buttons, is moved to its place in both: after the row made before it, before the row after.
+void CheckBoxGrid::putInOrder(int r) {
+    const Row& row = m_rows[static_cast<size_t>(r - 1)];
+    int earlier = r - 1;
+    while (earlier >= 1 && !rowMade(earlier))
+        --earlier;
+    if (earlier >= 1) {
+        const Row& before = m_rows[static_cast<size_t>(earlier - 1)];
+        QWidget* at = before.partner ? static_cast<QWidget*>(before.partner) : before.boxes.back();
+        for (QCheckBox* box : row.boxes) {
+            QWidget::setTabOrder(at, box);
+            at = box;
+        }
+        if (row.partner)
+            QWidget::setTabOrder(at, row.partner);
+    }
+    int later = r + 1;
+    while (later <= rowCount() && !rowMade(later))
+        ++later;
+    if (later <= rowCount()) {
+        QWidget* next = m_rows[static_cast<size_t>(later - 1)].caption;
+        row.caption->stackUnder(next);
+        for (QCheckBox* box : row.boxes)
+            box->stackUnder(next);
+        if (row.partner)
+            row.partner->stackUnder(next);
+    }
+}
+
+bool CheckBoxGrid::boxEnabled(const Row& row, int classNumber) const {
+    return row.ticked[static_cast<size_t>(classNumber - 1)] || !m_classLocked[static_cast<size_t>(classNumber)];
 }
 
 void CheckBoxGrid::Draw_Grid_Lines() {
@@ -201,8 +274,8 @@ void CheckBoxGrid::placeColumns() {
 // view side by side; a row out of view is hidden whole. Rows that were and stay out of
 // view are not touched, which keeps scrolling a long grid quick.
 void CheckBoxGrid::placeRow(int r) {
-    Row& row = m_rows[static_cast<size_t>(r - 1)];
     if (!rowInView(r)) {
+        Row& row = m_rows[static_cast<size_t>(r - 1)];
         if (row.shown) {
             row.caption->hide();
             for (QCheckBox* box : row.boxes)
@@ -213,6 +286,7 @@ void CheckBoxGrid::placeRow(int r) {
         }
         return;
     }
+    Row& row = madeRow(r);
     const int y = m_shape.firstRowTop + Pitch * (r - m_firstRow);
     WindowGeometry::place(row.caption, CaptionLeft, y, CaptionWidth, CellSize);
     row.caption->show();
@@ -271,14 +345,20 @@ void CheckBoxGrid::setClassMax(int classNumber, int max) {
 void CheckBoxGrid::tick(int row, int classNumber) {
     if (row < 1 || row > rowCount() || classNumber < 1 || classNumber > Classes || isTicked(row, classNumber))
         return;
-    box(row, classNumber)->setChecked(true);
+    const Row& ticked = m_rows[static_cast<size_t>(row - 1)];
+    if (ticked.caption)
+        ticked.boxes[static_cast<size_t>(classNumber - 1)]->setChecked(true);
+    else
+        setTicked(row, classNumber, true);
 }
 
+// Asking for a widget makes its row; a const grid makes widgets too, as its state is the
+// rows' data, not the widgets.
 QCheckBox* CheckBoxGrid::box(int row, int classNumber) const {
-    return m_rows[static_cast<size_t>(row - 1)].boxes[static_cast<size_t>(classNumber - 1)];
+    return const_cast<CheckBoxGrid*>(this)->madeRow(row).boxes[static_cast<size_t>(classNumber - 1)];
 }
 
-QComboBox* CheckBoxGrid::partnerBox(int row) const { return m_rows[static_cast<size_t>(row - 1)].partner; }
+QComboBox* CheckBoxGrid::partnerBox(int row) const { return const_cast<CheckBoxGrid*>(this)->madeRow(row).partner; }
 
 void CheckBoxGrid::setPartnerChoices(const QStringList& numbers) {
     if (!m_partnerChoices)
@@ -289,24 +369,20 @@ void CheckBoxGrid::setPartnerChoices(const QStringList& numbers) {
 void CheckBoxGrid::readyPartner(PartnerBox* partner) { partner->makeEditable(m_partnerChoices); }
 
 void CheckBoxGrid::setPartnerText(int row, const QString& text) {
-    PartnerBox* partner = m_rows[static_cast<size_t>(row - 1)].partner;
-    readyPartner(partner);
-    partner->setEditText(text);
+    Row& changed = m_rows[static_cast<size_t>(row - 1)];
+    changed.partnerOpen = true;
+    changed.partnerText = text;
+    if (changed.partner)
+        showPartnerState(changed);
 }
 
-QString CheckBoxGrid::partnerText(int row) const {
-    const QComboBox* partner = partnerBox(row);
-    return partner->isEditable() ? partner->currentText() : QString();
+QString CheckBoxGrid::partnerText(int row) const { return m_rows[static_cast<size_t>(row - 1)].partnerText; }
+
+bool CheckBoxGrid::isTicked(int row, int classNumber) const {
+    return m_rows[static_cast<size_t>(row - 1)].ticked[static_cast<size_t>(classNumber - 1)];
 }
 
-bool CheckBoxGrid::isTicked(int row, int classNumber) const { return box(row, classNumber)->isChecked(); }
-
-int CheckBoxGrid::classCount(int classNumber) const {
-    int count = 0;
-    for (int r = 1; r <= rowCount(); ++r)
-        count += isTicked(r, classNumber) ? 1 : 0;
-    return count;
-}
+int CheckBoxGrid::classCount(int classNumber) const { return m_classCount[static_cast<size_t>(classNumber)]; }
 
 int CheckBoxGrid::tickedCount() const {
     int count = 0;
@@ -315,37 +391,56 @@ int CheckBoxGrid::tickedCount() const {
     return count;
 }
 
+// A change of a box, by the user, by assistive technology or by tick(): the row's data
+// follow it, and then the click rule.
+void CheckBoxGrid::setTicked(int row, int classNumber, bool ticked) {
+    bool& held = m_rows[static_cast<size_t>(row - 1)].ticked[static_cast<size_t>(classNumber - 1)];
+    if (held == ticked)
+        return;
+    held = ticked;
+    m_classCount[static_cast<size_t>(classNumber)] += ticked ? 1 : -1;
+    ChbArrayControl_Click(row, classNumber);
+}
+
 // The relay class enables the row's partner box. At its limit a class locks the boxes not
-// ticked; below it they are all open again. The rule reads the boxes as they stand, so no
-// change of a box, however it came, leaves a count behind.
+// ticked; below it they are all open again. The rule reads the rows' ticks as they stand,
+// so no change of a box, however it came, leaves a count behind.
 void CheckBoxGrid::ChbArrayControl_Click(int row, int classNumber) {
-    const bool ticked = isTicked(row, classNumber);
     if (m_shape.partnerColumn && classNumber == RelayClass) {
-        PartnerBox* partner = m_rows[static_cast<size_t>(row - 1)].partner;
-        readyPartner(partner);
-        if (!ticked) {
-            partner->setEditText(QString());
-            partner->setCurrentIndex(-1);
-        }
-        partner->setEnabled(ticked);
+        Row& changed = m_rows[static_cast<size_t>(row - 1)];
+        changed.partnerOpen = true;
+        if (!changed.ticked[RelayClass - 1])
+            changed.partnerText.clear();
+        if (changed.partner)
+            showPartnerState(changed);
     }
     applyLimit(classNumber);
 }
 
+// Only the boxes made show the lock; rows made later take it from the class.
 void CheckBoxGrid::applyLimit(int classNumber) {
-    const bool full = classCount(classNumber) >= m_classMax[static_cast<size_t>(classNumber)];
-    for (int r = 1; r <= rowCount(); ++r) {
-        QCheckBox* cell = box(r, classNumber);
-        const bool ticked = cell->isChecked();
+    const auto c = static_cast<size_t>(classNumber);
+    const bool full = m_classCount[c] >= m_classMax[c];
+    m_classLocked[c] = full;
+    for (const Row& row : m_rows) {
+        if (!row.caption)
+            continue;
+        QCheckBox* cell = row.boxes[c - 1];
+        const bool ticked = row.ticked[c - 1];
         cell->setEnabled(ticked || !full);
-        setRaised(cell, full && !ticked);
+        setRaised(cell, full && !ticked, m_shaded);
     }
 }
 
 QWidget* CheckBoxGrid::lastControl() const {
     if (m_rows.empty())
         return nullptr;
-    const Row& last = m_rows.back();
+    // Rows made later join the keyboard's order after the row made before them, so they
+    // stay ahead of whatever follows the last row made: no need to make the grid's last row.
+    int r = rowCount();
+    while (!rowMade(r))
+        --r;
+    const Row& last = m_rows[static_cast<size_t>(r - 1)];
     return last.partner ? static_cast<QWidget*>(last.partner) : last.boxes.back();
 }
 
@@ -388,10 +483,12 @@ bool CheckBoxGrid::eventFilter(QObject* watched, QEvent* event) {
 bool CheckBoxGrid::moveFocus(int row, int classNumber, int rowStep, int classStep) {
     for (; row >= 1 && row <= rowCount() && classNumber >= 1 && classNumber <= columnCount();
          row += rowStep, classNumber += classStep) {
-        QWidget* target = classNumber <= Classes ? static_cast<QWidget*>(box(row, classNumber)) : partnerBox(row);
-        if (!target->isEnabled())
+        const Row& data = m_rows[static_cast<size_t>(row - 1)];
+        const bool enabled = classNumber <= Classes ? boxEnabled(data, classNumber) : data.ticked[RelayClass - 1];
+        if (!enabled)
             continue;
         scrollIntoView(row, classNumber);
+        QWidget* target = classNumber <= Classes ? static_cast<QWidget*>(box(row, classNumber)) : partnerBox(row);
         target->setFocus(Qt::OtherFocusReason);
         return true;
     }

@@ -4,8 +4,11 @@
 #include <QList>
 #include <QPoint>
 #include <QObject>
+#include <QPalette>
 #include <QPixmap>
 #include <QStringList>
+#include <array>
+#include <optional>
 #include <vector>
 
 class PartnerBox;
@@ -26,6 +29,10 @@ class QWidget;
 //
 // All controls are children of the window and named as the grids name them
 // (ChbArrayControl_N with N = 17 * (row - 1) + class, lblrider_R, Cbpartner_R, ...).
+// What a row holds (its ticks, its partner's text) is kept as plain data; the row's
+// widgets are made when it first comes into view, when the keyboard moves to it or when
+// box() or partnerBox() asks for them, and kept from then on. A grid of many rows thus
+// opens with the widgets of the rows in view only.
 class CheckBoxGrid : public QObject {
     Q_OBJECT
 public:
@@ -54,13 +61,17 @@ public:
     void tick(int row, int classNumber);
 
     bool isTicked(int row, int classNumber) const;
-    // The ticked boxes of a class, and of the whole grid, counted on the boxes themselves.
+    // The ticked boxes of a class, and of the whole grid, whether their rows were shown or not.
     int classCount(int classNumber) const;
     int tickedCount() const;
     int rowCount() const { return static_cast<int>(m_rows.size()); }
+    // The box of a row and class, made with its row when not made yet.
     QCheckBox* box(int row, int classNumber) const;
-    // The relay partner box of a row (rows from 1), or nullptr without a partner column.
+    // The relay partner box of a row (rows from 1), made with its row when not made yet, or
+    // nullptr without a partner column.
     QComboBox* partnerBox(int row) const;
+    // Whether the widgets of a row are made (for tests: rows out of view are not).
+    bool rowMade(int row) const { return m_rows[static_cast<size_t>(row - 1)].caption != nullptr; }
     // The numbers every partner box offers in its list.
     void setPartnerChoices(const QStringList& numbers);
     void setPartnerText(int row, const QString& text);
@@ -76,8 +87,9 @@ public:
     QScrollBar* horizontalBar() const { return m_Chbhscroll; }
     QScrollBar* verticalBar() const { return m_Chbvscroll; }
 
-    // The last control of the grid in the keyboard's order (row by row, left to right), or
-    // nullptr for a grid without rows; the window's buttons follow it.
+    // The last control made of the grid in the keyboard's order (row by row, left to right),
+    // or nullptr for a grid without rows; the window's buttons follow it, and rows made later
+    // come before them.
     QWidget* lastControl() const;
 
 public slots:
@@ -91,6 +103,12 @@ protected:
 
 private:
     struct Row {
+        // The row's state, made or not.
+        QString captionText;
+        std::array<bool, Classes> ticked{}; // classes 1 to 17 at 0 to 16
+        QString partnerText;
+        bool partnerOpen = false; // the partner box was opened for typing
+        // Its widgets, once made.
         QLabel* caption = nullptr;
         std::vector<QCheckBox*> boxes; // classes 1 to 17 at 0 to 16
         PartnerBox* partner = nullptr;
@@ -107,7 +125,13 @@ private:
     void Compute_Grid_Size(int widthTwips, int heightTwips);
     void Setup_Scroll_Bars(int widthTwips, int heightTwips);
     void createColumns(const QList<QPixmap>& titles);
-    void createRows(const QStringList& captions);
+    // The row with its widgets, made now when they are not.
+    Row& madeRow(int row);
+    void makeWidgets(int row);
+    // Puts a newly made row's controls in their place among the rows made before it.
+    void putInOrder(int row);
+    bool boxEnabled(const Row& row, int classNumber) const;
+    void setTicked(int row, int classNumber, bool ticked);
     void Draw_Grid_Lines();
     void placeColumns();
     void placeRow(int row);
@@ -119,6 +143,7 @@ private:
     bool moveFocus(int row, int classNumber, int rowStep, int classStep);
     void scrollIntoView(int row, int column);
     void readyPartner(PartnerBox* partner);
+    void showPartnerState(const Row& row);
 
     QWidget* m_window;
     Shape m_shape;
@@ -131,6 +156,8 @@ private:
     int m_firstRow = 1;
     int m_lastRow = 0;
     std::vector<int> m_classMax = std::vector<int>(Classes + 1, 0);
+    std::vector<int> m_classCount = std::vector<int>(Classes + 1, 0);
+    std::vector<bool> m_classLocked = std::vector<bool>(Classes + 1, false); // full when last ticked
     std::vector<QLabel*> m_titles;  // columns 1 to 18 at 0 to 17
     std::vector<QLabel*> m_numbers; // likewise, when the grid has class numbers
     std::vector<Row> m_rows;        // rows 1 to n at 0 to n - 1
@@ -138,4 +165,5 @@ private:
     QScrollBar* m_Chbhscroll = nullptr;
     QScrollBar* m_Chbvscroll = nullptr;
     QStringListModel* m_partnerChoices = nullptr;
+    std::optional<QPalette> m_shaded; // of a locked box, made with the first
 };

@@ -9,6 +9,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QScrollBar>
 #include <QTest>
 
@@ -36,6 +37,14 @@ std::unique_ptr<EntryWindow> openGrid(MeetFixture& meet, const QString& kind, in
     grid = &window->grid();
     return window;
 }
+
+// The next control the Tab key reaches from `from`.
+QWidget* nextTabStop(QWidget* from) {
+    QWidget* next = from->nextInFocusChain();
+    while (!(next->focusPolicy() & Qt::TabFocus))
+        next = next->nextInFocusChain();
+    return next;
+}
 } // namespace
 
 // The check box grid as both of its windows show it.
@@ -47,6 +56,8 @@ private slots:
     void wideScreenShowsEveryClassAndScrollsTheRows_data();
     void wideScreenShowsEveryClassAndScrollsTheRows();
     void arrowKeysMoveByRowAndClass();
+    void rowsOutOfViewAreMadeWhenNeeded_data();
+    void rowsOutOfViewAreMadeWhenNeeded();
 };
 
 void CheckBoxGridTest::classLimitLocksTheRestOfTheClass_data() {
@@ -137,6 +148,72 @@ void CheckBoxGridTest::arrowKeysMoveByRowAndClass() {
     QCOMPARE(QApplication::focusWidget(), grid->box(12, 4));
     QVERIFY(grid->box(12, 4)->isVisible());
     QCOMPARE(grid->verticalBar()->value(), 12 - grid->visibleRows());
+}
+
+void CheckBoxGridTest::rowsOutOfViewAreMadeWhenNeeded_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("classNumber");
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<QString>("question");
+    QTest::addColumn<QString>("table");
+    QTest::newRow("class entries") << "entries" << 1 << 4
+                                   << "This will save all the changes made to this form. There are currently 5 "
+                                      "entries for this team. Are you sure you want to continue?"
+                                   << "TblEntry";
+    QTest::newRow("judge assignments") << "judging" << 5 << 2
+                                       << "You are about to save the changes you have made to the judge "
+                                          "assignments. Are you sure you want to continue?"
+                                       << "TblClassJudges";
+}
+
+// A long grid opens with the widgets of the rows in view only. Ticks, limits and relay
+// partners of the other rows are kept and counted all the same, show as they stand when
+// their row comes into view, and are saved; a row made late takes its place in the
+// keyboard's order (before the window's buttons) and among the window's children.
+void CheckBoxGridTest::rowsOutOfViewAreMadeWhenNeeded() {
+    QFETCH(QString, kind);
+    QFETCH(int, classNumber);
+    QFETCH(int, limit);
+    QFETCH(QString, question);
+    QFETCH(QString, table);
+    MeetFixture meet;
+    CheckBoxGrid* grid = nullptr;
+    const auto window = openGrid(meet, kind, 40, grid);
+    QVERIFY(window);
+    const int inView = grid->visibleRows();
+    QVERIFY(grid->rowMade(inView) && !grid->rowMade(inView + 1));
+    QVERIFY(!window->findChild<QWidget*>(QString("ChbArrayControl_%1").arg(17 * 29 + 1)));
+    for (int row = 30; row < 30 + limit; ++row)
+        grid->tick(row, classNumber);
+    if (kind == "entries") {
+        grid->tick(30, 17);
+        grid->setPartnerText(30, "140");
+    }
+    QVERIFY(!grid->rowMade(30));
+    QCOMPARE(grid->classCount(classNumber), limit);
+    QVERIFY(!grid->box(1, classNumber)->isEnabled());
+
+    grid->verticalBar()->setValue(29);
+    QVERIFY(grid->rowMade(30) && !grid->rowMade(29));
+    QVERIFY(grid->box(30, classNumber)->isChecked() && grid->box(30, classNumber)->isEnabled());
+    QVERIFY(!grid->box(30 + limit, classNumber)->isEnabled());
+    QVERIFY(grid->box(30 + limit, classNumber)->property("raised").toBool());
+    if (kind == "entries") {
+        QVERIFY(grid->partnerBox(30)->isEnabled());
+        QCOMPARE(grid->partnerBox(30)->currentText(), QString("140"));
+    }
+    const auto endOf = [&](int row) {
+        return kind == "entries" ? static_cast<QWidget*>(grid->partnerBox(row)) : grid->box(row, 17);
+    };
+    QCOMPARE(nextTabStop(endOf(29)), grid->box(30, 1));
+    QVERIFY(window->children().indexOf(endOf(29)) < window->children().indexOf(grid->box(30, 1)));
+    grid->verticalBar()->setValue(grid->verticalBar()->maximum());
+    QCOMPARE(nextTabStop(endOf(40)), control<QWidget>(window.get(), "CmdApply"));
+
+    meet.messages.expectConfirm(question, true);
+    static_cast<GridWindow*>(window.get())->CmdApply_Click();
+    VERIFY_MESSAGES(meet.messages);
+    QCOMPARE(meet.count(table), kind == "entries" ? limit + 1 : limit);
 }
 
 CORRAVIN_TEST(CheckBoxGridTest)
