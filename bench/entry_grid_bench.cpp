@@ -51,13 +51,11 @@ void BM_BareGridControls(benchmark::State& run) {
 // The grid of a team of `riders` riders, from the call that shows it to its first paint.
 void BM_ShowEntryGrid(benchmark::State& run) {
     GridMeet meet(static_cast<int>(run.range(0)));
-    for (auto _ : run) {
-        frmClassAssignments grid(meet.state);
-        grid.setAttribute(Qt::WA_DeleteOnClose, false);
-        grid.InitializeForm(1);
-        if (!showUntilPainted(grid))
-            run.SkipWithError("no paint");
-    }
+    timeUntilPainted(run, [&] {
+        auto grid = std::make_unique<frmClassAssignments>(meet.state);
+        grid->InitializeForm(1);
+        return grid;
+    });
 }
 
 void BM_ScrollEntryGridOneStep(benchmark::State& run) {

@@ -49,13 +49,11 @@ void BM_OpenJudgeGridAndScroll(benchmark::State& run) {
 // The grid of division B, from the call that shows it to its first paint.
 void BM_ShowJudgeGrid(benchmark::State& run) {
     JudgingBenchMeet meet(static_cast<int>(run.range(0)));
-    for (auto _ : run) {
-        FrmJudgeAssignments grid(meet.state);
-        grid.setAttribute(Qt::WA_DeleteOnClose, false);
-        grid.InitializeForm(QStringLiteral("B"));
-        if (!showUntilPainted(grid))
-            run.SkipWithError("no paint");
-    }
+    timeUntilPainted(run, [&] {
+        auto grid = std::make_unique<FrmJudgeAssignments>(meet.state);
+        grid->InitializeForm(QStringLiteral("B"));
+        return grid;
+    });
 }
 
 // Baseline: the same number of bare check boxes and row captions, made and placed.

@@ -50,6 +50,7 @@ const std::vector<Pair>& pairs() {
         {"BM_ShowCoachList", nullptr, "coach list to first paint / frame"},
         {"BM_ShowJudgeList", nullptr, "judge list to first paint / frame"},
         {"BM_ShowRiderResultsPreview", nullptr, "preview of rider results, first page / frame"},
+        {"BM_ShowRiderResultsPreview", "BM_Baseline_RiderResultsBareRead", "rider results preview / its rows read bare"},
         {"BM_ShowPreparedRiderResultsPreview", nullptr, "same, rows read before / frame"},
     };
     return all;

@@ -19,6 +19,8 @@
 #include <QComboBox>
 #include <QDir>
 #include <QSet>
+#include <QSqlQuery>
+#include <QSqlRecord>
 #include <QFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -179,35 +181,51 @@ void BM_SavePlacings(benchmark::State& run, BenchEngine engine) {
 
 // Windows timed from the call that shows them to their first paint, against one frame.
 void BM_ShowPlacingsWindow(benchmark::State& run) {
-    for (auto _ : run) {
-        FrmPlaceAssign window(resultsMeet().state);
-        window.setAttribute(Qt::WA_DeleteOnClose, false);
-        window.InitializeForm(QStringLiteral("A"), 5);
-        if (!showUntilPainted(window))
-            run.SkipWithError("no paint");
-    }
+    timeUntilPainted(run, [] {
+        auto window = std::make_unique<FrmPlaceAssign>(resultsMeet().state);
+        window->InitializeForm(QStringLiteral("A"), 5);
+        return window;
+    });
 }
 
 // A management window fills its list as it is shown.
 template <class Window>
 void BM_ShowManagementWindow(benchmark::State& run) {
-    for (auto _ : run) {
-        Window window(resultsMeet().state);
-        window.setAttribute(Qt::WA_DeleteOnClose, false);
-        if (!showUntilPainted(window))
-            run.SkipWithError("no paint");
-    }
+    timeUntilPainted(run, [] { return std::make_unique<Window>(resultsMeet().state); });
 }
 
 // The preview of the whole meet's individual results (5,000 riders): read, laid out, shown.
 void BM_ShowRiderResultsPreview(benchmark::State& run) {
     RunState& state = resultsMeet().state;
-    for (auto _ : run) {
+    timeUntilPainted(run, [&] {
         PreparedReport prepared = ResultsReports::prepareRiderResults(state, PrintRequest{});
-        FrmReportPreview preview(state, std::move(prepared.report));
-        preview.setAttribute(Qt::WA_DeleteOnClose, false);
-        if (!showUntilPainted(preview))
-            run.SkipWithError("no paint");
+        return std::make_unique<FrmReportPreview>(state, std::move(prepared.report));
+    });
+}
+
+// Baseline: the rows of that preview read bare, the same three statements (the teams, every rider
+// in back number order, every placing with its judge and class), each value read once.
+void BM_Baseline_RiderResultsBareRead(benchmark::State& run) {
+    const QSqlDatabase db = resultsMeet().state.db();
+    const char* statements[] = {
+        "SELECT TeamCode, TeamName, Division FROM TblTeam ORDER BY Division, TeamName, TeamCode",
+        "SELECT RiderIndex, TeamCode, RiderNumber, FirstName, LastName FROM TblPerson "
+        "ORDER BY RiderNumber NULLS FIRST, RiderIndex",
+        "SELECT TblPlacing.RiderIndex, TblPlacing.ClassNumber, TblClass.ClassName, TblJudge.FirstName, "
+        "TblJudge.LastName, TblPlacing.Place, TblPlacing.Points FROM TblPlacing "
+        "INNER JOIN TblJudge ON TblPlacing.JudgeID = TblJudge.JudgeID "
+        "INNER JOIN TblClass ON TblPlacing.ClassNumber = TblClass.ClassNumber "
+        "ORDER BY TblPlacing.ClassNumber, TblPlacing.Place"};
+    for (auto _ : run) {
+        for (const char* statement : statements) {
+            QSqlQuery query(db);
+            query.setForwardOnly(true);
+            query.exec(QLatin1String(statement));
+            const int columns = query.record().count();
+            while (query.next())
+                for (int c = 0; c < columns; ++c)
+                    benchmark::DoNotOptimize(query.value(c));
+        }
     }
 }
 
@@ -215,19 +233,12 @@ void BM_ShowRiderResultsPreview(benchmark::State& run) {
 // paint, without the reading before it and the closing after it.
 void BM_ShowPreparedRiderResultsPreview(benchmark::State& run) {
     RunState& state = resultsMeet().state;
-    for (auto _ : run) {
+    timeUntilPainted(run, [&] {
         run.PauseTiming();
         PreparedReport prepared = ResultsReports::prepareRiderResults(state, PrintRequest{});
         run.ResumeTiming();
-        {
-            FrmReportPreview preview(state, std::move(prepared.report));
-            preview.setAttribute(Qt::WA_DeleteOnClose, false);
-            if (!showUntilPainted(preview))
-                run.SkipWithError("no paint");
-            run.PauseTiming();
-        }
-        run.ResumeTiming();
-    }
+        return std::make_unique<FrmReportPreview>(state, std::move(prepared.report));
+    });
 }
 
 // The individual results of the whole meet (200 teams, 5,000 riders) laid out and written
@@ -309,3 +320,4 @@ BENCHMARK_TEMPLATE(BM_ShowManagementWindow, FrmCoachMgmt)->Name("BM_ShowCoachLis
 BENCHMARK_TEMPLATE(BM_ShowManagementWindow, FrmJudgeMgmt)->Name("BM_ShowJudgeList")->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ShowRiderResultsPreview)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ShowPreparedRiderResultsPreview)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Baseline_RiderResultsBareRead)->Unit(benchmark::kMillisecond);
