@@ -181,9 +181,11 @@ void FrmAssignNumbers::Load_Tree() {
         }
         const QList<RiderRow> riders = RiderData::byTeam(m_state.db());
         m_riderCount = static_cast<int>(riders.size());
+        m_nodes.reserve(riders.size() + teams.size() + 1);
+        m_riderNames.reserve(riders.size());
         m_loadedRiders = RiderData::snapshotOf(riders);
         for (const RiderRow& rider : riders) {
-            QTreeWidgetItem* node = makeNode(QStringLiteral("Rider%1").arg(rider.RiderIndex),
+            QTreeWidgetItem* node = makeNode(QStringLiteral("Rider") + QString::number(rider.RiderIndex),
                                              riderText(rider.RiderNumber, rider.FirstName, rider.LastName),
                                              rider.RiderIndex);
             m_riderNames.insert(rider.RiderIndex, {rider.FirstName, rider.LastName});

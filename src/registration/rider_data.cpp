@@ -25,6 +25,20 @@ const ColumnMap<RiderRow>& riderFields() {
     return fields;
 }
 
+// What the numbering window shows of a rider, and all a numbering run depends on: the order
+// (team, name) and the numbers. An address changed at another station meanwhile changes
+// neither, so it does not stop a run.
+const ColumnMap<RiderRow>& numberingFields() {
+    static const ColumnMap<RiderRow> fields =
+        ColumnMap<RiderRow>()
+            .key(QStringLiteral("TblPerson.RiderIndex"), &RiderRow::RiderIndex)
+            .field(QStringLiteral("TblPerson.RiderNumber"), &RiderRow::RiderNumber)
+            .field(QStringLiteral("TblPerson.FirstName"), &RiderRow::FirstName)
+            .field(QStringLiteral("TblPerson.LastName"), &RiderRow::LastName)
+            .field(QStringLiteral("TblPerson.TeamCode"), &RiderRow::TeamCode);
+    return fields;
+}
+
 // Column names come from this fixed table only, never from input.
 QString columnOf(SearchField field) {
     switch (field) {
@@ -67,7 +81,7 @@ std::optional<RiderRow> find(const QSqlDatabase& db, qint32 riderIndex) {
 }
 
 QList<RiderRow> byTeam(const QSqlDatabase& db) {
-    return riderFields().select(db,
+    return numberingFields().select(db,
                                 QStringLiteral("FROM TblPerson ORDER BY TeamCode, LastName, FirstName, RiderIndex"));
 }
 
@@ -124,11 +138,11 @@ bool numberHeldByOther(const QSqlDatabase& db, const QString& number, qint32 exc
 }
 
 RowSnapshot snapshotOf(const QList<RiderRow>& riders) {
-    return RowSnapshot().add(riderFields(), riders);
+    return RowSnapshot().add(numberingFields(), riders);
 }
 
 RowSnapshot snapshotOfAll(const QSqlDatabase& db) {
-    return snapshotOf(riderFields().select(db, QStringLiteral("FROM TblPerson")));
+    return snapshotOf(numberingFields().select(db, QStringLiteral("FROM TblPerson")));
 }
 
 bool isEntered(const QSqlDatabase& db, qint32 riderIndex) {

@@ -43,7 +43,8 @@ enum class SearchField { LastName, FirstName, RiderNumber, TeamName };
 // Riders of existing teams whose field holds the typed text literally, anywhere in it.
 QList<RiderHit> search(const QSqlDatabase& db, SearchField field, const QString& typed);
 std::optional<RiderRow> find(const QSqlDatabase& db, qint32 riderIndex);
-// Every rider, by team code, last name, first name.
+// Every rider, by team code, last name, first name, as the numbering window shows them: the
+// index, number, names and team (no address).
 QList<RiderRow> byTeam(const QSqlDatabase& db);
 int count(const QSqlDatabase& db);
 // Riders of existing teams by division, team name, rider number, last name, first name.
@@ -62,7 +63,7 @@ qint32 store(const QSqlDatabase& db, const RiderRow& rider);
 // True when a rider other than `exceptIndex` holds the same back number, compared by value.
 bool numberHeldByOther(const QSqlDatabase& db, const QString& number, qint32 exceptIndex);
 
-// Every rider as byTeam() reads them: what the numbering window shows before a run.
+// The riders as byTeam() reads them: what the numbering window shows before a run.
 RowSnapshot snapshotOf(const QList<RiderRow>& riders);
 // The snapshot of every rider as they are now. Read in no order: a snapshot has none, and
 // sorting 5,000 names costs a numbering run more than reading them.
