@@ -77,7 +77,7 @@ Content read(const QSqlDatabase& db) {
 void write(const QSqlDatabase& db, const Content& content) {
     for (const MeetSchema::Table& table : MeetSchema::tables()) {
         const QStringList marks(table.fields.size(), QStringLiteral("?"));
-        Sql::execEach(
+        Sql::insertEach(
             db,
             QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                 .arg(MeetSchema::statementName(table.name), fieldList(table), marks.join(QStringLiteral(", "))),

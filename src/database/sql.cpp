@@ -3,6 +3,8 @@
 #include "database/db_exception.h"
 
 #include <QSqlError>
+#include <algorithm>
+#include <optional>
 #include <QSqlRecord>
 
 namespace Sql {
@@ -41,6 +43,39 @@ void execEach(const QSqlDatabase& db, const QString& statement, const QList<QVar
     QSqlQuery query = prepared(db, statement);
     for (const QVariantList& values : rows)
         run(query, values, statement);
+}
+
+void insertEach(const QSqlDatabase& db, const QString& insertOfOneRow, const QList<QVariantList>& rows) {
+    // Well within either engine's limit of bound values in one statement.
+    constexpr qsizetype RowsPerStatement = 100;
+    const qsizetype values = insertOfOneRow.lastIndexOf(QLatin1String("VALUES ("), -1, Qt::CaseInsensitive);
+    if (values < 0)
+        throw DbException(QStringLiteral("Not an insert of one row: %1").arg(insertOfOneRow));
+    const QString head = insertOfOneRow.left(values + 7);
+    const QString oneRow = insertOfOneRow.mid(values + 7);
+    auto statementFor = [&](qsizetype count) {
+        QString statement = head;
+        for (qsizetype r = 0; r < count; ++r)
+            statement += (r == 0 ? QString() : QStringLiteral(", ")) + oneRow;
+        return statement;
+    };
+    const QString full = statementFor(RowsPerStatement);
+    std::optional<QSqlQuery> fullBatch; // prepared once, when there are that many rows
+    for (qsizetype first = 0; first < rows.size(); first += RowsPerStatement) {
+        const qsizetype count = std::min(RowsPerStatement, rows.size() - first);
+        QVariantList bound;
+        for (qsizetype r = first; r < first + count; ++r)
+            bound += rows.at(r);
+        if (count == RowsPerStatement) {
+            if (!fullBatch)
+                fullBatch = prepared(db, full);
+            run(*fullBatch, bound, insertOfOneRow); // a refusal names the statement as written
+        } else {
+            const QString rest = statementFor(count);
+            QSqlQuery restBatch = prepared(db, rest);
+            run(restBatch, bound, insertOfOneRow);
+        }
+    }
 }
 
 QVariant scalar(const QSqlDatabase& db, const QString& statement, const QVariantList& values) {

@@ -76,11 +76,11 @@ bool replaceTeamEntries(const QSqlDatabase& db, qint32 teamCode, const RowSnapsh
         QList<QVariantList> entryRows;
         for (const Entry& entry : entries)
             entryRows.append(entryFields().values(entry));
-        Sql::execEach(db, entryFields().insert(QStringLiteral("TblEntry")), entryRows);
+        Sql::insertEach(db, entryFields().insert(QStringLiteral("TblEntry")), entryRows);
         QList<QVariantList> pairingRows;
         for (const Pairing& pairing : pairings)
             pairingRows.append(pairingFields().values(pairing));
-        Sql::execEach(db, pairingFields().insert(QStringLiteral("TblPairing")), pairingRows);
+        Sql::insertEach(db, pairingFields().insert(QStringLiteral("TblPairing")), pairingRows);
     });
 }
 

@@ -52,11 +52,11 @@ Imported importAll(const QSqlDatabase& db, const DistrictFile::Content& content)
             held.insert(number); // a later rider of the file with this number clashes too
         }
     }
-    Sql::execEach(db,
+    Sql::insertEach(db,
                   QStringLiteral("INSERT INTO TblCoach (FirstName, LastName, Position, TeamCode, Address, City, Zip, "
                                  "\"Primary\", Secondary, Email) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
                   coaches);
-    Sql::execEach(db,
+    Sql::insertEach(db,
                   QStringLiteral("INSERT INTO TblPerson (FirstName, LastName, TeamCode, Address, City, Zip, RiderNumber) "
                                  "VALUES (?, ?, ?, ?, ?, ?, ?)"),
                   riders);

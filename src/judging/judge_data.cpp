@@ -119,7 +119,7 @@ bool replaceDivisionAssignments(const QSqlDatabase& db, const QString& division,
         QList<QVariantList> rows;
         for (const Assignment& assignment : assignments)
             rows.append(assignmentFields().values(assignment) << division);
-        Sql::execEach(db,
+        Sql::insertEach(db,
                       QStringLiteral("INSERT INTO TblClassJudges (%1, Division) VALUES (?, ?, ?)")
                           .arg(assignmentFields().columns()),
                       rows);

@@ -71,7 +71,7 @@ bool replacePlacings(const QSqlDatabase& db, int classNumber, const QString& div
         QList<QVariantList> rows;
         for (const Placing& p : placings)
             rows.append(placingFields().values(p));
-        Sql::execEach(db, placingFields().insert(QStringLiteral("TblPlacing")), rows);
+        Sql::insertEach(db, placingFields().insert(QStringLiteral("TblPlacing")), rows);
     });
 }
 

@@ -23,6 +23,7 @@ private slots:
     void engineEnforcesTheFieldRules_data();
     void engineEnforcesTheFieldRules();
     void autoNumbersAreAssignedAndNeverReused();
+    void manyRowsGoInWholeAndInOrder();
     void numbersTheClassesWithoutAGap();
     void leavesAnExistingFileUntouched();
     void failedCreationLeavesNoMeetDatabase();
@@ -130,6 +131,25 @@ void MeetDatabaseTest::autoNumbersAreAssignedAndNeverReused() {
     meet.exec("DELETE FROM TblTeam WHERE TeamCode = 2");
     meet.exec("INSERT INTO TblTeam (TeamName, Division) VALUES ('Three', 'A')");
     QCOMPARE(meet.scalar("SELECT TeamCode FROM TblTeam WHERE TeamName = 'Three'").toInt(), 3);
+}
+
+// Rows inserted many to a statement all arrive, with their values, keys given in their order;
+// a refused value writes none of its statement's rows.
+void MeetDatabaseTest::manyRowsGoInWholeAndInOrder() {
+    MeetFixture meet;
+    QList<QVariantList> rows;
+    for (int t = 1; t <= 250; ++t)
+        rows.append({QStringLiteral("Team %1").arg(t), QString(QChar(u'A' + t % 4)), t % 7 ? QVariant() : "7"});
+    const QString insert = "INSERT INTO TblTeam (TeamName, Division, District) VALUES (?, ?, ?)";
+    Sql::insertEach(meet.db(), insert, rows);
+    QCOMPARE(meet.scalar("SELECT count(*) FROM TblTeam").toInt(), 250);
+    QCOMPARE(meet.scalar("SELECT TeamName FROM TblTeam WHERE TeamCode = 250").toString(), "Team 250");
+    QCOMPARE(meet.scalar("SELECT count(*) FROM TblTeam WHERE District IS NULL").toInt(), 250 - 35);
+    QCOMPARE(meet.column("SELECT TeamName FROM TblTeam ORDER BY TeamCode").mid(98, 4),
+             QStringList({"Team 99", "Team 100", "Team 101", "Team 102"}));
+    rows = {{"Good", "A", "1"}, {"Bad", "AB", "1"}};
+    QVERIFY_THROWS_EXCEPTION(DbException, Sql::insertEach(meet.db(), insert, rows));
+    QCOMPARE(meet.scalar("SELECT count(*) FROM TblTeam WHERE TeamName = 'Good'").toInt(), 0);
 }
 
 // A new meet numbers its classes from 1 without a gap, the relay class among them.
