@@ -11,20 +11,6 @@
 namespace RiderData {
 
 namespace {
-const ColumnMap<RiderRow>& riderFields() {
-    static const ColumnMap<RiderRow> fields =
-        ColumnMap<RiderRow>()
-            .key(QStringLiteral("TblPerson.RiderIndex"), &RiderRow::RiderIndex)
-            .field(QStringLiteral("TblPerson.RiderNumber"), &RiderRow::RiderNumber)
-            .field(QStringLiteral("TblPerson.FirstName"), &RiderRow::FirstName)
-            .field(QStringLiteral("TblPerson.LastName"), &RiderRow::LastName)
-            .field(QStringLiteral("TblPerson.Address"), &RiderRow::Address)
-            .field(QStringLiteral("TblPerson.City"), &RiderRow::City)
-            .field(QStringLiteral("TblPerson.Zip"), &RiderRow::Zip)
-            .field(QStringLiteral("TblPerson.TeamCode"), &RiderRow::TeamCode);
-    return fields;
-}
-
 // What the numbering window shows of a rider, and all a numbering run depends on: the order
 // (team, name) and the numbers. An address changed at another station meanwhile changes
 // neither, so it does not stop a run.
@@ -36,6 +22,15 @@ const ColumnMap<RiderRow>& numberingFields() {
             .field(QStringLiteral("TblPerson.FirstName"), &RiderRow::FirstName)
             .field(QStringLiteral("TblPerson.LastName"), &RiderRow::LastName)
             .field(QStringLiteral("TblPerson.TeamCode"), &RiderRow::TeamCode);
+    return fields;
+}
+
+// The whole rider: the above and the address.
+const ColumnMap<RiderRow>& riderFields() {
+    static const ColumnMap<RiderRow> fields = ColumnMap<RiderRow>(numberingFields())
+                                                  .field(QStringLiteral("TblPerson.Address"), &RiderRow::Address)
+                                                  .field(QStringLiteral("TblPerson.City"), &RiderRow::City)
+                                                  .field(QStringLiteral("TblPerson.Zip"), &RiderRow::Zip);
     return fields;
 }
 
