@@ -3,6 +3,7 @@
 #include "database/column_map.h"
 #include "database/locked_save.h"
 #include "database/sql.h"
+#include "report_engine/report_rows.h"
 
 namespace ResultData {
 
@@ -107,38 +108,34 @@ QList<RiderPlacing> riderPlacings(const QSqlDatabase& db, const QString& divisio
         {division, division});
 }
 
-QList<RiderLine> allRiders(const QSqlDatabase& db, const QString& division) {
-    static const ColumnMap<RiderLine> fields =
-        ColumnMap<RiderLine>()
-            .field(QStringLiteral("RiderIndex"), &RiderLine::RiderIndex)
-            .field(QStringLiteral("TeamCode"), &RiderLine::TeamCode)
-            .field(QStringLiteral("RiderNumber"), &RiderLine::RiderNumber)
-            .fullName(QStringLiteral("FirstName"), QStringLiteral("LastName"), &RiderLine::Rider);
-    return fields.select(
-        db,
-        QStringLiteral("FROM TblPerson WHERE COALESCE(?, '') = '' OR TeamCode IN "
-                       "(SELECT TeamCode FROM TblTeam WHERE Division = ?) "
-                       "ORDER BY RiderNumber NULLS FIRST, RiderIndex"),
-        {division, division});
+RowSet riderLines(const QSqlDatabase& db, const QString& division, const QString& name) {
+    // The name is joined by the engine. Aliases are quoted so that a server, which folds
+    // unquoted names to lower case, gives the fields the names the report looks for.
+    CheckedQuery query =
+        Sql::exec(db,
+                  QStringLiteral("SELECT RiderIndex AS \"RiderIndex\", TeamCode AS \"TeamCode\", "
+                                 "RiderNumber AS \"RiderNumber\", "
+                                 "COALESCE(FirstName, '') || ' ' || COALESCE(LastName, '') AS \"Rider\" "
+                                 "FROM TblPerson WHERE COALESCE(?, '') = '' OR TeamCode IN "
+                                 "(SELECT TeamCode FROM TblTeam WHERE Division = ?) "
+                                 "ORDER BY RiderNumber NULLS FIRST, RiderIndex"),
+                  {division, division});
+    return RowSet::fromQuery(name, query);
 }
 
-QList<PlacingLine> placingLines(const QSqlDatabase& db, const QString& division) {
-    static const ColumnMap<PlacingLine> fields =
-        ColumnMap<PlacingLine>()
-            .field(QStringLiteral("TblPlacing.RiderIndex"), &PlacingLine::RiderIndex)
-            .field(QStringLiteral("TblPlacing.ClassNumber"), &PlacingLine::ClassNumber)
-            .field(QStringLiteral("TblClass.ClassName"), &PlacingLine::ClassName)
-            .fullName(QStringLiteral("TblJudge.FirstName"), QStringLiteral("TblJudge.LastName"), &PlacingLine::Judge)
-            .field(QStringLiteral("TblPlacing.Place"), &PlacingLine::Place)
-            .field(QStringLiteral("TblPlacing.Points"), &PlacingLine::Points);
-    return fields.select(
-        db,
-        QStringLiteral("FROM TblPlacing INNER JOIN TblJudge ON TblPlacing.JudgeID = TblJudge.JudgeID "
-                       "INNER JOIN TblClass ON TblPlacing.ClassNumber = TblClass.ClassNumber "
-                       "WHERE COALESCE(?, '') = '' OR TblPlacing.RiderIndex IN (SELECT TblPerson.RiderIndex "
-                       "FROM TblPerson INNER JOIN TblTeam ON TblPerson.TeamCode = TblTeam.TeamCode "
-                       "WHERE TblTeam.Division = ?) ORDER BY TblPlacing.ClassNumber, TblPlacing.Place"),
+RowSet placingLines(const QSqlDatabase& db, const QString& division, const QString& name) {
+    CheckedQuery query = Sql::exec(
+        db, QStringLiteral("SELECT TblPlacing.RiderIndex AS \"RiderIndex\", TblPlacing.ClassNumber AS \"ClassNumber\", "
+                           "TblClass.ClassName AS \"ClassName\", "
+                           "COALESCE(TblJudge.FirstName, '') || ' ' || COALESCE(TblJudge.LastName, '') AS \"Judge\", "
+                           "TblPlacing.Place AS \"Place\", TblPlacing.Points AS \"Points\" "
+                           "FROM TblPlacing INNER JOIN TblJudge ON TblPlacing.JudgeID = TblJudge.JudgeID "
+                           "INNER JOIN TblClass ON TblPlacing.ClassNumber = TblClass.ClassNumber "
+                           "WHERE COALESCE(?, '') = '' OR TblPlacing.RiderIndex IN (SELECT TblPerson.RiderIndex "
+                           "FROM TblPerson INNER JOIN TblTeam ON TblPerson.TeamCode = TblTeam.TeamCode "
+                           "WHERE TblTeam.Division = ?) ORDER BY TblPlacing.ClassNumber, TblPlacing.Place"),
         {division, division});
+    return RowSet::fromQuery(name, query);
 }
 
 } // namespace ResultData

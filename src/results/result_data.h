@@ -1,6 +1,7 @@
 #pragma once
 
 #include "database/row_snapshot.h"
+#include "report_engine/report_rows.h"
 #include "reports/sheet_data.h"
 
 #include <QList>
@@ -68,24 +69,14 @@ struct RiderPlacing {
 // The division's placings whose rider belongs to one of the division's teams, by rider.
 QList<RiderPlacing> riderPlacings(const QSqlDatabase& db, const QString& division);
 
-// What the individual results print: every team, every rider, every placing with its
-// judge and class.
-struct RiderLine {
-    qint32 RiderIndex;
-    qint32 TeamCode;
-    QString RiderNumber;
-    QString Rider; // first and last name
-};
-struct PlacingLine {
-    qint32 RiderIndex;
-    int ClassNumber;
-    QString ClassName;
-    QString Judge; // first and last name
-    int Place;
-    double Points;
-};
-// Every rider and placing, or with a division those of its teams' riders.
-QList<RiderLine> allRiders(const QSqlDatabase& db, const QString& division = {}); // by back number (as text)
-QList<PlacingLine> placingLines(const QSqlDatabase& db, const QString& division = {}); // by class
+// What the individual results print: every rider and placing, or with a division those of its
+// teams' riders, read straight into the report's rows (at ten times a meet the preview of every
+// rider waits on this read).
+// The riders as rows named `name` of the fields RiderIndex, TeamCode, RiderNumber and Rider (first
+// and last name), by back number (as text).
+RowSet riderLines(const QSqlDatabase& db, const QString& division, const QString& name);
+// The placings as rows named `name` of the fields RiderIndex, ClassNumber, ClassName, Judge (first
+// and last name), Place and Points, by class and place.
+RowSet placingLines(const QSqlDatabase& db, const QString& division, const QString& name);
 
 } // namespace ResultData

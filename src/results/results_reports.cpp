@@ -34,13 +34,8 @@ RowSet riderResultRows(const QSqlDatabase& db, const QString& division) {
     RowSet teams(QStringLiteral("RptTeam"), {"TeamCode", "TeamName", "Division"});
     for (const TeamRow& team : division.isEmpty() ? TeamList::byDivisionAndName(db) : TeamList::ofDivision(db, division))
         teams.append({team.TeamCode, team.TeamName, team.Division});
-    RowSet riders(QStringLiteral("RptRider"), {"Rider", "RiderNumber", "RiderIndex", "TeamCode"});
-    for (const ResultData::RiderLine& rider : ResultData::allRiders(db, division))
-        riders.append({rider.Rider, rider.RiderNumber, rider.RiderIndex, rider.TeamCode});
-    RowSet placings(QStringLiteral("RptPlacings"),
-                    {"Judge", "ClassNumber", "Place", "RiderIndex", "Points", "ClassName"});
-    for (const ResultData::PlacingLine& line : ResultData::placingLines(db, division))
-        placings.append({line.Judge, line.ClassNumber, line.Place, line.RiderIndex, line.Points, line.ClassName});
+    const RowSet riders = ResultData::riderLines(db, division, QStringLiteral("RptRider"));
+    const RowSet placings = ResultData::placingLines(db, division, QStringLiteral("RptPlacings"));
     const RowSet withPlacings = RowShaping::relate(riders, QStringLiteral("RiderIndex"), placings,
                                                    QStringLiteral("RiderIndex"), QStringLiteral("RptPlacings"));
     return RowShaping::relate(teams, QStringLiteral("TeamCode"), withPlacings, QStringLiteral("TeamCode"),
