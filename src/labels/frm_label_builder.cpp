@@ -103,15 +103,17 @@ void FrmLabelBuilder::Build_Labels(const QSqlDatabase& db, const QString& progra
         throw std::runtime_error(QStringLiteral("The folder %1 could not be created.")
                                      .arg(QDir::toNativeSeparators(labelFolder))
                                      .toStdString());
+    // Listed once: each label written over the file it names, in whatever case that is.
+    const QStringList existing = LabelFiles::files(programFolder);
+    auto pathOf = [&](const QString& prefix, const QString& image) {
+        return LabelFiles::path(programFolder, prefix, image, existing);
+    };
     const QList<ClassRow> classes = ClassData::all(db);
     for (const ClassRow& row : classes) {
-        save(drawFormLabel(row.ClassName), LabelFiles::path(programFolder, LabelFiles::formPrefix(), row.ImagePath));
-        save(drawReportLabel(row.ClassName),
-             LabelFiles::path(programFolder, LabelFiles::reportPrefix(), row.ImagePath));
+        save(drawFormLabel(row.ClassName), pathOf(LabelFiles::formPrefix(), row.ImagePath));
+        save(drawReportLabel(row.ClassName), pathOf(LabelFiles::reportPrefix(), row.ImagePath));
     }
     const QString relay = QStringLiteral("Relay Partner");
-    save(drawFormLabel(relay),
-         LabelFiles::path(programFolder, LabelFiles::formPrefix(), LabelFiles::relayPartnerImage()));
-    save(drawReportLabel(relay),
-         LabelFiles::path(programFolder, LabelFiles::reportPrefix(), LabelFiles::relayPartnerImage()));
+    save(drawFormLabel(relay), pathOf(LabelFiles::formPrefix(), LabelFiles::relayPartnerImage()));
+    save(drawReportLabel(relay), pathOf(LabelFiles::reportPrefix(), LabelFiles::relayPartnerImage()));
 }
