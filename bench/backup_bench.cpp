@@ -82,6 +82,14 @@ LargeMeet& largeMeet() {
     return meet;
 }
 
+// A bare copy of `from`, written to the disk before it counts as made.
+void syncedCopy(const QString& from, const QString& to) {
+    QFile::copy(from, to);
+    QFile written(to);
+    written.open(QIODevice::ReadWrite);
+    ::fsync(written.handle());
+}
+
 } // namespace
 
 // A backup as start-up makes one: the engine's copy of the open file, checked, renamed into
@@ -126,11 +134,7 @@ static void BM_Baseline_SyncedFileCopy(benchmark::State& state) {
     LargeMeet& meet = largeMeet();
     const QString copy = meet.folder.filePath(QStringLiteral("copy.mdb"));
     for (auto _ : state) {
-        QFile::copy(meet.path(), copy);
-        QFile written(copy);
-        written.open(QIODevice::ReadWrite);
-        ::fsync(written.handle());
-        written.close();
+        syncedCopy(meet.path(), copy);
         state.PauseTiming();
         QFile::remove(copy);
         state.ResumeTiming();
@@ -145,12 +149,7 @@ static void BM_Baseline_CheckedSyncedCopy(benchmark::State& state) {
     LargeMeet& meet = largeMeet();
     const QString copy = meet.folder.filePath(QStringLiteral("checked.mdb"));
     for (auto _ : state) {
-        QFile::copy(meet.path(), copy);
-        {
-            QFile written(copy);
-            written.open(QIODevice::ReadWrite);
-            ::fsync(written.handle());
-        }
+        syncedCopy(meet.path(), copy);
         {
             QSqlDatabase check = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("bare_check"));
             check.setDatabaseName(copy);

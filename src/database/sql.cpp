@@ -48,11 +48,12 @@ void execEach(const QSqlDatabase& db, const QString& statement, const QList<QVar
 void insertEach(const QSqlDatabase& db, const QString& insertOfOneRow, const QList<QVariantList>& rows) {
     // Well within either engine's limit of bound values in one statement.
     constexpr qsizetype RowsPerStatement = 100;
-    const qsizetype values = insertOfOneRow.lastIndexOf(QLatin1String("VALUES ("), -1, Qt::CaseInsensitive);
-    if (values < 0)
+    const QLatin1String values("VALUES ");
+    const qsizetype rowStart = insertOfOneRow.lastIndexOf(values, -1, Qt::CaseInsensitive) + values.size();
+    if (rowStart < values.size())
         throw DbException(QStringLiteral("Not an insert of one row: %1").arg(insertOfOneRow));
-    const QString head = insertOfOneRow.left(values + 7);
-    const QString oneRow = insertOfOneRow.mid(values + 7);
+    const QString head = insertOfOneRow.left(rowStart);
+    const QString oneRow = insertOfOneRow.mid(rowStart);
     auto statementFor = [&](qsizetype count) {
         QString statement = head;
         for (qsizetype r = 0; r < count; ++r)

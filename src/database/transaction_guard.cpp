@@ -1,6 +1,7 @@
 #include "database/transaction_guard.h"
 
 #include "database/db_exception.h"
+#include "database/meet_engine.h"
 #include "database/sql.h"
 
 #include <QList>
@@ -15,14 +16,11 @@ constexpr qint64 ServerWriteLock = 0x436F7272;
 // The connections (by their drivers) that guards of this thread hold a transaction on.
 thread_local QList<const QSqlDriver*> guardedConnections;
 
-bool onServer(const QSqlDatabase& db) {
-    return db.driver()->dbmsType() == QSqlDriver::PostgreSQL;
-}
 
 // SQLite's BEGIN IMMEDIATE takes the file's write lock at once, waiting for another
 // connection's write as long as the connection's lock wait allows.
 void beginWriting(QSqlDatabase& db) {
-    if (!onServer(db)) {
+    if (!MeetEngine::onServer(db)) {
         Sql::exec(db, QStringLiteral("BEGIN IMMEDIATE"));
         return;
     }
