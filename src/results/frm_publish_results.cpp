@@ -35,6 +35,7 @@ FrmPublishResults::FrmPublishResults(RunState& state, QWidget* parent)
     publish->setObjectName(QStringLiteral("CmdPublish"));
     WindowGeometry::place(publish, 1680, 3240, 1560, 480);
     connectGuarded(m_state.messages, publish, &QPushButton::clicked, this, &FrmPublishResults::CmdPublish_Click);
+    addKeyButtons(publish, nullptr);
     addCancelButton({3960, 3240, 1560, 480});
     centreOn(m_state.ScreenWidth, m_state.ScreenHeight);
 }

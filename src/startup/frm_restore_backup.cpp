@@ -24,11 +24,15 @@ FrmRestoreBackup::FrmRestoreBackup(RunState& state, QWidget* parent)
     m_LstBackups->setObjectName(QStringLiteral("LstBackups"));
     m_LstBackups->setAccessibleName(QStringLiteral("Backups, newest first"));
     caption->setBuddy(m_LstBackups);
+    // Enter (or a double click) on a backup asks to restore it, as Restore does.
+    connectGuarded(m_state.messages, m_LstBackups, &QListWidget::itemActivated, this,
+                   &FrmRestoreBackup::CmdRestore_Click);
     WindowGeometry::place(m_LstBackups, 480, 1320, 6240, 3000);
     auto* restore = new QPushButton(QStringLiteral("Restore"), this);
     restore->setObjectName(QStringLiteral("CmdRestore"));
     WindowGeometry::place(restore, 1680, 4560, 1560, 480);
     connectGuarded(m_state.messages, restore, &QPushButton::clicked, this, &FrmRestoreBackup::CmdRestore_Click);
+    addKeyButtons(restore, nullptr);
     addCancelButton({3960, 4560, 1560, 480});
     centreOn(m_state.ScreenWidth, m_state.ScreenHeight);
     Load_Backups();

@@ -181,7 +181,10 @@ void ResultsPublishingTest::publishWindowKeepsItsFolderAndPublishesAfterPlacings
         FrmPublishResults window(*meet.state);
         window.setAttribute(Qt::WA_DeleteOnClose, false);
         meet.messages.expectAppNotice("Choose the folder for the results pages first.");
-        window.CmdPublish_Click();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        control<QLineEdit>(&window, "TxtFolder")->setFocus();
+        QTest::keyClick(control<QLineEdit>(&window, "TxtFolder"), Qt::Key_Return); // Enter presses Publish
         meet.dialogs.queue(folder);
         window.CmdChooseFolder_Click();
         control<QCheckBox>(&window, "ChkAfterSave")->setChecked(true);
